@@ -1,0 +1,35 @@
+#include "core/sharedstate.h"
+#include "ui/qtplatform.h"
+#include "ui/shell.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt aborts with a long diagnostic; one sentence serves the user better.
+bool displayMissing()
+{
+    return !std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY")
+        && !std::getenv("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (displayMissing()) {
+        std::fputs("Veltra needs a graphical display: none was found, so start it under a "
+                   "virtual display with: xvfb-run -a ./veltra.sh run\n", stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Veltra"));
+    veltra::SharedState state;
+    veltra::QtPlatform platform;
+    veltra::Shell shell(state, platform, QApplication::applicationDirPath());
+    shell.start();
+    return application.exec();
+}

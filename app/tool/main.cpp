@@ -1,0 +1,21 @@
+#include "millesimicommand.h"
+#include "toolrunner.h"
+#include "verificacommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <memory>
+
+// veltra-tool: the condominium registry from the command line.
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    veltra::ToolRunner runner;
+    runner.add(std::make_unique<veltra::MillesimiCommand>());
+    runner.add(std::make_unique<veltra::VerificaCommand>());
+    return runner.run(application.arguments().mid(1), out, err);
+}

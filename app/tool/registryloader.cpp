@@ -1,0 +1,33 @@
+#include "registryloader.h"
+
+#include "toolcommand.h"
+
+#include "core/condominiumarchive.h"
+#include "core/sharedstate.h"
+
+namespace veltra {
+
+int RegistryLoader::load(const QString &commandName, const QStringList &arguments,
+                         SharedState &state, QTextStream &err)
+{
+    if (arguments.size() != 1) {
+        err << "veltra-tool: uso: veltra-tool " << commandName << " FILE\n";
+        return ExitBadArguments;
+    }
+    const QString &path = arguments.first();
+    const CondominiumArchive::LoadResult result = CondominiumArchive::load(path);
+    if (!result.opened) {
+        err << "veltra-tool: impossibile aprire il file \"" << path << "\"\n";
+        return ExitUnreadableFile;
+    }
+    if (!result.isComplete()) {
+        err << "veltra-tool: il file \"" << path
+            << "\" non è un archivio di condominio leggibile (errore alla riga "
+            << result.failedLine << ")\n";
+        return ExitUnreadableFile;
+    }
+    CondominiumArchive::apply(result, state);
+    return ExitSuccess;
+}
+
+} // namespace veltra

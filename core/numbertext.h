@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace veltra {
+
+// How numbers travel as text: typed with the decimal comma, shown in messages and built
+// file names in the plain form with a point and a leading blank.
+namespace NumberText {
+
+// The number a typed text stands for: comma as decimal separator, points as thousands
+// separators. Empty texts and texts that are no number ("1,2,3", "4-5") give nothing.
+std::optional<double> read(const QString &text);
+
+// The plain decimal form with a point, a leading blank before a number that is not
+// negative, up to 15 significant digits, no exponent: " 7", "-2.5", " 333.333".
+QString str(double value);
+
+// The plain decimal form with the decimal comma and no blank: "25,5", "333,333".
+QString plain(double value);
+
+} // namespace NumberText
+
+} // namespace veltra

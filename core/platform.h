@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace veltra {
+
+enum class MessageIcon { None, Critical, Exclamation, Question, Information };
+
+// An open or save dialog as the windows describe it: the filter is a list of
+// description|pattern pairs ("Tutti i file (*.*)|*.*|File Veltra-dati- | Veltra-dati-*"),
+// selectedFilter counts the pairs from 1.
+struct FileDialogRequest
+{
+    QString title;
+    QString filter;
+    int selectedFilter = 1;
+    QString proposedName;
+};
+
+// The tune player of the splash window: the four commands of a media control.
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void open(const QString &path) = 0;
+    virtual void play() = 0;
+    virtual void pause() = 0;
+    virtual void close() = 0;
+};
+
+// Every modal or outside service the windows use. The application runs on Qt's dialogs;
+// tests answer from a script and read back what was shown.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // A message with the OK button.
+    virtual void showMessage(MessageIcon icon, const QString &title, const QString &text) = 0;
+    // A Yes/No question; true for Yes. defaultYes chooses the default button.
+    virtual bool askYesNo(MessageIcon icon, const QString &title, const QString &text,
+                          bool defaultYes) = 0;
+
+    // The file chosen in an open dialog, or an empty text when cancelled. A chosen file's
+    // folder becomes the current working folder, where the expense series is looked for.
+    QString openFileName(const FileDialogRequest &request);
+    QString saveFileName(const FileDialogRequest &request);
+
+    // The colour chosen (0xRRGGBB) with initial preselected, or nothing when cancelled.
+    virtual std::optional<unsigned int> chooseColour(unsigned int initial) = 0;
+
+    virtual SoundPlayer &soundPlayer() = 0;
+
+    // Hands a finished document to the user's word processor; false when nothing opened it.
+    virtual bool openDocument(const QString &path) = 0;
+
+    virtual QDate today() const = 0;
+
+protected:
+    virtual QString askOpenFileName(const FileDialogRequest &request) = 0;
+    virtual QString askSaveFileName(const FileDialogRequest &request) = 0;
+};
+
+} // namespace veltra

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace veltra {
+
+class Platform;
+class ReportDocument;
+
+// Hands finished documents to the user: each one is written as an OpenDocument Text file
+// under a new dated name ("Veltra-2026-12-09-001.odt") in the folder "Veltra" of the
+// user's documents, never over an earlier one, and opened in the word processor.
+class DocumentHandover
+{
+public:
+    // messageTitle heads the one message shown when a document cannot be written or
+    // opened; folder replaces the default folder (tests).
+    DocumentHandover(Platform &platform, const QString &messageTitle,
+                     const QString &folder = QString());
+
+    // The folder "Veltra" inside the user's documents folder.
+    static QString defaultFolder();
+    QString folder() const { return m_folder; }
+
+    // Writes document under a new name and opens it; false, after telling the user in one
+    // sentence, when it could not be written or nothing opened it.
+    bool handOver(const ReportDocument &document);
+    // The file written by the last hand-over, empty when it could not be written.
+    QString lastPath() const { return m_lastPath; }
+
+private:
+    QString reserveName();
+    void tell(const QString &text);
+
+    Platform &m_platform;
+    QString m_messageTitle;
+    QString m_folder;
+    QString m_lastPath;
+};
+
+} // namespace veltra

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace veltra {
+
+constexpr int WorkWindowCount = 9;
+
+// What the frame knows of each of the nine work windows, numbered 1 to 9 in the order of
+// the "&Visualizza" menu and of toolbar buttons 5 to 13.
+struct WorkWindowInfo
+{
+    QString name;          // object name: dati, spese, …
+    QString viewEntry;     // "&Visualizza" entry
+    QString caption;       // window title
+    QString menuTitle;     // the command at the right end of the menu bar
+    QString helpWindow;    // the window's own help window
+    QString selfName;      // name in the self-entry question
+    QString archivePrefix; // file prefix of "&Elimina...", empty where it is not offered
+    QList<int> disabledButtons;
+    bool plainCaptions;    // menu captions without access keys
+    bool misspeltViewTips; // tooltips of buttons 12 and 13 as those windows have them
+};
+
+const WorkWindowInfo &workWindowInfo(int k);
+
+} // namespace veltra
