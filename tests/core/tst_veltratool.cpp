@@ -1,5 +1,6 @@
 #include "core/condominiumarchive.h"
 #include "core/sharedstate.h"
+#include "support/officereader.h"
 #include "support/registryfixture.h"
 
 #include <QtTest>
@@ -52,6 +53,9 @@ private slots:
     void verifiesWithTheStoredHeatingBasis();
     void rejectsBadArgumentsAndUnreadableFiles_data();
     void rejectsBadArgumentsAndUnreadableFiles();
+    void printsTheMillesimalTableToADocument();
+    void printsTheCompletePrintAsRtfUnderADocName();
+    void refusesToPrintACondominiumWithoutOwners();
 
 private:
     QTemporaryDir m_folder;
@@ -114,6 +118,10 @@ void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles_data()
     QTest::newRow("unknown command") << QStringList{"stampa-tutto", "x"} << 2;
     QTest::newRow("no file") << QStringList{"millesimi"} << 2;
     QTest::newRow("two files") << QStringList{"verifica", "a", "b"} << 2;
+    QTest::newRow("unknown printout") << QStringList{"stampa", "bilancio", m_archive, "-o", "x.odt"} << 2;
+    QTest::newRow("printout without output") << QStringList{"stampa", "millesimi", m_archive} << 2;
+    QTest::newRow("printout of a missing file")
+        << QStringList{"stampa", "completa", "/nonexistent/x", "-o", m_folder.filePath("x.odt")} << 3;
     QTest::newRow("missing file") << QStringList{"millesimi", "/nonexistent/Veltra-dati-x"} << 3;
     QTest::newRow("expense file")
         << QStringList{"verifica", m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 1"))}
@@ -129,6 +137,48 @@ void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles()
     QVERIFY(run.out.isEmpty());
     QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
     QVERIFY(run.err.startsWith(QStringLiteral("veltra-tool: ")));
+}
+
+void TestVeltraTool::printsTheMillesimalTableToADocument()
+{
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice is not installed");
+    const QString output = m_folder.filePath(QStringLiteral("tabella.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("millesimi"), m_archive,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    OfficeReader reader;
+    const QStringList text = reader.texts({output}).value(0).split(QLatin1Char('\n'));
+    QVERIFY(text.contains(QStringLiteral("Condominio: Aurora")));
+    QVERIFY(text.contains(QString::fromUtf8("Rossi, Niccolò")));
+    QVERIFY(text.contains(QStringLiteral("333,333")));
+    QCOMPARE(text.count(QStringLiteral("1000,000")), 3);
+}
+
+void TestVeltraTool::printsTheCompletePrintAsRtfUnderADocName()
+{
+    const QString output = m_folder.filePath(QStringLiteral("completa.doc"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("completa"), m_archive,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QFile document(output);
+    QVERIFY(document.open(QIODevice::ReadOnly));
+    QVERIFY(document.readAll().startsWith("{\\rtf"));
+}
+
+void TestVeltraTool::refusesToPrintACondominiumWithoutOwners()
+{
+    SharedState state;
+    state.condoName = QStringLiteral("Vuoto");
+    const QString empty = m_folder.filePath(QStringLiteral("Veltra-dati-Vuoto"));
+    QVERIFY(CondominiumArchive::save(state, empty));
+    const QString output = m_folder.filePath(QStringLiteral("vuoto.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("condomini"), empty,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains(QStringLiteral("non vi sono dati da stampare")));
+    QVERIFY(!QFileInfo::exists(output));
 }
 
 QTEST_GUILESS_MAIN(TestVeltraTool)

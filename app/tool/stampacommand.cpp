@@ -1,0 +1,87 @@
+#include "stampacommand.h"
+
+#include "registryloader.h"
+
+#include "core/millesimalcomputation.h"
+#include "core/sharedstate.h"
+#include "reports/completeprintout.h"
+#include "reports/dataformprintout.h"
+#include "reports/millesimaltableprintout.h"
+#include "reports/ownersheetsprintout.h"
+#include "reports/reportdocument.h"
+
+namespace veltra {
+
+namespace {
+
+const char *const NothingToPrint = "veltra-tool: Attenzione: non vi sono dati da stampare.\n";
+
+// The condominium printouts read the registry as the window holds it after opening: the
+// tables recomputed from the units.
+StampaCommand::Builder registryPrintout(
+    const std::function<ReportDocument(const SharedState &)> &build)
+{
+    return [build](const QString &file, ReportDocument &document, QTextStream &err) {
+        SharedState state;
+        const int loaded = RegistryLoader::load(QStringLiteral("stampa"), {file}, state, err);
+        if (loaded != ExitSuccess)
+            return loaded;
+        if (state.ownerCount == 0) {
+            err << NothingToPrint;
+            return int(ExitDataRejected);
+        }
+        recomputeTables(state);
+        document = build(state);
+        return int(ExitSuccess);
+    };
+}
+
+} // namespace
+
+StampaCommand::StampaCommand()
+{
+    addKind(QStringLiteral("modello"),
+            [](const QString &file, ReportDocument &document, QTextStream &err) {
+                SharedState state;
+                const int loaded = RegistryLoader::load(QStringLiteral("stampa"), {file}, state, err);
+                if (loaded == ExitSuccess)
+                    document = DataFormPrintout::build();
+                return loaded;
+            });
+    addKind(QStringLiteral("condomini"), registryPrintout([](const SharedState &state) {
+                return OwnerSheetsPrintout::build(state, 0);
+            }));
+    addKind(QStringLiteral("millesimi"), registryPrintout(&MillesimalTablePrintout::build));
+    addKind(QStringLiteral("completa"), registryPrintout(&CompletePrintout::build));
+}
+
+QString StampaCommand::argumentsSynopsis() const
+{
+    return QStringList(m_kinds.keys()).join(QLatin1Char('|')) + QStringLiteral(" FILE -o OUT");
+}
+
+void StampaCommand::addKind(const QString &kind, const Builder &builder)
+{
+    m_kinds.insert(kind, builder);
+}
+
+int StampaCommand::run(const QStringList &arguments, QTextStream &, QTextStream &err)
+{
+    if (arguments.size() != 4 || arguments.at(2) != QLatin1String("-o")
+        || !m_kinds.contains(arguments.at(0))) {
+        err << "veltra-tool: uso: veltra-tool stampa " << argumentsSynopsis() << "\n";
+        return ExitBadArguments;
+    }
+    ReportDocument document;
+    const int built = m_kinds.value(arguments.at(0))(arguments.at(1), document, err);
+    if (built != ExitSuccess)
+        return built;
+    const QString &output = arguments.at(3);
+    if (!document.saveAs(output)) {
+        err << "veltra-tool: impossibile scrivere il documento \"" << output << "\"\n";
+        return ExitUnreadableFile;
+    }
+    return ExitSuccess;
+}
+
+} // namespace veltra
