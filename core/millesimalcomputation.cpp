@@ -36,8 +36,8 @@ std::optional<double> surfaceProduct(const Unit &unit)
                                 &unit.coeffFunction,  &unit.coeffVolume};
     double product = 1;
     bool first = true;
-    for (const QString *factor : factors) {
-        const std::optional<double> value = NumberScan::readComma(*factor);
+    for (std::size_t f = 0; f < std::size(factors); ++f) {
+        const std::optional<double> value = unit.factorNumbers[f].read(*factors[f]);
         if (!value)
             return std::nullopt;
         product = first ? *value : product * *value;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/cachednumber.h"
+
 #include <QString>
+
+#include <array>
 
 namespace veltra {
 
@@ -20,6 +24,8 @@ struct Unit
     QString heatingValue;     // cubic metres or square metres of radiant surface
     double virtualSurface = 0; // square metres, cut to two decimals
     double unitMillesimi = 0;  // thousandths of the condominium
+    // The net surface and the seven coefficients as last read by the computation.
+    std::array<CachedNumber, 8> factorNumbers;
 
     // The ten typed cells emptied and the computed ones set back to 0.
     void clear() { *this = Unit(); }
