@@ -28,11 +28,11 @@ struct Owner
     // Cells of the current expense item and its payment.
     QString shareAmount;         // euro, formatted "##,##0.00"
     int takesPart = 0;           // 1 when the owner takes part in the item
-    QString fixedPercent;
-    QString floorMillesimi;
-    double heatingQuantity = 0;  // cubic metres or square metres
-    int oneThirdFlag = 0;
-    QString twoThirdsPercent;
+    QString fixedPercent;        // percent of the item under an agreement, as typed
+    QString floorMillesimi;      // thousandths by floor height, as typed or "##0.000"
+    Cell heatingQuantity;        // cubic metres or square metres: summed from the units, or typed
+    int oneThirdFlag = 0;        // 1 when the owner pays in the one third of a roof terrace
+    QString twoThirdsPercent;    // percent of the millesimi under the roof terrace, as typed
     QString paymentDate;
     QString reminderDate;
     double ownerRunningTotal = 0; // euro

@@ -15,6 +15,7 @@
 #include "ui/datiform.h"
 #include "ui/datiwindowtexts.h"
 #include "ui/shell.h"
+#include "ui/spesewindow.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -494,6 +495,11 @@ void DatiWindow::handOver()
 // when they are opened; they run that step again here once they exist.
 void DatiWindow::reinitialiseExpenseAndPaymentsWindows()
 {
+    const bool expenseWindowExisted = shell().existingWorkWindow(2) != nullptr;
+    // A window created here has just run its opening initialisation while loading.
+    auto *expenses = qobject_cast<SpeseWindow *>(shell().workWindow(2));
+    if (expenses && expenseWindowExisted)
+        expenses->reinitialiseFromSharedState();
 }
 
 void DatiWindow::openArchive()

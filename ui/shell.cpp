@@ -4,6 +4,7 @@
 #include "core/sharedstate.h"
 #include "ui/coefficientwindow.h"
 #include "ui/datiwindow.h"
+#include "ui/spesewindow.h"
 #include "ui/splashwindow.h"
 #include "ui/startwindow.h"
 #include "ui/tipwindow.h"
@@ -182,6 +183,8 @@ WorkWindow *Shell::createWorkWindow(int k)
 {
     if (k == 1)
         return new DatiWindow(*this);
+    if (k == 2)
+        return new SpeseWindow(*this);
     return new WorkWindow(*this, k);
 }
 

@@ -1,4 +1,5 @@
 #include "millesimicommand.h"
+#include "ripartiscicommand.h"
 #include "stampacommand.h"
 #include "toolrunner.h"
 #include "verificacommand.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     veltra::ToolRunner runner;
     runner.add(std::make_unique<veltra::MillesimiCommand>());
     runner.add(std::make_unique<veltra::VerificaCommand>());
+    runner.add(std::make_unique<veltra::RipartisciCommand>());
     runner.add(std::make_unique<veltra::StampaCommand>());
     return runner.run(application.arguments().mid(1), out, err);
 }

@@ -1,14 +1,20 @@
 #include "stampacommand.h"
 
+#include "expenseitemloader.h"
 #include "registryloader.h"
 
 #include "core/millesimalcomputation.h"
 #include "core/sharedstate.h"
 #include "reports/completeprintout.h"
 #include "reports/dataformprintout.h"
+#include "reports/expenseprintcheck.h"
+#include "reports/expensestatementprintout.h"
 #include "reports/millesimaltableprintout.h"
 #include "reports/ownersheetsprintout.h"
+#include "reports/paymentnoticesprintout.h"
 #include "reports/reportdocument.h"
+
+#include <QDate>
 
 namespace veltra {
 
@@ -36,6 +42,29 @@ StampaCommand::Builder registryPrintout(
     };
 }
 
+using ExpenseRefusal = std::function<std::optional<ExpensePrintCheck::Refusal>(
+    const SharedState &, ManagementType)>;
+using ExpenseBuild = std::function<ReportDocument(const SharedState &, int k, ManagementType)>;
+
+// The expense printouts read an item file as the expense window shows it after moving to
+// the item, and refuse what the window refuses, with the window's message.
+StampaCommand::Builder expensePrintout(const ExpenseRefusal &refusal, const ExpenseBuild &build)
+{
+    return [refusal, build](const QString &file, ReportDocument &document, QTextStream &err) {
+        SharedState state;
+        ExpenseItemLoader::Item item;
+        const int loaded = ExpenseItemLoader::load(file, state, item, err);
+        if (loaded != ExitSuccess)
+            return loaded;
+        if (const auto refused = refusal(state, item.type)) {
+            err << "veltra-tool: " << refused->text << "\n";
+            return int(ExitDataRejected);
+        }
+        document = build(state, item.k, item.type);
+        return int(ExitSuccess);
+    };
+}
+
 } // namespace
 
 StampaCommand::StampaCommand()
@@ -53,6 +82,15 @@ StampaCommand::StampaCommand()
             }));
     addKind(QStringLiteral("millesimi"), registryPrintout(&MillesimalTablePrintout::build));
     addKind(QStringLiteral("completa"), registryPrintout(&CompletePrintout::build));
+    addKind(QStringLiteral("spesa"),
+            expensePrintout([](const SharedState &state,
+                               ManagementType) { return ExpensePrintCheck::statementRefusal(state); },
+                            &ExpenseStatementPrintout::build));
+    addKind(QStringLiteral("avvisi"),
+            expensePrintout(&ExpensePrintCheck::noticesRefusal,
+                            [](const SharedState &state, int k, ManagementType) {
+                                return PaymentNoticesPrintout::build(state, k, QDate::currentDate());
+                            }));
 }
 
 QString StampaCommand::argumentsSynopsis() const

@@ -1,4 +1,5 @@
 #include "core/condominiumarchive.h"
+#include "core/expensearchive.h"
 #include "core/sharedstate.h"
 #include "support/officereader.h"
 #include "support/registryfixture.h"
@@ -41,6 +42,36 @@ Run runTool(const QStringList &arguments)
     return run;
 }
 
+// Items 1 and 2 of the 2002 series of condominium Cedri in folder, three owners with
+// stale shares; item 2 by the stairs rule, owner 2 has paid it. Returns item 2's file.
+QString writeCedriSeries(const QString &folder, bool budget)
+{
+    SharedState state;
+    state.condoName = QStringLiteral("Cedri");
+    state.ownerCount = 3;
+    for (int i = 1; i <= 3; ++i) {
+        Owner &owner = state.owner(i);
+        owner.ownerName = QStringLiteral("Condomino %1").arg(i);
+        owner.ownerAddress = QStringLiteral("via Cedri %1").arg(i);
+        owner.takesPart = 1;
+        owner.ownerMillesimi = Cell::fromNumber(i == 1 ? 500 : 250);
+        owner.floorMillesimi = i == 1 ? QStringLiteral("100,000") : QStringLiteral("450,000");
+        owner.shareAmount = QStringLiteral("1,00");
+    }
+    state.owner(2).paymentDate = QStringLiteral("05/05/2002");
+    const QString prefix = folder + (budget ? QStringLiteral("/Veltra-preventivi-Cedri- 2002")
+                                            : QStringLiteral("/Veltra-spese-Cedri- 2002"));
+    state.item(1) = {QStringLiteral("1.000,00"), QStringLiteral("luce"), QStringLiteral("10/01/2002")};
+    state.calcType = 1;
+    if (!ExpenseArchive::save(state, 1, !budget, prefix + QStringLiteral(" 1")))
+        return QString();
+    state.item(2) = {QStringLiteral("500,00"), QStringLiteral("scale"), QStringLiteral("10/02/2002")};
+    state.calcType = 5;
+    if (!ExpenseArchive::save(state, 2, !budget, prefix + QStringLiteral(" 2")))
+        return QString();
+    return prefix + QStringLiteral(" 2");
+}
+
 } // namespace
 
 class TestVeltraTool : public QObject
@@ -51,15 +82,22 @@ private slots:
     void initTestCase();
     void printsTheMillesimalTable();
     void verifiesWithTheStoredHeatingBasis();
+    void recomputesTheSharesOfAnExpenseFile();
+    void reportsAPercentageLeftOutOfABudgetFile();
     void rejectsBadArgumentsAndUnreadableFiles_data();
     void rejectsBadArgumentsAndUnreadableFiles();
     void printsTheMillesimalTableToADocument();
     void printsTheCompletePrintAsRtfUnderADocName();
+    void printsTheStatementOfAnItemFile();
+    void printsPaymentNoticesOfAnItemFile();
+    void refusesPaymentNoticesOfABudget();
     void refusesToPrintACondominiumWithoutOwners();
 
 private:
     QTemporaryDir m_folder;
     QString m_archive;
+    QString m_item;
+    QString m_budgetItem;
 };
 
 void TestVeltraTool::initTestCase()
@@ -78,6 +116,29 @@ void TestVeltraTool::initTestCase()
     QFile expenses(m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 1")));
     QVERIFY(expenses.open(QIODevice::WriteOnly));
     expenses.write("\"Aurora\",1,\"100,00\",\"luce\",\"10/01/2001\",1\r\n");
+
+    // An expense item whose stored shares are stale: the tool must not trust them.
+    SharedState item;
+    item.condoName = QStringLiteral("Aurora");
+    item.calcType = 1;
+    item.item(1) = {QStringLiteral("1.000,00"), QStringLiteral("luce"),
+                    QStringLiteral("10/01/2001")};
+    const QStringList names = {QString::fromUtf8("Rossi, Niccolò"), "Bianchi", "Verdi"};
+    const QList<double> millesimi = {500, 300, 200};
+    for (int i = 1; i <= 3; ++i) {
+        item.owner(i).ownerName = names.at(i - 1);
+        item.owner(i).ownerMillesimi = Cell::fromNumber(millesimi.at(i - 1));
+        item.owner(i).takesPart = i < 3 ? 1 : 0;
+        item.owner(i).shareAmount = QStringLiteral("1,00");
+    }
+    item.ownerCount = 3;
+    m_item = m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 2"));
+    QVERIFY(ExpenseArchive::save(item, 1, true, m_item));
+    item.calcType = 2;
+    item.owner(1).fixedPercent = QStringLiteral("70");
+    item.owner(2).fixedPercent = QStringLiteral("40");
+    m_budgetItem = m_folder.filePath(QStringLiteral("Veltra-preventivi-Aurora- 2001 1"));
+    QVERIFY(ExpenseArchive::save(item, 1, false, m_budgetItem));
 }
 
 void TestVeltraTool::printsTheMillesimalTable()
@@ -110,6 +171,31 @@ void TestVeltraTool::verifiesWithTheStoredHeatingBasis()
     QCOMPARE(passed.out, QStringLiteral("I dati sono stati immessi correttamente.\n"));
 }
 
+void TestVeltraTool::recomputesTheSharesOfAnExpenseFile()
+{
+    const Run run = runTool({QStringLiteral("ripartisci"), m_item});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    // Owners 1 and 2 take part with 800 millesimi: 1000 × 500/800 and 1000 × 300/800.
+    QCOMPARE(run.out, QString::fromUtf8("n.,nome,ripartizione spese\n"
+                                        "1,\"Rossi, Niccolò\",\"625,00\"\n"
+                                        "2,Bianchi,\"375,00\"\n"
+                                        "3,Verdi,\"0,00\"\n"));
+}
+
+void TestVeltraTool::reportsAPercentageLeftOutOfABudgetFile()
+{
+    const Run run = runTool({QStringLiteral("ripartisci"), m_budgetItem});
+    QCOMPARE(run.exitCode, 0);
+    // 70 + 40 passes 100: owner 2's 40 % is left out; 700 fixed, 300 by 800 millesimi.
+    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+    QVERIFY(run.err.contains(QStringLiteral("condomino n. 2")));
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.at(1), QString::fromUtf8("1,\"Rossi, Niccolò\",\"887,50\""));
+    QCOMPARE(lines.at(2), QStringLiteral("2,Bianchi,\"112,50\""));
+}
+
 void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -126,6 +212,15 @@ void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles_data()
     QTest::newRow("expense file")
         << QStringList{"verifica", m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 1"))}
         << 3;
+    QTest::newRow("ripartisci without file") << QStringList{"ripartisci"} << 2;
+    QTest::newRow("ripartisci missing file")
+        << QStringList{"ripartisci", "/nonexistent/Veltra-spese-x- 2001 1"} << 3;
+    QTest::newRow("ripartisci truncated item")
+        << QStringList{"ripartisci",
+                       m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 1"))}
+        << 3;
+    QTest::newRow("ripartisci condominium archive")
+        << QStringList{"ripartisci", m_folder.filePath(QStringLiteral("Veltra-dati-Aurora"))} << 3;
 }
 
 void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles()
@@ -179,6 +274,66 @@ void TestVeltraTool::refusesToPrintACondominiumWithoutOwners()
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.contains(QStringLiteral("non vi sono dati da stampare")));
     QVERIFY(!QFileInfo::exists(output));
+}
+
+void TestVeltraTool::printsTheStatementOfAnItemFile()
+{
+    const QString item = writeCedriSeries(m_folder.path(), false);
+    QVERIFY(!item.isEmpty());
+    const QString output = m_folder.filePath(QStringLiteral("spesa.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice is not installed");
+    OfficeReader reader;
+    const QStringList text = reader.texts({output}).value(0).split(QLatin1Char('\n'));
+    QVERIFY(text.contains(QStringLiteral("GESTIONE SPESE  2002  (spesa n. 2)")));
+    QVERIFY(text.contains(QStringLiteral("art.1124 Codice Civile (scale)")));
+    // Recomputed by the stairs rule: halves 300, 350, 350 of 1000, so 150,00 and 175,00.
+    QVERIFY(text.contains(QStringLiteral("150,00")));
+    QCOMPARE(text.count(QStringLiteral("175,00")), 2);
+    QCOMPARE(text.count(QStringLiteral("450,000")), 2);
+}
+
+void TestVeltraTool::printsPaymentNoticesOfAnItemFile()
+{
+    const QString item = writeCedriSeries(m_folder.path(), false);
+    QVERIFY(!item.isEmpty());
+    const QString output = m_folder.filePath(QStringLiteral("avvisi.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("avvisi"), item,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice is not installed");
+    OfficeReader reader;
+    const QString text = reader.texts({output}).value(0);
+    // Owner 2 has paid: notices for owners 1 and 3, with the total of items 1 and 2.
+    QCOMPARE(text.count(QStringLiteral("Oggetto: avviso di pagamento al condomino n.")), 2);
+    QVERIFY(text.contains(QStringLiteral("condomino n. 1")));
+    QVERIFY(text.contains(QStringLiteral("condomino n. 3")));
+    QCOMPARE(text.count(QStringLiteral("Totale progressivo spese : euro 1500")), 2);
+    QCOMPARE(reader.pageCounts({output}), QList<int>({2}));
+}
+
+void TestVeltraTool::refusesPaymentNoticesOfABudget()
+{
+    QTemporaryDir budgetFolder;
+    const QString item = writeCedriSeries(budgetFolder.path(), true);
+    QVERIFY(!item.isEmpty());
+    const QString output = budgetFolder.filePath(QStringLiteral("avvisi.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("avvisi"), item,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QStringLiteral("veltra-tool: Attenzione: la stampa deve riguardare le spese e "
+                                     "non i preventivi.\n"));
+    QVERIFY(!QFileInfo::exists(output));
+    const Run statement = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
+                                   QStringLiteral("-o"), output});
+    QCOMPARE(statement.exitCode, 0);
+    QVERIFY(QFileInfo::exists(output));
 }
 
 QTEST_GUILESS_MAIN(TestVeltraTool)

@@ -1,0 +1,124 @@
+// The expense window on 500 owners (with 50 units each, and the condominium window open as
+// in real use): opening an item file into the window (target 50 ms) and one keystroke in an
+// allocation input with the recomputation of every share and the redraw (target 10 ms); the
+// same on 50 owners, to show how the costs grow with the number of owners.
+
+#include "core/millesimalcomputation.h"
+#include "core/sharedstate.h"
+#include "support/registryfixture.h"
+#include "support/scriptedplatform.h"
+#include "ui/shell.h"
+#include "ui/spesewindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace veltra;
+
+namespace {
+
+struct Figures
+{
+    double open = 0;
+    double keystroke = 0;
+};
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+// Item 1 of an expense series typed and saved in the current folder.
+bool saveFirstItem(SpeseWindow &window, ScriptedPlatform &platform)
+{
+    platform.fileNames.enqueue(QString());
+    window.findChild<QRadioButton *>(QStringLiteral("Option2_2"))->click();
+    window.findChild<QPushButton *>(QStringLiteral("tutti"))->click();
+    window.findChild<QRadioButton *>(QStringLiteral("Option1_1"))->click();
+    window.findChild<QLineEdit *>(QStringLiteral("spesatotale"))->setText(QStringLiteral("12.345,67"));
+    window.findChild<QLineEdit *>(QStringLiteral("tipospesa"))->setText(QStringLiteral("pulizia"));
+    window.findChild<QLineEdit *>(QStringLiteral("dataspesa"))->setText(QStringLiteral("10/01/2001"));
+    window.saveArchive();
+    return platform.messages.isEmpty();
+}
+
+// One key typed into the millesimi of row 1, then taken back: two keystrokes a round.
+double keystrokeMilliseconds(QLineEdit *field, int rounds)
+{
+    QList<double> times;
+    for (int k = 0; k < rounds; ++k) {
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(field, Qt::Key_5);
+        times << timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        times << timer.nsecsElapsed() / 1e6;
+    }
+    return median(times);
+}
+
+Figures measure(int owners)
+{
+    SharedState state;
+    state.initSharedStrings();
+    RegistryFixture::fillRegistry(state, owners, 50);
+    state.condoName = QStringLiteral("Banco");
+    recomputeTables(state);
+    ScriptedPlatform platform;
+    Shell shell(state, platform, QString());
+    shell.workWindow(1);
+    shell.showWorkWindow(2);
+    auto *window = qobject_cast<SpeseWindow *>(shell.existingWorkWindow(2));
+    Figures figures;
+    if (!saveFirstItem(*window, platform)) {
+        std::fprintf(stderr, "the item was not saved\n");
+        return figures;
+    }
+    QList<double> openTimes;
+    for (int k = 0; k < 5; ++k) {
+        QElapsedTimer timer;
+        timer.start();
+        window->openArchive();
+        openTimes << timer.nsecsElapsed() / 1e6;
+    }
+    figures.open = median(openTimes);
+    auto *mill = window->findChild<QLineEdit *>(QStringLiteral("mill_1"));
+    mill->setFocus();
+    mill->end(false);
+    figures.keystroke = keystrokeMilliseconds(mill, 50);
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    const Figures large = measure(MaxOwners);
+    const Figures small = measure(50);
+    std::printf("open item file of 500 owners into the window: %.1f ms (median of 5; target 50)\n",
+                large.open);
+    std::printf("keystroke in an allocation input, shares and redraw included: %.2f ms (median "
+                "of 100; target 10)\n",
+                large.keystroke);
+    std::printf("50 owners: open %.1f ms, keystroke %.2f ms; ratio 500/50: open %.1f, "
+                "keystroke %.1f\n",
+                small.open, small.keystroke, large.open / small.open,
+                large.keystroke / small.keystroke);
+    return 0;
+}
