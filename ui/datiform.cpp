@@ -1,6 +1,7 @@
 #include "ui/datiform.h"
 
 #include "ui/datiwindowtexts.h"
+#include "ui/formcontrols.h"
 #include "ui/workwindow.h"
 
 #include <QGroupBox>
@@ -25,25 +26,11 @@ constexpr int CoefficientLeft = 184;
 constexpr int CoefficientWidth = 34;
 constexpr int FaceRowTop = WorkWindow::FormHeight - 28;
 
-QString indexed(const QString &name, int index)
-{
-    return name + QLatin1Char('_') + QString::number(index);
-}
+using FormControls::indexed;
 
-// A heading from the window's table of captions, placed at rect.
 QLabel *heading(QWidget *parent, const char *name, const QRect &rect)
 {
-    for (const DatiTexts::Caption &caption : DatiTexts::headings()) {
-        if (qstrcmp(caption.name, name) != 0)
-            continue;
-        auto *label = new QLabel(QString::fromUtf8(caption.text), parent);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setToolTip(QString::fromUtf8(caption.toolTip));
-        label->setWordWrap(true);
-        label->setGeometry(rect);
-        return label;
-    }
-    return nullptr;
+    return FormControls::heading(parent, DatiTexts::headings(), name, rect);
 }
 
 QLineEdit *lineEdit(QWidget *parent, const QString &name, const QRect &rect)

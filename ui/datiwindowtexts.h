@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/formcontrols.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,12 +11,7 @@ namespace veltra {
 // its controls, the step hints, its messages and the filters of its file dialogs.
 namespace DatiTexts {
 
-struct Caption
-{
-    const char *name;
-    const char *text;
-    const char *toolTip;
-};
+using Caption = veltra::Caption;
 
 // Headings of the header, the owner table and the unit table.
 const QList<Caption> &headings();

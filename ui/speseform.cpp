@@ -1,5 +1,6 @@
 #include "ui/speseform.h"
 
+#include "ui/formcontrols.h"
 #include "ui/spesewindowtexts.h"
 #include "ui/workwindow.h"
 
@@ -42,7 +43,7 @@ constexpr Column SpeColumn{"spe", 558, 58};
 
 QString indexed(const char *name, int index)
 {
-    return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
+    return FormControls::indexed(QString::fromLatin1(name), index);
 }
 
 QRect cell(const Column &column, int r)
@@ -50,20 +51,9 @@ QRect cell(const Column &column, int r)
     return QRect(column.x, RowsTop + (r - 1) * RowHeight, column.width, RowHeight - 1);
 }
 
-// A label from the window's table of captions, placed at rect.
 QLabel *heading(QWidget *parent, const char *name, const QRect &rect)
 {
-    for (const SpeseTexts::Caption &caption : SpeseTexts::headings()) {
-        if (qstrcmp(caption.name, name) != 0)
-            continue;
-        auto *label = new QLabel(QString::fromUtf8(caption.text), parent);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setToolTip(QString::fromUtf8(caption.toolTip));
-        label->setWordWrap(true);
-        label->setGeometry(rect);
-        return label;
-    }
-    return nullptr;
+    return FormControls::heading(parent, SpeseTexts::headings(), name, rect);
 }
 
 QLabel *columnHeading(QWidget *parent, const Column &column)

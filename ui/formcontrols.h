@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace veltra {
+
+// A control's caption and tool-tip as a window's table of texts lists them.
+struct Caption
+{
+    const char *name;
+    const char *text;
+    const char *toolTip;
+};
+
+// Helpers shared by the forms that place the work windows' controls.
+namespace FormControls {
+
+// The object name of element index of a control array: "nomcond_3".
+QString indexed(const QString &name, int index);
+
+// The label named name in captions, placed at rect on parent; nullptr when the table does
+// not hold it.
+QLabel *heading(QWidget *parent, const QList<Caption> &captions, const char *name,
+                const QRect &rect);
+
+} // namespace FormControls
+} // namespace veltra
