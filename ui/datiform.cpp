@@ -105,12 +105,12 @@ void DatiForm::buildHeader(QWidget *form)
     label1->setFrameShape(QFrame::Panel);
     label1->setGeometry(430, 4, 44, 20);
 
-    heading(form, "Label16", QRect(8, 30, 250, 18));
+    heading(form, "Label16", QRect(8, 30, 290, 18))->setWordWrap(false);
     option[0] = nullptr;
     for (int k = 1; k <= 2; ++k) {
         option[k] = new QRadioButton(DatiTexts::heatingOptionCaption(k), form);
         option[k]->setObjectName(indexed(QStringLiteral("Option1"), k));
-        option[k]->setGeometry(k == 1 ? 262 : 370, 28, k == 1 ? 104 : 170, 22);
+        option[k]->setGeometry(k == 1 ? 300 : 408, 28, k == 1 ? 104 : 170, 22);
     }
     auto *standing = new QLabel(DatiTexts::standingHint(), form);
     standing->setObjectName(QStringLiteral("Label4"));
@@ -157,7 +157,11 @@ void DatiForm::buildUnitTable()
 {
     QWidget *frame = frame1;
     heading(frame, "Label3", QRect(4, 16, 30, 30));
-    heading(frame, "Label5", QRect(36, 30, 98, 16));
+    // The caption's leading blanks centre it over the name column; aligned right, they are
+    // what gives way when the column is narrow.
+    QLabel *nameHeading = heading(frame, "Label5", QRect(36, 30, 98, 16));
+    nameHeading->setWordWrap(false);
+    nameHeading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     heading(frame, "Label6", QRect(136, 16, 46, 30));
     heading(frame, "Label10", QRect(CoefficientLeft, 12, 7 * CoefficientWidth, 14));
     heading(frame, "Label11", QRect(424, 16, 46, 30));

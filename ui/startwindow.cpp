@@ -117,9 +117,9 @@ void StartWindow::buildHeadings()
                                 QRect(0, 8, 640, 32));
     heading->setAlignment(Qt::AlignCenter);
     heading->setStyleSheet(QStringLiteral("background: #c00000; color: #ffff00; font-size: 16pt; font-weight: bold;"));
-    makeLabel(m_form, "Label61", QStringLiteral("Procedure principali"), QRect(24, 54, 200, 22));
+    makeLabel(m_form, "Label61", QStringLiteral("Procedure principali"), QRect(16, 54, 186, 22));
     makeLabel(m_form, "Label71", QStringLiteral(" il programma elabora o visualizza..."),
-              QRect(232, 54, 400, 22));
+              QRect(206, 54, 430, 22));
 }
 
 void StartWindow::buildOptions()
@@ -129,13 +129,17 @@ void StartWindow::buildOptions()
         const int top = OptionTop + (index - 1) * OptionStep;
         auto *option = new QRadioButton(QString::fromUtf8(procedure.caption), m_form);
         option->setObjectName(QStringLiteral("Option1_%1").arg(index));
-        option->setGeometry(24, top, 200, 24);
+        option->setGeometry(16, top, 186, 24);
         option->setProperty("procedure", index);
         option->setMouseTracking(true);
         option->installEventFilter(this);
         connect(option, &QRadioButton::clicked, this, [this, index] { choose(index); });
-        makeLabel(m_form, QStringLiteral("Label%1").arg(index).toUtf8().constData(),
-                  QString::fromUtf8(procedure.description), QRect(232, top, 400, 24));
+        QLabel *description =
+            makeLabel(m_form, QStringLiteral("Label%1").arg(index).toUtf8().constData(),
+                      QString::fromUtf8(procedure.description), QRect(206, top, 430, 24));
+        QFont font = description->font();
+        font.setPointSizeF(font.pointSizeF() * 0.9);
+        description->setFont(font);
     }
 }
 

@@ -222,6 +222,8 @@ void WorkWindow::buildToolBar()
     m_toolBar = addToolBar(QStringLiteral("Toolbar1"));
     m_toolBar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolBar->setMovable(false);
+    // Twenty buttons must fit the window's width of 9600 twips.
+    m_toolBar->setIconSize(QSize(16, 16));
     const std::array<std::function<void()>, 20> commands = {
         [this] { openArchive(); },
         [this] { saveArchive(); },
