@@ -5,7 +5,9 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 build="$here/build"
-packages=(cmake g++ pkg-config qt6-base-dev qt6-multimedia-dev libzip-dev libgl-dev)
+# gstreamer1.0-plugins-good decodes the splash tune for Qt Multimedia.
+packages=(cmake g++ pkg-config qt6-base-dev qt6-multimedia-dev libzip-dev libgl-dev
+          gstreamer1.0-plugins-good)
 test_packages=(xvfb xauth libreoffice-writer-nogui poppler-utils)
 
 install_missing() {
