@@ -4,11 +4,11 @@ namespace veltra::RegistryFixture {
 
 namespace {
 
+// Texts built at run time, as typed or read ones are, rather than literals.
 const QStringList &coefficientChoices()
 {
-    static const QStringList choices = {QStringLiteral("1,00"), QStringLiteral("0,95"),
-                                        QStringLiteral("0,9"), QStringLiteral("1,05"),
-                                        QStringLiteral("0,85"), QStringLiteral("1")};
+    static const QStringList choices = QString::fromLatin1("1,00 0,95 0,9 1,05 0,85 1")
+                                           .split(QLatin1Char(' '));
     return choices;
 }
 
