@@ -2,6 +2,7 @@
 // keystroke in a unit field with all its cascades (target 10 ms), opening the archive into
 // the window (target 300 ms), and the resident memory of the whole application (150 MB).
 
+#include "bench/keystroketiming.h"
 #include "core/condominiumarchive.h"
 #include "core/sharedstate.h"
 #include "support/registryfixture.h"
@@ -20,6 +21,8 @@
 #include <cstdio>
 
 using namespace veltra;
+using KeystrokeTiming::keystrokeMilliseconds;
+using KeystrokeTiming::median;
 
 namespace {
 
@@ -33,28 +36,6 @@ QString residentMemory()
             return QString::fromLatin1(line.mid(6).simplified());
     }
     return QStringLiteral("unknown");
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-// One key typed into the surface field of unit row 1, then taken back: two keystrokes.
-double keystrokeMilliseconds(QLineEdit *field, int rounds)
-{
-    QList<double> times;
-    for (int k = 0; k < rounds; ++k) {
-        QElapsedTimer timer;
-        timer.start();
-        QTest::keyClick(field, Qt::Key_5);
-        times << timer.nsecsElapsed() / 1e6;
-        timer.restart();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        times << timer.nsecsElapsed() / 1e6;
-    }
-    return median(times);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // allocation input with the recomputation of every share and the redraw (target 10 ms); the
 // same on 50 owners, to show how the costs grow with the number of owners.
 
+#include "bench/keystroketiming.h"
 #include "core/millesimalcomputation.h"
 #include "core/sharedstate.h"
 #include "support/registryfixture.h"
@@ -24,6 +25,8 @@
 #include <cstdio>
 
 using namespace veltra;
+using KeystrokeTiming::keystrokeMilliseconds;
+using KeystrokeTiming::median;
 
 namespace {
 
@@ -32,12 +35,6 @@ struct Figures
     double open = 0;
     double keystroke = 0;
 };
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
 
 // Item 1 of an expense series typed and saved in the current folder.
 bool saveFirstItem(SpeseWindow &window, ScriptedPlatform &platform)
@@ -51,22 +48,6 @@ bool saveFirstItem(SpeseWindow &window, ScriptedPlatform &platform)
     window.findChild<QLineEdit *>(QStringLiteral("dataspesa"))->setText(QStringLiteral("10/01/2001"));
     window.saveArchive();
     return platform.messages.isEmpty();
-}
-
-// One key typed into the millesimi of row 1, then taken back: two keystrokes a round.
-double keystrokeMilliseconds(QLineEdit *field, int rounds)
-{
-    QList<double> times;
-    for (int k = 0; k < rounds; ++k) {
-        QElapsedTimer timer;
-        timer.start();
-        QTest::keyClick(field, Qt::Key_5);
-        times << timer.nsecsElapsed() / 1e6;
-        timer.restart();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        times << timer.nsecsElapsed() / 1e6;
-    }
-    return median(times);
 }
 
 Figures measure(int owners)

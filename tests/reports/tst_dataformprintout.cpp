@@ -1,22 +1,16 @@
 #include "reports/dataformprintout.h"
 #include "reports/printstatus.h"
+#include "support/reportcontents.h"
 
 #include <QtTest>
 
 using namespace veltra;
+using ReportContents::tableRow;
 
 namespace {
 
 const QChar CR(13);
 const QChar FF(12);
-
-QStringList row(const ReportTable &table, int row)
-{
-    QStringList texts;
-    for (int column = 1; column <= table.columns(); ++column)
-        texts << table.cell(row, column);
-    return texts;
-}
 
 } // namespace
 
@@ -51,20 +45,20 @@ void TestDataFormPrintout::coefficientTablesInOrder()
     }
     const ReportTable &destination = document.table(1);
     QCOMPARE(destination.fontSize(), std::optional<int>(10));
-    QCOMPARE(row(destination, 1), QStringList({ QStringLiteral("numero"), QStringLiteral("tipologia"), QStringLiteral("valori") }));
-    QCOMPARE(row(destination, 2), QStringList({ QStringLiteral(" 1"), QStringLiteral("negozi (secondo mercato)"), QStringLiteral("1,30") }));
-    QCOMPARE(row(destination, 11), QStringList({ QStringLiteral(" 10"), QStringLiteral("giardini e aree di rispetto"), QStringLiteral("0,15-0,10") }));
+    QCOMPARE(tableRow(destination, 1), QStringList({ QStringLiteral("numero"), QStringLiteral("tipologia"), QStringLiteral("valori") }));
+    QCOMPARE(tableRow(destination, 2), QStringList({ QStringLiteral(" 1"), QStringLiteral("negozi (secondo mercato)"), QStringLiteral("1,30") }));
+    QCOMPARE(tableRow(destination, 11), QStringList({ QStringLiteral(" 10"), QStringLiteral("giardini e aree di rispetto"), QStringLiteral("0,15-0,10") }));
 
     const ReportTable &floors = document.table(2);
-    QCOMPARE(row(floors, 2), QStringList({ QString(), QStringLiteral("fabbricati con ascensore"), QString() }));
-    QCOMPARE(row(floors, 7), QStringList({ QStringLiteral(" 5"), QStringLiteral("piani successivi"), QStringLiteral("1,00") }));
-    QCOMPARE(row(floors, 8), QStringList({ QString(), QStringLiteral("fabbricati senza ascensore"), QString() }));
-    QCOMPARE(row(floors, 12), QStringList({ QStringLiteral(" 4"), QStringLiteral("piano primo"), QStringLiteral("1,00") }));
-    QCOMPARE(row(floors, 14), QStringList({ QStringLiteral(" 6"), QStringLiteral("ultimo piano"), QStringLiteral("0,90") }));
+    QCOMPARE(tableRow(floors, 2), QStringList({ QString(), QStringLiteral("fabbricati con ascensore"), QString() }));
+    QCOMPARE(tableRow(floors, 7), QStringList({ QStringLiteral(" 5"), QStringLiteral("piani successivi"), QStringLiteral("1,00") }));
+    QCOMPARE(tableRow(floors, 8), QStringList({ QString(), QStringLiteral("fabbricati senza ascensore"), QString() }));
+    QCOMPARE(tableRow(floors, 12), QStringList({ QStringLiteral(" 4"), QStringLiteral("piano primo"), QStringLiteral("1,00") }));
+    QCOMPARE(tableRow(floors, 14), QStringList({ QStringLiteral(" 6"), QStringLiteral("ultimo piano"), QStringLiteral("0,90") }));
 
-    QCOMPARE(row(document.table(3), 6).last(), QStringLiteral("0,75"));
-    QCOMPARE(row(document.table(4), 4)[1], QStringLiteral("su cortili"));
-    QCOMPARE(row(document.table(5), 7), QStringList({ QStringLiteral(" 6"), QStringLiteral("per spazi aperti (balconi, ecc.)"), QStringLiteral("1,000") }));
+    QCOMPARE(tableRow(document.table(3), 6).last(), QStringLiteral("0,75"));
+    QCOMPARE(tableRow(document.table(4), 4)[1], QStringLiteral("su cortili"));
+    QCOMPARE(tableRow(document.table(5), 7), QStringList({ QStringLiteral(" 6"), QStringLiteral("per spazi aperti (balconi, ecc.)"), QStringLiteral("1,000") }));
     QCOMPARE(DataFormPrintout::closingStatus(), PrintStatus::ShownDataForm);
 }
 
@@ -82,8 +76,8 @@ void TestDataFormPrintout::ownerPageStartsOnNewPageWithEmptyGrid()
     QCOMPARE(texts.filter(FF).size(), 1);
 
     const ReportTable &legend = document.table(6);
-    QCOMPARE(row(legend, 1), QStringList({ QStringLiteral("colonna"), QStringLiteral("significato") }));
-    QCOMPARE(row(legend, 11), QStringList({ QStringLiteral("vol."), QStringLiteral("coefficiente di volume") }));
+    QCOMPARE(tableRow(legend, 1), QStringList({ QStringLiteral("colonna"), QStringLiteral("significato") }));
+    QCOMPARE(tableRow(legend, 11), QStringList({ QStringLiteral("vol."), QStringLiteral("coefficiente di volume") }));
 
     const ReportTable &grid = document.table(7);
     QCOMPARE(grid.fontSize(), std::optional<int>(10));

@@ -2,12 +2,15 @@
 #include "core/sharedstate.h"
 #include "reports/expensestatementprintout.h"
 #include "reports/printstatus.h"
+#include "support/reportcontents.h"
 
 #include <QtTest>
 
 #include <memory>
 
 using namespace veltra;
+using ReportContents::tableRow;
+using ReportContents::paragraphTexts;
 
 namespace {
 
@@ -38,24 +41,6 @@ void fillExpenses(SharedState &state)
         state.item(k).expenseDate = QStringLiteral("1%1/03/2001").arg(k);
     }
     state.calcType = PerMillesimi;
-}
-
-QStringList paragraphTexts(const ReportDocument &document)
-{
-    QStringList texts;
-    for (const ReportBlock &block : document.blocks()) {
-        if (block.kind == ReportBlock::Kind::Paragraph)
-            texts << block.text;
-    }
-    return texts;
-}
-
-QStringList row(const ReportTable &table, int row)
-{
-    QStringList texts;
-    for (int column = 1; column <= table.columns(); ++column)
-        texts << table.cell(row, column);
-    return texts;
 }
 
 // The owners table of every section is its third table.
@@ -120,27 +105,27 @@ void TestExpenseStatementPrintout::sectionHasHeadItemLegendAndOwners()
     const ReportTable &item = document.table(1);
     QCOMPARE(item.rows(), 5);
     QCOMPARE(item.fontSize(), std::optional<int>(10));
-    QCOMPARE(row(item, 1), QStringList({"tipologia", "valore"}));
-    QCOMPARE(row(item, 2), QStringList({"somma da ripartire", "3.000,00"}));
-    QCOMPARE(row(item, 3), QStringList({"tipo di spesa", "pulizia scale 3"}));
-    QCOMPARE(row(item, 4), QStringList({"data", "13/03/2001"}));
-    QCOMPARE(row(item, 5), QStringList({"tipo di calcolo", "art.1124 Codice Civile (scale)"}));
+    QCOMPARE(tableRow(item, 1), QStringList({"tipologia", "valore"}));
+    QCOMPARE(tableRow(item, 2), QStringList({"somma da ripartire", "3.000,00"}));
+    QCOMPARE(tableRow(item, 3), QStringList({"tipo di spesa", "pulizia scale 3"}));
+    QCOMPARE(tableRow(item, 4), QStringList({"data", "13/03/2001"}));
+    QCOMPARE(tableRow(item, 5), QStringList({"tipo di calcolo", "art.1124 Codice Civile (scale)"}));
 
     const ReportTable &legend = document.table(2);
     QCOMPARE(legend.rows(), 12);
-    QCOMPARE(row(legend, 1), QStringList({"simbolo", "significato"}));
-    QCOMPARE(row(legend, 6), QStringList({"perc.%", "percetuale di ripartizione per convenzione"}));
-    QCOMPARE(row(legend, 11), QStringList({"2/3 %", QString::fromUtf8(
+    QCOMPARE(tableRow(legend, 1), QStringList({"simbolo", "significato"}));
+    QCOMPARE(tableRow(legend, 6), QStringList({"perc.%", "percetuale di ripartizione per convenzione"}));
+    QCOMPARE(tableRow(legend, 11), QStringList({"2/3 %", QString::fromUtf8(
         "percentuale di partecipazione alla ripartizione di due terzo per lastrici solari")}));
-    QCOMPARE(row(legend, 12), QStringList({"spesa", "spesa ripartita"}));
+    QCOMPARE(tableRow(legend, 12), QStringList({"spesa", "spesa ripartita"}));
 
     const ReportTable &owners = document.table(3);
     QCOMPARE(owners.rows(), 6);
     QCOMPARE(owners.columns(), 11);
     QCOMPARE(owners.fontSize(), std::optional<int>(8));
-    QCOMPARE(row(owners, 1), QString::fromUtf8("sì/no|n.|nome|indirizzo|perc.%|millesimi|piano|"
+    QCOMPARE(tableRow(owners, 1), QString::fromUtf8("sì/no|n.|nome|indirizzo|perc.%|millesimi|piano|"
                                                "risc.|1/3|2/3 %|spesa").split('|'));
-    QCOMPARE(row(owners, 5), QStringList({"no", " 4", "Condomino 4", "via dei Mille 4", "",
+    QCOMPARE(tableRow(owners, 5), QStringList({"no", " 4", "Condomino 4", "via dei Mille 4", "",
                                           "200,004", "190,500", "", "", "", "1.234,50"}));
     QCOMPARE(owners.cell(2, 1), QString::fromUtf8("sì"));
 

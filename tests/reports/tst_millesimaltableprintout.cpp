@@ -2,10 +2,12 @@
 #include "reports/completeprintout.h"
 #include "reports/millesimaltableprintout.h"
 #include "support/registryfixture.h"
+#include "support/reportcontents.h"
 
 #include <QtTest>
 
 using namespace veltra;
+using ReportContents::tableRow;
 
 namespace {
 
@@ -26,14 +28,6 @@ void fillCondominium(SharedState &state)
         state.owner(i).stairsMillesimi = 333.333;
     }
     state.owner(2).ownerMillesimi = Cell::fromText(QStringLiteral("333,3334"));
-}
-
-QStringList row(const ReportTable &table, int row)
-{
-    QStringList texts;
-    for (int column = 1; column <= table.columns(); ++column)
-        texts << table.cell(row, column);
-    return texts;
 }
 
 } // namespace
@@ -76,16 +70,16 @@ void TestMillesimalTablePrintout::tableOfAllOwnersWithFixedTotal()
     QCOMPARE(table.rows(), 5);
     QCOMPARE(table.columns(), 7);
     QCOMPARE(table.fontSize(), std::optional<int>(8));
-    QCOMPARE(row(table, 1), QStringList({ QStringLiteral("numero"), QStringLiteral("nome condomino"),
+    QCOMPARE(tableRow(table, 1), QStringList({ QStringLiteral("numero"), QStringLiteral("nome condomino"),
                                           QStringLiteral("indirizzo"), QStringLiteral("piano"),
                                           QStringLiteral("millesimi di proprietà"),
                                           QStringLiteral("millesimi d'uso"),
                                           QStringLiteral("millesimi per scale") }));
-    QCOMPARE(row(table, 3), QStringList({ QStringLiteral(" 2"), QStringLiteral("Condomino 2"),
+    QCOMPARE(tableRow(table, 3), QStringList({ QStringLiteral(" 2"), QStringLiteral("Condomino 2"),
                                           QStringLiteral("via Roma 2"), QStringLiteral("1"),
                                           QStringLiteral("333,333"), QStringLiteral("333,333"),
                                           QStringLiteral("333,333") }));
-    QCOMPARE(row(table, 5), QStringList({ QStringLiteral("Totale"), QString(), QString(), QString(),
+    QCOMPARE(tableRow(table, 5), QStringList({ QStringLiteral("Totale"), QString(), QString(), QString(),
                                           QStringLiteral("1000,000"), QStringLiteral("1000,000"),
                                           QStringLiteral("1000,000") }));
 

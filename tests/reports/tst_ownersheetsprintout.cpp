@@ -2,10 +2,12 @@
 #include "reports/ownersheetsprintout.h"
 #include "reports/printstatus.h"
 #include "support/registryfixture.h"
+#include "support/reportcontents.h"
 
 #include <QtTest>
 
 using namespace veltra;
+using ReportContents::tableRow;
 
 namespace {
 
@@ -37,14 +39,6 @@ void fillCondominium(SharedState &state)
             owner.units[j].unitMillesimi = 62.5 * j;
         }
     }
-}
-
-QStringList row(const ReportTable &table, int row)
-{
-    QStringList texts;
-    for (int column = 1; column <= table.columns(); ++column)
-        texts << table.cell(row, column);
-    return texts;
 }
 
 } // namespace
@@ -86,16 +80,16 @@ void TestOwnerSheetsPrintout::oneOwnerSheetHasNoPageBreak()
     const ReportTable &data = document.table(1);
     QCOMPARE(data.rows(), 7);
     QCOMPARE(data.fontSize(), std::optional<int>(10));
-    QCOMPARE(row(data, 1), QStringList({ QStringLiteral("tipologia"), QStringLiteral("dati") }));
-    QCOMPARE(row(data, 2), QStringList({ QStringLiteral("nome condomino"), QStringLiteral("Condomino 7") }));
-    QCOMPARE(row(data, 4), QStringList({ QStringLiteral("numero del piano"), QStringLiteral("7") }));
-    QCOMPARE(row(data, 5), QStringList({ QStringLiteral("millesimi di proprietà"), QStringLiteral("125,007") }));
-    QCOMPARE(row(data, 6), QStringList({ QStringLiteral("millesimi d'uso"), QStringLiteral("120,500") }));
-    QCOMPARE(row(data, 7), QStringList({ QStringLiteral("millesimi per le scale"), QStringLiteral("122,750") }));
+    QCOMPARE(tableRow(data, 1), QStringList({ QStringLiteral("tipologia"), QStringLiteral("dati") }));
+    QCOMPARE(tableRow(data, 2), QStringList({ QStringLiteral("nome condomino"), QStringLiteral("Condomino 7") }));
+    QCOMPARE(tableRow(data, 4), QStringList({ QStringLiteral("numero del piano"), QStringLiteral("7") }));
+    QCOMPARE(tableRow(data, 5), QStringList({ QStringLiteral("millesimi di proprietà"), QStringLiteral("125,007") }));
+    QCOMPARE(tableRow(data, 6), QStringList({ QStringLiteral("millesimi d'uso"), QStringLiteral("120,500") }));
+    QCOMPARE(tableRow(data, 7), QStringList({ QStringLiteral("millesimi per le scale"), QStringLiteral("122,750") }));
 
     const ReportTable &legend = document.table(2);
     QCOMPARE(legend.rows(), 14);
-    QCOMPARE(row(legend, 14).first(), QStringLiteral("risc."));
+    QCOMPARE(tableRow(legend, 14).first(), QStringLiteral("risc."));
     QCOMPARE(blocks[3].text, QString(CR) + CR + QStringLiteral("Legenda:") + CR);
     QCOMPARE(blocks[3].fontSize, std::optional<int>(10));
 
@@ -115,15 +109,15 @@ void TestOwnerSheetsPrintout::unitTableShowsFormattedValuesAndOwnTotals()
     QCOMPARE(units.rows(), 5);
     QCOMPARE(units.columns(), 12);
     QCOMPARE(units.fontSize(), std::optional<int>(8));
-    QCOMPARE(row(units, 1).join(QLatin1Char('|')),
+    QCOMPARE(tableRow(units, 1).join(QLatin1Char('|')),
              QStringLiteral("n.|ambiente|sup.|dest.|piano|ori.|pro.|lum.|funz.|vol.|virt.|parz."));
-    QCOMPARE(row(units, 2).join(QLatin1Char('|')),
+    QCOMPARE(tableRow(units, 2).join(QLatin1Char('|')),
              QStringLiteral("||mq.|coeff.|coeff.|coeff.|coeff.|coeff.|coeff.|coeff.|mq.|0/00"));
-    QCOMPARE(row(units, 3).join(QLatin1Char('|')),
+    QCOMPARE(tableRow(units, 3).join(QLatin1Char('|')),
              QStringLiteral(" 1|camera|25,50|1,00|1,00|1,00|1,00|1,00|1,00|1,00|20,25|62,500"));
-    QCOMPARE(row(units, 4).join(QLatin1Char('|')),
+    QCOMPARE(tableRow(units, 4).join(QLatin1Char('|')),
              QStringLiteral(" 2|cucina|10,00|0,90|1,00|0,95|1,00|1,00|1,00|1,00|40,50|125,000"));
-    QCOMPARE(row(units, 5).join(QLatin1Char('|')),
+    QCOMPARE(tableRow(units, 5).join(QLatin1Char('|')),
              QStringLiteral("Totali||35,50||||||||60,75|125,007"));
 }
 
@@ -132,7 +126,7 @@ void TestOwnerSheetsPrintout::ownerWithoutUnitsGetsThreeRows()
     const ReportDocument document = OwnerSheetsPrintout::build(*m_state, 3);
     const ReportTable &units = document.table(3);
     QCOMPARE(units.rows(), 3);
-    QCOMPARE(row(units, 3).join(QLatin1Char('|')), QStringLiteral("Totali||0,00||||||||0,00|125,003"));
+    QCOMPARE(tableRow(units, 3).join(QLatin1Char('|')), QStringLiteral("Totali||0,00||||||||0,00|125,003"));
 }
 
 void TestOwnerSheetsPrintout::allOwnersEachOnNewPageWithTheirTables()

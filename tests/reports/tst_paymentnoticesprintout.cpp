@@ -4,12 +4,15 @@
 #include "reports/expenseprintcheck.h"
 #include "reports/paymentnoticesprintout.h"
 #include "support/officereader.h"
+#include "support/reportcontents.h"
 
 #include <QtTest>
 
 #include <memory>
 
 using namespace veltra;
+using ReportContents::tableRow;
+using ReportContents::paragraphTexts;
 
 namespace {
 
@@ -51,24 +54,6 @@ void fillExpenses(SharedState &state)
         state.item(k).expenseDate = QStringLiteral("15/03/2001");
     }
     state.calcType = PerMillesimi;
-}
-
-QStringList paragraphTexts(const ReportDocument &document)
-{
-    QStringList texts;
-    for (const ReportBlock &block : document.blocks()) {
-        if (block.kind == ReportBlock::Kind::Paragraph)
-            texts << block.text;
-    }
-    return texts;
-}
-
-QStringList row(const ReportTable &table, int row)
-{
-    QStringList texts;
-    for (int column = 1; column <= table.columns(); ++column)
-        texts << table.cell(row, column);
-    return texts;
 }
 
 } // namespace
@@ -182,9 +167,9 @@ void TestPaymentNoticesPrintout::noticeBlocksInOrder()
     QCOMPARE(sizes.mid(8), QList<std::optional<int>>({ 10, 10, 10, 10, 10, 10, 8, 10, 10, 10, 10 }));
 
     const ReportTable &item = document.table(1);
-    QCOMPARE(row(item, 2), QStringList({ "somma da ripartire", "-20,00" }));
-    QCOMPARE(row(item, 4), QStringList({ "data della spesa", "15/03/2001" }));
-    QCOMPARE(row(item, 5), QStringList({ "tipo di calcolo", "per millesimi" }));
+    QCOMPARE(tableRow(item, 2), QStringList({ "somma da ripartire", "-20,00" }));
+    QCOMPARE(tableRow(item, 4), QStringList({ "data della spesa", "15/03/2001" }));
+    QCOMPARE(tableRow(item, 5), QStringList({ "tipo di calcolo", "per millesimi" }));
 }
 
 void TestPaymentNoticesPrintout::everyNoticeCarriesTheTableOfAllOwners()
@@ -195,12 +180,12 @@ void TestPaymentNoticesPrintout::everyNoticeCarriesTheTableOfAllOwners()
         const ReportTable &owners = document.table(table);
         QCOMPARE(owners.rows(), 6);
         QCOMPARE(owners.fontSize(), std::optional<int>(8));
-        QCOMPARE(row(owners, 1), QString::fromUtf8("sì/no|num.|nome|indirizzo|%|millesimi|uso|"
+        QCOMPARE(tableRow(owners, 1), QString::fromUtf8("sì/no|num.|nome|indirizzo|%|millesimi|uso|"
                                                    "risc.|1/3|perc.2/3|rip.spese").split('|'));
         // The use millesimi, not the floor millesimi; no one-third mark outside criterion 6.
-        QCOMPARE(row(owners, 4), QStringList({ "no", " 3", "Condomino 3", "via dei Mille 3", "",
+        QCOMPARE(tableRow(owners, 4), QStringList({ "no", " 3", "Condomino 3", "via dei Mille 3", "",
                                                "200", "190,250", "80", "", "", "300,00" }));
-        QCOMPARE(row(owners, 3)[0], QString::fromUtf8("sì"));
+        QCOMPARE(tableRow(owners, 3)[0], QString::fromUtf8("sì"));
         const QVector<ReportAlignment> alignments = document.columnAlignments(table);
         QCOMPARE(alignments.mid(4), QVector<ReportAlignment>(7, ReportAlignment::Right));
         QCOMPARE(alignments[3], ReportAlignment::Left);
