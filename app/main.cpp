@@ -1,6 +1,6 @@
-#include "core/sharedstate.h"
-#include "ui/qtplatform.h"
-#include "ui/shell.h"
+#include "core/state/sharedstate.h"
+#include "ui/frame/qtplatform.h"
+#include "ui/frame/shell.h"
 
 #include <QApplication>
 

@@ -3,12 +3,12 @@
 // the window (target 300 ms), and the resident memory of the whole application (150 MB).
 
 #include "bench/keystroketiming.h"
-#include "core/condominiumarchive.h"
-#include "core/sharedstate.h"
+#include "core/registry/condominiumarchive.h"
+#include "core/state/sharedstate.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
-#include "ui/datiwindow.h"
-#include "ui/shell.h"
+#include "ui/dati/datiwindow.h"
+#include "ui/frame/shell.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

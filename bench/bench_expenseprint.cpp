@@ -2,11 +2,11 @@
 // an expense series of 500 owners, each item read from its file as the expense window
 // moves to it, to a finished .odt file.
 
-#include "core/expenseallocation.h"
-#include "core/expensearchive.h"
-#include "core/sharedstate.h"
-#include "reports/expensestatementprintout.h"
-#include "reports/odtrenderer.h"
+#include "core/expenses/expenseallocation.h"
+#include "core/expenses/expensearchive.h"
+#include "core/state/sharedstate.h"
+#include "reports/expenses/expensestatementprintout.h"
+#include "reports/document/odtrenderer.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "core/expenseallocation.h"
-#include "core/expensearchive.h"
-#include "core/millesimalcomputation.h"
-#include "core/sharedstate.h"
+#include "core/expenses/expenseallocation.h"
+#include "core/expenses/expensearchive.h"
+#include "core/registry/millesimalcomputation.h"
+#include "core/state/sharedstate.h"
 #include "support/registryfixture.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "core/condominiumarchive.h"
-#include "core/millesimalcomputation.h"
-#include "core/sharedstate.h"
+#include "core/registry/condominiumarchive.h"
+#include "core/registry/millesimalcomputation.h"
+#include "core/state/sharedstate.h"
 #include "support/registryfixture.h"
 
 #include <QElapsedTimer>

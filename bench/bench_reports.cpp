@@ -2,10 +2,10 @@
 // shared state to a finished .odt file, and shows that filling the document cell by cell
 // grows with the number of owners and no faster.
 
-#include "core/millesimalcomputation.h"
-#include "core/sharedstate.h"
-#include "reports/completeprintout.h"
-#include "reports/odtrenderer.h"
+#include "core/registry/millesimalcomputation.h"
+#include "core/state/sharedstate.h"
+#include "reports/registry/completeprintout.h"
+#include "reports/document/odtrenderer.h"
 #include "support/registryfixture.h"
 
 #include <QElapsedTimer>

@@ -4,12 +4,12 @@
 // same on 50 owners, to show how the costs grow with the number of owners.
 
 #include "bench/keystroketiming.h"
-#include "core/millesimalcomputation.h"
-#include "core/sharedstate.h"
+#include "core/registry/millesimalcomputation.h"
+#include "core/state/sharedstate.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
-#include "ui/shell.h"
-#include "ui/spesewindow.h"
+#include "ui/frame/shell.h"
+#include "ui/spese/spesewindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,10 +2,10 @@
 
 #include "toolcommand.h"
 
-#include "core/expenseallocation.h"
-#include "core/expensearchive.h"
-#include "core/numbertext.h"
-#include "core/sharedstate.h"
+#include "core/expenses/expenseallocation.h"
+#include "core/expenses/expensearchive.h"
+#include "core/numbers/numbertext.h"
+#include "core/state/sharedstate.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

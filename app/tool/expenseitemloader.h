@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/managementtype.h"
+#include "core/expenses/managementtype.h"
 
 #include <QString>
 #include <QTextStream>

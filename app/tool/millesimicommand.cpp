@@ -2,9 +2,9 @@
 
 #include "registryloader.h"
 
-#include "core/millesimalcomputation.h"
-#include "core/ownertablecsv.h"
-#include "core/sharedstate.h"
+#include "core/registry/millesimalcomputation.h"
+#include "core/registry/ownertablecsv.h"
+#include "core/state/sharedstate.h"
 
 namespace veltra {
 

@@ -2,8 +2,8 @@
 
 #include "toolcommand.h"
 
-#include "core/condominiumarchive.h"
-#include "core/sharedstate.h"
+#include "core/registry/condominiumarchive.h"
+#include "core/state/sharedstate.h"
 
 namespace veltra {
 

@@ -3,8 +3,8 @@
 #include "expenseitemloader.h"
 #include "toolcommand.h"
 
-#include "core/ownertablecsv.h"
-#include "core/sharedstate.h"
+#include "core/registry/ownertablecsv.h"
+#include "core/state/sharedstate.h"
 
 namespace veltra {
 

@@ -3,16 +3,16 @@
 #include "expenseitemloader.h"
 #include "registryloader.h"
 
-#include "core/millesimalcomputation.h"
-#include "core/sharedstate.h"
-#include "reports/completeprintout.h"
-#include "reports/dataformprintout.h"
-#include "reports/expenseprintcheck.h"
-#include "reports/expensestatementprintout.h"
-#include "reports/millesimaltableprintout.h"
-#include "reports/ownersheetsprintout.h"
-#include "reports/paymentnoticesprintout.h"
-#include "reports/reportdocument.h"
+#include "core/registry/millesimalcomputation.h"
+#include "core/state/sharedstate.h"
+#include "reports/registry/completeprintout.h"
+#include "reports/registry/dataformprintout.h"
+#include "reports/expenses/expenseprintcheck.h"
+#include "reports/expenses/expensestatementprintout.h"
+#include "reports/registry/millesimaltableprintout.h"
+#include "reports/registry/ownersheetsprintout.h"
+#include "reports/expenses/paymentnoticesprintout.h"
+#include "reports/document/reportdocument.h"
 
 #include <QDate>
 

@@ -2,8 +2,8 @@
 
 #include "registryloader.h"
 
-#include "core/condominiumcheck.h"
-#include "core/sharedstate.h"
+#include "core/registry/condominiumcheck.h"
+#include "core/state/sharedstate.h"
 
 namespace veltra {
 

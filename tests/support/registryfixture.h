@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/sharedstate.h"
+#include "core/state/sharedstate.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/reportdocument.h"
-#include "reports/reporttable.h"
+#include "reports/document/reportdocument.h"
+#include "reports/document/reporttable.h"
 
 #include <QStringList>
 

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/state/cell.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace veltra {
+
+// Reads one archive file back in the writer's order, field by field: readText for a
+// quoted field, readNumber or readInteger for an unquoted one, readCell for either; an
+// empty field gives an empty text, 0 or an empty cell. Each record must end where its line
+// ends (endRecord). The first field that cannot be read (missing, a text where a number is
+// due, a number where a text is due, an unterminated quote, extra fields) stops the
+// reading: every later read gives an empty value, ok() turns false and failedLine() tells
+// the line (counted from 1). Line ends may be CR LF, LF or CR.
+class ArchiveReader
+{
+public:
+    // Larger files are no archive of this system; only their beginning is read.
+    static constexpr qint64 MaxArchiveBytes = 64 * 1024 * 1024;
+
+    ArchiveReader() = default;
+    // Reads the given Windows-1252 bytes as the content of a file.
+    explicit ArchiveReader(const QByteArray &bytes);
+
+    // Reads the whole file; false when it cannot be opened (no name, missing, unreadable).
+    bool open(const QString &path);
+
+    QString readText();
+    double readNumber();
+    int readInteger();
+    Cell readCell();
+    // Ends the current record: its line must hold no further field.
+    void endRecord();
+
+    // Marks the field just read as unacceptable (a count out of range, for example).
+    void fail();
+
+    bool ok() const { return m_failedLine == 0; }
+    int failedLine() const { return m_failedLine; }
+    // Whether nothing but line ends is left.
+    bool atEnd() const;
+
+private:
+    struct Field
+    {
+        QStringView text;
+        bool quoted = false;
+    };
+
+    bool nextField(Field &field);
+    bool readQuoted(Field &field);
+    void readUnquoted(Field &field);
+    bool finishField();
+    bool atLineEnd() const;
+    static bool parseNumber(QStringView text, double &value);
+
+    QString m_text;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    bool m_lineDone = false;
+    bool m_inRecord = false;
+    int m_failedLine = 0;
+};
+
+} // namespace veltra

@@ -1,0 +1,232 @@
+#include "core/registry/condominiumarchive.h"
+
+#include "core/archive/archivereader.h"
+#include "core/archive/archivewriter.h"
+#include "core/numbers/numbertext.h"
+#include "core/state/sharedstate.h"
+
+#include <algorithm>
+#include <array>
+
+namespace veltra {
+
+namespace {
+
+constexpr int UnitFieldCount = 10;
+
+// The ten typed cells of a unit, in the order of its line.
+std::array<QString *, UnitFieldCount> unitFields(Unit &unit)
+{
+    return {&unit.unitName,      &unit.netSurface,    &unit.coeffDestination,
+            &unit.coeffFloor,    &unit.coeffOrientation, &unit.coeffProspect,
+            &unit.coeffLight,    &unit.coeffFunction, &unit.coeffVolume,
+            &unit.heatingValue};
+}
+
+std::array<const QString *, UnitFieldCount> unitFields(const Unit &unit)
+{
+    return {&unit.unitName,      &unit.netSurface,    &unit.coeffDestination,
+            &unit.coeffFloor,    &unit.coeffOrientation, &unit.coeffProspect,
+            &unit.coeffLight,    &unit.coeffFunction, &unit.coeffVolume,
+            &unit.heatingValue};
+}
+
+// How the user knows each unit cell, in the order of unitFields().
+const std::array<QString, UnitFieldCount> &unitFieldNames()
+{
+    static const std::array<QString, UnitFieldCount> names = {
+        QStringLiteral("il nome"),
+        QStringLiteral("la superficie"),
+        QStringLiteral("il coefficiente di destinazione"),
+        QStringLiteral("il coefficiente di piano"),
+        QStringLiteral("il coefficiente di orientamento"),
+        QStringLiteral("il coefficiente di prospetto"),
+        QStringLiteral("il coefficiente di luminosità"),
+        QStringLiteral("il coefficiente di funzionalità"),
+        QStringLiteral("il coefficiente di volume"),
+        QStringLiteral("la cubatura o superficie radiante")};
+    return names;
+}
+
+int readCount(ArchiveReader &reader, int maximum)
+{
+    const int count = reader.readInteger();
+    if (reader.ok() && (count < 0 || count > maximum))
+        reader.fail();
+    return reader.ok() ? count : 0;
+}
+
+void readHeader(ArchiveReader &reader, CondominiumArchive::LoadResult &result, int &ownerCount)
+{
+    result.condoName = reader.readText();
+    ownerCount = readCount(reader, MaxOwners);
+    const int basis = reader.readInteger();
+    if (reader.ok() && (basis < 0 || basis > 2))
+        reader.fail();
+    if (reader.ok())
+        result.heatingBasis = basis;
+    reader.endRecord();
+}
+
+// Reads one unit line; a line whose first field could not be read was never begun.
+void readUnit(ArchiveReader &reader, CondominiumArchive::OwnerRecord &owner)
+{
+    Unit unit;
+    const auto fields = unitFields(unit);
+    *fields[0] = reader.readText();
+    if (!reader.ok())
+        return;
+    for (int f = 1; f < UnitFieldCount && reader.ok(); ++f)
+        *fields[f] = reader.readText();
+    owner.units.append(unit);
+    reader.endRecord();
+}
+
+// Reads one owner's line and his unit lines; false when the owner's line was not begun.
+bool readOwner(ArchiveReader &reader, CondominiumArchive::OwnerRecord &owner)
+{
+    owner.ownerName = reader.readText();
+    if (!reader.ok())
+        return false;
+    owner.ownerAddress = reader.readText();
+    owner.ownerFloor = reader.readText();
+    const int unitCount = readCount(reader, MaxUnits);
+    const Cell millesimi = reader.readCell();
+    if (reader.ok())
+        owner.ownerMillesimi = millesimi;
+    reader.endRecord();
+    for (int j = 1; j <= unitCount && reader.ok(); ++j)
+        readUnit(reader, owner);
+    return true;
+}
+
+void clearRegistry(SharedState &state)
+{
+    for (int i = 1; i <= MaxOwners; ++i) {
+        Owner &owner = state.owner(i);
+        owner.ownerName.clear();
+        owner.ownerAddress.clear();
+        owner.ownerFloor.clear();
+        // Every unit, not only the counted ones: a unit left beyond a gap in the names
+        // would otherwise join the next condominium's owner.
+        for (int j = 1; j <= MaxUnits; ++j)
+            owner.units[j].clear();
+        owner.unitCount = 0;
+    }
+    state.condoName.clear();
+    state.ownerCount = 0;
+}
+
+QString ownerText(int i)
+{
+    return QStringLiteral(" del condomino n.") + NumberText::str(i);
+}
+
+} // namespace
+
+CondominiumArchive::LoadResult CondominiumArchive::load(const QString &path)
+{
+    LoadResult result;
+    ArchiveReader reader;
+    if (!reader.open(path))
+        return result;
+    result.opened = true;
+    int ownerCount = 0;
+    readHeader(reader, result, ownerCount);
+    for (int i = 1; i <= ownerCount && reader.ok(); ++i) {
+        OwnerRecord owner;
+        if (readOwner(reader, owner))
+            result.owners.append(owner);
+    }
+    result.failedLine = reader.failedLine();
+    return result;
+}
+
+void CondominiumArchive::apply(const LoadResult &result, SharedState &state)
+{
+    if (!result.opened)
+        return;
+    clearRegistry(state);
+    state.condoName = result.condoName;
+    if (result.heatingBasis)
+        state.heatingBasis = *result.heatingBasis;
+    const int owners = std::min(int(result.owners.size()), MaxOwners);
+    for (int i = 1; i <= owners; ++i) {
+        const OwnerRecord &record = result.owners.at(i - 1);
+        Owner &owner = state.owner(i);
+        owner.ownerName = record.ownerName;
+        owner.ownerAddress = record.ownerAddress;
+        owner.ownerFloor = record.ownerFloor;
+        if (record.ownerMillesimi)
+            owner.ownerMillesimi = *record.ownerMillesimi;
+        owner.unitCount = std::min(int(record.units.size()), MaxUnits);
+        for (int j = 1; j <= owner.unitCount; ++j)
+            owner.units[j] = record.units.at(j - 1);
+    }
+    state.ownerCount = owners;
+}
+
+bool CondominiumArchive::save(const SharedState &state, const QString &path, QString *error)
+{
+    ArchiveWriter writer;
+    const int owners = std::clamp(state.ownerCount, 0, MaxOwners);
+    writer.writeText(state.condoName);
+    writer.writeInteger(owners);
+    writer.writeOptionalInteger(state.heatingBasis);
+    writer.endRecord();
+    for (int i = 1; i <= owners; ++i) {
+        const Owner &owner = state.owner(i);
+        const int units = std::clamp(owner.unitCount, 0, MaxUnits);
+        writer.writeText(owner.ownerName);
+        writer.writeText(owner.ownerAddress);
+        writer.writeText(owner.ownerFloor);
+        writer.writeInteger(units);
+        writer.writeCell(owner.ownerMillesimi, 3);
+        writer.endRecord();
+        for (int j = 1; j <= units; ++j) {
+            for (const QString *field : unitFields(owner.units[j]))
+                writer.writeText(*field);
+            writer.endRecord();
+        }
+    }
+    const bool written = writer.commit(path);
+    if (!written && error)
+        *error = writer.errorString();
+    return written;
+}
+
+std::optional<CondominiumArchive::UnwritableField>
+CondominiumArchive::firstUnwritableField(const SharedState &state)
+{
+    QString reason = ArchiveWriter::unwritableReason(state.condoName);
+    if (!reason.isEmpty())
+        return UnwritableField{QStringLiteral("il nome del condominio"), reason};
+    for (int i = 1, owners = std::clamp(state.ownerCount, 0, MaxOwners); i <= owners; ++i) {
+        const Owner &owner = state.owner(i);
+        const Cell &millesimi = owner.ownerMillesimi;
+        const QString typedMillesimi = millesimi.isNumber() ? QString() : millesimi.toText();
+        const std::pair<const QString *, const char *> ownerFields[] = {
+            {&owner.ownerName, "il nome"},
+            {&owner.ownerAddress, "l'indirizzo"},
+            {&owner.ownerFloor, "il piano"},
+            {&typedMillesimi, "i millesimi"}};
+        for (const auto &[text, name] : ownerFields) {
+            reason = ArchiveWriter::unwritableReason(*text);
+            if (!reason.isEmpty())
+                return UnwritableField{QString::fromUtf8(name) + ownerText(i), reason};
+        }
+        for (int j = 1, units = std::clamp(owner.unitCount, 0, MaxUnits); j <= units; ++j) {
+            const auto fields = unitFields(owner.units[j]);
+            for (int f = 0; f < UnitFieldCount; ++f) {
+                reason = ArchiveWriter::unwritableReason(*fields[f]);
+                if (!reason.isEmpty())
+                    return UnwritableField{unitFieldNames()[f] + QStringLiteral(" del locale n.")
+                                               + NumberText::str(j) + ownerText(i),
+                                           reason};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace veltra

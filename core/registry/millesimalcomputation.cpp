@@ -1,0 +1,198 @@
+#include "core/registry/millesimalcomputation.h"
+
+#include "core/numbers/numberscan.h"
+#include "core/numbers/numbertext.h"
+#include "core/state/sharedstate.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace veltra {
+
+namespace {
+
+template<typename T>
+using PerOwner = std::array<T, MaxOwners + 1>;
+
+int ownerLimit(const SharedState &state)
+{
+    return std::clamp(state.ownerCount, 0, MaxOwners);
+}
+
+int unitLimit(const Owner &owner)
+{
+    return std::clamp(owner.unitCount, 0, MaxUnits);
+}
+
+// Net surface times the seven coefficients, multiplied in this order; nothing when one
+// of them is empty or no number.
+std::optional<double> surfaceProduct(const Unit &unit)
+{
+    const QString *factors[] = {&unit.netSurface,     &unit.coeffDestination,
+                                &unit.coeffFloor,     &unit.coeffOrientation,
+                                &unit.coeffProspect,  &unit.coeffLight,
+                                &unit.coeffFunction,  &unit.coeffVolume};
+    double product = 1;
+    bool first = true;
+    for (std::size_t f = 0; f < std::size(factors); ++f) {
+        const std::optional<double> value = unit.factorNumbers[f].read(*factors[f]);
+        if (!value)
+            return std::nullopt;
+        product = first ? *value : product * *value;
+        first = false;
+    }
+    return product;
+}
+
+// Phase 1. The virtual surface is cut, not rounded, so that no owner is charged for a
+// fraction of a square metre he does not have. Returns the condominium's total.
+std::optional<double> computeVirtualSurfaces(SharedState &state)
+{
+    double total = 0;
+    for (int i = 1, n = ownerLimit(state); i <= n; ++i) {
+        Owner &owner = state.owner(i);
+        owner.ownerVirtualSurface = 0;
+        for (int j = 1, units = unitLimit(owner); j <= units; ++j) {
+            Unit &unit = owner.units[j];
+            const std::optional<double> product = surfaceProduct(unit);
+            if (!product)
+                return std::nullopt;
+            unit.virtualSurface = std::floor(100 * *product) / 100;
+            owner.ownerVirtualSurface += unit.virtualSurface;
+        }
+        total += owner.ownerVirtualSurface;
+    }
+    return total;
+}
+
+// Thousandths of the total, rounded half up to three decimals.
+double thousandths(double surface, double total)
+{
+    return std::floor(1000000 * surface / total + 0.5) / 1000;
+}
+
+// Phase 2. An owner without virtual surface keeps the millesimi he had: they may come
+// from an archive and be all the administrator knows of him. A total of 0 (only possible
+// with negative surfaces) leaves every millesimo as it was instead of dividing by zero.
+void computeMillesimi(SharedState &state, double total)
+{
+    if (total == 0)
+        return;
+    for (int i = 1, n = ownerLimit(state); i <= n; ++i) {
+        Owner &owner = state.owner(i);
+        const int units = unitLimit(owner);
+        if (owner.ownerVirtualSurface == 0 || units == 0)
+            continue;
+        owner.ownerMillesimi = Cell::fromNumber(thousandths(owner.ownerVirtualSurface, total));
+        for (int j = 1; j <= units; ++j)
+            owner.units[j].unitMillesimi = thousandths(owner.units[j].virtualSurface, total);
+    }
+}
+
+// A floor that is empty or no number weighs nothing, like the ground floor.
+double floorNumber(const QString &floor)
+{
+    return NumberScan::readComma(floor).value_or(0.0);
+}
+
+bool isGroundFloorText(const QString &floor)
+{
+    return floor.size() == 1 && floor.front() == QLatin1Char('0');
+}
+
+// Phase 4, step 1: every owner not on floor "0" gets the sum of the property millesimi of
+// all owners whose floor text is the same, summed from the first of them onwards.
+void computeFloorTotals(SharedState &state, const PerOwner<double> &millesimi)
+{
+    const int n = ownerLimit(state);
+    PerOwner<int> groupOf;
+    PerOwner<int> groupFirst;
+    PerOwner<double> groupSum;
+    int groups = 0;
+    for (int i = 1; i <= n; ++i) {
+        const QString &floor = state.owner(i).ownerFloor;
+        if (isGroundFloorText(floor))
+            continue;
+        // Owners come floor by floor, so the group sought is nearly always the last one.
+        int g = groups - 1;
+        while (g >= 0 && state.owner(groupFirst[g]).ownerFloor != floor)
+            --g;
+        if (g < 0) {
+            g = groups++;
+            groupFirst[g] = i;
+            groupSum[g] = millesimi[i];
+        } else {
+            groupSum[g] += millesimi[i];
+        }
+        groupOf[i] = g;
+    }
+    for (int i = 1; i <= n; ++i) {
+        if (!isGroundFloorText(state.owner(i).ownerFloor))
+            state.owner(i).floorTotal = groupSum[groupOf[i]];
+    }
+}
+
+// Phase 4, step 2: the sum of the absolute floor numbers, each run of consecutive owners on
+// one floor counted once. Owner 0 is always empty, so the first owner's floor counts.
+double floorSum(const SharedState &state, const PerOwner<double> &floors)
+{
+    const int n = ownerLimit(state);
+    double sum = 0;
+    for (int k = 1; k <= n; ++k) {
+        const QString &floor = state.owner(k).ownerFloor;
+        if (k == n && floor.isEmpty())
+            continue;
+        if (state.owner(k - 1).ownerFloor != floor)
+            sum += std::fabs(floors[k]);
+    }
+    return sum;
+}
+
+// Phase 4, step 3: each floor receives the share |f| / S of 1000 and divides it among its
+// owners in proportion to their property millesimi; stairs and lifts take the mean.
+void computeFloorTables(SharedState &state)
+{
+    const int n = ownerLimit(state);
+    PerOwner<double> millesimi;
+    PerOwner<double> floors;
+    for (int k = 1; k <= n; ++k) {
+        millesimi[k] = state.owner(k).ownerMillesimi.toNumber();
+        floors[k] = floorNumber(state.owner(k).ownerFloor);
+    }
+    computeFloorTotals(state, millesimi);
+    const double sum = floorSum(state, floors);
+    for (int k = 1; k <= n; ++k) {
+        Owner &owner = state.owner(k);
+        if (sum == 0 || floors[k] == 0)
+            owner.useMillesimi = 0;
+        else if (owner.floorTotal != 0)
+            owner.useMillesimi = ((std::fabs(floors[k]) / sum) * 1000) / owner.floorTotal
+                * millesimi[k];
+        owner.stairsMillesimi = (millesimi[k] + owner.useMillesimi) / 2;
+    }
+}
+
+} // namespace
+
+bool recomputeTables(SharedState &state)
+{
+    const std::optional<double> total = computeVirtualSurfaces(state);
+    if (!total)
+        return false;
+    computeMillesimi(state, *total);
+    computeFloorTables(state);
+    return true;
+}
+
+QString ownerCaption(const SharedState &state, int ownerTop)
+{
+    const Owner &owner = state.owner(std::clamp(ownerTop, 0, MaxOwners));
+    return QStringLiteral("Condomino n.") + NumberText::str(ownerTop) + QStringLiteral(": ")
+        + owner.ownerName + QStringLiteral(" - ") + QStringLiteral("numero locali: ")
+        + NumberText::str(owner.unitCount) + QStringLiteral(" - millesimi totali: ")
+        + NumberText::str(owner.ownerMillesimi.toNumber());
+}
+
+} // namespace veltra

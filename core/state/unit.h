@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/numbers/cachednumber.h"
+
+#include <QString>
+
+#include <array>
+
+namespace veltra {
+
+// One unit (room, balcony, cellar…) of an owner: the ten cells the user types and the two
+// the millesimal computation fills.
+struct Unit
+{
+    QString unitName;
+    QString netSurface;       // square metres, decimal comma
+    QString coeffDestination;
+    QString coeffFloor;
+    QString coeffOrientation;
+    QString coeffProspect;
+    QString coeffLight;
+    QString coeffFunction;
+    QString coeffVolume;
+    QString heatingValue;     // cubic metres or square metres of radiant surface
+    double virtualSurface = 0; // square metres, cut to two decimals
+    double unitMillesimi = 0;  // thousandths of the condominium
+    // The net surface and the seven coefficients as last read by the computation.
+    std::array<CachedNumber, 8> factorNumbers;
+
+    // The ten typed cells emptied and the computed ones set back to 0.
+    void clear() { *this = Unit(); }
+};
+
+} // namespace veltra

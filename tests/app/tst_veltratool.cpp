@@ -1,0 +1,340 @@
+#include "core/registry/condominiumarchive.h"
+#include "core/expenses/expensearchive.h"
+#include "core/state/sharedstate.h"
+#include "support/officereader.h"
+#include "support/registryfixture.h"
+
+#include <QtTest>
+
+using namespace veltra;
+using RegistryFixture::addOwner;
+using RegistryFixture::makeUnit;
+
+namespace {
+
+// The tool built beside the tests; the build may pass its exact place.
+QString toolPath()
+{
+#ifdef VELTRA_TOOL_PATH
+    return QStringLiteral(VELTRA_TOOL_PATH);
+#else
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/veltra-tool");
+#endif
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runTool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(toolPath(), arguments);
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// Items 1 and 2 of the 2002 series of condominium Cedri in folder, three owners with
+// stale shares; item 2 by the stairs rule, owner 2 has paid it. Returns item 2's file.
+QString writeCedriSeries(const QString &folder, bool budget)
+{
+    SharedState state;
+    state.condoName = QStringLiteral("Cedri");
+    state.ownerCount = 3;
+    for (int i = 1; i <= 3; ++i) {
+        Owner &owner = state.owner(i);
+        owner.ownerName = QStringLiteral("Condomino %1").arg(i);
+        owner.ownerAddress = QStringLiteral("via Cedri %1").arg(i);
+        owner.takesPart = 1;
+        owner.ownerMillesimi = Cell::fromNumber(i == 1 ? 500 : 250);
+        owner.floorMillesimi = i == 1 ? QStringLiteral("100,000") : QStringLiteral("450,000");
+        owner.shareAmount = QStringLiteral("1,00");
+    }
+    state.owner(2).paymentDate = QStringLiteral("05/05/2002");
+    const QString prefix = folder + (budget ? QStringLiteral("/Veltra-preventivi-Cedri- 2002")
+                                            : QStringLiteral("/Veltra-spese-Cedri- 2002"));
+    state.item(1) = {QStringLiteral("1.000,00"), QStringLiteral("luce"), QStringLiteral("10/01/2002")};
+    state.calcType = 1;
+    if (!ExpenseArchive::save(state, 1, !budget, prefix + QStringLiteral(" 1")))
+        return QString();
+    state.item(2) = {QStringLiteral("500,00"), QStringLiteral("scale"), QStringLiteral("10/02/2002")};
+    state.calcType = 5;
+    if (!ExpenseArchive::save(state, 2, !budget, prefix + QStringLiteral(" 2")))
+        return QString();
+    return prefix + QStringLiteral(" 2");
+}
+
+} // namespace
+
+class TestVeltraTool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void printsTheMillesimalTable();
+    void verifiesWithTheStoredHeatingBasis();
+    void recomputesTheSharesOfAnExpenseFile();
+    void reportsAPercentageLeftOutOfABudgetFile();
+    void rejectsBadArgumentsAndUnreadableFiles_data();
+    void rejectsBadArgumentsAndUnreadableFiles();
+    void printsTheMillesimalTableToADocument();
+    void printsTheCompletePrintAsRtfUnderADocName();
+    void printsTheStatementOfAnItemFile();
+    void printsPaymentNoticesOfAnItemFile();
+    void refusesPaymentNoticesOfABudget();
+    void refusesToPrintACondominiumWithoutOwners();
+
+private:
+    QTemporaryDir m_folder;
+    QString m_archive;
+    QString m_item;
+    QString m_budgetItem;
+};
+
+void TestVeltraTool::initTestCase()
+{
+    if (!QFileInfo::exists(toolPath()))
+        QSKIP("veltra-tool is not built");
+    SharedState state;
+    state.condoName = QStringLiteral("Aurora");
+    state.heatingBasis = 1;
+    addOwner(state, QString::fromUtf8("Rossi, Niccolò"), QStringLiteral("1"),
+             {makeUnit(QStringLiteral("30"))});
+    addOwner(state, QStringLiteral("Bianchi"), QStringLiteral("2"),
+             {makeUnit(QStringLiteral("20")), makeUnit(QStringLiteral("50"), {}, QStringLiteral("cantina"), QString())});
+    m_archive = m_folder.filePath(QStringLiteral("Veltra-dati-Aurora"));
+    QVERIFY(CondominiumArchive::save(state, m_archive));
+    QFile expenses(m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 1")));
+    QVERIFY(expenses.open(QIODevice::WriteOnly));
+    expenses.write("\"Aurora\",1,\"100,00\",\"luce\",\"10/01/2001\",1\r\n");
+
+    // An expense item whose stored shares are stale: the tool must not trust them.
+    SharedState item;
+    item.condoName = QStringLiteral("Aurora");
+    item.calcType = 1;
+    item.item(1) = {QStringLiteral("1.000,00"), QStringLiteral("luce"),
+                    QStringLiteral("10/01/2001")};
+    const QStringList names = {QString::fromUtf8("Rossi, Niccolò"), "Bianchi", "Verdi"};
+    const QList<double> millesimi = {500, 300, 200};
+    for (int i = 1; i <= 3; ++i) {
+        item.owner(i).ownerName = names.at(i - 1);
+        item.owner(i).ownerMillesimi = Cell::fromNumber(millesimi.at(i - 1));
+        item.owner(i).takesPart = i < 3 ? 1 : 0;
+        item.owner(i).shareAmount = QStringLiteral("1,00");
+    }
+    item.ownerCount = 3;
+    m_item = m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 2"));
+    QVERIFY(ExpenseArchive::save(item, 1, true, m_item));
+    item.calcType = 2;
+    item.owner(1).fixedPercent = QStringLiteral("70");
+    item.owner(2).fixedPercent = QStringLiteral("40");
+    m_budgetItem = m_folder.filePath(QStringLiteral("Veltra-preventivi-Aurora- 2001 1"));
+    QVERIFY(ExpenseArchive::save(item, 1, false, m_budgetItem));
+}
+
+void TestVeltraTool::printsTheMillesimalTable()
+{
+    const Run run = runTool({QStringLiteral("millesimi"), m_archive});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    // Surfaces 30 and 70: 300 and 700; S = 3, floor 1 takes 333,333…, floor 2 666,666….
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(1), QString::fromUtf8("1,\"Rossi, Niccolò\",via Roma 1,1,\"300,000\","
+                                            "\"333,333\",\"316,667\""));
+    QCOMPARE(lines.at(2), QStringLiteral("2,Bianchi,via Roma 1,2,\"700,000\",\"666,667\","
+                                         "\"683,333\""));
+}
+
+void TestVeltraTool::verifiesWithTheStoredHeatingBasis()
+{
+    const Run run = runTool({QStringLiteral("verifica"), m_archive});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, QStringLiteral("Condomino n. 2:\n- digitare la cubatura del locale n. 2\n"));
+
+    SharedState state;
+    CondominiumArchive::apply(CondominiumArchive::load(m_archive), state);
+    state.unit(2, 2).heatingValue = QStringLiteral("80");
+    const QString complete = m_folder.filePath(QStringLiteral("complete"));
+    QVERIFY(CondominiumArchive::save(state, complete));
+    const Run passed = runTool({QStringLiteral("verifica"), complete});
+    QCOMPARE(passed.exitCode, 0);
+    QCOMPARE(passed.out, QStringLiteral("I dati sono stati immessi correttamente.\n"));
+}
+
+void TestVeltraTool::recomputesTheSharesOfAnExpenseFile()
+{
+    const Run run = runTool({QStringLiteral("ripartisci"), m_item});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    // Owners 1 and 2 take part with 800 millesimi: 1000 × 500/800 and 1000 × 300/800.
+    QCOMPARE(run.out, QString::fromUtf8("n.,nome,ripartizione spese\n"
+                                        "1,\"Rossi, Niccolò\",\"625,00\"\n"
+                                        "2,Bianchi,\"375,00\"\n"
+                                        "3,Verdi,\"0,00\"\n"));
+}
+
+void TestVeltraTool::reportsAPercentageLeftOutOfABudgetFile()
+{
+    const Run run = runTool({QStringLiteral("ripartisci"), m_budgetItem});
+    QCOMPARE(run.exitCode, 0);
+    // 70 + 40 passes 100: owner 2's 40 % is left out; 700 fixed, 300 by 800 millesimi.
+    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+    QVERIFY(run.err.contains(QStringLiteral("condomino n. 2")));
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.at(1), QString::fromUtf8("1,\"Rossi, Niccolò\",\"887,50\""));
+    QCOMPARE(lines.at(2), QStringLiteral("2,Bianchi,\"112,50\""));
+}
+
+void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("no command") << QStringList() << 2;
+    QTest::newRow("unknown command") << QStringList{"stampa-tutto", "x"} << 2;
+    QTest::newRow("no file") << QStringList{"millesimi"} << 2;
+    QTest::newRow("two files") << QStringList{"verifica", "a", "b"} << 2;
+    QTest::newRow("unknown printout") << QStringList{"stampa", "bilancio", m_archive, "-o", "x.odt"} << 2;
+    QTest::newRow("printout without output") << QStringList{"stampa", "millesimi", m_archive} << 2;
+    QTest::newRow("printout of a missing file")
+        << QStringList{"stampa", "completa", "/nonexistent/x", "-o", m_folder.filePath("x.odt")} << 3;
+    QTest::newRow("missing file") << QStringList{"millesimi", "/nonexistent/Veltra-dati-x"} << 3;
+    QTest::newRow("expense file")
+        << QStringList{"verifica", m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 1"))}
+        << 3;
+    QTest::newRow("ripartisci without file") << QStringList{"ripartisci"} << 2;
+    QTest::newRow("ripartisci missing file")
+        << QStringList{"ripartisci", "/nonexistent/Veltra-spese-x- 2001 1"} << 3;
+    QTest::newRow("ripartisci truncated item")
+        << QStringList{"ripartisci",
+                       m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 1"))}
+        << 3;
+    QTest::newRow("ripartisci condominium archive")
+        << QStringList{"ripartisci", m_folder.filePath(QStringLiteral("Veltra-dati-Aurora"))} << 3;
+}
+
+void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    const Run run = runTool(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+    QVERIFY(run.err.startsWith(QStringLiteral("veltra-tool: ")));
+}
+
+void TestVeltraTool::printsTheMillesimalTableToADocument()
+{
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice is not installed");
+    const QString output = m_folder.filePath(QStringLiteral("tabella.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("millesimi"), m_archive,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    OfficeReader reader;
+    const QStringList text = reader.texts({output}).value(0).split(QLatin1Char('\n'));
+    QVERIFY(text.contains(QStringLiteral("Condominio: Aurora")));
+    QVERIFY(text.contains(QString::fromUtf8("Rossi, Niccolò")));
+    QVERIFY(text.contains(QStringLiteral("333,333")));
+    QCOMPARE(text.count(QStringLiteral("1000,000")), 3);
+}
+
+void TestVeltraTool::printsTheCompletePrintAsRtfUnderADocName()
+{
+    const QString output = m_folder.filePath(QStringLiteral("completa.doc"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("completa"), m_archive,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QFile document(output);
+    QVERIFY(document.open(QIODevice::ReadOnly));
+    QVERIFY(document.readAll().startsWith("{\\rtf"));
+}
+
+void TestVeltraTool::refusesToPrintACondominiumWithoutOwners()
+{
+    SharedState state;
+    state.condoName = QStringLiteral("Vuoto");
+    const QString empty = m_folder.filePath(QStringLiteral("Veltra-dati-Vuoto"));
+    QVERIFY(CondominiumArchive::save(state, empty));
+    const QString output = m_folder.filePath(QStringLiteral("vuoto.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("condomini"), empty,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains(QStringLiteral("non vi sono dati da stampare")));
+    QVERIFY(!QFileInfo::exists(output));
+}
+
+void TestVeltraTool::printsTheStatementOfAnItemFile()
+{
+    const QString item = writeCedriSeries(m_folder.path(), false);
+    QVERIFY(!item.isEmpty());
+    const QString output = m_folder.filePath(QStringLiteral("spesa.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice is not installed");
+    OfficeReader reader;
+    const QStringList text = reader.texts({output}).value(0).split(QLatin1Char('\n'));
+    QVERIFY(text.contains(QStringLiteral("GESTIONE SPESE  2002  (spesa n. 2)")));
+    QVERIFY(text.contains(QStringLiteral("art.1124 Codice Civile (scale)")));
+    // Recomputed by the stairs rule: halves 300, 350, 350 of 1000, so 150,00 and 175,00.
+    QVERIFY(text.contains(QStringLiteral("150,00")));
+    QCOMPARE(text.count(QStringLiteral("175,00")), 2);
+    QCOMPARE(text.count(QStringLiteral("450,000")), 2);
+}
+
+void TestVeltraTool::printsPaymentNoticesOfAnItemFile()
+{
+    const QString item = writeCedriSeries(m_folder.path(), false);
+    QVERIFY(!item.isEmpty());
+    const QString output = m_folder.filePath(QStringLiteral("avvisi.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("avvisi"), item,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice is not installed");
+    OfficeReader reader;
+    const QString text = reader.texts({output}).value(0);
+    // Owner 2 has paid: notices for owners 1 and 3, with the total of items 1 and 2.
+    QCOMPARE(text.count(QStringLiteral("Oggetto: avviso di pagamento al condomino n.")), 2);
+    QVERIFY(text.contains(QStringLiteral("condomino n. 1")));
+    QVERIFY(text.contains(QStringLiteral("condomino n. 3")));
+    QCOMPARE(text.count(QStringLiteral("Totale progressivo spese : euro 1500")), 2);
+    QCOMPARE(reader.pageCounts({output}), QList<int>({2}));
+}
+
+void TestVeltraTool::refusesPaymentNoticesOfABudget()
+{
+    QTemporaryDir budgetFolder;
+    const QString item = writeCedriSeries(budgetFolder.path(), true);
+    QVERIFY(!item.isEmpty());
+    const QString output = budgetFolder.filePath(QStringLiteral("avvisi.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("avvisi"), item,
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QStringLiteral("veltra-tool: Attenzione: la stampa deve riguardare le spese e "
+                                     "non i preventivi.\n"));
+    QVERIFY(!QFileInfo::exists(output));
+    const Run statement = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
+                                   QStringLiteral("-o"), output});
+    QCOMPARE(statement.exitCode, 0);
+    QVERIFY(QFileInfo::exists(output));
+}
+
+QTEST_GUILESS_MAIN(TestVeltraTool)
+#include "tst_veltratool.moc"

@@ -1,0 +1,146 @@
+#include "core/registry/condominiumcheck.h"
+#include "core/state/sharedstate.h"
+#include "support/registryfixture.h"
+
+#include <QtTest>
+
+#include <functional>
+
+using namespace veltra;
+using RegistryFixture::addOwner;
+using RegistryFixture::makeUnit;
+using Form = CondominiumCheck::Form;
+
+Q_DECLARE_METATYPE(std::function<void(veltra::SharedState &)>)
+
+namespace {
+
+using Change = std::function<void(SharedState &)>;
+
+// Two complete owners with two units each; heating values filled.
+void fillComplete(SharedState &state)
+{
+    state.condoName = QStringLiteral("Aurora");
+    for (int i = 1; i <= 2; ++i)
+        addOwner(state, QStringLiteral("Condomino %1").arg(i), QString::number(i),
+                 {makeUnit(QStringLiteral("20")), makeUnit(QStringLiteral("30"))});
+}
+
+} // namespace
+
+class TestCondominiumCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void findsTheFirstMissingDatum_data();
+    void findsTheFirstMissingDatum();
+    void completeDataPass();
+    void heatingValuesCountOnlyWithAnOptionMarked();
+};
+
+void TestCondominiumCheck::findsTheFirstMissingDatum_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("text");
+    const int critical = int(MessageIcon::Critical);
+
+    QTest::newRow("no name comes before no owners")
+        << Change([](SharedState &s) { s.condoName.clear(); s.ownerCount = 0; }) << critical
+        << "Digitare il nome del condominio.";
+    QTest::newRow("no owners")
+        << Change([](SharedState &s) { s.ownerCount = 0; }) << int(MessageIcon::Exclamation)
+        << "Non esistono dati riconosciuti:\n- per procedere è necessario avere un elenco di "
+           "condomini;\n- prelevarli dall'archivio o digitarli nei campi della finestra.";
+    QTest::newRow("address of owner 2")
+        << Change([](SharedState &s) { s.owner(2).ownerAddress.clear(); }) << critical
+        << "Condomino n. 2:\n- digitare l'indirizzo.";
+    QTest::newRow("address before floor")
+        << Change([](SharedState &s) {
+               s.owner(1).ownerFloor.clear();
+               s.owner(1).ownerAddress.clear();
+           })
+        << critical << "Condomino n. 1:\n- digitare l'indirizzo.";
+    QTest::newRow("floor")
+        << Change([](SharedState &s) { s.owner(1).ownerFloor.clear(); }) << critical
+        << "Condomino n. 1:\n- digitare il numero del piano.";
+    QTest::newRow("no units")
+        << Change([](SharedState &s) { s.owner(2).unitCount = 0; }) << critical
+        << "Condomino n. 2:\n- digitare i dati di almeno un locale.";
+    QTest::newRow("destination of unit 2 of owner 1")
+        << Change([](SharedState &s) { s.unit(1, 2).coeffDestination.clear(); }) << critical
+        << "Condomino n. 1:\n- digitare il coefficiente di destinazione del locale n. 2";
+    QTest::newRow("owner 1 comes before owner 2")
+        << Change([](SharedState &s) {
+               s.owner(2).ownerAddress.clear();
+               s.unit(1, 2).coeffVolume.clear();
+           })
+        << critical << "Condomino n. 1:\n- digitare il coefficiente di volume del locale n. 2";
+    QTest::newRow("surface before coefficients")
+        << Change([](SharedState &s) {
+               s.unit(2, 1).coeffLight.clear();
+               s.unit(2, 1).netSurface.clear();
+           })
+        << critical << "Condomino n. 2:\n- digitare la superficie del locale n. 1";
+    QTest::newRow("light before functionality")
+        << Change([](SharedState &s) {
+               s.unit(2, 1).coeffFunction.clear();
+               s.unit(2, 1).coeffLight.clear();
+           })
+        << critical << "Condomino n. 2:\n- digitare il coefficiente di luminosità del locale n. 1";
+    QTest::newRow("floor coefficient")
+        << Change([](SharedState &s) { s.unit(1, 1).coeffFloor.clear(); }) << critical
+        << "Condomino n. 1:\n- digitare il coefficiente di piano del locale n. 1";
+    QTest::newRow("owners beyond the count are not examined")
+        << Change([](SharedState &s) { s.owner(3).ownerName = QStringLiteral("Verdi"); })
+        << int(MessageIcon::Information) << "I dati sono stati immessi correttamente.";
+}
+
+void TestCondominiumCheck::findsTheFirstMissingDatum()
+{
+    QFETCH(Change, change);
+    QFETCH(int, icon);
+    QFETCH(QString, text);
+    SharedState state;
+    fillComplete(state);
+    change(state);
+    const CondominiumCheck::Finding finding = CondominiumCheck::check(state, 1, Form::Command);
+    QCOMPARE(int(finding.icon), icon);
+    QCOMPARE(finding.text, text);
+    QCOMPARE(finding.passed, icon == int(MessageIcon::Information));
+    // Before saving, a failure reads the same; only success is silent.
+    const CondominiumCheck::Finding saving = CondominiumCheck::check(state, 1, Form::BeforeSaving);
+    QCOMPARE(saving.passed, finding.passed);
+    if (!saving.passed)
+        QCOMPARE(saving.text, text);
+}
+
+void TestCondominiumCheck::completeDataPass()
+{
+    SharedState state;
+    fillComplete(state);
+    const CondominiumCheck::Finding command = CondominiumCheck::check(state, 2, Form::Command);
+    QVERIFY(command.passed);
+    QCOMPARE(command.icon, MessageIcon::Information);
+    QCOMPARE(command.text, QStringLiteral("I dati sono stati immessi correttamente."));
+    const CondominiumCheck::Finding saving = CondominiumCheck::check(state, 2, Form::BeforeSaving);
+    QVERIFY(saving.passed);
+    QVERIFY(saving.text.isEmpty());
+    QCOMPARE(saving.icon, MessageIcon::None);
+}
+
+void TestCondominiumCheck::heatingValuesCountOnlyWithAnOptionMarked()
+{
+    SharedState state;
+    fillComplete(state);
+    state.unit(2, 2).heatingValue.clear();
+    QVERIFY(CondominiumCheck::check(state, 0, Form::Command).passed);
+    QCOMPARE(CondominiumCheck::check(state, 1, Form::Command).text,
+             QStringLiteral("Condomino n. 2:\n- digitare la cubatura del locale n. 2"));
+    QCOMPARE(CondominiumCheck::check(state, 2, Form::Command).text,
+             QStringLiteral("Condomino n. 2:\n- digitare la superficie radiante del locale n. 2"));
+}
+
+QTEST_GUILESS_MAIN(TestCondominiumCheck)
+#include "tst_condominiumcheck.moc"

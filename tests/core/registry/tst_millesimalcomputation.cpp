@@ -1,0 +1,289 @@
+#include "core/registry/millesimalcomputation.h"
+#include "core/state/sharedstate.h"
+#include "support/registryfixture.h"
+
+#include <QtTest>
+
+using namespace veltra;
+using RegistryFixture::addOwner;
+using RegistryFixture::makeUnit;
+
+namespace {
+
+// Owners with one unit each of the given surface (all coefficients 1), on the given floors.
+void addOwnersOnFloors(SharedState &state, const QStringList &surfaces, const QStringList &floors)
+{
+    for (int k = 0; k < surfaces.size(); ++k)
+        addOwner(state, QStringLiteral("Condomino %1").arg(k + 1), floors.at(k),
+                 {makeUnit(surfaces.at(k))});
+}
+
+bool near(double actual, double expected)
+{
+    return std::fabs(actual - expected) < 1e-9;
+}
+
+} // namespace
+
+class TestMillesimalComputation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void virtualSurfaceIsCutToTwoDecimals_data();
+    void virtualSurfaceIsCutToTwoDecimals();
+    void millesimiAreRoundedHalfUp();
+    void unitAndOwnerMillesimi();
+    void ownerWithoutSurfaceKeepsPreviousMillesimi();
+    void stopsAtFirstMissingDatum_data();
+    void stopsAtFirstMissingDatum();
+    void floorTables_data();
+    void floorTables();
+    void groundFloorAndEmptyFloorsGetNoUseMillesimi();
+    void zeroFloorTotalKeepsUseMillesimi();
+    void zeroTotalSurfaceLeavesMillesimiAlone();
+    void ownerCaptionText();
+};
+
+void TestMillesimalComputation::virtualSurfaceIsCutToTwoDecimals_data()
+{
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<QStringList>("coefficients");
+    QTest::addColumn<double>("expected");
+
+    const QStringList ones(7, QStringLiteral("1"));
+    QStringList destination = ones;
+    destination[0] = QStringLiteral("0,9");
+    QTest::newRow("all coefficients 1") << "25,5" << ones << 25.5;
+    QTest::newRow("destination 0,9") << "25,5" << destination << 22.95;
+    QTest::newRow("10,999 is cut") << "10,999" << ones << 10.99;
+    QTest::newRow("thousands point") << "1.000" << QStringList{"0,5", "1", "1", "1", "1", "1", "1"}
+                                     << 500.0;
+    // In double, 100 * 1.15 is 114.99999999999999: the cut keeps 1,14, as it always has.
+    QTest::newRow("floating error of 1,15") << "1,15" << ones << 1.14;
+    // 100 * 0.29 is 28.999999999999996 in double.
+    QTest::newRow("floating error of 0,29") << "0,29" << ones << 0.28;
+    QTest::newRow("seven factors") << "20"
+                                   << QStringList{"0,9", "0,95", "1", "0,85", "1", "0,9", "1"}
+                                   << 13.08; // 20*0.9*0.95*0.85*0.9 = 13.0815
+}
+
+void TestMillesimalComputation::virtualSurfaceIsCutToTwoDecimals()
+{
+    QFETCH(QString, surface);
+    QFETCH(QStringList, coefficients);
+    QFETCH(double, expected);
+
+    SharedState state;
+    addOwner(state, QStringLiteral("Rossi"), QStringLiteral("1"), {makeUnit(surface, coefficients)});
+    QVERIFY(recomputeTables(state));
+    QCOMPARE(state.unit(1, 1).virtualSurface, expected);
+    QCOMPARE(state.owner(1).ownerVirtualSurface, expected);
+    QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(1000));
+}
+
+void TestMillesimalComputation::millesimiAreRoundedHalfUp()
+{
+    SharedState state;
+    // 1 of 80000 square metres is 12.5 millionths: half up gives 0,013.
+    addOwnersOnFloors(state, {"1", "79999"}, {"1", "2"});
+    QVERIFY(recomputeTables(state));
+    QCOMPARE(state.owner(1).ownerMillesimi.toNumber(), 0.013);
+    QCOMPARE(state.owner(2).ownerMillesimi.toNumber(), 999.988);
+
+    SharedState three;
+    addOwnersOnFloors(three, {"10", "10", "10"}, {"1", "1", "1"});
+    QVERIFY(recomputeTables(three));
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(three.owner(i).ownerMillesimi, Cell::fromNumber(333.333));
+}
+
+void TestMillesimalComputation::unitAndOwnerMillesimi()
+{
+    SharedState state;
+    addOwner(state, QStringLiteral("Rossi"), QStringLiteral("1"),
+             {makeUnit(QStringLiteral("10")), makeUnit(QStringLiteral("30"))});
+    addOwner(state, QStringLiteral("Bianchi"), QStringLiteral("2"), {makeUnit(QStringLiteral("60"))});
+    QVERIFY(recomputeTables(state));
+    QCOMPARE(state.owner(1).ownerVirtualSurface, 40.0);
+    QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(400));
+    QCOMPARE(state.unit(1, 1).unitMillesimi, 100.0);
+    QCOMPARE(state.unit(1, 2).unitMillesimi, 300.0);
+    QCOMPARE(state.owner(2).ownerMillesimi, Cell::fromNumber(600));
+    QCOMPARE(state.unit(2, 1).unitMillesimi, 600.0);
+}
+
+void TestMillesimalComputation::ownerWithoutSurfaceKeepsPreviousMillesimi()
+{
+    SharedState state;
+    addOwnersOnFloors(state, {"30", "10"}, {"1", "1"});
+    const int noUnits = addOwner(state, QStringLiteral("Verdi"), QStringLiteral("1"), {});
+    state.owner(noUnits).ownerMillesimi = Cell::fromNumber(123.456);
+    const int zeroSurface = addOwner(state, QStringLiteral("Neri"), QStringLiteral("2"),
+                                     {makeUnit(QStringLiteral("0"))});
+    state.owner(zeroSurface).ownerMillesimi = Cell::fromText(QStringLiteral("77,5"));
+    state.unit(zeroSurface, 1).unitMillesimi = 5;
+
+    QVERIFY(recomputeTables(state));
+    QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(750));
+    QCOMPARE(state.owner(noUnits).ownerMillesimi, Cell::fromNumber(123.456));
+    QCOMPARE(state.owner(zeroSurface).ownerMillesimi, Cell::fromText(QStringLiteral("77,5")));
+    QCOMPARE(state.unit(zeroSurface, 1).unitMillesimi, 5.0);
+    // The kept millesimi still count in the floor tables: floor 1 holds 750 + 250 + 123,456.
+    QVERIFY(near(state.owner(1).floorTotal, 1123.456));
+    QVERIFY(near(state.owner(zeroSurface).floorTotal, 77.5));
+}
+
+void TestMillesimalComputation::stopsAtFirstMissingDatum_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("empty surface") << 0 << "";
+    QTest::newRow("empty light coefficient") << 5 << "";
+    QTest::newRow("empty volume coefficient") << 7 << "";
+    QTest::newRow("two commas") << 2 << "1,2,3";
+    QTest::newRow("inner minus") << 1 << "4-5";
+}
+
+void TestMillesimalComputation::stopsAtFirstMissingDatum()
+{
+    QFETCH(int, field);
+    QFETCH(QString, value);
+
+    SharedState state;
+    addOwnersOnFloors(state, {"40", "60", "50"}, {"1", "2", "3"});
+    state.owner(1).ownerMillesimi = Cell::fromNumber(999);
+    state.owner(2).ownerVirtualSurface = 33;
+    state.owner(3).ownerVirtualSurface = 44;
+    state.owner(1).useMillesimi = 7;
+    Unit &broken = state.unit(2, 1);
+    QString *fields[] = {&broken.netSurface,    &broken.coeffDestination, &broken.coeffFloor,
+                         &broken.coeffOrientation, &broken.coeffProspect, &broken.coeffLight,
+                         &broken.coeffFunction, &broken.coeffVolume};
+    const QString typed = *fields[field];
+    *fields[field] = value;
+
+    QVERIFY(!recomputeTables(state));
+    QCOMPARE(state.unit(1, 1).virtualSurface, 40.0);    // reached before the stop
+    QCOMPARE(state.owner(2).ownerVirtualSurface, 0.0);  // begun, then stopped
+    QCOMPARE(state.owner(3).ownerVirtualSurface, 44.0); // never reached
+    QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(999));
+    QCOMPARE(state.owner(1).useMillesimi, 7.0);
+
+    *fields[field] = typed;
+    QVERIFY(recomputeTables(state));
+    QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(266.667)); // 40 of 150
+}
+
+void TestMillesimalComputation::floorTables_data()
+{
+    QTest::addColumn<QStringList>("surfaces");
+    QTest::addColumn<QStringList>("floors");
+    QTest::addColumn<QList<double>>("floorTotals");
+    QTest::addColumn<QList<double>>("use");
+
+    // S = 0 + 1 + 2 = 3; floor 1 takes 1000/3, floor 2 takes 2000/3.
+    QTest::newRow("floors 0 1 2")
+        << QStringList{"10", "10", "10"} << QStringList{"0", "1", "2"}
+        << QList<double>{-1, 333.333, 333.333} << QList<double>{0, 1000.0 / 3, 2000.0 / 3};
+    // Floor 1 splits its 1000/3 as 300 : 100.
+    QTest::newRow("two owners on floor 1")
+        << QStringList{"30", "10", "60"} << QStringList{"1", "1", "2"}
+        << QList<double>{400, 400, 600} << QList<double>{250, 1000.0 / 12, 2000.0 / 3};
+    // Floors entered out of order: floor 1 is counted twice, S = 4, the sum is 750.
+    QTest::newRow("floors 1 2 1")
+        << QStringList{"10", "10", "10"} << QStringList{"1", "2", "1"}
+        << QList<double>{666.666, 333.333, 666.666} << QList<double>{125, 500, 125};
+    // Floor -1 weighs like floor 1: S = 1 + 1 + 2 = 4.
+    QTest::newRow("negative floor repeated")
+        << QStringList{"10", "30", "40", "20"} << QStringList{"-1", "-1", "1", "2"}
+        << QList<double>{400, 400, 400, 200} << QList<double>{62.5, 187.5, 250, 500};
+    // An empty floor between others adds nothing to S = 1 + 2 and gets no use millesimi.
+    QTest::newRow("empty floor in the middle")
+        << QStringList{"10", "10", "20"} << QStringList{"1", "", "2"}
+        << QList<double>{250, 250, 500} << QList<double>{1000.0 / 3, 0, 2000.0 / 3};
+    QTest::newRow("empty floor last")
+        << QStringList{"10", "10", "20"} << QStringList{"1", "2", ""}
+        << QList<double>{250, 250, 500} << QList<double>{1000.0 / 3, 2000.0 / 3, 0};
+    QTest::newRow("all on the ground floor")
+        << QStringList{"10", "30"} << QStringList{"0", "0"}
+        << QList<double>{-1, -1} << QList<double>{0, 0};
+}
+
+void TestMillesimalComputation::floorTables()
+{
+    QFETCH(QStringList, surfaces);
+    QFETCH(QStringList, floors);
+    QFETCH(QList<double>, floorTotals);
+    QFETCH(QList<double>, use);
+
+    SharedState state;
+    addOwnersOnFloors(state, surfaces, floors);
+    for (int k = 1; k <= state.ownerCount; ++k)
+        state.owner(k).floorTotal = -1; // the ground floor's total is never computed
+    QVERIFY(recomputeTables(state));
+    for (int k = 1; k <= state.ownerCount; ++k) {
+        const Owner &owner = state.owner(k);
+        const double property = owner.ownerMillesimi.toNumber();
+        QVERIFY2(near(owner.floorTotal, floorTotals.at(k - 1)), qPrintable(QString::number(k)));
+        QVERIFY2(near(owner.useMillesimi, use.at(k - 1)),
+                 qPrintable(QStringLiteral("owner %1: %2").arg(k).arg(owner.useMillesimi)));
+        QVERIFY(near(owner.stairsMillesimi, (property + use.at(k - 1)) / 2));
+    }
+}
+
+void TestMillesimalComputation::groundFloorAndEmptyFloorsGetNoUseMillesimi()
+{
+    SharedState state;
+    addOwnersOnFloors(state, {"10", "10", "10", "10"}, {"0", "00", "", "terra"});
+    addOwnersOnFloors(state, {"10"}, {"3"});
+    QVERIFY(recomputeTables(state));
+    for (int k = 1; k <= 4; ++k) {
+        QCOMPARE(state.owner(k).useMillesimi, 0.0);
+        QCOMPARE(state.owner(k).stairsMillesimi, 100.0);
+    }
+    // S = 3, the only floor with weight: it takes all 1000.
+    QVERIFY(near(state.owner(5).useMillesimi, 1000));
+    QVERIFY(near(state.owner(5).stairsMillesimi, 600));
+}
+
+void TestMillesimalComputation::zeroFloorTotalKeepsUseMillesimi()
+{
+    SharedState state;
+    addOwnersOnFloors(state, {"10"}, {"1"});
+    const int empty = addOwner(state, QStringLiteral("Verdi"), QStringLiteral("3"), {});
+    state.owner(empty).useMillesimi = 77;
+    QVERIFY(recomputeTables(state));
+    QCOMPARE(state.owner(empty).floorTotal, 0.0);
+    QCOMPARE(state.owner(empty).useMillesimi, 77.0);
+    QCOMPARE(state.owner(empty).stairsMillesimi, 38.5);
+    QVERIFY(near(state.owner(1).useMillesimi, 250)); // S = 1 + 3
+}
+
+// Only negative surfaces can bring the total to 0; nothing may be divided by it.
+void TestMillesimalComputation::zeroTotalSurfaceLeavesMillesimiAlone()
+{
+    SharedState state;
+    addOwnersOnFloors(state, {"10", "-10"}, {"1", "2"});
+    state.owner(1).ownerMillesimi = Cell::fromNumber(500);
+    QVERIFY(recomputeTables(state));
+    QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(500));
+    QVERIFY(std::isfinite(state.owner(1).useMillesimi));
+    QVERIFY(std::isfinite(state.owner(2).stairsMillesimi));
+}
+
+void TestMillesimalComputation::ownerCaptionText()
+{
+    SharedState state;
+    addOwnersOnFloors(state, {"10", "10", "10"}, {"1", "1", "1"});
+    state.owner(2).ownerName = QStringLiteral("Bianchi Anna");
+    QVERIFY(recomputeTables(state));
+    // Str puts its blank before every number that is not negative.
+    QCOMPARE(ownerCaption(state, 2), QStringLiteral("Condomino n. 2: Bianchi Anna - numero "
+                                                    "locali:  1 - millesimi totali:  333.333"));
+    QCOMPARE(ownerCaption(state, 7), QStringLiteral("Condomino n. 7:  - numero locali:  0 - "
+                                                    "millesimi totali:  0"));
+}
+
+QTEST_GUILESS_MAIN(TestMillesimalComputation)
+#include "tst_millesimalcomputation.moc"

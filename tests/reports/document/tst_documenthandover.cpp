@@ -1,0 +1,105 @@
+#include "reports/document/documenthandover.h"
+#include "reports/document/reportdocument.h"
+#include "support/scriptedplatform.h"
+
+#include <QtTest>
+
+using namespace veltra;
+
+namespace {
+
+ReportDocument letter(const QString &text)
+{
+    ReportDocument document(PrintoutFont);
+    document.appendParagraph(text, 12);
+    return document;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+class TestDocumentHandover : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twoHandOversGiveTwoFilesNeverOverwriting();
+    void unopenedDocumentIsReportedWithItsPlace();
+    void unwritableFolderIsReportedAndNothingOpened();
+    void defaultFolderIsVeltraInDocuments();
+};
+
+void TestDocumentHandover::twoHandOversGiveTwoFilesNeverOverwriting()
+{
+    QTemporaryDir folder;
+    const QString earlier = folder.filePath(QStringLiteral("Veltra-2026-12-09-001.odt"));
+    QFile old(earlier);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("documento di ieri");
+    old.close();
+
+    ScriptedPlatform platform;
+    DocumentHandover handover(platform, QStringLiteral("Veltra"), folder.path());
+    QVERIFY(letter(QStringLiteral("prima")).present(handover));
+    const QString first = handover.lastPath();
+    const QByteArray firstBytes = contents(first);
+    QVERIFY(handover.handOver(letter(QStringLiteral("seconda"))));
+    const QString second = handover.lastPath();
+
+    QCOMPARE(first, folder.filePath(QStringLiteral("Veltra-2026-12-09-002.odt")));
+    QCOMPARE(second, folder.filePath(QStringLiteral("Veltra-2026-12-09-003.odt")));
+    QCOMPARE(platform.documents, QStringList({ first, second }));
+    QCOMPARE(contents(earlier), QByteArray("documento di ieri"));
+    QCOMPARE(contents(first), firstBytes);
+    QVERIFY(contents(second) != firstBytes);
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void TestDocumentHandover::unopenedDocumentIsReportedWithItsPlace()
+{
+    QTemporaryDir folder;
+    ScriptedPlatform platform;
+    platform.documentsOpen = false;
+    DocumentHandover handover(platform, QStringLiteral("Veltra"), folder.path());
+    QVERIFY(!handover.handOver(letter(QStringLiteral("prima"))));
+    const QString path = folder.filePath(QStringLiteral("Veltra-2026-12-09-001.odt"));
+    QVERIFY(QFileInfo(path).size() > 0);
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.lastMessage().text,
+             QStringLiteral("Il documento è stato salvato in %1, ma nessun programma di "
+                            "videoscrittura lo ha aperto.").arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(platform.lastMessage().title, QStringLiteral("Veltra"));
+}
+
+void TestDocumentHandover::unwritableFolderIsReportedAndNothingOpened()
+{
+    QTemporaryDir folder;
+    const QString blocker = folder.filePath(QStringLiteral("file"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    ScriptedPlatform platform;
+    DocumentHandover handover(platform, QStringLiteral("Veltra"), blocker + QStringLiteral("/Veltra"));
+    QVERIFY(!handover.handOver(letter(QStringLiteral("prima"))));
+    QVERIFY(handover.lastPath().isEmpty());
+    QVERIFY(platform.documents.isEmpty());
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY(platform.lastMessage().text.contains(QDir::toNativeSeparators(blocker + QStringLiteral("/Veltra"))));
+    QCOMPARE(QFileInfo(blocker).size(), 0);
+}
+
+void TestDocumentHandover::defaultFolderIsVeltraInDocuments()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCOMPARE(DocumentHandover::defaultFolder(),
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Veltra"));
+}
+
+QTEST_GUILESS_MAIN(TestDocumentHandover)
+#include "tst_documenthandover.moc"

@@ -1,0 +1,65 @@
+#include "reports/document/reportdocument.h"
+#include "reports/document/rtfrenderer.h"
+#include "support/officereader.h"
+
+#include <QtTest>
+
+using namespace veltra;
+
+namespace {
+
+const QChar CR(13);
+const QChar FF(12);
+
+} // namespace
+
+class TestRtfRenderer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void escapesEveryCharacter();
+    void docNameOpensInWriterWithItsTextAndPages();
+};
+
+void TestRtfRenderer::escapesEveryCharacter()
+{
+    ReportDocument document(PrintoutFont);
+    document.appendParagraph(QStringLiteral("a\\b{c}d è € 𝄞"));
+    const QByteArray rtf = RtfRenderer::render(document);
+    QVERIFY(rtf.contains("a\\\\b\\{c\\}d \\u232?"));
+    QVERIFY(rtf.contains("\\u8364?"));
+    QVERIFY(rtf.contains("\\u-10188?\\u-8930?"));
+    for (const char c : rtf)
+        QVERIFY(uchar(c) < 0x80);
+}
+
+void TestRtfRenderer::docNameOpensInWriterWithItsTextAndPages()
+{
+    ReportDocument document(PrintoutFont);
+    document.appendParagraph(QStringLiteral("Guida in linea") + CR + CR, 16);
+    document.appendParagraph(QStringLiteral("Tutte le stampe vengono esportate su WORD: perché è così"), 10);
+    const int table = document.appendTable(2, 2, 10);
+    document.setCell(table, 1, 1, QStringLiteral("voce"));
+    document.setCell(table, 1, 2, QStringLiteral("significato"));
+    document.setCell(table, 2, 2, QStringLiteral("{graffe} e \\barre"));
+    document.appendParagraph(FF + QStringLiteral("seconda pagina"));
+    document.justifyAll();
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Guida.doc"));
+    QVERIFY(document.saveAs(path));
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice (soffice) is not installed");
+    OfficeReader office;
+    const QStringList lines = office.texts({ path }).first().split(QLatin1Char('\n'));
+    QCOMPARE(lines.mid(0, 8),
+             QStringList({ QStringLiteral("Guida in linea"), QString(),
+                           QStringLiteral("Tutte le stampe vengono esportate su WORD: perché è così"),
+                           QStringLiteral("voce"), QStringLiteral("significato"), QString(),
+                           QStringLiteral("{graffe} e \\barre"), QStringLiteral("seconda pagina") }));
+    QCOMPARE(office.pageCounts({ path }).first(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestRtfRenderer)
+#include "tst_rtfrenderer.moc"

@@ -1,0 +1,342 @@
+#include "core/state/sharedstate.h"
+#include "support/registryfixture.h"
+#include "support/scriptedplatform.h"
+#include "ui/dati/datiwindow.h"
+#include "ui/frame/shell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+using namespace veltra;
+using RegistryFixture::addOwner;
+using RegistryFixture::makeUnit;
+
+namespace {
+
+// Two owners on floors 1 and 2, one unit each, heating by radiant surface.
+const QByteArray GoodArchive =
+    "\"Aurora\",2,2\r\n"
+    "\"Rossi\",\"via Roma 1\",\"1\",1,500\r\n"
+    "\"camera\",\"20\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"60\"\r\n"
+    "\"Bianchi\",\"via Roma 1\",\"2\",1,500\r\n"
+    "\"cucina\",\"20\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"40\"\r\n";
+
+} // namespace
+
+// The archive commands of the condominium window, its data check and its printouts' start.
+class TestDatiWindowArchive : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void openShowsArchiveAndMarksHeatingOption();
+    void openTruncatedFileAnsweredYesLoadsWhatWasRead();
+    void openTruncatedFileAnsweredNoKeepsCurrentData();
+    void cancelledOpenLeavesNoArchiveName();
+    void saveWithoutOwnersIsRefusedByTheCheck();
+    void saveWithMissingDatumWritesNothing();
+    void saveWithQuoteIsRefusedNamingTheField();
+    void saveWritesArchiveAndSaveAgainUsesItsName();
+    void saveAsCancelledKeepsTheArchiveName();
+    void saveThatCannotBeWrittenTellsOnceAndKeepsOldFile();
+    void checkCommandConfirmsCompleteData();
+    void printWithoutOwnersSaysNothingToPrint();
+    void printMovesOwnerListByPages();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &content) const;
+    void typeSomething();
+    void fillComplete();
+
+    QTemporaryDir m_dir;
+    SharedState *m_state = nullptr;
+    ScriptedPlatform *m_platform = nullptr;
+    Shell *m_shell = nullptr;
+    DatiWindow *m_window = nullptr;
+};
+
+// Printed documents go to the documents folder of a home of the test's own.
+void TestDatiWindowArchive::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    qputenv("HOME", m_dir.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+}
+
+void TestDatiWindowArchive::init()
+{
+    m_state = new SharedState;
+    m_state->initSharedStrings();
+    m_platform = new ScriptedPlatform;
+    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
+    m_shell->showWorkWindow(1);
+    m_window = qobject_cast<DatiWindow *>(m_shell->existingWorkWindow(1));
+    QVERIFY(m_window);
+}
+
+void TestDatiWindowArchive::cleanup()
+{
+    delete m_shell;
+    delete m_platform;
+    delete m_state;
+}
+
+QString TestDatiWindowArchive::writeFile(const QString &name, const QByteArray &content) const
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void TestDatiWindowArchive::typeSomething()
+{
+    QTest::keyClicks(m_window->findChild<QLineEdit *>(QStringLiteral("nome")),
+                     QStringLiteral("Corte"));
+    QTest::keyClicks(m_window->findChild<QLineEdit *>(QStringLiteral("nomcond_1")),
+                     QStringLiteral("Neri"));
+}
+
+void TestDatiWindowArchive::fillComplete()
+{
+    m_state->condoName = QStringLiteral("Aurora");
+    addOwner(*m_state, QStringLiteral("Rossi"), QStringLiteral("1"), {makeUnit(QStringLiteral("20"))});
+    addOwner(*m_state, QStringLiteral("Bianchi"), QStringLiteral("2"), {makeUnit(QStringLiteral("30"))});
+    m_window->refreshOwnerRows();
+    m_window->findChild<QRadioButton *>(QStringLiteral("Option1_1"))->click();
+}
+
+void TestDatiWindowArchive::openShowsArchiveAndMarksHeatingOption()
+{
+    const QString path = writeFile(QStringLiteral("Veltra-dati-Aurora"), GoodArchive);
+    m_platform->fileNames.enqueue(path);
+    m_window->findChild<QAction *>(QStringLiteral("apri"))->trigger();
+
+    const FileDialogRequest &dialog = m_platform->dialogs.last();
+    QCOMPARE(dialog.title, QStringLiteral("Apri file"));
+    QCOMPARE(dialog.filter, QStringLiteral("Tutti i file (*.*) | *.*|File Veltra-dati- | Veltra-dati-*"));
+    QCOMPARE(dialog.selectedFilter, 2);
+    QCOMPARE(m_window->archiveName(), path);
+    QCOMPARE(m_state->ownerCount, 2);
+    QCOMPARE(m_window->findChild<QLineEdit *>(QStringLiteral("nome"))->text(), QStringLiteral("Aurora"));
+    QCOMPARE(m_window->findChild<QLineEdit *>(QStringLiteral("nomcond_2"))->text(),
+             QStringLiteral("Bianchi"));
+    QCOMPARE(m_window->findChild<QLineEdit *>(QStringLiteral("rad_1"))->text(), QStringLiteral("60"));
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("2"));
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("mill_1"))->text(), QStringLiteral("500"));
+    QCOMPARE(m_window->heatingOption(), 2);
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Label13"))->text(),
+             QStringLiteral("sup. radiante"));
+    QCOMPARE(m_window->passo()->text(),
+             QStringLiteral("correggere, archiviare quanto immesso, digitare ulteriori dati, "
+                            "andare oltre (stampa, ripartizione spese)"));
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestDatiWindowArchive::openTruncatedFileAnsweredYesLoadsWhatWasRead()
+{
+    typeSomething();
+    const QString path =
+        writeFile(QStringLiteral("Veltra-dati-rotto"), GoodArchive.left(GoodArchive.indexOf("\"Bianchi\"")));
+    m_platform->fileNames.enqueue(path);
+    m_platform->answers.enqueue(true);
+    m_window->openArchive();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
+    QVERIFY(m_platform->lastMessage().question);
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("riga 4")));
+    QCOMPARE(m_state->condoName, QStringLiteral("Aurora"));
+    QCOMPARE(m_state->ownerCount, 1);
+    QCOMPARE(m_state->owner(1).ownerName, QStringLiteral("Rossi"));
+    QCOMPARE(m_window->findChild<QLineEdit *>(QStringLiteral("nomcond_1"))->text(),
+             QStringLiteral("Rossi"));
+    QCOMPARE(m_window->archiveName(), path);
+}
+
+void TestDatiWindowArchive::openTruncatedFileAnsweredNoKeepsCurrentData()
+{
+    const QString good = writeFile(QStringLiteral("Veltra-dati-Aurora"), GoodArchive);
+    m_platform->fileNames.enqueue(good);
+    m_window->openArchive();
+    QTest::keyClicks(m_window->findChild<QLineEdit *>(QStringLiteral("nomcond_3")),
+                     QStringLiteral("Neri"));
+
+    const QString wrong = writeFile(QStringLiteral("Veltra-spese-Aurora"), "1234,\"luce\"\r\n");
+    m_platform->fileNames.enqueue(wrong);
+    m_platform->answers.enqueue(false);
+    m_window->openArchive();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_state->condoName, QStringLiteral("Aurora"));
+    QCOMPARE(m_state->ownerCount, 3);
+    QCOMPARE(m_state->owner(3).ownerName, QStringLiteral("Neri"));
+    QCOMPARE(m_window->findChild<QLineEdit *>(QStringLiteral("nomcond_3"))->text(),
+             QStringLiteral("Neri"));
+    // The next save goes to the archive the data came from, not to the wrong file.
+    QCOMPARE(m_window->archiveName(), good);
+}
+
+void TestDatiWindowArchive::cancelledOpenLeavesNoArchiveName()
+{
+    m_platform->fileNames.enqueue(writeFile(QStringLiteral("Veltra-dati-Aurora"), GoodArchive));
+    m_window->openArchive();
+    m_platform->fileNames.enqueue(QString());
+    m_window->openArchive();
+    QCOMPARE(m_window->archiveName(), QString());
+    QCOMPARE(m_state->ownerCount, 2); // nothing else changes
+
+    m_platform->fileNames.enqueue(QString());
+    m_window->findChild<QAction *>(QStringLiteral("salva"))->trigger();
+    QCOMPARE(m_platform->dialogs.size(), 3);
+    QCOMPARE(m_platform->dialogs.last().title, QStringLiteral("Salva file"));
+    QCOMPARE(m_platform->dialogs.last().filter, QStringLiteral("File Veltra-dati- | Veltra-dati-*"));
+    QCOMPARE(m_platform->dialogs.last().selectedFilter, 1);
+}
+
+void TestDatiWindowArchive::saveWithoutOwnersIsRefusedByTheCheck()
+{
+    QTest::keyClicks(m_window->findChild<QLineEdit *>(QStringLiteral("nome")), QStringLiteral("Aurora"));
+    m_window->saveArchive();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Exclamation);
+    QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
+    QVERIFY(m_platform->lastMessage().text.startsWith(QStringLiteral("Non esistono dati riconosciuti:")));
+    QVERIFY(m_platform->dialogs.isEmpty());
+}
+
+void TestDatiWindowArchive::saveWithMissingDatumWritesNothing()
+{
+    fillComplete();
+    m_state->unit(2, 1).coeffLight.clear();
+    const QString path = m_dir.filePath(QStringLiteral("Veltra-dati-nuovo"));
+    m_platform->fileNames.enqueue(path);
+    m_window->saveArchive();
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Condomino n. 2:\n- digitare il coefficiente di luminosità del locale n. 1"));
+    QVERIFY(m_platform->dialogs.isEmpty());
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestDatiWindowArchive::saveWithQuoteIsRefusedNamingTheField()
+{
+    fillComplete();
+    QLineEdit *name = m_window->findChild<QLineEdit *>(QStringLiteral("nomcond_2"));
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("Bianchi \"Gino\""));
+    const QString path = m_dir.filePath(QStringLiteral("Veltra-dati-nuovo"));
+    m_platform->fileNames.enqueue(path);
+    m_window->saveArchive();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
+    QVERIFY2(m_platform->lastMessage().text.contains(QStringLiteral("condomino n. 2")),
+             qPrintable(m_platform->lastMessage().text));
+    QVERIFY(m_platform->dialogs.isEmpty());
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestDatiWindowArchive::saveWritesArchiveAndSaveAgainUsesItsName()
+{
+    fillComplete();
+    const QString path = m_dir.filePath(QStringLiteral("Veltra-dati-Aurora"));
+    m_platform->fileNames.enqueue(path);
+    m_window->saveArchive();
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(m_window->archiveName(), path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("\"Aurora\",2,1\r\n\"Rossi\",\"via Roma 1\",\"1\",1,400"));
+    file.close();
+
+    QLineEdit *name = m_window->findChild<QLineEdit *>(QStringLiteral("nomcond_1"));
+    QTest::keyClicks(name, QStringLiteral(" Mario"));
+    m_window->saveArchive();
+    QCOMPARE(m_platform->dialogs.size(), 1); // no second dialog
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\"Rossi Mario\""));
+}
+
+void TestDatiWindowArchive::saveAsCancelledKeepsTheArchiveName()
+{
+    fillComplete();
+    const QString path = m_dir.filePath(QStringLiteral("Veltra-dati-Aurora"));
+    m_platform->fileNames.enqueue(path);
+    m_window->saveArchive();
+    m_platform->fileNames.enqueue(QString());
+    m_window->findChild<QAction *>(QStringLiteral("salvanome"))->trigger();
+    QCOMPARE(m_platform->dialogs.last().title, QStringLiteral("Salva file con nome"));
+    QCOMPARE(m_window->archiveName(), path);
+}
+
+void TestDatiWindowArchive::saveThatCannotBeWrittenTellsOnceAndKeepsOldFile()
+{
+    fillComplete();
+    const QString locked = m_dir.filePath(QStringLiteral("chiusa"));
+    QVERIFY(QDir().mkpath(locked));
+    const QByteArray old = "contenuto precedente\r\n";
+    QFile previous(locked + QStringLiteral("/Veltra-dati-Aurora"));
+    QVERIFY(previous.open(QIODevice::WriteOnly));
+    previous.write(old);
+    previous.close();
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile probe(locked + QStringLiteral("/prova"));
+    const bool folderLocked = !probe.open(QIODevice::WriteOnly);
+
+    // A folder as target can never be written, whoever runs the test.
+    const QString target = folderLocked ? previous.fileName() : locked;
+    m_platform->fileNames.enqueue(target);
+    m_window->saveArchive();
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                      | QFileDevice::ExeOwner);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    QVERIFY(m_platform->lastMessage().text.contains(target));
+    QCOMPARE(m_window->archiveName(), QString());
+    QVERIFY(previous.open(QIODevice::ReadOnly));
+    QCOMPARE(previous.readAll(), old);
+}
+
+void TestDatiWindowArchive::checkCommandConfirmsCompleteData()
+{
+    fillComplete();
+    m_window->toolBar()->findChild<QAction *>(QStringLiteral("button18"))->trigger();
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Information);
+    QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("I dati sono stati immessi correttamente."));
+}
+
+void TestDatiWindowArchive::printWithoutOwnersSaysNothingToPrint()
+{
+    m_window->setStepHint(QStringLiteral("prima"));
+    m_window->printComplete();
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Question);
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Attenzione: non vi sono dati da stampare."));
+    QVERIFY(m_platform->documents.isEmpty());
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("prima"));
+}
+
+void TestDatiWindowArchive::printMovesOwnerListByPages()
+{
+    RegistryFixture::fillRegistry(*m_state, 12, 2);
+    m_window->refreshOwnerRows();
+    m_platform->documentsOpen = false; // no word processor: the document stays where written
+    m_window->printMillesimalTable();
+    QCOMPARE(m_window->ownerTop(), 11);
+    QCOMPARE(m_window->findChild<QLineEdit *>(QStringLiteral("nomcond_2"))->text(),
+             QStringLiteral("Condomino 12"));
+}
+
+QTEST_MAIN(TestDatiWindowArchive)
+#include "tst_datiwindowarchive.moc"

@@ -1,0 +1,212 @@
+#include "core/state/sharedstate.h"
+#include "support/scriptedplatform.h"
+#include "ui/frame/shell.h"
+#include "ui/frame/splashwindow.h"
+#include "ui/frame/startwindow.h"
+#include "ui/frame/workwindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+
+using namespace veltra;
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void splashPlaysTuneAndShowsTitles();
+    void clickOnSplashPausesTuneAndOpensChooser();
+    void keyOnSplashClosesItAndTheTune();
+    void chooserOpensTheWindowOfEachProcedure_data();
+    void chooserOpensTheWindowOfEachProcedure();
+    void sameProcedureCanBeChosenTwice();
+    void indexOutsideTheTableOpensTheCondominiumWindow();
+    void statusBarFollowsTheMouse();
+    void chooserHelpListsItsInstructions();
+    void exitAnsweredNoLeavesEverything();
+    void exitAnsweredYesClosesAllAndShowsClosingScreen();
+
+private:
+    StartWindow *openChooser();
+
+    SharedState *m_state = nullptr;
+    ScriptedPlatform *m_platform = nullptr;
+    Shell *m_shell = nullptr;
+};
+
+void TestStartup::init()
+{
+    m_state = new SharedState;
+    m_platform = new ScriptedPlatform;
+    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
+    m_shell->start();
+}
+
+void TestStartup::cleanup()
+{
+    delete m_shell;
+    delete m_platform;
+    delete m_state;
+}
+
+// A radio button takes a click on its indicator or caption, not on the blank beyond it.
+static void clickOption(StartWindow *chooser, int index)
+{
+    QRadioButton *option = chooser->option(index);
+    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
+}
+
+StartWindow *TestStartup::openChooser()
+{
+    QTest::mouseClick(m_shell->splash(), Qt::LeftButton);
+    return m_shell->startWindow();
+}
+
+void TestStartup::splashPlaysTuneAndShowsTitles()
+{
+    SplashWindow *splash = m_shell->splash();
+    QVERIFY(splash->isVisible());
+    QCOMPARE(m_platform->player.commands.size(), 2);
+    QVERIFY(m_platform->player.commands.at(0).startsWith(QLatin1String("open ")));
+    QVERIFY(m_platform->player.commands.at(0).endsWith(QLatin1String("sigla.wav")));
+    QCOMPARE(m_platform->player.commands.at(1), QStringLiteral("play"));
+    QCOMPARE(splash->label(2)->text(), QStringLiteral("                        presenta"));
+    QCOMPARE(splash->label(3)->text(), QStringLiteral("Veltra"));
+    QCOMPARE(splash->label(4)->text(), QStringLiteral("gestione di condomini"));
+    QCOMPARE(splash->label(5)->text(), QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE 3.08.05"));
+    QCOMPARE(m_state->texts.checkTitle,
+             QStringLiteral("Veltra: controllo dati immessi nella finestra attiva"));
+}
+
+void TestStartup::clickOnSplashPausesTuneAndOpensChooser()
+{
+    StartWindow *chooser = openChooser();
+    QVERIFY(chooser);
+    QVERIFY(chooser->isVisible());
+    QVERIFY(m_shell->splash()->isVisible());
+    QCOMPARE(m_platform->player.commands.last(), QStringLiteral("pause"));
+    QTest::mouseClick(m_shell->splash()->label(3), Qt::LeftButton);
+    QCOMPARE(m_shell->startWindow(), chooser);
+}
+
+void TestStartup::keyOnSplashClosesItAndTheTune()
+{
+    QPointer<SplashWindow> splash = m_shell->splash();
+    QTest::keyClick(splash, Qt::Key_A);
+    QCOMPARE(m_platform->player.commands.last(), QStringLiteral("close"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!splash);
+    QVERIFY(!m_shell->startWindow());
+}
+
+void TestStartup::chooserOpensTheWindowOfEachProcedure_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("window");
+    const QStringList names = {"dati", "spese", "conduttore", "pagamenti", "assemblea",
+                               "convocazione", "sentenze", "regolamento", "modelli"};
+    for (int k = 1; k <= 9; ++k)
+        QTest::addRow("%d", k) << k << names.at(k - 1);
+}
+
+void TestStartup::chooserOpensTheWindowOfEachProcedure()
+{
+    QFETCH(int, index);
+    QFETCH(QString, window);
+    StartWindow *chooser = openChooser();
+    clickOption(chooser, index);
+    WorkWindow *opened = m_shell->existingWorkWindow(index);
+    QVERIFY(opened);
+    QCOMPARE(opened->objectName(), window);
+    QVERIFY(opened->isVisible());
+    QVERIFY(m_shell->existingWorkWindow(1)); // the condominium archive is offered first
+    QVERIFY(!chooser->option(index)->isChecked());
+}
+
+void TestStartup::sameProcedureCanBeChosenTwice()
+{
+    StartWindow *chooser = openChooser();
+    clickOption(chooser, 7);
+    WorkWindow *rulings = m_shell->existingWorkWindow(7);
+    rulings->hide();
+    clickOption(chooser, 7);
+    QVERIFY(rulings->isVisible());
+    QCOMPARE(m_shell->existingWorkWindow(7), rulings);
+}
+
+void TestStartup::indexOutsideTheTableOpensTheCondominiumWindow()
+{
+    m_shell->chooseProcedure(12);
+    QVERIFY(m_shell->existingWorkWindow(1)->isVisible());
+    for (int k = 2; k <= 9; ++k)
+        QVERIFY(!m_shell->existingWorkWindow(k));
+}
+
+void TestStartup::statusBarFollowsTheMouse()
+{
+    StartWindow *chooser = openChooser();
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(chooser->option(4), &enter);
+    QCOMPARE(chooser->statusBar()->currentMessage(),
+             QStringLiteral("Apre una finestra per la gestione dei pagamenti delle spese da parte dei condomini."));
+    QTest::mouseMove(chooser->centralWidget(), QPoint(5, 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(chooser->centralWidget(), &move);
+    QCOMPARE(chooser->statusBar()->currentMessage(),
+             QStringLiteral("Elenca le procedure previste nel software."));
+}
+
+void TestStartup::chooserHelpListsItsInstructions()
+{
+    StartWindow *chooser = openChooser();
+    QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("aiuto")), Qt::LeftButton);
+    const ScriptedPlatform::Message &message = m_platform->lastMessage();
+    QCOMPARE(message.icon, MessageIcon::Information);
+    QCOMPARE(message.title, QStringLiteral("Veltra: aiuto in linea"));
+    QCOMPARE(message.text.split(QLatin1Char('\n')).size(), 2);
+    QVERIFY(message.text.startsWith(QLatin1String("- Scegliere l'argomento")));
+}
+
+void TestStartup::exitAnsweredNoLeavesEverything()
+{
+    StartWindow *chooser = openChooser();
+    m_shell->showWorkWindow(3);
+    m_platform->answers.enqueue(false);
+    QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("cmdesci")), Qt::LeftButton);
+    const ScriptedPlatform::Message &question = m_platform->lastMessage();
+    QCOMPARE(question.icon, MessageIcon::Question);
+    QCOMPARE(question.title, QStringLiteral("Attenzione: i dati non archiviati andranno persi !"));
+    QCOMPARE(question.text, QStringLiteral("Vuoi uscire da Veltra?"));
+    QVERIFY(chooser->isVisible());
+    QVERIFY(m_shell->existingWorkWindow(3)->isVisible());
+}
+
+void TestStartup::exitAnsweredYesClosesAllAndShowsClosingScreen()
+{
+    openChooser();
+    m_shell->showWorkWindow(2);
+    m_shell->workWindow(5); // loaded but hidden
+    m_platform->answers.enqueue(true);
+    m_shell->existingWorkWindow(2)->findChild<QAction *>(QStringLiteral("esci"))->trigger();
+    QVERIFY(!m_shell->startWindow());
+    for (int k = 1; k <= 9; ++k)
+        QVERIFY(!m_shell->existingWorkWindow(k));
+    SplashWindow *splash = m_shell->splash();
+    QVERIFY(splash->isVisible());
+    QCOMPARE(splash->label(2)->text(), QStringLiteral("          elaborazione eseguita con"));
+    QCOMPARE(m_platform->player.commands.last(), QStringLiteral("play"));
+    QTest::mouseClick(splash, Qt::LeftButton);
+    QVERIFY(m_shell->startWindow()->isVisible());
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,271 @@
+#include "core/state/sharedstate.h"
+#include "support/scriptedplatform.h"
+#include "ui/frame/shell.h"
+#include "ui/frame/workwindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace veltra;
+
+class TestWorkWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void frameCarriesCaptionMenuTitleAndToolbar_data();
+    void frameCarriesCaptionMenuTitleAndToolbar();
+    void textWindowsHaveMisspeltTipsAndPlainCaptions();
+    void selfEntryQuestionYesAndNo();
+    void switchingShowsTargetAndKeepsSource();
+    void greyForAllReachesWindowsNeverOpened();
+    void colourDialogInGreyWindowPreselectsLastColour();
+    void colourDialogCancelledChangesNothing();
+    void deleteRemovesChosenFileAndNothingOnCancel();
+    void deleteOffersTheWindowsPrefix_data();
+    void deleteOffersTheWindowsPrefix();
+    void closedWindowReopensFreshlyLoaded();
+    void aboutBoxShowsTitleVersionAndDate();
+
+private:
+    QAction *button(WorkWindow *window, int number) const;
+
+    SharedState *m_state = nullptr;
+    ScriptedPlatform *m_platform = nullptr;
+    Shell *m_shell = nullptr;
+};
+
+void TestWorkWindow::init()
+{
+    m_state = new SharedState;
+    m_state->initSharedStrings();
+    m_platform = new ScriptedPlatform;
+    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
+}
+
+void TestWorkWindow::cleanup()
+{
+    delete m_shell;
+    delete m_platform;
+    delete m_state;
+}
+
+QAction *TestWorkWindow::button(WorkWindow *window, int number) const
+{
+    return window->toolBar()->findChild<QAction *>(QStringLiteral("button%1").arg(number));
+}
+
+void TestWorkWindow::frameCarriesCaptionMenuTitleAndToolbar_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QList<int>>("disabled");
+    QTest::newRow("dati") << 1 << "Veltra: tabella dati dei condomini" << QList<int>{};
+    QTest::newRow("conduttore") << 3 << "Veltra: ripartizione delle spese tra locatore e conduttore"
+                                << QList<int>{1, 2, 18, 19};
+    QTest::newRow("convocazione") << 6 << "Veltra: avviso di convocazione dell'assemblea dei condomini"
+                                  << QList<int>{};
+    QTest::newRow("sentenze") << 7 << "Veltra: sentenze" << QList<int>{1, 2, 18, 19};
+    QTest::newRow("modelli") << 9 << "Veltra: modelli per il condominio" << QList<int>{1, 2, 3, 18, 19};
+}
+
+void TestWorkWindow::frameCarriesCaptionMenuTitleAndToolbar()
+{
+    QFETCH(int, k);
+    QFETCH(QString, caption);
+    QFETCH(QList<int>, disabled);
+    WorkWindow *window = m_shell->workWindow(k);
+    QCOMPARE(window->windowTitle(), caption);
+    auto *title = qobject_cast<QToolButton *>(window->menuBar()->cornerWidget(Qt::TopRightCorner));
+    QCOMPARE(title->text(), QStringLiteral("Fi&nestra n.%1 di 9").arg(k));
+    int buttons = 0;
+    for (int b = 1; b <= 20; ++b) {
+        QAction *action = button(window, b);
+        QVERIFY2(action, qPrintable(QString::number(b)));
+        QVERIFY(!action->icon().isNull());
+        QCOMPARE(action->isEnabled(), !disabled.contains(b));
+        ++buttons;
+    }
+    QCOMPARE(buttons, 20);
+    QCOMPARE(button(window, 5)->toolTip(), QStringLiteral("visualizza finestra 'Dati'"));
+    QCOMPARE(button(window, 20)->toolTip(), QStringLiteral("uscita da Veltra"));
+    QCOMPARE(window->passo()->objectName(), QStringLiteral("passo"));
+}
+
+void TestWorkWindow::textWindowsHaveMisspeltTipsAndPlainCaptions()
+{
+    WorkWindow *payments = m_shell->workWindow(4);
+    QCOMPARE(button(payments, 12)->toolTip(), QStringLiteral("visualizza frinestra 'Regolamento'"));
+    QCOMPARE(button(payments, 13)->toolTip(), QStringLiteral("visualizza finestra 'Modelli"));
+    QCOMPARE(payments->findChild<QAction *>(QStringLiteral("apri"))->text(), QStringLiteral("&Apri..."));
+    WorkWindow *regulation = m_shell->workWindow(8);
+    QCOMPARE(regulation->findChild<QAction *>(QStringLiteral("apri"))->text(), QStringLiteral("Apri..."));
+    QCOMPARE(regulation->findChild<QAction *>(QStringLiteral("controllo"))->text(),
+             QStringLiteral("Controlla dati immessi"));
+    WorkWindow *expenses = m_shell->workWindow(2);
+    QCOMPARE(button(expenses, 12)->toolTip(), QStringLiteral("visualizza finestra 'Regolamento'"));
+    QCOMPARE(button(m_shell->workWindow(1), 4)->toolTip(), QStringLiteral("stampa completa"));
+}
+
+void TestWorkWindow::selfEntryQuestionYesAndNo()
+{
+    m_shell->showWorkWindow(8);
+    WorkWindow *regulation = m_shell->existingWorkWindow(8);
+    m_platform->answers.enqueue(false);
+    regulation->findChild<QAction *>(QStringLiteral("finestra8"))->trigger();
+    QCOMPARE(m_platform->messages.size(), 1);
+    const ScriptedPlatform::Message &question = m_platform->lastMessage();
+    QCOMPARE(question.icon, MessageIcon::Question);
+    QCOMPARE(question.title, QStringLiteral("Veltra: aiuto in linea"));
+    QCOMPARE(question.text,
+             QStringLiteral("E' questa la finestra 'Regolamento': si vuole la guida della finestra?"));
+    QVERIFY(regulation->isVisible());
+    m_platform->answers.enqueue(true);
+    button(regulation, 12)->trigger();
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->unscripted, 0);
+    for (int k = 1; k <= 9; ++k)
+        QCOMPARE(bool(m_shell->existingWorkWindow(k)), k == 8);
+}
+
+void TestWorkWindow::switchingShowsTargetAndKeepsSource()
+{
+    m_shell->showWorkWindow(2);
+    WorkWindow *expenses = m_shell->existingWorkWindow(2);
+    expenses->setStepHint(QStringLiteral("passo in corso"));
+    button(expenses, 9)->trigger();
+    QVERIFY(m_shell->existingWorkWindow(5)->isVisible());
+    QVERIFY(expenses->isVisible());
+    QCOMPARE(expenses->passo()->text(), QStringLiteral("passo in corso"));
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestWorkWindow::greyForAllReachesWindowsNeverOpened()
+{
+    m_shell->showWorkWindow(3);
+    WorkWindow *tenant = m_shell->existingWorkWindow(3);
+    tenant->setBackgroundRgb(0x336699);
+    m_platform->answers.enqueue(true);
+    tenant->findChild<QAction *>(QStringLiteral("colore"))->trigger();
+    QCOMPARE(m_platform->lastMessage().title, QStringLiteral("Veltra: colore di sfondo"));
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Colori uguali e riposanti (grigio) per tutte le finestre?"));
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::None);
+    QVERIFY(m_platform->colourRequests.isEmpty());
+    for (int k = 1; k <= 9; ++k) {
+        WorkWindow *window = m_shell->existingWorkWindow(k);
+        QVERIFY(window);
+        QCOMPARE(window->backgroundRgb(), 0xC0C0C0u);
+        QCOMPARE(window->isVisible(), k == 3);
+    }
+    m_shell->showWorkWindow(9);
+    QCOMPARE(m_shell->existingWorkWindow(9)->backgroundRgb(), 0xC0C0C0u);
+}
+
+void TestWorkWindow::colourDialogInGreyWindowPreselectsLastColour()
+{
+    WorkWindow *dati = m_shell->workWindow(1);
+    dati->setBackgroundRgb(0xC0C0C0);
+    m_platform->colours.enqueue(0x112233u);
+    dati->chooseBackgroundColour();
+    QVERIFY(m_platform->messages.isEmpty()); // already grey: straight to the dialog
+    QCOMPARE(dati->backgroundRgb(), 0x112233u);
+    QCOMPARE(m_state->backgroundColour, 0x112233u);
+
+    m_platform->answers.enqueue(false); // not grey now: No goes on to the dialog
+    m_platform->colours.enqueue(0x445566u);
+    dati->chooseBackgroundColour();
+    QCOMPARE(m_platform->colourRequests.size(), 2);
+    QCOMPARE(m_platform->colourRequests.at(1), 0x112233u);
+    QCOMPARE(dati->backgroundRgb(), 0x445566u);
+    QVERIFY(!m_shell->existingWorkWindow(2));
+}
+
+void TestWorkWindow::colourDialogCancelledChangesNothing()
+{
+    WorkWindow *dati = m_shell->workWindow(1);
+    dati->setBackgroundRgb(0xC0C0C0);
+    m_state->backgroundColour = 0x010203;
+    dati->chooseBackgroundColour(); // nothing queued: the dialog is cancelled
+    QCOMPARE(dati->backgroundRgb(), 0xC0C0C0u);
+    QCOMPARE(m_state->backgroundColour, 0x010203u);
+}
+
+void TestWorkWindow::deleteRemovesChosenFileAndNothingOnCancel()
+{
+    QTemporaryDir folder;
+    const QString victim = folder.filePath(QStringLiteral("Veltra-dati-prova"));
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    WorkWindow *dati = m_shell->workWindow(1);
+
+    button(dati, 3)->trigger(); // cancelled
+    QVERIFY(QFile::exists(victim));
+
+    m_platform->fileNames.enqueue(victim);
+    dati->findChild<QAction *>(QStringLiteral("eliminare"))->trigger();
+    QVERIFY(!QFile::exists(victim));
+    QCOMPARE(QDir::current().absolutePath(), QDir(folder.path()).absolutePath());
+
+    m_platform->fileNames.enqueue(victim); // already gone: silent
+    dati->deleteArchiveFile();
+    QCOMPARE(m_platform->messages.size(), 0);
+}
+
+void TestWorkWindow::deleteOffersTheWindowsPrefix_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("filter");
+    QTest::newRow("dati") << 1 << "Tutti i file (*.*)|*.*|File Veltra-dati- | Veltra-dati-*";
+    QTest::newRow("pagamenti") << 4 << "Tutti i file (*.*)|*.*|File Veltra-spese- | Veltra-spese-*";
+    QTest::newRow("convocazione") << 6 << "Tutti i file (*.*)|*.*|File Veltra-avvisi- | Veltra-avvisi-*";
+}
+
+void TestWorkWindow::deleteOffersTheWindowsPrefix()
+{
+    QFETCH(int, k);
+    QFETCH(QString, filter);
+    m_shell->workWindow(k)->deleteArchiveFile();
+    QCOMPARE(m_platform->dialogs.size(), 1);
+    QCOMPARE(m_platform->dialogs.at(0).filter, filter);
+    QCOMPARE(m_platform->dialogs.at(0).selectedFilter, 2);
+    QCOMPARE(m_platform->dialogs.at(0).title,
+             QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo"));
+}
+
+void TestWorkWindow::closedWindowReopensFreshlyLoaded()
+{
+    m_shell->showWorkWindow(5);
+    QPointer<WorkWindow> first = m_shell->existingWorkWindow(5);
+    first->setStepHint(QStringLiteral("vecchio"));
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!first);
+    QVERIFY(!m_shell->existingWorkWindow(5));
+    m_shell->showWorkWindow(5);
+    QVERIFY(m_shell->existingWorkWindow(5)->isVisible());
+    QVERIFY(m_shell->existingWorkWindow(5)->passo()->text() != QStringLiteral("vecchio"));
+}
+
+void TestWorkWindow::aboutBoxShowsTitleVersionAndDate()
+{
+    button(m_shell->workWindow(1), 17)->trigger();
+    const QString text = m_platform->lastMessage().text;
+    QVERIFY(text.contains(QLatin1String("Veltra")));
+    QVERIFY(text.contains(QLatin1String("gestione di condomini")));
+    QVERIFY(text.contains(QLatin1String("3.08.05")));
+    QVERIFY(text.contains(QLatin1String("29/12/00")));
+}
+
+QTEST_MAIN(TestWorkWindow)
+#include "tst_workwindow.moc"

@@ -1,0 +1,342 @@
+#include "core/state/sharedstate.h"
+#include "support/registryfixture.h"
+#include "support/scriptedplatform.h"
+#include "ui/dati/datiwindow.h"
+#include "ui/frame/shell.h"
+#include "ui/spese/spesewindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace veltra;
+
+// Typing into the expense window: the allocation shown live, the column rules, the step
+// hints, the data check and the hand-over from the condominium window.
+class TestSpeseWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void amountAndCriterionOneShowSharesAndColumns();
+    void criterionTwoClearsThePercentThatPassesHundred();
+    void percentagesTypedOverHundredBecomeHundred();
+    void tuttiRemovesEveryOwnerThenBringsThemBack();
+    void heatingHeadingFollowsTheCriterion();
+    void stepHintsFollowTheEntryInOrder();
+    void checkOfRoofTerraceItemNamesTheOwnerWithoutTwoThirds();
+    void topRowShowsOwnersFromItsNumber();
+    void clearWindowEmptiesEverythingAndTheCondominiumWindow();
+    void handOverFromCondominiumWindowReinitialises();
+
+private:
+    template<typename T>
+    T *control(const QString &name) const
+    {
+        T *found = m_window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    void type(const QString &name, const QString &text) const;
+    QString hint() const;
+    void addOwners(const QList<double> &millesimi);
+
+    SharedState *m_state = nullptr;
+    ScriptedPlatform *m_platform = nullptr;
+    Shell *m_shell = nullptr;
+    SpeseWindow *m_window = nullptr;
+};
+
+void TestSpeseWindow::init()
+{
+    m_state = new SharedState;
+    m_state->initSharedStrings();
+    m_platform = new ScriptedPlatform;
+    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
+    m_shell->showWorkWindow(2);
+    m_window = qobject_cast<SpeseWindow *>(m_shell->existingWorkWindow(2));
+    QVERIFY(m_window);
+}
+
+void TestSpeseWindow::cleanup()
+{
+    delete m_shell;
+    delete m_platform;
+    delete m_state;
+}
+
+void TestSpeseWindow::type(const QString &name, const QString &text) const
+{
+    control<QLineEdit>(name)->setText(text);
+}
+
+QString TestSpeseWindow::hint() const
+{
+    return m_window->passo()->text();
+}
+
+// Owners with the given property millesimi, shown in the window as its opening does.
+void TestSpeseWindow::addOwners(const QList<double> &millesimi)
+{
+    for (double m : millesimi) {
+        const int i = RegistryFixture::addOwner(*m_state, QStringLiteral("Condomino %1").arg(m_state->ownerCount + 1),
+                                                QStringLiteral("1"), {});
+        m_state->owner(i).ownerMillesimi = Cell::fromNumber(m);
+    }
+    m_window->reinitialiseFromSharedState();
+}
+
+void TestSpeseWindow::amountAndCriterionOneShowSharesAndColumns()
+{
+    addOwners({500, 300, 200, 0});
+    m_state->owner(4).ownerMillesimi = Cell::fromNumber(100);
+    control<QPushButton>(QStringLiteral("tutti"))->click();
+    control<QCheckBox>(QStringLiteral("Check1_4"))->setChecked(false);
+    QCOMPARE(m_state->owner(4).takesPart, 0);
+
+    type(QStringLiteral("spesatotale"), QStringLiteral("1.000,00"));
+    control<QRadioButton>(QStringLiteral("Option1_1"))->click();
+    QCOMPARE(m_state->calcType, 1);
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_1"))->text(), QStringLiteral("500,00"));
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_2"))->text(), QStringLiteral("300,00"));
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_3"))->text(), QStringLiteral("200,00"));
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_4"))->text(), QStringLiteral("0,00"));
+    QVERIFY(!control<QLineEdit>(QStringLiteral("mill_1"))->isReadOnly());
+    QVERIFY(control<QLineEdit>(QStringLiteral("perc_1"))->isReadOnly());
+    QVERIFY(control<QLineEdit>(QStringLiteral("pian_1"))->isReadOnly());
+
+    // A change of millesimi in a row is a change of the shared table and recomputes.
+    type(QStringLiteral("mill_3"), QStringLiteral("700"));
+    QVERIFY(m_state->owner(3).ownerMillesimi.toNumber() == 700);
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_3"))->text(), QStringLiteral("466,67"));
+    type(QStringLiteral("mill_3"), QString());
+    QVERIFY(m_state->owner(3).ownerMillesimi.isNumber());
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_3"))->text(), QStringLiteral("0,00"));
+
+    control<QRadioButton>(QStringLiteral("Option1_5"))->click();
+    QVERIFY(!control<QLineEdit>(QStringLiteral("pian_1"))->isReadOnly());
+    control<QRadioButton>(QStringLiteral("Option1_6"))->click();
+    QVERIFY(!control<QPushButton>(QStringLiteral("tutti"))->isEnabled());
+    QVERIFY(!control<QCheckBox>(QStringLiteral("Check1_1"))->isEnabled());
+}
+
+void TestSpeseWindow::criterionTwoClearsThePercentThatPassesHundred()
+{
+    addOwners({500, 300, 200});
+    control<QPushButton>(QStringLiteral("tutti"))->click();
+    type(QStringLiteral("spesatotale"), QStringLiteral("1.000,00"));
+    control<QRadioButton>(QStringLiteral("Option1_2"))->click();
+    type(QStringLiteral("perc_1"), QStringLiteral("10"));
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_1"))->text(), QStringLiteral("550,00"));
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_2"))->text(), QStringLiteral("270,00"));
+    QVERIFY(m_platform->messages.isEmpty());
+
+    type(QStringLiteral("perc_1"), QStringLiteral("60"));
+    type(QStringLiteral("perc_2"), QStringLiteral("50"));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("La percentuale totale non può superare il 100% della spesa"));
+    QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    QVERIFY(m_state->owner(2).fixedPercent.isEmpty());
+    QVERIFY(control<QLineEdit>(QStringLiteral("perc_2"))->text().isEmpty());
+    // Recomputed with the 60 % alone: 600 + 500 × 400/1000, 300 × 0,4, 200 × 0,4.
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_1"))->text(), QStringLiteral("800,00"));
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_2"))->text(), QStringLiteral("120,00"));
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_3"))->text(), QStringLiteral("80,00"));
+}
+
+void TestSpeseWindow::percentagesTypedOverHundredBecomeHundred()
+{
+    addOwners({500, 500});
+    type(QStringLiteral("perc_1"), QStringLiteral("150"));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("perc_1"))->text(), QStringLiteral("100"));
+    QCOMPARE(m_state->owner(1).fixedPercent, QStringLiteral("100"));
+    type(QStringLiteral("dueterz_2"), QStringLiteral("100,5"));
+    QCOMPARE(m_state->owner(2).twoThirdsPercent, QStringLiteral("100,5"));
+    type(QStringLiteral("dueterz_2"), QStringLiteral("101,5"));
+    QCOMPARE(m_state->owner(2).twoThirdsPercent, QStringLiteral("100"));
+}
+
+void TestSpeseWindow::tuttiRemovesEveryOwnerThenBringsThemBack()
+{
+    addOwners({400, 600});
+    QPushButton *tutti = control<QPushButton>(QStringLiteral("tutti"));
+    tutti->click();
+    QVERIFY(control<QCheckBox>(QStringLiteral("Check1_2"))->isChecked());
+    QCOMPARE(m_state->owner(2).takesPart, 1);
+    tutti->click();
+    QCOMPARE(m_state->owner(1).takesPart, 0);
+    QCOMPARE(m_state->owner(2).takesPart, 0);
+    QVERIFY(!control<QCheckBox>(QStringLiteral("Check1_1"))->isChecked());
+    tutti->click();
+    QCOMPARE(m_state->owner(2).takesPart, 1);
+    QCOMPARE(control<QCheckBox>(QStringLiteral("Check1_7"))->toolTip(),
+             QStringLiteral("cliccare per selezionare o deselezionare il condomino n. 7"));
+}
+
+void TestSpeseWindow::heatingHeadingFollowsTheCriterion()
+{
+    QLabel *heading = control<QLabel>(QStringLiteral("lbrisc"));
+    QCOMPARE(heading->text(), QStringLiteral("risc. quant."));
+    control<QRadioButton>(QStringLiteral("Option1_3"))->click();
+    QCOMPARE(heading->text(), QStringLiteral("risc. mc."));
+    QCOMPARE(heading->toolTip(), QStringLiteral("cubatura delle unità riscaldate"));
+    control<QRadioButton>(QStringLiteral("Option1_4"))->click();
+    QCOMPARE(heading->text(), QStringLiteral("risc. mq."));
+    QCOMPARE(heading->toolTip(), QStringLiteral("superficie radiante degli apparecchi caloriferi"));
+}
+
+void TestSpeseWindow::stepHintsFollowTheEntryInOrder()
+{
+    QCOMPARE(hint(), QStringLiteral("scegliere il tipo di gestione (preventivi o spese)"));
+    control<QRadioButton>(QStringLiteral("Option2_2"))->click(); // the open dialog is cancelled
+    QCOMPARE(m_platform->dialogs.size(), 1);
+    QCOMPARE(hint(), QStringLiteral("aprire un file con i dati archiviati o andare alla finestra "
+                                    "Dati (creare un condominio)"));
+    addOwners({500, 500});
+    QCOMPARE(hint(), QStringLiteral("prelevare i dati dall'archivio o digitare la somma da ripartire"));
+    type(QStringLiteral("spesatotale"), QStringLiteral("100"));
+    QCOMPARE(hint(), QStringLiteral("digitare il tipo di spesa"));
+    type(QStringLiteral("tipospesa"), QStringLiteral("pulizia scale"));
+    QCOMPARE(hint(), QStringLiteral("digitare la data della spesa"));
+    type(QStringLiteral("dataspesa"), QStringLiteral("10/01/2001"));
+    QCOMPARE(hint(), QStringLiteral("spuntare almeno un condomino per la ripartizione delle spese"));
+    control<QCheckBox>(QStringLiteral("Check1_1"))->click();
+    QCOMPARE(hint(), QStringLiteral("scegliere la tipologia di calcolo"));
+    control<QRadioButton>(QStringLiteral("Option1_2"))->click();
+    QCOMPARE(hint(), QStringLiteral("digitare le percentuali fisse per la ripartizione delle spese"));
+    control<QRadioButton>(QStringLiteral("Option1_5"))->click(); // floor millesimi are 0,000
+    QCOMPARE(hint(), QStringLiteral("digitare i millesimi di piano"));
+    control<QRadioButton>(QStringLiteral("Option1_6"))->click();
+    QCOMPARE(hint(), QStringLiteral("cliccare nelle rispettive caselle per i condomini che "
+                                    "partecipano alla ripartizione per un terzo della spesa"));
+    control<QCheckBox>(QStringLiteral("unterz_1"))->click();
+    QCOMPARE(hint(), QStringLiteral("digitare le percentuali di millesimi dei condomini che "
+                                    "partecipano alla ripartizione per due terzi della spesa"));
+    type(QStringLiteral("dueterz_2"), QStringLiteral("100"));
+    const QString last = QStringLiteral("correggere, archiviare quanto immesso, digitare ulteriori "
+                                        "dati, andare oltre (stampa, altro tipo di calcolo)");
+    QCOMPARE(hint(), last);
+    type(QStringLiteral("risc_1"), QString());
+    type(QStringLiteral("risc_2"), QString());
+    control<QRadioButton>(QStringLiteral("Option1_3"))->click();
+    QCOMPARE(hint(), QStringLiteral("digitare le quantità delle cubature per la ripartizione "
+                                    "delle spese di riscaldamento"));
+    // The allocation has put 0 into the empty quantities.
+    QCOMPARE(control<QLineEdit>(QStringLiteral("risc_1"))->text(), QStringLiteral("0"));
+    type(QStringLiteral("tipospesa"), QStringLiteral("pulizia"));
+    QCOMPARE(hint(), last);
+}
+
+void TestSpeseWindow::checkOfRoofTerraceItemNamesTheOwnerWithoutTwoThirds()
+{
+    addOwners({300, 300, 400});
+    QAction *check = m_window->findChild<QAction *>(QStringLiteral("controllo"));
+    check->trigger();
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Digitare la somma da ripartire."));
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    type(QStringLiteral("spesatotale"), QStringLiteral("300"));
+    type(QStringLiteral("tipospesa"), QStringLiteral("lastrico"));
+    type(QStringLiteral("dataspesa"), QStringLiteral("10/01/2001"));
+    check->trigger();
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Scegliere il tipo di gestione dei dati (preventivi o spese)."));
+    m_platform->fileNames.enqueue(QString());
+    control<QRadioButton>(QStringLiteral("Option2_1"))->click();
+    type(QStringLiteral("spesatotale"), QStringLiteral("300")); // choosing a type empties it
+    control<QPushButton>(QStringLiteral("tutti"))->click();
+    control<QRadioButton>(QStringLiteral("Option1_6"))->click();
+    type(QStringLiteral("dueterz_1"), QStringLiteral("100"));
+    type(QStringLiteral("dueterz_2"), QStringLiteral("100"));
+    check->trigger();
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Condomino n. 3:\n- digitare la percentuale dei millesimi che "
+                            "partecipa per due terzi."));
+    type(QStringLiteral("dueterz_3"), QStringLiteral("50"));
+    check->trigger();
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("I dati sono stati immessi correttamente."));
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Information);
+}
+
+void TestSpeseWindow::topRowShowsOwnersFromItsNumber()
+{
+    QList<double> millesimi;
+    for (int i = 1; i <= 12; ++i)
+        millesimi << 80;
+    addOwners(millesimi);
+    control<QScrollBar>(QStringLiteral("VScroll1"))->setValue(5);
+    QCOMPARE(control<QLabel>(QStringLiteral("rum_1"))->text(), QStringLiteral("5"));
+    QCOMPARE(control<QLabel>(QStringLiteral("nomcond_1"))->text(), QStringLiteral("Condomino 5"));
+    QCOMPARE(control<QLabel>(QStringLiteral("rum_10"))->text(), QStringLiteral("14"));
+    QVERIFY(control<QLabel>(QStringLiteral("nomcond_9"))->text().isEmpty());
+    type(QStringLiteral("perc_2"), QStringLiteral("7"));
+    QCOMPARE(m_state->owner(6).fixedPercent, QStringLiteral("7"));
+    QCOMPARE(control<QScrollBar>(QStringLiteral("VScroll1"))->maximum(), 491);
+}
+
+void TestSpeseWindow::clearWindowEmptiesEverythingAndTheCondominiumWindow()
+{
+    addOwners({500, 500});
+    m_state->owner(1).paymentDate = QStringLiteral("01/02/2001");
+    m_state->condoName = QStringLiteral("Rossi");
+    m_shell->workWindow(1);
+    control<QRadioButton>(QStringLiteral("Option1_1"))->click();
+    type(QStringLiteral("spesatotale"), QStringLiteral("100"));
+    type(QStringLiteral("perc_1"), QStringLiteral("5"));
+    m_window->findChild<QAction *>(QStringLiteral("cancella"))->trigger();
+    QCOMPARE(m_state->ownerCount, 0);
+    QVERIFY(m_state->condoName.isEmpty());
+    QVERIFY(m_state->owner(1).ownerName.isEmpty());
+    QVERIFY(m_state->owner(1).fixedPercent.isEmpty());
+    QCOMPARE(m_state->owner(1).paymentDate, QStringLiteral("01/02/2001"));
+    QVERIFY(m_state->item(1).expenseAmount.isEmpty());
+    QVERIFY(control<QLineEdit>(QStringLiteral("perc_1"))->text().isEmpty());
+    QVERIFY(!control<QRadioButton>(QStringLiteral("Option1_1"))->isChecked());
+    QCOMPARE(control<QLabel>(QStringLiteral("tot"))->text(), QStringLiteral("0"));
+    QCOMPARE(hint(), QStringLiteral("scegliere il tipo di gestione (preventivi o spese)"));
+    auto *dati = m_shell->existingWorkWindow(1);
+    QVERIFY(dati->findChild<QLineEdit *>(QStringLiteral("nomcond_1"))->text().isEmpty());
+}
+
+void TestSpeseWindow::handOverFromCondominiumWindowReinitialises()
+{
+    using RegistryFixture::makeUnit;
+    RegistryFixture::addOwner(*m_state, QStringLiteral("Bianchi"), QStringLiteral("0"),
+                              {makeUnit(QStringLiteral("50"), {}, QStringLiteral("a"),
+                                        QStringLiteral("100,25")),
+                               makeUnit(QStringLiteral("50"), {}, QStringLiteral("b"),
+                                        QStringLiteral("20,19"))});
+    RegistryFixture::addOwner(*m_state, QStringLiteral("Verdi"), QStringLiteral("1"),
+                              {makeUnit(QStringLiteral("100"))});
+    m_state->heatingBasis = 2;
+    QVERIFY(m_window->findChild<QLabel *>(QStringLiteral("nomcond_1"))->text().isEmpty());
+
+    m_shell->showWorkWindow(1);
+    auto *dati = qobject_cast<DatiWindow *>(m_shell->existingWorkWindow(1));
+    m_state->owner(1).useMillesimi = 312.5;
+    dati->findChild<QAction *>(QStringLiteral("finestra3"))->trigger();
+
+    QCOMPARE(control<QLabel>(QStringLiteral("nomcond_1"))->text(), QStringLiteral("Bianchi"));
+    QCOMPARE(control<QLabel>(QStringLiteral("tot"))->text(), QStringLiteral("2"));
+    QVERIFY(control<QRadioButton>(QStringLiteral("Option1_4"))->isChecked());
+    QCOMPARE(m_state->calcType, 4);
+    QCOMPARE(control<QLineEdit>(QStringLiteral("pian_1"))->text(), QStringLiteral("312,500"));
+    // 100,2 after the first unit, 120,3 after the second (cut to a tenth each time).
+    QCOMPARE(control<QLineEdit>(QStringLiteral("risc_1"))->text(), QStringLiteral("120,3"));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("risc_2"))->text(), QStringLiteral("100"));
+    QCOMPARE(m_platform->unscripted, 0);
+}
+
+QTEST_MAIN(TestSpeseWindow)
+#include "tst_spesewindow.moc"

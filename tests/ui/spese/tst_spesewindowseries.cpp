@@ -1,0 +1,316 @@
+#include "core/expenses/expensefilename.h"
+#include "core/expenses/expenseseries.h"
+#include "core/state/sharedstate.h"
+#include "support/registryfixture.h"
+#include "support/scriptedplatform.h"
+#include "ui/dati/datiwindow.h"
+#include "ui/frame/shell.h"
+#include "ui/spese/spesewindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace veltra;
+
+// The expense window on its item files: opening through the dialog, saving, moving through
+// the series, copying to the end, exporting a budget item, and the printouts.
+class TestSpeseWindowSeries : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void saveAndReopenRoundTrip();
+    void dateWithoutYearIsRefused();
+    void movingPastAnItemWithoutAmountStepsBack();
+    void dialogAsksAgainForTheFirstFile();
+    void copyToEndAfterEveryItemWasShown();
+    void copyToEndWithLaterItemsNotInMemoryStepsBack();
+    void fullSeriesRefusesCopyToEnd();
+    void exportOfBudgetItemThree();
+    void printCommandsHandOverOrRefuse();
+
+private:
+    template<typename T>
+    T *control(const QString &name) const
+    {
+        T *found = m_window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    void type(const QString &name, const QString &text) const;
+    QString path(ManagementType type, int k) const;
+    // Chooses management option j with the open dialog answering fileName.
+    void chooseType(int j, const QString &fileName = QString());
+    void fillItem(int k, const QString &date = QStringLiteral("10/01/2001"));
+    void save();
+    void saveSeries(int j, int items);
+
+    QTemporaryDir *m_folder = nullptr;
+    SharedState *m_state = nullptr;
+    ScriptedPlatform *m_platform = nullptr;
+    Shell *m_shell = nullptr;
+    SpeseWindow *m_window = nullptr;
+};
+
+void TestSpeseWindowSeries::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestSpeseWindowSeries::init()
+{
+    m_folder = new QTemporaryDir;
+    QVERIFY(QDir::setCurrent(m_folder->path()));
+    m_state = new SharedState;
+    m_state->initSharedStrings();
+    m_state->condoName = QStringLiteral("Rossi");
+    for (double m : {500.0, 300.0, 200.0}) {
+        const int i = RegistryFixture::addOwner(
+            *m_state, QStringLiteral("Condomino %1").arg(m_state->ownerCount + 1),
+            QString::number(m_state->ownerCount), {});
+        m_state->owner(i).ownerMillesimi = Cell::fromNumber(m);
+    }
+    m_platform = new ScriptedPlatform;
+    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
+    m_shell->showWorkWindow(2);
+    m_window = qobject_cast<SpeseWindow *>(m_shell->existingWorkWindow(2));
+    QVERIFY(m_window);
+    control<QPushButton>(QStringLiteral("tutti"))->click();
+    control<QRadioButton>(QStringLiteral("Option1_1"))->click();
+}
+
+void TestSpeseWindowSeries::cleanup()
+{
+    delete m_shell;
+    delete m_platform;
+    delete m_state;
+    QDir::setCurrent(QDir::tempPath());
+    delete m_folder;
+}
+
+void TestSpeseWindowSeries::type(const QString &name, const QString &text) const
+{
+    control<QLineEdit>(name)->setText(text);
+}
+
+QString TestSpeseWindowSeries::path(ManagementType type, int k) const
+{
+    return m_folder->filePath(ExpenseFileName::build(type, QStringLiteral("Rossi"), 2001, k));
+}
+
+void TestSpeseWindowSeries::chooseType(int j, const QString &fileName)
+{
+    m_platform->fileNames.enqueue(fileName);
+    control<QRadioButton>(QStringLiteral("Option2_%1").arg(j))->click();
+}
+
+void TestSpeseWindowSeries::fillItem(int k, const QString &date)
+{
+    type(QStringLiteral("spesatotale"), QString::number(100 * k));
+    type(QStringLiteral("tipospesa"), QStringLiteral("voce %1").arg(k));
+    type(QStringLiteral("dataspesa"), date);
+}
+
+void TestSpeseWindowSeries::save()
+{
+    m_window->findChild<QAction *>(QStringLiteral("salva"))->trigger();
+}
+
+// Items 1 to `items` of the series of type j typed and saved one after the other.
+void TestSpeseWindowSeries::saveSeries(int j, int items)
+{
+    chooseType(j);
+    const ManagementType kind = j == 1 ? ManagementType::Preventivi : ManagementType::Spese;
+    for (int k = 1; k <= items; ++k) {
+        if (k > 1)
+            m_window->setItemNumber(k);
+        QCOMPARE(m_window->itemNumber(), k);
+        fillItem(k);
+        save();
+        QVERIFY2(QFile::exists(path(kind, k)), qPrintable(path(kind, k)));
+    }
+}
+
+void TestSpeseWindowSeries::saveAndReopenRoundTrip()
+{
+    chooseType(2);
+    QCOMPARE(m_platform->dialogs.last().title, QStringLiteral("Apri file"));
+    QCOMPARE(m_platform->dialogs.last().selectedFilter, 2);
+    fillItem(1);
+    control<QRadioButton>(QStringLiteral("Option1_2"))->click();
+    type(QStringLiteral("perc_1"), QStringLiteral("10"));
+    type(QStringLiteral("perc_2"), QStringLiteral("0"));
+    type(QStringLiteral("perc_3"), QStringLiteral("0"));
+    control<QCheckBox>(QStringLiteral("Check1_3"))->click();
+    const QString share1 = control<QLabel>(QStringLiteral("spe_1"))->text();
+    QCOMPARE(share1, QStringLiteral("66,25")); // 10 + 500 × 90/800
+    save();
+    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(QFile::exists(path(ManagementType::Spese, 1)));
+
+    m_shell->showWorkWindow(1);
+    auto *dati = qobject_cast<DatiWindow *>(m_shell->existingWorkWindow(1));
+    m_window->clearWindow();
+    QCOMPARE(m_state->ownerCount, 0);
+    chooseType(2, path(ManagementType::Spese, 1));
+
+    QCOMPARE(control<QLineEdit>(QStringLiteral("spesatotale"))->text(), QStringLiteral("100"));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("tipospesa"))->text(), QStringLiteral("voce 1"));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("dataspesa"))->text(), QStringLiteral("10/01/2001"));
+    QVERIFY(control<QRadioButton>(QStringLiteral("Option1_2"))->isChecked());
+    QCOMPARE(control<QLabel>(QStringLiteral("tot"))->text(), QStringLiteral("3"));
+    QCOMPARE(control<QLabel>(QStringLiteral("nomcond_2"))->text(), QStringLiteral("Condomino 2"));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("perc_1"))->text(), QStringLiteral("10"));
+    QVERIFY(!control<QCheckBox>(QStringLiteral("Check1_3"))->isChecked());
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_1"))->text(), share1);
+    QCOMPARE(control<QLabel>(QStringLiteral("nome"))->text(), QStringLiteral("Rossi"));
+    // The condominium window shows the owners read from the file.
+    QCOMPARE(dati->findChild<QLineEdit *>(QStringLiteral("nomcond_1"))->text(),
+             QStringLiteral("Condomino 1"));
+    QCOMPARE(dati->ownerTop(), 1);
+}
+
+void TestSpeseWindowSeries::dateWithoutYearIsRefused()
+{
+    chooseType(2);
+    fillItem(1, QStringLiteral("10 gennaio"));
+    save();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("10 gennaio")));
+    QVERIFY(QDir(m_folder->path()).entryList(QDir::Files).isEmpty());
+}
+
+void TestSpeseWindowSeries::movingPastAnItemWithoutAmountStepsBack()
+{
+    saveSeries(2, 1);
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(3);
+    QCOMPARE(m_window->itemNumber(), 2);
+    QCOMPARE(control<QPushButton>(QStringLiteral("ns"))->text(), QStringLiteral("2"));
+    QVERIFY(control<QLineEdit>(QStringLiteral("spesatotale"))->text().isEmpty());
+    QVERIFY(control<QLabel>(QStringLiteral("spe_1"))->text().isEmpty());
+    QCOMPARE(control<QLabel>(QStringLiteral("totspe"))->text(), QStringLiteral("1"));
+}
+
+void TestSpeseWindowSeries::dialogAsksAgainForTheFirstFile()
+{
+    saveSeries(2, 2);
+    m_window->clearWindow();
+    chooseType(2); // cancelled: nothing opened, nothing asked
+    QCOMPARE(m_state->ownerCount, 0);
+    QVERIFY(m_platform->messages.isEmpty());
+
+    m_window->clearWindow();
+    m_platform->fileNames.enqueue(path(ManagementType::Spese, 2));
+    chooseType(2, path(ManagementType::Spese, 1));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Bisogna aprire il primo file."));
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    QCOMPARE(m_platform->dialogs.size(), 4);
+    QCOMPARE(m_state->ownerCount, 3);
+    QCOMPARE(control<QLineEdit>(QStringLiteral("tipospesa"))->text(), QStringLiteral("voce 1"));
+    QCOMPARE(m_platform->unscripted, 0);
+}
+
+void TestSpeseWindowSeries::copyToEndAfterEveryItemWasShown()
+{
+    saveSeries(2, 4);
+    m_window->setItemNumber(2);
+    QCOMPARE(control<QLineEdit>(QStringLiteral("tipospesa"))->text(), QStringLiteral("voce 2"));
+    control<QPushButton>(QStringLiteral("ns"))->click();
+    QVERIFY(QFile::exists(path(ManagementType::Spese, 5)));
+    QCOMPARE(m_window->itemNumber(), 5);
+    QCOMPARE(control<QLineEdit>(QStringLiteral("tipospesa"))->text(), QStringLiteral("voce 2"));
+    QCOMPARE(m_state->item(5).expenseAmount, QStringLiteral("200"));
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestSpeseWindowSeries::copyToEndWithLaterItemsNotInMemoryStepsBack()
+{
+    saveSeries(2, 4);
+    m_window->clearWindow();
+    chooseType(2, path(ManagementType::Spese, 1));
+    m_window->setItemNumber(2);
+    QCOMPARE(control<QLineEdit>(QStringLiteral("tipospesa"))->text(), QStringLiteral("voce 2"));
+    control<QPushButton>(QStringLiteral("ns"))->click();
+    QVERIFY(!QFile::exists(path(ManagementType::Spese, 5)));
+    QCOMPARE(m_window->itemNumber(), 3);
+    QCOMPARE(control<QLineEdit>(QStringLiteral("tipospesa"))->text(), QStringLiteral("voce 3"));
+}
+
+void TestSpeseWindowSeries::fullSeriesRefusesCopyToEnd()
+{
+    saveSeries(2, 1);
+    for (int k = 2; k <= MaxItems; ++k)
+        QVERIFY(QFile::copy(path(ManagementType::Spese, 1), path(ManagementType::Spese, k)));
+    QFile last(path(ManagementType::Spese, MaxItems));
+    QVERIFY(last.open(QIODevice::ReadOnly));
+    const QByteArray before = last.readAll();
+    last.close();
+    type(QStringLiteral("tipospesa"), QStringLiteral("cambiata"));
+
+    control<QPushButton>(QStringLiteral("ns"))->click();
+    QCOMPARE(m_platform->lastMessage().text, ExpenseSeries::seriesFullMessage());
+    QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
+    QCOMPARE(m_window->itemNumber(), 1);
+    QVERIFY(last.open(QIODevice::ReadOnly));
+    QCOMPARE(last.readAll(), before);
+    // The suppression of the move is not left behind: the next move loads.
+    m_window->setItemNumber(2);
+    QCOMPARE(control<QLineEdit>(QStringLiteral("tipospesa"))->text(), QStringLiteral("voce 1"));
+}
+
+void TestSpeseWindowSeries::exportOfBudgetItemThree()
+{
+    saveSeries(1, 3);
+    QVERIFY(control<QPushButton>(QStringLiteral("esport"))->isEnabled());
+    control<QPushButton>(QStringLiteral("esport"))->click();
+    QVERIFY(QFile::exists(path(ManagementType::Spese, 3)));
+    QVERIFY(!QFile::exists(path(ManagementType::Spese, 1)));
+    QCOMPARE(m_window->itemNumber(), 1);
+    QVERIFY(control<QRadioButton>(QStringLiteral("Option2_2"))->isChecked());
+    QVERIFY(!control<QPushButton>(QStringLiteral("esport"))->isEnabled());
+    QCOMPARE(m_window->series().type(), ManagementType::Spese);
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(m_platform->dialogs.size(), 1); // only the budget's first open
+}
+
+void TestSpeseWindowSeries::printCommandsHandOverOrRefuse()
+{
+    saveSeries(2, 3);
+    m_window->setItemNumber(2);
+    m_window->printAllAllocations();
+    QCOMPARE(m_platform->documents.size(), 1);
+    QCOMPARE(m_window->itemNumber(), 4);
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+
+    m_window->setItemNumber(1);
+    m_window->printPaymentNotices();
+    QCOMPARE(m_platform->documents.size(), 2);
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("sto caricando WORD"));
+
+    m_window->clearWindow();
+    m_window->printAllocation();
+    QCOMPARE(m_platform->documents.size(), 2);
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Non vi è nulla da stampare: prelevare i dati dall'archivio."));
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Exclamation);
+}
+
+QTEST_MAIN(TestSpeseWindowSeries)
+#include "tst_spesewindowseries.moc"

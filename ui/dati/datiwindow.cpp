@@ -1,0 +1,650 @@
+#include "ui/dati/datiwindow.h"
+
+#include "core/registry/condominiumarchive.h"
+#include "core/registry/condominiumcheck.h"
+#include "core/registry/millesimalcomputation.h"
+#include "core/numbers/numberfilter.h"
+#include "core/numbers/numbertext.h"
+#include "core/platform/platform.h"
+#include "core/state/sharedstate.h"
+#include "reports/registry/completeprintout.h"
+#include "reports/registry/dataformprintout.h"
+#include "reports/document/documenthandover.h"
+#include "reports/registry/millesimaltableprintout.h"
+#include "reports/registry/ownersheetsprintout.h"
+#include "ui/dati/datiform.h"
+#include "ui/dati/datiwindowtexts.h"
+#include "ui/frame/shell.h"
+#include "ui/spese/spesewindow.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace veltra {
+
+using DatiRegistry::OwnerField;
+using DatiRegistry::UnitField;
+
+namespace {
+
+const QColor Highlight = Qt::yellow;
+const QColor Plain = Qt::cyan;
+
+void setBackground(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+// Keeps the row refreshes' cascades for the end of the outermost refresh.
+class DatiWindow::RefreshBatch
+{
+public:
+    explicit RefreshBatch(DatiWindow &window)
+        : m_window(window)
+    {
+        ++m_window.m_refreshDepth;
+    }
+    ~RefreshBatch()
+    {
+        if (--m_window.m_refreshDepth == 0)
+            m_window.runPending();
+    }
+    RefreshBatch(const RefreshBatch &) = delete;
+    RefreshBatch &operator=(const RefreshBatch &) = delete;
+
+private:
+    DatiWindow &m_window;
+};
+
+DatiWindow::DatiWindow(Shell &shell, QWidget *parent)
+    : WorkWindow(shell, 1, parent)
+    , m_form(std::make_unique<DatiForm>(form()))
+{
+    connectControls();
+    connectPrintEntries();
+    form()->setMouseTracking(true);
+    form()->installEventFilter(this);
+    for (QLabel *label : m_form->numberLabels()) {
+        setBackground(label, Plain);
+        label->installEventFilter(this);
+    }
+}
+
+DatiWindow::~DatiWindow() = default;
+
+int DatiWindow::ownerTop() const
+{
+    return m_form->vscroll1->value();
+}
+
+int DatiWindow::unitTop() const
+{
+    return m_form->vscroll2->value();
+}
+
+int DatiWindow::heatingOption() const
+{
+    for (int k = 1; k <= 2; ++k) {
+        if (m_form->option[k]->isChecked())
+            return k;
+    }
+    return 0;
+}
+
+void DatiWindow::initialise()
+{
+    state().initSharedStrings();
+    showStepHint();
+    refreshOwnerRows();
+}
+
+void DatiWindow::connectControls()
+{
+    DatiForm &f = *m_form;
+    connect(f.nome, &QLineEdit::textChanged, this, [this] { nomeChanged(); });
+    for (int r = 1; r <= DatiForm::Rows; ++r) {
+        for (int k = 0; k < DatiRegistry::OwnerFieldCount; ++k)
+            connect(f.owners[r].fields[k], &QLineEdit::textChanged, this,
+                    [this, r, k] { ownerFieldChanged(r, OwnerField(k)); });
+        for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k)
+            connect(f.units[r].fields[k], &QLineEdit::textChanged, this,
+                    [this, r, k] { unitFieldChanged(r, UnitField(k)); });
+        connect(f.owners[r].floorSpin, &QScrollBar::valueChanged, this,
+                [this, r](int value) { floorSpinChanged(r, value); });
+        connect(f.owners[r].canc, &QPushButton::clicked, this, [this, r] { deleteOwner(r); });
+        connect(f.units[r].canc2, &QPushButton::clicked, this, [this, r] { deleteUnit(r); });
+        connect(f.owners[r].stamp, &QPushButton::clicked, this, [this, r] {
+            m_printOwner = ownerTop() + r - 1;
+            printOwnerSheets();
+        });
+    }
+    for (int k = 1; k <= 2; ++k)
+        connect(f.option[k], &QRadioButton::toggled, this,
+                [this, k](bool on) { heatingOptionToggled(k, on); });
+    connect(f.vscroll1, &QScrollBar::valueChanged, this, [this] { refreshOwnerRows(); });
+    connect(f.vscroll2, &QScrollBar::valueChanged, this, [this] { refreshUnitRows(); });
+    for (int k = 0; k < 7; ++k)
+        connect(f.coefficientButtons[k], &QPushButton::clicked, this,
+                [this, k] { shell().showCoefficientWindow(CoefficientKind(k)); });
+    connect(f.cmdspese, &QPushButton::clicked, this, [this] { shell().switchWindow(*this, 2); });
+}
+
+void DatiWindow::connectPrintEntries()
+{
+    const QStringList entries = DatiTexts::printEntries();
+    connect(addPrintEntry(entries.at(0)), &QAction::triggered, this, [this] { printDataForm(); });
+    connect(addPrintEntry(entries.at(1)), &QAction::triggered, this,
+            [this] { printOwnerSheets(); });
+    connect(addPrintEntry(entries.at(2)), &QAction::triggered, this,
+            [this] { printMillesimalTable(); });
+    connect(addPrintEntry(entries.at(3)), &QAction::triggered, this, [this] { printComplete(); });
+}
+
+// --- change handling of the fields ---
+
+void DatiWindow::nomeChanged()
+{
+    state().condoName = m_form->nome->text();
+    // The meeting notice heads its page with the condominium's name.
+    if (WorkWindow *notice = shell().existingWorkWindow(6)) {
+        if (auto *label = notice->findChild<QLabel *>(QStringLiteral("nome")))
+            label->setText(state().condoName);
+    }
+    if (m_refreshDepth > 0)
+        m_pendingHint = true;
+    else
+        showStepHint();
+}
+
+QString DatiWindow::inputRuleText(const QString &text, const QString &previous, bool numeric)
+{
+    if (text == QLatin1String("+"))
+        return previous;
+    if (!numeric)
+        return text;
+    state().numberIn = text;
+    normaliseNumber(state(), platform());
+    return state().numberOut;
+}
+
+bool DatiWindow::rewriteField(QLineEdit *field, const QString &text)
+{
+    if (field->text() == text)
+        return false;
+    field->setText(text);
+    return true;
+}
+
+void DatiWindow::ownerFieldChanged(int r, OwnerField f)
+{
+    QLineEdit *field = m_form->owners[r].field(f);
+    const int o = ownerTop() + r - 1;
+    const QString text =
+        inputRuleText(field->text(), DatiRegistry::ownerCell(state().owner(o - 1), f), false);
+    // The rewritten field runs this handling again on its new text.
+    if (rewriteField(field, text))
+        return;
+    DatiRegistry::ownerCell(state().owner(o), f) = text;
+    if (f == OwnerField::Floor) {
+        bool whole = false;
+        const int floor = text.toInt(&whole);
+        if (whole && floor >= -10 && floor <= 40) {
+            const QSignalBlocker blocker(m_form->owners[r].floorSpin);
+            m_form->owners[r].floorSpin->setValue(floor);
+        }
+        if (DatiRegistry::breaksFloorOrder(state(), o)) {
+            showFloorOrderWarning();
+            return;
+        }
+    }
+    afterOwnerChange(f);
+}
+
+void DatiWindow::unitFieldChanged(int r, UnitField f)
+{
+    QLineEdit *field = m_form->units[r].field(f);
+    const int i = ownerTop();
+    const int u = unitTop() + r - 1;
+    const QString text = inputRuleText(field->text(), DatiRegistry::unitCell(state().unit(i, u - 1), f),
+                                       DatiRegistry::isNumeric(f));
+    if (rewriteField(field, text))
+        return;
+    DatiRegistry::unitCell(state().unit(i, u), f) = text;
+    afterUnitChange(f);
+}
+
+void DatiWindow::floorSpinChanged(int r, int value)
+{
+    showText(m_form->owners[r].field(OwnerField::Floor), QString::number(value));
+}
+
+// The step hint follows the recount, so that it never asks for what was just typed.
+void DatiWindow::afterOwnerChange(OwnerField field)
+{
+    const bool recount = field == OwnerField::Name;
+    if (m_refreshDepth > 0) {
+        m_pendingOwnerCount = m_pendingOwnerCount || recount;
+        m_pendingHint = m_pendingRecompute = true;
+        return;
+    }
+    if (recount)
+        recountOwners();
+    showStepHint();
+    recompute();
+}
+
+void DatiWindow::afterUnitChange(UnitField field)
+{
+    const bool recount = field == UnitField::Name;
+    if (m_refreshDepth > 0) {
+        m_pendingUnitCount = m_pendingUnitCount || recount;
+        m_pendingHint = m_pendingRecompute = true;
+        return;
+    }
+    if (recount)
+        recountUnits();
+    showStepHint();
+    recompute();
+}
+
+void DatiWindow::runPending()
+{
+    if (m_pendingOwnerCount)
+        recountOwners();
+    if (m_pendingUnitCount)
+        recountUnits();
+    if (m_pendingHint)
+        showStepHint();
+    if (m_pendingRecompute)
+        recompute();
+    m_pendingOwnerCount = m_pendingUnitCount = m_pendingHint = m_pendingRecompute = false;
+}
+
+void DatiWindow::showFloorOrderWarning()
+{
+    platform().showMessage(MessageIcon::Critical, state().texts.helpTitle,
+                           DatiTexts::floorOrderWarning());
+}
+
+void DatiWindow::heatingOptionToggled(int k, bool on)
+{
+    if (!on)
+        return;
+    showHeatingOption(k);
+    state().heatingBasis = k;
+    showStepHint();
+}
+
+void DatiWindow::showHeatingOption(int k)
+{
+    m_form->label13->setText(DatiTexts::heatingHeading(k));
+    m_form->label14->setText(DatiTexts::heatingUnit(k));
+}
+
+void DatiWindow::markHeatingOptionFromState()
+{
+    const int basis = state().heatingBasis;
+    if (basis == 1 || basis == 2)
+        m_form->option[basis]->setChecked(true);
+}
+
+void DatiWindow::unmarkHeatingOptions()
+{
+    for (int k = 1; k <= 2; ++k) {
+        // An exclusive option cannot be unmarked while it is exclusive.
+        m_form->option[k]->setAutoExclusive(false);
+        m_form->option[k]->setChecked(false);
+        m_form->option[k]->setAutoExclusive(true);
+    }
+    showHeatingOption(0);
+}
+
+// --- rows ---
+
+void DatiWindow::showText(QLineEdit *field, const QString &text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+void DatiWindow::refreshOwnerRows()
+{
+    const RefreshBatch batch(*this);
+    showText(m_form->nome, state().condoName);
+    for (int r = 1; r <= DatiForm::Rows; ++r) {
+        const int o = ownerTop() + r - 1;
+        const DatiForm::OwnerRow &row = m_form->owners[r];
+        row.rum->setText(QString::number(o));
+        for (int k = 0; k < DatiRegistry::OwnerFieldCount; ++k)
+            showText(row.fields[k], DatiRegistry::ownerCell(state().owner(o), OwnerField(k)));
+    }
+    {
+        const QSignalBlocker blocker(m_form->vscroll2);
+        m_form->vscroll2->setValue(1);
+    }
+    refreshUnitRows();
+}
+
+void DatiWindow::refreshUnitRows()
+{
+    const RefreshBatch batch(*this);
+    const int i = ownerTop();
+    for (int r = 1; r <= DatiForm::Rows; ++r) {
+        const int u = unitTop() + r - 1;
+        const DatiForm::UnitRow &row = m_form->units[r];
+        row.num->setText(QString::number(u));
+        for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k)
+            showText(row.fields[k], DatiRegistry::unitCell(state().unit(i, u), UnitField(k)));
+    }
+    showUnitResults();
+}
+
+void DatiWindow::showUnitResults()
+{
+    const int i = ownerTop();
+    for (int r = 1; r <= DatiForm::Rows; ++r) {
+        const Unit &unit = state().unit(i, unitTop() + r - 1);
+        m_form->units[r].virt->setText(NumberText::plain(unit.virtualSurface));
+        m_form->units[r].mill->setText(NumberText::plain(unit.unitMillesimi));
+    }
+}
+
+void DatiWindow::recountOwners()
+{
+    state().ownerCount = DatiRegistry::countOwners(state());
+    m_form->label1->setText(QString::number(state().ownerCount));
+}
+
+void DatiWindow::recountUnits()
+{
+    Owner &owner = state().owner(ownerTop());
+    owner.unitCount = DatiRegistry::countUnits(owner);
+    m_form->frame1->setTitle(ownerCaption(state(), ownerTop()));
+}
+
+void DatiWindow::recompute()
+{
+    if (!recomputeTables(state()))
+        return;
+    m_form->frame1->setTitle(ownerCaption(state(), ownerTop()));
+    showUnitResults();
+}
+
+void DatiWindow::showStepHint()
+{
+    setStepHint(DatiRegistry::stepHint(state(), m_form->nome->text().isEmpty(), heatingOption()));
+}
+
+void DatiWindow::copyPreviousOwner(int r)
+{
+    if (state().ownerCount == 0)
+        return;
+    DatiRegistry::copyPreviousOwner(state(), ownerTop() + r - 1);
+    refreshOwnerRows();
+}
+
+void DatiWindow::copyPreviousUnit(int r)
+{
+    if (state().owner(ownerTop()).unitCount == 0)
+        return;
+    DatiRegistry::copyPreviousUnit(state(), ownerTop(), unitTop() + r - 1);
+    refreshUnitRows();
+}
+
+void DatiWindow::deleteOwner(int r)
+{
+    DatiRegistry::removeOwner(state(), ownerTop() + r - 1);
+    recountOwners();
+    refreshOwnerRows();
+    recompute();
+}
+
+void DatiWindow::deleteUnit(int r)
+{
+    if (!DatiRegistry::removeUnit(state(), ownerTop(), unitTop() + r - 1))
+        return;
+    refreshUnitRows();
+    recompute();
+}
+
+void DatiWindow::clearWindow()
+{
+    {
+        const RefreshBatch batch(*this);
+        DatiRegistry::clearRegistry(state());
+        {
+            const QSignalBlocker owners(m_form->vscroll1);
+            m_form->vscroll1->setValue(1);
+        }
+        // Showing the emptied registry from the first owner empties every row field.
+        refreshOwnerRows();
+    }
+    m_form->label1->clear();
+    m_form->frame1->setTitle(QString());
+    unmarkHeatingOptions();
+    showStepHint();
+}
+
+// --- mouse over and clicks on the number labels ---
+
+bool DatiWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == form() && event->type() == QEvent::MouseMove) {
+        lightNumberLabel(nullptr);
+        return false;
+    }
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (!label || !m_form->numberLabels().contains(label))
+        return WorkWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
+        lightNumberLabel(label);
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int r = 1; r <= DatiForm::Rows; ++r) {
+            if (label == m_form->owners[r].rum)
+                copyPreviousOwner(r);
+            else if (label == m_form->units[r].num)
+                copyPreviousUnit(r);
+        }
+        return true;
+    }
+    return false;
+}
+
+void DatiWindow::lightNumberLabel(QObject *lit)
+{
+    for (QLabel *label : m_form->numberLabels())
+        setBackground(label, label == lit ? Highlight : Plain);
+}
+
+// --- commands ---
+
+void DatiWindow::showInstructions()
+{
+    platform().showMessage(MessageIcon::Information, state().texts.helpTitle,
+                           DatiTexts::instructions());
+}
+
+void DatiWindow::checkData()
+{
+    const CondominiumCheck::Finding finding =
+        CondominiumCheck::check(state(), heatingOption(), CondominiumCheck::Form::Command);
+    if (!finding.text.isEmpty())
+        platform().showMessage(finding.icon, state().texts.checkTitle, finding.text);
+}
+
+void DatiWindow::handOver()
+{
+    if (state().owner(1).unitCount == 0 && state().ownerCount > 0
+        && platform().askYesNo(MessageIcon::Question, state().texts.checkTitle,
+                               DatiTexts::deletedDataQuestion(), true))
+        openArchive();
+    reinitialiseExpenseAndPaymentsWindows();
+}
+
+// The expense and payments windows rebuild their per-owner tables from the shared state
+// when they are opened; they run that step again here once they exist.
+void DatiWindow::reinitialiseExpenseAndPaymentsWindows()
+{
+    const bool expenseWindowExisted = shell().existingWorkWindow(2) != nullptr;
+    // A window created here has just run its opening initialisation while loading.
+    auto *expenses = qobject_cast<SpeseWindow *>(shell().workWindow(2));
+    if (expenses && expenseWindowExisted)
+        expenses->reinitialiseFromSharedState();
+}
+
+void DatiWindow::openArchive()
+{
+    FileDialogRequest request;
+    request.title = DatiTexts::openDialogTitle();
+    request.filter = DatiTexts::openDialogFilter();
+    request.selectedFilter = 2;
+    const QString previousName = m_archiveName;
+    m_archiveName = platform().openFileName(request);
+    if (m_archiveName.isEmpty())
+        return;
+    const CondominiumArchive::LoadResult result = CondominiumArchive::load(m_archiveName);
+    if (!result.opened)
+        return;
+    // A file that is no condominium archive must not wipe the data on screen unasked; and
+    // keeping them, the file must not become the one the next "&Salva" overwrites.
+    if (!result.isComplete()
+        && !platform().askYesNo(MessageIcon::Question, state().texts.checkTitle,
+                                DatiTexts::partialArchiveQuestion(m_archiveName, result.failedLine),
+                                false)) {
+        m_archiveName = previousName;
+        return;
+    }
+    const RefreshBatch batch(*this);
+    clearWindow();
+    CondominiumArchive::apply(result, state());
+    markHeatingOptionFromState();
+    refreshOwnerRows();
+}
+
+void DatiWindow::saveArchive()
+{
+    saveCondominium(DatiTexts::saveDialogTitle());
+}
+
+void DatiWindow::saveArchiveAs()
+{
+    const QString previousName = m_archiveName;
+    m_archiveName.clear();
+    if (!saveCondominium(DatiTexts::saveAsDialogTitle()))
+        m_archiveName = previousName;
+}
+
+bool DatiWindow::saveCondominium(const QString &dialogTitle)
+{
+    if (!dataReadyForSaving())
+        return false;
+    const QString path = m_archiveName.isEmpty() ? chooseSaveName(dialogTitle) : m_archiveName;
+    if (path.isEmpty())
+        return false;
+    if (!CondominiumArchive::save(state(), path)) {
+        platform().showMessage(MessageIcon::Critical, state().texts.appTitle,
+                               DatiTexts::saveFailedMessage(path));
+        return false;
+    }
+    m_archiveName = path;
+    return true;
+}
+
+bool DatiWindow::dataReadyForSaving()
+{
+    const CondominiumCheck::Finding finding =
+        CondominiumCheck::check(state(), heatingOption(), CondominiumCheck::Form::BeforeSaving);
+    if (!finding.passed) {
+        platform().showMessage(finding.icon, state().texts.checkTitle, finding.text);
+        return false;
+    }
+    const std::optional<CondominiumArchive::UnwritableField> unwritable =
+        CondominiumArchive::firstUnwritableField(state());
+    if (unwritable) {
+        platform().showMessage(MessageIcon::Critical, state().texts.checkTitle,
+                               DatiTexts::unwritableFieldMessage(unwritable->field,
+                                                                 unwritable->reason));
+        return false;
+    }
+    return true;
+}
+
+QString DatiWindow::chooseSaveName(const QString &dialogTitle)
+{
+    FileDialogRequest request;
+    request.title = dialogTitle;
+    request.filter = DatiTexts::saveDialogFilter();
+    request.selectedFilter = 1;
+    return platform().saveFileName(request);
+}
+
+// --- printouts ---
+
+void DatiWindow::printMain()
+{
+    printComplete();
+}
+
+bool DatiWindow::beginOwnerPrint(const QString &openingStatus)
+{
+    const int n = state().ownerCount;
+    if (n == 0) {
+        platform().showMessage(MessageIcon::Question, state().texts.checkTitle,
+                               QStringLiteral("Attenzione: non vi sono dati da stampare."));
+        return false;
+    }
+    for (int top = 6; top <= n; top += DatiForm::Rows)
+        m_form->vscroll1->setValue(top);
+    setStepHint(openingStatus);
+    return true;
+}
+
+void DatiWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)
+{
+    DocumentHandover handover(platform(), state().texts.appTitle);
+    if (handover.handOver(document))
+        setStepHint(closingStatus);
+}
+
+void DatiWindow::printDataForm()
+{
+    setStepHint(DataFormPrintout::openingStatus());
+    handOverDocument(DataFormPrintout::build(), DataFormPrintout::closingStatus());
+}
+
+void DatiWindow::printOwnerSheets()
+{
+    const int printOwner = m_printOwner;
+    m_printOwner = 0;
+    if (!beginOwnerPrint(OwnerSheetsPrintout::openingStatus()))
+        return;
+    handOverDocument(OwnerSheetsPrintout::build(state(), printOwner),
+                     OwnerSheetsPrintout::closingStatus());
+}
+
+void DatiWindow::printMillesimalTable()
+{
+    if (!beginOwnerPrint(MillesimalTablePrintout::openingStatus()))
+        return;
+    handOverDocument(MillesimalTablePrintout::build(state()),
+                     MillesimalTablePrintout::closingStatus());
+}
+
+void DatiWindow::printComplete()
+{
+    if (!beginOwnerPrint(CompletePrintout::openingStatus()))
+        return;
+    handOverDocument(CompletePrintout::build(state()), CompletePrintout::closingStatus());
+}
+
+} // namespace veltra

@@ -1,0 +1,217 @@
+#include "ui/frame/proportionalresizer.h"
+
+#include "ui/frame/linecontrol.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace veltra {
+
+namespace {
+
+// Which of the four quantities of a control follow the form.
+struct ScaleRule
+{
+    bool left = true;
+    bool top = true;
+    bool width = true;
+    bool height = true;
+};
+
+ScaleRule ruleOf(const QWidget *control)
+{
+    const QString tag = control->property("tag").toString().toUpper();
+    if (!tag.startsWith(QLatin1Char('@')))
+        return ScaleRule();
+    return ScaleRule{tag.contains(QLatin1Char('L')), tag.contains(QLatin1Char('T')),
+                     tag.contains(QLatin1Char('W')), tag.contains(QLatin1Char('H'))};
+}
+
+// Only plain containers hold controls of the form; a composite widget's children (a spin
+// box's line edit, a scroll area's viewport) are its own business.
+bool isPlainContainer(const QWidget *widget)
+{
+    const QMetaObject *type = widget->metaObject();
+    return type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject
+        || type == &QGroupBox::staticMetaObject;
+}
+
+void collectControls(const QWidget *parent, QList<QWidget *> &controls)
+{
+    for (QObject *child : parent->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget || widget->isWindow())
+            continue;
+        controls.append(widget);
+        if (isPlainContainer(widget))
+            collectControls(widget, controls);
+    }
+}
+
+int scaled(int recorded, double ratio)
+{
+    return int(std::lround(recorded * ratio));
+}
+
+// Redrawing stays frozen while the controls move, so the user sees one repaint.
+class FrozenRedraw
+{
+public:
+    explicit FrozenRedraw(QWidget *window)
+        : m_window(window)
+        , m_wasEnabled(window->updatesEnabled())
+    {
+        m_window->setUpdatesEnabled(false);
+    }
+    ~FrozenRedraw()
+    {
+        if (m_wasEnabled)
+            m_window->setUpdatesEnabled(true);
+    }
+    FrozenRedraw(const FrozenRedraw &) = delete;
+    FrozenRedraw &operator=(const FrozenRedraw &) = delete;
+
+private:
+    QWidget *m_window;
+    bool m_wasEnabled;
+};
+
+} // namespace
+
+ProportionalResizer::ProportionalResizer(QObject *parent)
+    : QObject(parent)
+{
+}
+
+ProportionalResizer::~ProportionalResizer()
+{
+    detach();
+}
+
+void ProportionalResizer::setSourceForm(QWidget *form)
+{
+    if (form == m_form)
+        return;
+    detach();
+    m_form = form;
+    m_records.clear();
+    m_needsRecording = true;
+    if (!m_form)
+        return;
+    m_window = m_form->window();
+    m_form->installEventFilter(this);
+    m_window->installEventFilter(this);
+}
+
+void ProportionalResizer::detach()
+{
+    if (m_form)
+        m_form->removeEventFilter(this);
+    if (m_window)
+        m_window->removeEventFilter(this);
+    m_window = nullptr;
+}
+
+void ProportionalResizer::SizeFormToScreen(int percent)
+{
+    if (!m_form)
+        return;
+    if (m_needsRecording)
+        recordLayout();
+    QWidget *window = m_form->window();
+    const QRect screen = window->screen()->geometry();
+    const QSize size(screen.width() * percent / 100, screen.height() * percent / 100);
+    window->resize(size);
+    window->move(screen.x() + (screen.width() - size.width()) / 2,
+                 screen.y() + (screen.height() - size.height()) / 2);
+    ResizeControls();
+}
+
+void ProportionalResizer::ResizeControls()
+{
+    if (!m_form || m_form->window()->isMinimized())
+        return;
+    if (m_needsRecording) {
+        recordLayout();
+        return;
+    }
+    // A form recorded with no area gives no proportion to scale by.
+    if (m_records.isEmpty() || m_referenceSize.isEmpty())
+        return;
+    FrozenRedraw frozen(m_form->window());
+    const double ratioY = double(m_form->height()) / m_referenceSize.height();
+    const double ratioX = double(m_form->width()) / m_referenceSize.width();
+    for (const Record &record : qAsConst(m_records))
+        scaleControl(record, ratioX, ratioY);
+}
+
+void ProportionalResizer::ReInitialise()
+{
+    if (m_form)
+        recordLayout();
+}
+
+QList<QWidget *> ProportionalResizer::recordedControls() const
+{
+    QList<QWidget *> controls;
+    for (const Record &record : m_records)
+        controls.append(record.control);
+    return controls;
+}
+
+bool ProportionalResizer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_form && event->type() == QEvent::Resize)
+        ResizeControls();
+    // Restoring a minimised window need not resize it, yet the controls skipped while it was
+    // minimised must catch up with the size it has now.
+    else if (watched == m_window && event->type() == QEvent::WindowStateChange)
+        ResizeControls();
+    return QObject::eventFilter(watched, event);
+}
+
+void ProportionalResizer::recordLayout()
+{
+    m_referenceSize = m_form->size();
+    m_records.clear();
+    QList<QWidget *> controls;
+    collectControls(m_form, controls);
+    for (QWidget *control : qAsConst(controls)) {
+        if (const auto *line = qobject_cast<LineControl *>(control)) {
+            m_records.append({control, {line->x1(), line->y1(), line->x2(), line->y2()}});
+            continue;
+        }
+        const QRect geometry = control->geometry();
+        m_records.append(
+            {control, {geometry.x(), geometry.y(), geometry.width(), geometry.height()}});
+    }
+    m_needsRecording = false;
+}
+
+void ProportionalResizer::scaleControl(const Record &record, double ratioX, double ratioY) const
+{
+    // A control destroyed since the recording is simply passed over.
+    if (!record.control)
+        return;
+    const ScaleRule rule = ruleOf(record.control);
+    if (auto *line = qobject_cast<LineControl *>(record.control)) {
+        line->setEndPoints(rule.left ? scaled(record.values[0], ratioX) : line->x1(),
+                           rule.top ? scaled(record.values[1], ratioY) : line->y1(),
+                           rule.width ? scaled(record.values[2], ratioX) : line->x2(),
+                           rule.height ? scaled(record.values[3], ratioY) : line->y2());
+        return;
+    }
+    const QRect current = record.control->geometry();
+    record.control->setGeometry(
+        rule.left ? scaled(record.values[0], ratioX) : current.x(),
+        rule.top ? scaled(record.values[1], ratioY) : current.y(),
+        rule.width ? scaled(record.values[2], ratioX) : current.width(),
+        rule.height ? scaled(record.values[3], ratioY) : current.height());
+}
+
+} // namespace veltra

@@ -1,0 +1,133 @@
+#include "ui/frame/qtplatform.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace veltra {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "desc|pattern|desc|pattern" becomes Qt's list of "desc (pattern)" filters.
+QStringList nameFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts.at(i).trimmed();
+        const QString pattern = parts.at(i + 1).trimmed();
+        if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')))
+            filters << description;
+        else
+            filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return filters;
+}
+
+QString runFileDialog(const FileDialogRequest &request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    const QStringList filters = nameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.selectedFilter >= 1 && request.selectedFilter <= filters.size())
+        dialog.selectNameFilter(filters.at(request.selectedFilter - 1));
+    dialog.selectFile(request.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QtSoundPlayer::QtSoundPlayer()
+{
+    m_player.setAudioOutput(&m_output);
+}
+
+void QtSoundPlayer::open(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        m_player.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+void QtSoundPlayer::play()
+{
+    if (!m_player.source().isEmpty())
+        m_player.play();
+}
+
+void QtSoundPlayer::pause()
+{
+    m_player.pause();
+}
+
+void QtSoundPlayer::close()
+{
+    m_player.stop();
+    m_player.setSource(QUrl());
+}
+
+void QtPlatform::showMessage(MessageIcon icon, const QString &title, const QString &text)
+{
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+bool QtPlatform::askYesNo(MessageIcon icon, const QString &title, const QString &text,
+                          bool defaultYes)
+{
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<unsigned int> QtPlatform::chooseColour(unsigned int initial)
+{
+    const QColor colour = QColorDialog::getColor(QColor::fromRgb(initial),
+                                                 QApplication::activeWindow());
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour.rgb() & 0xFFFFFFu;
+}
+
+bool QtPlatform::openDocument(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QDate QtPlatform::today() const
+{
+    return QDate::currentDate();
+}
+
+QString QtPlatform::askOpenFileName(const FileDialogRequest &request)
+{
+    return runFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+QString QtPlatform::askSaveFileName(const FileDialogRequest &request)
+{
+    return runFileDialog(request, QFileDialog::AcceptSave);
+}
+
+} // namespace veltra

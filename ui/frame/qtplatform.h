@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/platform/platform.h"
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+
+namespace veltra {
+
+// The splash tune through Qt Multimedia. A missing file, an unplayable format or no audio
+// device leave it silent: the player only reports an error, which nobody is shown.
+class QtSoundPlayer : public SoundPlayer
+{
+public:
+    QtSoundPlayer();
+    void open(const QString &path) override;
+    void play() override;
+    void pause() override;
+    void close() override;
+
+private:
+    QAudioOutput m_output;
+    QMediaPlayer m_player;
+};
+
+// The platform services on Qt's own dialogs and the desktop's file associations.
+class QtPlatform : public Platform
+{
+public:
+    void showMessage(MessageIcon icon, const QString &title, const QString &text) override;
+    bool askYesNo(MessageIcon icon, const QString &title, const QString &text,
+                  bool defaultYes) override;
+    std::optional<unsigned int> chooseColour(unsigned int initial) override;
+    SoundPlayer &soundPlayer() override { return m_player; }
+    bool openDocument(const QString &path) override;
+    QDate today() const override;
+
+protected:
+    QString askOpenFileName(const FileDialogRequest &request) override;
+    QString askSaveFileName(const FileDialogRequest &request) override;
+
+private:
+    QtSoundPlayer m_player;
+};
+
+} // namespace veltra

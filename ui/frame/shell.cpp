@@ -1,0 +1,208 @@
+#include "ui/frame/shell.h"
+
+#include "core/platform/platform.h"
+#include "core/state/sharedstate.h"
+#include "ui/dati/coefficientwindow.h"
+#include "ui/dati/datiwindow.h"
+#include "ui/spese/spesewindow.h"
+#include "ui/frame/splashwindow.h"
+#include "ui/frame/startwindow.h"
+#include "ui/frame/tipwindow.h"
+#include "ui/frame/workwindow.h"
+
+#include <QApplication>
+
+namespace veltra {
+
+Shell::Shell(SharedState &state, Platform &platform, const QString &applicationFolder)
+    : m_state(state)
+    , m_platform(platform)
+    , m_applicationFolder(applicationFolder)
+{
+}
+
+Shell::~Shell()
+{
+    closeEveryWindow();
+    delete m_splash;
+}
+
+SplashWindow *Shell::splash() const
+{
+    return m_splash;
+}
+
+StartWindow *Shell::startWindow() const
+{
+    return m_startWindow;
+}
+
+TipWindow *Shell::tipWindow() const
+{
+    return m_tipWindow;
+}
+
+void Shell::start()
+{
+    m_splash = new SplashWindow(*this);
+    m_splash->load();
+    m_splash->show();
+}
+
+void Shell::showMainChooser()
+{
+    if (!m_startWindow) {
+        m_startWindow = new StartWindow(*this);
+        m_startWindow->load();
+    }
+    m_startWindow->show();
+    m_startWindow->raise();
+    m_startWindow->activateWindow();
+}
+
+void Shell::confirmExit()
+{
+    const bool quit = m_platform.askYesNo(
+        MessageIcon::Question, QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
+        QStringLiteral("Vuoi uscire da ") + m_state.texts.appTitle + QLatin1Char('?'), false);
+    if (!quit)
+        return;
+    closeEveryWindow();
+    if (m_splash)
+        m_splash->showClosingScreen();
+}
+
+void Shell::chooseProcedure(int k)
+{
+    if (k < 1 || k > WorkWindowCount)
+        k = 1;
+    workWindow(1)->openArchive();
+    if (k == 2 || k == 4)
+        workWindow(2)->openArchive();
+    showWorkWindow(k);
+}
+
+WorkWindow *Shell::workWindow(int k)
+{
+    if (!m_workWindows.at(k)) {
+        WorkWindow *window = createWorkWindow(k);
+        m_workWindows.at(k) = window;
+        window->load();
+    }
+    return m_workWindows.at(k);
+}
+
+WorkWindow *Shell::existingWorkWindow(int k) const
+{
+    return m_workWindows.at(k);
+}
+
+void Shell::showWorkWindow(int k)
+{
+    WorkWindow *window = workWindow(k);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Shell::switchWindow(WorkWindow &from, int k)
+{
+    if (from.number() == k) {
+        const QString question = QStringLiteral("E' questa la finestra '") + from.info().selfName
+            + QStringLiteral("': si vuole la guida della finestra?");
+        if (m_platform.askYesNo(MessageIcon::Question, m_state.texts.helpTitle, question, true))
+            showWindowHelp(k);
+        return;
+    }
+    from.handOver();
+    showWorkWindow(k);
+}
+
+void Shell::makeAllWorkWindows(unsigned int rgb)
+{
+    for (int k = 1; k <= WorkWindowCount; ++k)
+        workWindow(k)->setBackgroundRgb(rgb);
+}
+
+void Shell::showCoefficientWindow(CoefficientKind kind)
+{
+    QPointer<CoefficientWindow> &window = m_coefficientWindows.at(int(kind));
+    if (!window)
+        window = new CoefficientWindow(coefficientTable(kind));
+    window->show();
+    window->raise();
+}
+
+CoefficientWindow *Shell::coefficientWindow(CoefficientKind kind) const
+{
+    return m_coefficientWindows.at(int(kind));
+}
+
+void Shell::showTips()
+{
+    if (!m_tipWindow) {
+        m_tipWindow = new TipWindow(m_applicationFolder);
+        m_tipWindow->load();
+    }
+    m_tipWindow->show();
+    m_tipWindow->raise();
+}
+
+void Shell::showAbout()
+{
+    const AppTexts &texts = m_state.texts;
+    m_platform.showMessage(MessageIcon::Information,
+                           QStringLiteral("Informazioni su ") + texts.appTitle,
+                           texts.appTitle + QStringLiteral(" - ") + texts.appSubtitle
+                               + QStringLiteral("\nversione ") + texts.versionText
+                               + QStringLiteral(" del ") + texts.versionDate);
+}
+
+void Shell::showSupport()
+{
+    m_platform.showMessage(
+        MessageIcon::Information, m_state.texts.appTitle + QStringLiteral(": supporto prodotto"),
+        QStringLiteral("Per imparare a usare il programma: il tasto AIUTO di ogni finestra, la "
+                       "casella gialla in basso con l'indicazione del passo successivo e i "
+                       "Suggerimenti del menu \"?\".\nPer segnalare un problema rivolgersi a chi "
+                       "ha fornito il programma, indicando la versione ")
+            + m_state.texts.versionText + QStringLiteral(" e i passi che lo hanno causato."));
+}
+
+// The help contents and the windows' help pages come with the help windows; until then
+// these entries open nothing.
+void Shell::showHelpContents()
+{
+}
+
+void Shell::showWindowHelp(int)
+{
+}
+
+WorkWindow *Shell::createWorkWindow(int k)
+{
+    if (k == 1)
+        return new DatiWindow(*this);
+    if (k == 2)
+        return new SpeseWindow(*this);
+    return new WorkWindow(*this, k);
+}
+
+void Shell::closeEveryWindow()
+{
+    for (QPointer<WorkWindow> &window : m_workWindows) {
+        if (window)
+            window->close();
+        delete window;
+    }
+    for (QPointer<CoefficientWindow> &window : m_coefficientWindows)
+        delete window;
+    if (m_tipWindow)
+        m_tipWindow->close();
+    delete m_tipWindow;
+    if (m_startWindow)
+        m_startWindow->close();
+    delete m_startWindow;
+}
+
+} // namespace veltra

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "library/registry/coefficienttables.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+namespace veltra {
+
+class Platform;
+class CoefficientWindow;
+class SharedState;
+class SplashWindow;
+class StartWindow;
+class TipWindow;
+class WorkWindow;
+
+// The running application's windows: the splash, the start window, the nine work windows
+// and the tips window. Each exists at most once, is created on first use and is reached by
+// the others only through here.
+class Shell : public QObject
+{
+    Q_OBJECT
+
+public:
+    Shell(SharedState &state, Platform &platform, const QString &applicationFolder);
+    ~Shell() override;
+
+    SharedState &state() const { return m_state; }
+    Platform &platform() const { return m_platform; }
+    QString applicationFolder() const { return m_applicationFolder; }
+
+    // Launch: the splash window with its tune.
+    void start();
+    void showMainChooser();
+    // Asks whether to quit; on Yes closes every window and shows the closing screen.
+    void confirmExit();
+    // Procedure k of the start window: the condominium archive first, then window k.
+    void chooseProcedure(int k);
+
+    // Work window k (1 to 9), created and loaded when absent, not shown.
+    WorkWindow *workWindow(int k);
+    WorkWindow *existingWorkWindow(int k) const;
+    void showWorkWindow(int k);
+    // "&Visualizza" entry k of window from: the self-entry question, or the hand-over
+    // and then window k.
+    void switchWindow(WorkWindow &from, int k);
+    // Every work window takes the colour, windows not yet created included.
+    void makeAllWorkWindows(unsigned int rgb);
+
+    // The reference window of one coefficient, opened from the condominium window.
+    void showCoefficientWindow(CoefficientKind kind);
+    CoefficientWindow *coefficientWindow(CoefficientKind kind) const;
+
+    void showTips();
+    void showAbout();
+    void showSupport();
+    void showHelpContents();
+    void showWindowHelp(int k);
+
+    SplashWindow *splash() const;
+    StartWindow *startWindow() const;
+    TipWindow *tipWindow() const;
+
+private:
+    WorkWindow *createWorkWindow(int k);
+    void closeEveryWindow();
+
+    SharedState &m_state;
+    Platform &m_platform;
+    const QString m_applicationFolder;
+    QPointer<SplashWindow> m_splash;
+    QPointer<StartWindow> m_startWindow;
+    QPointer<TipWindow> m_tipWindow;
+    std::array<QPointer<WorkWindow>, 10> m_workWindows;
+    std::array<QPointer<CoefficientWindow>, 7> m_coefficientWindows;
+};
+
+} // namespace veltra

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "ui/frame/workwindowcatalogue.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolBar;
+
+namespace veltra {
+
+class Platform;
+class ProportionalResizer;
+class SharedState;
+class Shell;
+
+// The frame common to the nine work windows: menu bar with the window's title command at
+// its right end, the toolbar of twenty buttons, window switching, background colour,
+// "&Elimina...", the step-hint label `passo` and the buttons on the window's face. Each
+// window puts its own controls on form() and overrides the commands it supports; the
+// others do nothing and their toolbar buttons are disabled.
+class WorkWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Design size of the form, in pixels at 96 dpi; the resizer scales from it.
+    static constexpr int FormWidth = 640;
+    static constexpr int FormHeight = 400;
+
+    WorkWindow(Shell &shell, int number, QWidget *parent = nullptr);
+    ~WorkWindow() override;
+
+    int number() const { return m_number; }
+    const WorkWindowInfo &info() const;
+    // The area the window's controls live on; the resizer scales what is on it.
+    QWidget *form() const { return m_form; }
+    QLabel *passo() const { return m_passo; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    QMenu *fileMenu() const { return m_fileMenu; }
+
+    // The load sequence: proportional sizing, the window's fixed size, its own initialisation.
+    void load();
+
+    void setStepHint(const QString &text);
+    unsigned int backgroundRgb() const;
+    void setBackgroundRgb(unsigned int rgb);
+
+    // Commands of the frame that each window's contents implement.
+    virtual void openArchive() {}
+    virtual void saveArchive() {}
+    virtual void saveArchiveAs() {}
+    virtual void printMain() {}
+    virtual void checkData() {}
+    virtual void clearWindow() {}
+    virtual void showInstructions() {}
+    // Runs before this window opens another work window.
+    virtual void handOver() {}
+
+    void chooseBackgroundColour();
+    void deleteArchiveFile();
+
+protected:
+    // The window's own initialisation, last step of the load sequence.
+    virtual void initialise() {}
+    // Turns "S&tampa" into a submenu and adds an entry to it.
+    QAction *addPrintEntry(const QString &caption);
+
+    Shell &shell() const { return m_shell; }
+    SharedState &state() const;
+    Platform &platform() const;
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildFaceButtons();
+    QPushButton *faceButton(const QString &name, const QString &caption, const QString &tip);
+
+    Shell &m_shell;
+    const int m_number;
+    QWidget *m_form;
+    QLabel *m_passo;
+    QToolBar *m_toolBar = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_printAction = nullptr;
+    QMenu *m_printMenu = nullptr;
+    unsigned int m_lastChosenColour = 0;
+    std::unique_ptr<ProportionalResizer> m_resizer;
+};
+
+} // namespace veltra

@@ -1,0 +1,186 @@
+#include "ui/spese/spesecheck.h"
+
+#include "core/numbers/numbertext.h"
+#include "core/state/sharedstate.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <functional>
+
+namespace veltra {
+
+namespace SpeseCheck {
+
+namespace {
+
+int ownerLimit(const SharedState &state)
+{
+    return std::clamp(state.ownerCount, 0, MaxOwners);
+}
+
+bool anyOwner(const SharedState &state, const std::function<bool(const Owner &)> &test)
+{
+    for (int i = 1, n = ownerLimit(state); i <= n; ++i) {
+        if (test(state.owner(i)))
+            return true;
+    }
+    return false;
+}
+
+bool nobodyTakesPart(const SharedState &state)
+{
+    return !anyOwner(state, [](const Owner &owner) { return owner.takesPart != 0; });
+}
+
+double floorMillesimiTotal(const SharedState &state)
+{
+    double total = 0;
+    for (int i = 1, n = ownerLimit(state); i <= n; ++i)
+        total += leadingNumber(state.owner(i).floorMillesimi);
+    return total;
+}
+
+// Rules 9 to 14: the inputs the chosen criterion cannot do without.
+int criterionRule(const SharedState &state, int criterion)
+{
+    switch (criterion) {
+    case 2:
+        if (!anyOwner(state, [](const Owner &o) { return !o.fixedPercent.isEmpty(); }))
+            return 9;
+        break;
+    case 5:
+        if (floorMillesimiTotal(state) == 0)
+            return 10;
+        break;
+    case 6:
+        if (!anyOwner(state, [](const Owner &o) { return o.oneThirdFlag != 0; }))
+            return 11;
+        if (!anyOwner(state, [](const Owner &o) { return !o.twoThirdsPercent.isEmpty(); }))
+            return 12;
+        break;
+    case 3:
+    case 4:
+        if (!anyOwner(state, [](const Owner &o) { return !o.heatingQuantity.isEmpty(); }))
+            return criterion == 3 ? 13 : 14;
+        break;
+    default:
+        break;
+    }
+    return 15;
+}
+
+Finding fails(MessageIcon icon, const QString &text)
+{
+    return Finding{false, icon, text};
+}
+
+QString ownerPrefix(int i)
+{
+    return QStringLiteral("Condomino n.") + NumberText::str(i) + QStringLiteral(":\n");
+}
+
+// The first datum owner i lacks under criterion, or an empty text.
+QString missingOwnerDatum(const Owner &owner, int criterion)
+{
+    if (criterion == 2 && owner.fixedPercent.isEmpty())
+        return QStringLiteral("- digitare la percentuale fissa.");
+    if (owner.ownerMillesimi.isEmpty())
+        return QStringLiteral("- digitare i millesimi.");
+    if (criterion == 5 && owner.floorMillesimi.isEmpty())
+        return QStringLiteral("- digitare i millesimi di piano.");
+    if (criterion == 3 && owner.heatingQuantity.isEmpty())
+        return QStringLiteral("- digitare la cubatura.");
+    if (criterion == 4 && owner.heatingQuantity.isEmpty())
+        return QStringLiteral("- digitare la superficie radiante.");
+    return QString();
+}
+
+Finding checkOwners(const SharedState &state, int criterion)
+{
+    const int n = ownerLimit(state);
+    for (int i = 1; i <= n; ++i) {
+        const QString missing = missingOwnerDatum(state.owner(i), criterion);
+        if (!missing.isEmpty())
+            return fails(MessageIcon::Critical, ownerPrefix(i) + missing);
+    }
+    if (criterion != 6)
+        return Finding{true, MessageIcon::None, QString()};
+    for (int i = 1; i <= n; ++i) {
+        if (state.owner(i).twoThirdsPercent.isEmpty())
+            return fails(MessageIcon::Critical,
+                         ownerPrefix(i)
+                             + QStringLiteral("- digitare la percentuale dei millesimi che "
+                                              "partecipa per due terzi."));
+    }
+    return Finding{true, MessageIcon::None, QString()};
+}
+
+} // namespace
+
+double leadingNumber(const QString &text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return 0;
+    return match.captured(0).simplified().toDouble();
+}
+
+int stepHintRule(const SharedState &state, int k, const WindowChoices &choices)
+{
+    const ExpenseItem &item = state.item(k);
+    if (!choices.managementOptionMarked)
+        return 1;
+    if (state.ownerCount == 0)
+        return 2;
+    if (item.expenseAmount.isEmpty())
+        return 3;
+    if (item.expenseType.isEmpty())
+        return 4;
+    if (item.expenseDate.isEmpty())
+        return 5;
+    if (choices.managementType.isEmpty())
+        return 6;
+    if (nobodyTakesPart(state))
+        return 7;
+    if (choices.criterionOption == 0)
+        return 8;
+    return criterionRule(state, choices.criterionOption);
+}
+
+Finding check(const SharedState &state, int k, const WindowChoices &choices)
+{
+    const ExpenseItem &item = state.item(k);
+    if (state.ownerCount == 0)
+        return fails(MessageIcon::Exclamation,
+                     QStringLiteral("Non esistono dati riconosciuti:\n- per procedere è "
+                                    "necessario avere un elenco di condomini;\n- prelevarli "
+                                    "dall'archivio o tornare alla finestra Dati per digitarli."));
+    if (item.expenseAmount.isEmpty())
+        return fails(MessageIcon::Critical, QStringLiteral("Digitare la somma da ripartire."));
+    if (item.expenseType.isEmpty())
+        return fails(MessageIcon::Exclamation, QStringLiteral("Digitare il tipo di spesa."));
+    if (item.expenseDate.isEmpty())
+        return fails(MessageIcon::Critical, QStringLiteral("Digitare la data della spesa."));
+    if (choices.managementType.isEmpty())
+        return fails(MessageIcon::Critical,
+                     QStringLiteral("Scegliere il tipo di gestione dei dati (preventivi o spese)."));
+    if (choices.criterionOption == 0)
+        return fails(MessageIcon::Critical,
+                     QStringLiteral("Scegliere il tipo di calcolo per la ripartizione delle spese."));
+    if (nobodyTakesPart(state))
+        return fails(MessageIcon::Critical,
+                     QStringLiteral("Scegliere i condomini che partecipano alla ripartizione "
+                                    "della spesa."));
+    const Finding owners = checkOwners(state, choices.criterionOption);
+    if (!owners.passed)
+        return owners;
+    return Finding{true, MessageIcon::Information,
+                   QStringLiteral("I dati sono stati immessi correttamente.")};
+}
+
+} // namespace SpeseCheck
+
+} // namespace veltra

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/platform/platform.h"
+
+#include <QString>
+
+namespace veltra {
+
+class SharedState;
+
+// The rules of the expense window over the current item k and the owners' inputs: the
+// step hint that tells the user what to do next, and the data check run on command and
+// before every save.
+namespace SpeseCheck {
+
+// What the window shows besides the shared state: whether a management option is marked,
+// the management type text ("preventivi", "spese" or empty) and the criterion option
+// marked (1 to 6, 0 when none).
+struct WindowChoices
+{
+    bool managementOptionMarked = false;
+    QString managementType;
+    int criterionOption = 0;
+};
+
+// The number a text begins with, read with a point as decimal separator up to the first
+// character that is not part of a number ("50,5" reads 50, "abc" reads 0).
+double leadingNumber(const QString &text);
+
+// The rule (1 to 15) whose hint applies first.
+int stepHintRule(const SharedState &state, int k, const WindowChoices &choices);
+
+// The first failing rule's message (titled checkTitle), or the confirmation.
+struct Finding
+{
+    bool passed = false;
+    MessageIcon icon = MessageIcon::None;
+    QString text;
+};
+
+Finding check(const SharedState &state, int k, const WindowChoices &choices);
+
+} // namespace SpeseCheck
+
+} // namespace veltra

@@ -1,0 +1,243 @@
+#include "ui/spese/speseform.h"
+
+#include "ui/frame/formcontrols.h"
+#include "ui/spese/spesewindowtexts.h"
+#include "ui/frame/workwindow.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace veltra {
+
+namespace {
+
+constexpr int HeadingTop = 142;
+constexpr int RowsTop = 170;
+constexpr int RowHeight = 19;
+constexpr int FaceRowTop = WorkWindow::FormHeight - 28;
+
+// Left edge and width of each grid column, in the order of the row's controls.
+struct Column
+{
+    const char *name;
+    int x;
+    int width;
+};
+
+constexpr Column RumColumn{"rum", 4, 24};
+constexpr Column NomcondColumn{"nomcond", 30, 112};
+constexpr Column IndirColumn{"indir", 144, 112};
+constexpr Column Check1Column{"Check1", 262, 18};
+constexpr Column PercColumn{"perc", 292, 40};
+constexpr Column MillColumn{"mill", 334, 54};
+constexpr Column PianColumn{"pian", 390, 54};
+constexpr Column RiscColumn{"risc", 446, 44};
+constexpr Column UnterzColumn{"unterz", 494, 20};
+constexpr Column DueterzColumn{"dueterz", 516, 40};
+constexpr Column SpeColumn{"spe", 558, 58};
+
+QString indexed(const char *name, int index)
+{
+    return FormControls::indexed(QString::fromLatin1(name), index);
+}
+
+QRect cell(const Column &column, int r)
+{
+    return QRect(column.x, RowsTop + (r - 1) * RowHeight, column.width, RowHeight - 1);
+}
+
+QLabel *heading(QWidget *parent, const char *name, const QRect &rect)
+{
+    return FormControls::heading(parent, SpeseTexts::headings(), name, rect);
+}
+
+QLabel *columnHeading(QWidget *parent, const Column &column)
+{
+    return heading(parent, QByteArray("lb").append(column.name).constData(),
+                   QRect(column.x, HeadingTop, column.width, RowsTop - HeadingTop - 2));
+}
+
+QLabel *panel(QWidget *parent, const QString &name, const QRect &rect)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setGeometry(rect);
+    return label;
+}
+
+QLineEdit *lineEdit(QWidget *parent, const QString &name, const QRect &rect)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(rect);
+    return edit;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QRect &rect)
+{
+    const SpeseTexts::Caption &caption = SpeseTexts::button(name);
+    auto *push = new QPushButton(QString::fromUtf8(caption.text), parent);
+    push->setObjectName(QString::fromLatin1(name));
+    push->setToolTip(QString::fromUtf8(caption.toolTip));
+    push->setGeometry(rect);
+    return push;
+}
+
+QRadioButton *option(QWidget *parent, const SpeseTexts::Caption &caption, const QRect &rect)
+{
+    auto *radio = new QRadioButton(QString::fromUtf8(caption.text), parent);
+    radio->setObjectName(QString::fromLatin1(caption.name));
+    radio->setToolTip(QString::fromUtf8(caption.toolTip));
+    radio->setGeometry(rect);
+    return radio;
+}
+
+QScrollBar *scrollBar(QWidget *parent, const char *name, int maximum, const QRect &rect)
+{
+    auto *bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setRange(1, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(10);
+    bar->setGeometry(rect);
+    return bar;
+}
+
+} // namespace
+
+QLineEdit *SpeseForm::OwnerRow::field(ExpenseColumn column) const
+{
+    switch (column) {
+    case ExpenseColumn::FixedPercent:
+        return perc;
+    case ExpenseColumn::OwnerMillesimi:
+        return mill;
+    case ExpenseColumn::FloorMillesimi:
+        return pian;
+    case ExpenseColumn::HeatingQuantity:
+        return risc;
+    case ExpenseColumn::TwoThirds:
+        return dueterz;
+    case ExpenseColumn::TakesPart:
+    case ExpenseColumn::OneThird:
+        break;
+    }
+    return nullptr;
+}
+
+void SpeseForm::OwnerRow::setEditable(ExpenseColumn column, bool editable) const
+{
+    if (QLineEdit *edit = field(column)) {
+        edit->setReadOnly(!editable);
+        return;
+    }
+    QCheckBox *box = column == ExpenseColumn::TakesPart ? check1 : unterz;
+    box->setEnabled(editable);
+}
+
+SpeseForm::SpeseForm(QWidget *form)
+{
+    buildHeader(form);
+    buildItem(form);
+    buildCriteria(form);
+    buildGrid(form);
+    buildBottom(form);
+}
+
+void SpeseForm::buildHeader(QWidget *form)
+{
+    heading(form, "lbnome", QRect(8, 4, 70, 18));
+    nome = panel(form, QStringLiteral("nome"), QRect(80, 4, 250, 18));
+    heading(form, "lbtot", QRect(340, 4, 76, 18));
+    tot = panel(form, QStringLiteral("tot"), QRect(418, 4, 40, 18));
+
+    frame1 = new QGroupBox(QStringLiteral("gestione"), form);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(8, 26, 150, 66);
+    for (int j = 1; j <= 2; ++j)
+        option2[j] = option(frame1, SpeseTexts::managementOption(j),
+                            QRect(8, j == 1 ? 18 : 40, 90, 20));
+    esport = button(frame1, "esport", QRect(104, 26, 36, 24));
+}
+
+void SpeseForm::buildItem(QWidget *form)
+{
+    heading(form, "lbspesatotale", QRect(166, 30, 150, 18));
+    spesatotale = lineEdit(form, QStringLiteral("spesatotale"), QRect(318, 28, 110, 20));
+    heading(form, "lbtipospesa", QRect(166, 52, 80, 18));
+    tipospesa = lineEdit(form, QStringLiteral("tipospesa"), QRect(248, 50, 262, 20));
+    heading(form, "lbdataspesa", QRect(166, 74, 40, 18));
+    dataspesa = lineEdit(form, QStringLiteral("dataspesa"), QRect(208, 72, 90, 20));
+
+    vscroll2 = scrollBar(form, "VScroll2", 200, QRect(520, 28, 16, 64));
+    ns = button(form, "ns", QRect(540, 28, 44, 22));
+    heading(form, "lbtotspe", QRect(540, 54, 60, 16));
+    totspe = panel(form, QStringLiteral("totspe"), QRect(540, 72, 44, 20));
+}
+
+void SpeseForm::buildCriteria(QWidget *form)
+{
+    heading(form, "lbOption1", QRect(8, 98, 130, 18));
+    const QRect rects[Criteria + 1] = {
+        QRect(),
+        QRect(140, 96, 110, 20), QRect(254, 96, 120, 20), QRect(378, 96, 190, 20),
+        QRect(8, 118, 236, 20), QRect(248, 118, 20, 20), QRect(440, 118, 20, 20),
+    };
+    for (int j = 1; j <= Criteria; ++j)
+        option1[j] = option(form, SpeseTexts::criterionOption(j), rects[j]);
+    art1124 = button(form, "art1124", QRect(268, 116, 168, 22));
+    art1126 = button(form, "art1126", QRect(460, 116, 176, 22));
+}
+
+void SpeseForm::buildGrid(QWidget *form)
+{
+    for (const Column &column : {RumColumn, NomcondColumn, IndirColumn, PercColumn, MillColumn,
+                                 PianColumn, RiscColumn, UnterzColumn, DueterzColumn, SpeColumn})
+        columnHeading(form, column);
+    heatingHeading = form->findChild<QLabel *>(QStringLiteral("lbrisc"));
+    tutti = button(form, "tutti", QRect(254, HeadingTop, 36, 24));
+    for (int r = 1; r <= Rows; ++r)
+        buildRow(form, r);
+    vscroll1 = scrollBar(form, "VScroll1", 491, QRect(618, RowsTop, 16, Rows * RowHeight - 1));
+}
+
+void SpeseForm::buildRow(QWidget *form, int r)
+{
+    OwnerRow &row = rows[r];
+    row.rum = panel(form, indexed(RumColumn.name, r), cell(RumColumn, r));
+    row.rum->setAlignment(Qt::AlignCenter);
+    row.nomcond = panel(form, indexed(NomcondColumn.name, r), cell(NomcondColumn, r));
+    row.indir = panel(form, indexed(IndirColumn.name, r), cell(IndirColumn, r));
+    row.check1 = new QCheckBox(form);
+    row.check1->setObjectName(indexed(Check1Column.name, r));
+    row.check1->setGeometry(cell(Check1Column, r));
+    row.perc = lineEdit(form, indexed(PercColumn.name, r), cell(PercColumn, r));
+    row.mill = lineEdit(form, indexed(MillColumn.name, r), cell(MillColumn, r));
+    row.pian = lineEdit(form, indexed(PianColumn.name, r), cell(PianColumn, r));
+    row.risc = lineEdit(form, indexed(RiscColumn.name, r), cell(RiscColumn, r));
+    row.unterz = new QCheckBox(form);
+    row.unterz->setObjectName(indexed(UnterzColumn.name, r));
+    row.unterz->setGeometry(cell(UnterzColumn, r));
+    row.dueterz = lineEdit(form, indexed(DueterzColumn.name, r), cell(DueterzColumn, r));
+    row.dueterz->setToolTip(SpeseTexts::twoThirdsBoxTip());
+    row.spe = panel(form, indexed(SpeColumn.name, r), cell(SpeColumn, r));
+    row.spe->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void SpeseForm::buildBottom(QWidget *form)
+{
+    if (auto *passo = form->findChild<QLabel *>(QStringLiteral("passo"))) {
+        passo->setGeometry(8, FaceRowTop, 320, 22);
+        passo->setToolTip(SpeseTexts::stepHintTip());
+    }
+    cmddati = button(form, "cmddati", QRect(332, FaceRowTop, 64, 24));
+}
+
+} // namespace veltra

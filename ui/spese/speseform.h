@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/expenses/expenseallocation.h"
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+namespace veltra {
+
+// The controls of the expense window, placed on its form in design pixels: the header, the
+// management frame, the item fields with the item scroll bar, the criterion options, ten
+// owner rows with their scroll bar, and the "&Dati" button. Control arrays are indexed from
+// 1, as their object names ("perc_3").
+class SpeseForm
+{
+public:
+    static constexpr int Rows = 10;
+    static constexpr int Criteria = 6;
+
+    struct OwnerRow
+    {
+        QLabel *rum = nullptr;
+        QLabel *nomcond = nullptr;
+        QLabel *indir = nullptr;
+        QCheckBox *check1 = nullptr;
+        QLineEdit *perc = nullptr;
+        QLineEdit *mill = nullptr;
+        QLineEdit *pian = nullptr;
+        QLineEdit *risc = nullptr;
+        QCheckBox *unterz = nullptr;
+        QLineEdit *dueterz = nullptr;
+        QLabel *spe = nullptr;
+
+        // The text field of an input column; nullptr for the two check-box columns.
+        QLineEdit *field(ExpenseColumn column) const;
+        // Makes the control of an input column editable or read-only.
+        void setEditable(ExpenseColumn column, bool editable) const;
+    };
+
+    // Builds every control on form; passo is narrowed to make room for "&Dati".
+    explicit SpeseForm(QWidget *form);
+
+    QLabel *nome;
+    QLabel *tot;
+    QGroupBox *frame1;
+    std::array<QRadioButton *, 3> option2{};            // 1 preventivi, 2 spese
+    QPushButton *esport;
+    QLineEdit *spesatotale;
+    QLineEdit *tipospesa;
+    QLineEdit *dataspesa;
+    QScrollBar *vscroll2;                               // the item number
+    QPushButton *ns;
+    QLabel *totspe;
+    std::array<QRadioButton *, Criteria + 1> option1{}; // the criteria 1 to 6
+    QPushButton *art1124;
+    QPushButton *art1126;
+    QLabel *heatingHeading;                             // over the risc column
+    std::array<OwnerRow, Rows + 1> rows;                // rows 1 to 10
+    QPushButton *tutti;
+    QScrollBar *vscroll1;                               // the owner in the first row
+    QPushButton *cmddati;
+
+private:
+    void buildHeader(QWidget *form);
+    void buildItem(QWidget *form);
+    void buildCriteria(QWidget *form);
+    void buildGrid(QWidget *form);
+    void buildRow(QWidget *form, int r);
+    void buildBottom(QWidget *form);
+};
+
+} // namespace veltra

@@ -1,0 +1,685 @@
+#include "ui/spese/spesewindow.h"
+
+#include "core/expenses/civilcodearticles.h"
+#include "core/platform/platform.h"
+#include "core/state/sharedstate.h"
+#include "reports/document/documenthandover.h"
+#include "reports/expenses/expenseprintcheck.h"
+#include "reports/expenses/expensestatementprintout.h"
+#include "reports/expenses/paymentnoticesprintout.h"
+#include "ui/dati/datiwindow.h"
+#include "ui/frame/shell.h"
+#include "ui/spese/speseform.h"
+#include "ui/spese/spesewindowtexts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace veltra {
+
+namespace {
+
+constexpr ExpenseColumn TextColumns[] = {ExpenseColumn::FixedPercent,
+                                         ExpenseColumn::OwnerMillesimi,
+                                         ExpenseColumn::FloorMillesimi,
+                                         ExpenseColumn::HeatingQuantity,
+                                         ExpenseColumn::TwoThirds};
+
+constexpr ExpenseColumn AllColumns[] = {
+    ExpenseColumn::TakesPart,       ExpenseColumn::FixedPercent, ExpenseColumn::OwnerMillesimi,
+    ExpenseColumn::FloorMillesimi,  ExpenseColumn::HeatingQuantity, ExpenseColumn::OneThird,
+    ExpenseColumn::TwoThirds};
+
+// What a text column of the grid shows for an owner; the property millesimi show empty
+// when they are 0.
+QString columnText(const Owner &owner, ExpenseColumn column)
+{
+    switch (column) {
+    case ExpenseColumn::FixedPercent:
+        return owner.fixedPercent;
+    case ExpenseColumn::OwnerMillesimi:
+        return owner.ownerMillesimi.toNumber() == 0 ? QString() : owner.ownerMillesimi.toText();
+    case ExpenseColumn::FloorMillesimi:
+        return owner.floorMillesimi;
+    case ExpenseColumn::HeatingQuantity:
+        return owner.heatingQuantity.toText();
+    case ExpenseColumn::TwoThirds:
+        return owner.twoThirdsPercent;
+    case ExpenseColumn::TakesPart:
+    case ExpenseColumn::OneThird:
+        break;
+    }
+    return QString();
+}
+
+// A property millesimi field emptied by the user stands for 0 thousandths.
+void storeColumn(Owner &owner, ExpenseColumn column, const QString &text)
+{
+    switch (column) {
+    case ExpenseColumn::FixedPercent:
+        owner.fixedPercent = text;
+        break;
+    case ExpenseColumn::OwnerMillesimi:
+        owner.ownerMillesimi = text.isEmpty() ? Cell::fromNumber(0) : Cell::fromText(text);
+        break;
+    case ExpenseColumn::FloorMillesimi:
+        owner.floorMillesimi = text;
+        break;
+    case ExpenseColumn::HeatingQuantity:
+        owner.heatingQuantity = Cell::fromText(text);
+        break;
+    case ExpenseColumn::TwoThirds:
+        owner.twoThirdsPercent = text;
+        break;
+    case ExpenseColumn::TakesPart:
+    case ExpenseColumn::OneThird:
+        break;
+    }
+}
+
+bool isCappedAtHundred(ExpenseColumn column)
+{
+    return column == ExpenseColumn::FixedPercent || column == ExpenseColumn::TwoThirds;
+}
+
+void unmark(QRadioButton *option)
+{
+    // An exclusive option cannot be unmarked while it is exclusive.
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+} // namespace
+
+SpeseWindow::SpeseWindow(Shell &shell, QWidget *parent)
+    : WorkWindow(shell, 2, parent)
+    , m_form(std::make_unique<SpeseForm>(form()))
+    , m_series(shell.state())
+{
+    if (auto *saveAs = findChild<QAction *>(QStringLiteral("salvanome")))
+        saveAs->setEnabled(false);
+    m_form->esport->setEnabled(false);
+    connectControls();
+    connectPrintEntries();
+}
+
+SpeseWindow::~SpeseWindow() = default;
+
+int SpeseWindow::itemNumber() const
+{
+    return m_form->vscroll2->value();
+}
+
+int SpeseWindow::topRow() const
+{
+    return m_form->vscroll1->value();
+}
+
+int SpeseWindow::criterionOption() const
+{
+    for (int j = 1; j <= SpeseForm::Criteria; ++j) {
+        if (m_form->option1[j]->isChecked())
+            return j;
+    }
+    return 0;
+}
+
+void SpeseWindow::initialise()
+{
+    reinitialiseFromSharedState();
+}
+
+void SpeseWindow::connectControls()
+{
+    SpeseForm &f = *m_form;
+    for (int j = 1; j <= 2; ++j)
+        connect(f.option2[j], &QRadioButton::toggled, this,
+                [this, j](bool on) { managementOptionToggled(j, on); });
+    for (int j = 1; j <= SpeseForm::Criteria; ++j)
+        connect(f.option1[j], &QRadioButton::toggled, this,
+                [this, j](bool on) { criterionOptionToggled(j, on); });
+    connect(f.spesatotale, &QLineEdit::textChanged, this, [this] { amountChanged(); });
+    connect(f.tipospesa, &QLineEdit::textChanged, this, [this] { descriptionChanged(); });
+    connect(f.dataspesa, &QLineEdit::textChanged, this, [this] { dateChanged(); });
+    connect(f.vscroll2, &QScrollBar::valueChanged, this, [this](int k) { itemNumberChanged(k); });
+    connect(f.vscroll1, &QScrollBar::valueChanged, this, [this] { redrawOwnerRows(); });
+    connect(f.ns, &QPushButton::clicked, this, [this] { copyToEnd(); });
+    connect(f.esport, &QPushButton::clicked, this, [this] { exportToExpenses(); });
+    connect(f.tutti, &QPushButton::clicked, this, [this] { toggleAll(); });
+    connect(f.art1124, &QPushButton::clicked, this,
+            [this] { showArticle(CivilCodeArticles::article1124()); });
+    connect(f.art1126, &QPushButton::clicked, this,
+            [this] { showArticle(CivilCodeArticles::article1126()); });
+    connect(f.cmddati, &QPushButton::clicked, this, [this] { shell().switchWindow(*this, 1); });
+    for (int r = 1; r <= SpeseForm::Rows; ++r)
+        connectRow(r);
+}
+
+void SpeseWindow::connectRow(int r)
+{
+    const SpeseForm::OwnerRow &row = m_form->rows[r];
+    for (ExpenseColumn column : TextColumns)
+        connect(row.field(column), &QLineEdit::textChanged, this,
+                [this, r, column] { rowFieldChanged(r, column); });
+    connect(row.check1, &QCheckBox::toggled, this,
+            [this, r](bool on) { rowBoxToggled(r, ExpenseColumn::TakesPart, on); });
+    connect(row.unterz, &QCheckBox::toggled, this,
+            [this, r](bool on) { rowBoxToggled(r, ExpenseColumn::OneThird, on); });
+}
+
+void SpeseWindow::connectPrintEntries()
+{
+    const QStringList entries = SpeseTexts::printEntries();
+    connect(addPrintEntry(entries.at(0)), &QAction::triggered, this, [this] { printAllocation(); });
+    connect(addPrintEntry(entries.at(1)), &QAction::triggered, this,
+            [this] { printAllAllocations(); });
+    connect(addPrintEntry(entries.at(2)), &QAction::triggered, this,
+            [this] { printPaymentNotices(); });
+}
+
+// --- opening ---
+
+void SpeseWindow::reinitialiseFromSharedState()
+{
+    const int criterion = criterionForHeatingBasis(state().heatingBasis);
+    if (criterion != NoCriterion)
+        chooseCriterion(criterion);
+    initExpenseInputs(state());
+    for (int r = 1; r <= SpeseForm::Rows; ++r)
+        m_form->rows[r].check1->setToolTip(SpeseTexts::participationTip(r));
+    showHeader();
+    showStepHint();
+    {
+        const QSignalBlocker blocker(m_form->vscroll1);
+        m_form->vscroll1->setValue(1);
+    }
+    redrawOwnerRows();
+    allocate();
+}
+
+void SpeseWindow::showHeader()
+{
+    m_form->nome->setText(state().condoName);
+    m_form->tot->setText(QString::number(state().ownerCount));
+}
+
+// --- change handling ---
+
+void SpeseWindow::amountChanged()
+{
+    ExpenseItem &item = state().item(itemNumber());
+    if (m_form->spesatotale->text() == item.expenseAmount)
+        return;
+    item.expenseAmount = m_form->spesatotale->text();
+    showStepHint();
+    allocate();
+}
+
+void SpeseWindow::descriptionChanged()
+{
+    ExpenseItem &item = state().item(itemNumber());
+    if (m_form->tipospesa->text() == item.expenseType)
+        return;
+    item.expenseType = m_form->tipospesa->text();
+    showStepHint();
+}
+
+void SpeseWindow::dateChanged()
+{
+    ExpenseItem &item = state().item(itemNumber());
+    if (m_form->dataspesa->text() == item.expenseDate)
+        return;
+    item.expenseDate = m_form->dataspesa->text();
+    showStepHint();
+}
+
+// A field showing what its cell holds changes nothing: redraws pass through silently.
+void SpeseWindow::rowFieldChanged(int r, ExpenseColumn column)
+{
+    QLineEdit *field = m_form->rows[r].field(column);
+    const QString text = field->text();
+    if (isCappedAtHundred(column) && SpeseCheck::leadingNumber(text) > 100) {
+        // The rewritten field runs this handling again and stores the 100.
+        field->setText(QStringLiteral("100"));
+        return;
+    }
+    Owner &owner = state().owner(topRow() + r - 1);
+    if (text == columnText(owner, column))
+        return;
+    storeColumn(owner, column, text);
+    afterInputChange();
+}
+
+void SpeseWindow::rowBoxToggled(int r, ExpenseColumn column, bool on)
+{
+    Owner &owner = state().owner(topRow() + r - 1);
+    int &flag = column == ExpenseColumn::TakesPart ? owner.takesPart : owner.oneThirdFlag;
+    if ((flag != 0) == on)
+        return;
+    flag = on ? 1 : 0;
+    afterInputChange();
+}
+
+void SpeseWindow::afterInputChange()
+{
+    showStepHint();
+    allocate();
+}
+
+void SpeseWindow::managementOptionToggled(int j, bool on)
+{
+    if (!on)
+        return;
+    showStepHint();
+    for (int k = 1; k <= MaxItems; ++k)
+        state().item(k).expenseAmount.clear();
+    m_series.setType(j == 1 ? ManagementType::Preventivi : ManagementType::Spese);
+    m_form->esport->setEnabled(j == 1);
+    // Every amount is empty now: a later item steps back to item 1, which opens the series.
+    itemNumberChanged(itemNumber());
+}
+
+void SpeseWindow::criterionOptionToggled(int j, bool on)
+{
+    if (!on)
+        return;
+    state().calcType = j;
+    if (j == HeatingByVolume || j == HeatingByRadiantSurface) {
+        m_form->heatingHeading->setText(SpeseTexts::heatingHeading(j));
+        m_form->heatingHeading->setToolTip(SpeseTexts::heatingHeadingTip(j));
+    }
+    showStepHint();
+    allocate();
+}
+
+void SpeseWindow::chooseManagementType(int j)
+{
+    if (m_form->option2[j]->isChecked())
+        managementOptionToggled(j, true);
+    else
+        m_form->option2[j]->setChecked(true);
+}
+
+void SpeseWindow::chooseCriterion(int j)
+{
+    if (m_form->option1[j]->isChecked())
+        criterionOptionToggled(j, true);
+    else
+        m_form->option1[j]->setChecked(true);
+}
+
+// --- items ---
+
+void SpeseWindow::setItemNumber(int k)
+{
+    if (m_form->vscroll2->value() == k)
+        itemNumberChanged(k);
+    else
+        m_form->vscroll2->setValue(k);
+}
+
+void SpeseWindow::itemNumberChanged(int k)
+{
+    m_form->ns->setText(QString::number(k));
+    if (m_suppressMove) {
+        m_suppressMove = false;
+        return;
+    }
+    // Items are filled in order: the move goes back until the previous item has an amount,
+    // each step handled in turn.
+    if (k >= 2 && state().item(k - 1).expenseAmount.isEmpty()) {
+        m_form->vscroll2->setValue(k - 1);
+        return;
+    }
+    openItem(k);
+    showItemFields();
+    if (state().item(k).expenseAmount.isEmpty())
+        emptyShares();
+    showStepHint();
+    allocate();
+    countSeries();
+}
+
+bool SpeseWindow::openItem(int k)
+{
+    const ExpenseSeries::OpenResult result = m_series.open(k, platform());
+    if (result.outcome != ExpenseSeries::OpenOutcome::Opened)
+        return false;
+    showOpenedItem();
+    return true;
+}
+
+// The file replaced the condominium's owners, so the condominium window shows them again
+// from the first.
+void SpeseWindow::showOpenedItem()
+{
+    showHeader();
+    showItemFields();
+    const int criterion = state().calcType;
+    if (criterion >= 1 && criterion <= SpeseForm::Criteria)
+        chooseCriterion(criterion);
+    else
+        for (int j = 1; j <= SpeseForm::Criteria; ++j)
+            unmark(m_form->option1[j]);
+    redrawOwnerRows();
+    refreshCondominiumWindow();
+}
+
+void SpeseWindow::refreshCondominiumWindow()
+{
+    auto *dati = qobject_cast<DatiWindow *>(shell().existingWorkWindow(1));
+    if (!dati)
+        return;
+    if (auto *bar = dati->findChild<QScrollBar *>(QStringLiteral("VScroll1"))) {
+        const QSignalBlocker blocker(bar);
+        bar->setValue(1);
+    }
+    dati->refreshOwnerRows();
+}
+
+void SpeseWindow::showItemFields()
+{
+    const ExpenseItem &item = state().item(itemNumber());
+    showTextIfChanged(m_form->spesatotale, item.expenseAmount);
+    showTextIfChanged(m_form->tipospesa, item.expenseType);
+    showTextIfChanged(m_form->dataspesa, item.expenseDate);
+}
+
+void SpeseWindow::emptyShares()
+{
+    for (int r = 1; r <= SpeseForm::Rows; ++r)
+        m_form->rows[r].spe->clear();
+}
+
+void SpeseWindow::countSeries()
+{
+    const ExpenseSeries::CountResult count = m_series.count();
+    m_form->totspe->setText(count.named ? QString::number(count.lastExisting) : QString());
+}
+
+void SpeseWindow::openArchive()
+{
+    const int k = itemNumber();
+    if (!openItem(k))
+        return;
+    if (state().item(k).expenseAmount.isEmpty())
+        emptyShares();
+    showStepHint();
+    allocate();
+    countSeries();
+}
+
+void SpeseWindow::saveArchive()
+{
+    saveItem();
+}
+
+// The data check passes in silence before the file is written; a refusal tells why.
+bool SpeseWindow::saveItem()
+{
+    const int k = itemNumber();
+    const SpeseCheck::Finding finding = SpeseCheck::check(state(), k, choices());
+    if (!finding.passed) {
+        tellUser(finding.icon, finding.text);
+        return false;
+    }
+    QString error;
+    if (!m_series.save(k, &error)) {
+        tellUser(MessageIcon::Critical, error);
+        return false;
+    }
+    return true;
+}
+
+// The copy goes to the first free item number; the series' last item is never overwritten.
+void SpeseWindow::copyToEnd()
+{
+    const int k = itemNumber();
+    m_suppressMove = true;
+    const ExpenseSeries::CountResult count = m_series.count();
+    if (!count.firstFree) {
+        m_suppressMove = false;
+        tellUser(MessageIcon::Critical,
+                 count.named ? ExpenseSeries::seriesFullMessage()
+                             : m_series.saveRefusal(1).value_or(ExpenseSeries::noTypeMessage()));
+        return;
+    }
+    const int m = *count.firstFree;
+    state().item(m) = state().item(k);
+    if (m_form->vscroll2->value() != m)
+        m_form->vscroll2->setValue(m);
+    else
+        m_suppressMove = false;
+    itemNumberChanged(m);
+    saveItem();
+}
+
+// A refused save leaves the budget as it was, so that its amounts are not cleared.
+void SpeseWindow::exportToExpenses()
+{
+    if (m_series.type() != ManagementType::Preventivi)
+        return;
+    m_series.setType(ManagementType::Spese);
+    if (!saveItem()) {
+        m_series.setType(ManagementType::Preventivi);
+        return;
+    }
+    m_series.requestReopen();
+    m_form->esport->setEnabled(false);
+    chooseManagementType(2);
+}
+
+void SpeseWindow::toggleAll()
+{
+    toggleTakesPartForAll(state());
+    redrawOwnerRows();
+    showStepHint();
+    allocate();
+}
+
+// --- rows and shares ---
+
+void SpeseWindow::showTextIfChanged(QLineEdit *field, const QString &text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+void SpeseWindow::redrawOwnerRows()
+{
+    const bool noAmount = state().item(itemNumber()).expenseAmount.isEmpty();
+    for (int r = 1; r <= SpeseForm::Rows; ++r) {
+        const int i = topRow() + r - 1;
+        const Owner &owner = state().owner(i);
+        const SpeseForm::OwnerRow &row = m_form->rows[r];
+        row.check1->setChecked(owner.takesPart != 0);
+        row.rum->setText(QString::number(i));
+        row.nomcond->setText(owner.ownerName);
+        row.indir->setText(owner.ownerAddress);
+        for (ExpenseColumn column : TextColumns)
+            showTextIfChanged(row.field(column), columnText(owner, column));
+        row.unterz->setChecked(owner.oneThirdFlag != 0);
+        row.spe->setText(noAmount ? QString() : owner.shareAmount);
+    }
+}
+
+void SpeseWindow::allocate()
+{
+    const AllocationResult result = allocateExpense(state(), itemNumber());
+    for (int i = 0; i < result.clearedPercentOwners.size(); ++i)
+        tellUser(MessageIcon::Critical, percentOverLimitMessage());
+    showAllocationResults(result);
+}
+
+// The allocation writes the shares, and may empty a fixed percentage or put 0 into an
+// empty heating quantity: those columns are shown again with the editable columns.
+void SpeseWindow::showAllocationResults(const AllocationResult &result)
+{
+    m_form->tutti->setEnabled(result.columns.tuttiEnabled);
+    for (int r = 1; r <= SpeseForm::Rows; ++r) {
+        const SpeseForm::OwnerRow &row = m_form->rows[r];
+        const Owner &owner = state().owner(topRow() + r - 1);
+        for (ExpenseColumn column : AllColumns)
+            row.setEditable(column, result.columns.isEditable(column));
+        if (!result.computed)
+            continue;
+        showTextIfChanged(row.perc, columnText(owner, ExpenseColumn::FixedPercent));
+        showTextIfChanged(row.risc, columnText(owner, ExpenseColumn::HeatingQuantity));
+        row.spe->setText(owner.shareAmount);
+    }
+}
+
+// --- hint, check, clearing, messages ---
+
+SpeseCheck::WindowChoices SpeseWindow::choices() const
+{
+    SpeseCheck::WindowChoices choices;
+    choices.managementOptionMarked =
+        m_form->option2[1]->isChecked() || m_form->option2[2]->isChecked();
+    choices.managementType = managementTypeText(m_series.type());
+    // While an option's toggle is handled the option it replaces may still be marked;
+    // calcType is already the new one.
+    choices.criterionOption = criterionOption() == 0 ? 0 : state().calcType;
+    return choices;
+}
+
+void SpeseWindow::showStepHint()
+{
+    setStepHint(SpeseTexts::stepHint(SpeseCheck::stepHintRule(state(), itemNumber(), choices())));
+}
+
+void SpeseWindow::checkData()
+{
+    const SpeseCheck::Finding finding = SpeseCheck::check(state(), itemNumber(), choices());
+    tellUser(finding.icon, finding.text);
+}
+
+void SpeseWindow::tellUser(MessageIcon icon, const QString &text)
+{
+    platform().showMessage(icon, state().texts.checkTitle, text);
+}
+
+void SpeseWindow::showInstructions()
+{
+    platform().showMessage(MessageIcon::Information, state().texts.helpTitle,
+                           SpeseTexts::instructions());
+}
+
+void SpeseWindow::showArticle(const QString &text)
+{
+    platform().showMessage(MessageIcon::Information, SpeseTexts::articlesTitle(), text);
+}
+
+void SpeseWindow::unmarkOptions()
+{
+    for (int j = 1; j <= 2; ++j)
+        unmark(m_form->option2[j]);
+    for (int j = 1; j <= SpeseForm::Criteria; ++j)
+        unmark(m_form->option1[j]);
+}
+
+// The payment dates stay: they belong to the payments ledger of the owners' items.
+void SpeseWindow::clearOwnerInputs()
+{
+    for (int i = 1; i <= MaxOwners; ++i) {
+        Owner &owner = state().owner(i);
+        owner.ownerName.clear();
+        owner.ownerAddress.clear();
+        owner.fixedPercent.clear();
+        owner.floorMillesimi.clear();
+        owner.heatingQuantity = Cell();
+        owner.twoThirdsPercent.clear();
+        owner.shareAmount.clear();
+        owner.reminderDate.clear();
+        owner.ownerRunningTotal = 0;
+        owner.ownerMillesimi = Cell::fromNumber(0);
+        owner.takesPart = 0;
+        owner.oneThirdFlag = 0;
+    }
+}
+
+void SpeseWindow::clearWindow()
+{
+    unmarkOptions();
+    m_series.clear();
+    m_form->esport->setEnabled(false);
+    state().calcType = NoCriterion;
+    clearOwnerInputs();
+    for (int k = 1; k <= MaxItems; ++k)
+        state().item(k) = ExpenseItem();
+    state().condoName.clear();
+    state().ownerCount = 0;
+    {
+        const QSignalBlocker items(m_form->vscroll2);
+        m_form->vscroll2->setValue(1);
+        const QSignalBlocker owners(m_form->vscroll1);
+        m_form->vscroll1->setValue(1);
+    }
+    m_form->ns->setText(QStringLiteral("1"));
+    showHeader();
+    showItemFields();
+    m_form->totspe->clear();
+    redrawOwnerRows();
+    emptyShares();
+    shell().workWindow(1)->clearWindow();
+    showStepHint();
+}
+
+// --- printouts ---
+
+void SpeseWindow::printMain()
+{
+    printAllocation();
+}
+
+void SpeseWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)
+{
+    DocumentHandover handover(platform(), state().texts.appTitle);
+    if (handover.handOver(document) && !closingStatus.isEmpty())
+        setStepHint(closingStatus);
+}
+
+void SpeseWindow::printAllocation()
+{
+    if (const auto refusal = ExpensePrintCheck::statementRefusal(state())) {
+        tellUser(refusal->icon, refusal->text);
+        return;
+    }
+    setStepHint(ExpenseStatementPrintout::openingStatus());
+    handOverDocument(ExpenseStatementPrintout::build(state(), itemNumber(), m_series.type()),
+                     ExpenseStatementPrintout::closingStatus());
+}
+
+// Each following item is loaded as a move of the item scroll bar loads it.
+void SpeseWindow::printAllAllocations()
+{
+    if (const auto refusal = ExpensePrintCheck::statementRefusal(state())) {
+        tellUser(refusal->icon, refusal->text);
+        return;
+    }
+    setStepHint(ExpenseStatementPrintout::openingStatus());
+    const ReportDocument document = ExpenseStatementPrintout::buildFrom(
+        state(), itemNumber(), m_series.type(), [this](int j) { setItemNumber(j); });
+    handOverDocument(document, ExpenseStatementPrintout::closingStatus());
+}
+
+void SpeseWindow::printPaymentNotices()
+{
+    if (const auto refusal = ExpensePrintCheck::noticesRefusal(state(), m_series.type())) {
+        tellUser(refusal->icon, refusal->text);
+        return;
+    }
+    setStepHint(PaymentNoticesPrintout::openingStatus());
+    handOverDocument(PaymentNoticesPrintout::build(state(), itemNumber(), platform().today()),
+                     QString());
+}
+
+} // namespace veltra

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "core/expenses/expenseallocation.h"
+#include "core/expenses/expenseseries.h"
+#include "ui/spese/spesecheck.h"
+#include "ui/frame/workwindow.h"
+
+#include <memory>
+
+class QLineEdit;
+
+namespace veltra {
+
+class ReportDocument;
+class SpeseForm;
+
+// The expense window `spese`: the management type (budget or actual expenses), one item of
+// the series at a time with its amount, description and date, the allocation criterion and
+// ten owner rows with the allocation inputs and the shares. Every edit is stored at once in
+// the shared state, the step hint is refreshed and the shares are recomputed. The item
+// scroll bar moves through the series file by file; items are filled in order.
+class SpeseWindow : public WorkWindow
+{
+    Q_OBJECT
+
+public:
+    explicit SpeseWindow(Shell &shell, QWidget *parent = nullptr);
+    ~SpeseWindow() override;
+
+    // The item shown (VScroll2, 1 to 200) and the owner in the first row (VScroll1).
+    int itemNumber() const;
+    int topRow() const;
+    // The criterion option marked, 1 to 6; 0 when none.
+    int criterionOption() const;
+    const ExpenseSeries &series() const { return m_series; }
+
+    // The opening initialisation: the criterion from the heating basis, the owners' floor
+    // millesimi and heating quantities from the condominium, the header and the rows from
+    // the first owner. The condominium window runs it again before it opens another window.
+    void reinitialiseFromSharedState();
+
+    void openArchive() override;
+    void saveArchive() override;
+    void printMain() override;
+    void checkData() override;
+    void clearWindow() override;
+    void showInstructions() override;
+
+    // Moves the item scroll bar to k, which loads item k as a move by the user does.
+    void setItemNumber(int k);
+    // Marks management option j (1 preventivi, 2 spese) or criterion option j (1 to 6).
+    void chooseManagementType(int j);
+    void chooseCriterion(int j);
+    // "ns": the current item is copied after the last item of the series and saved there.
+    void copyToEnd();
+    // "esport": the budget item is saved as the same item of the expense series, and the
+    // window goes on with the expenses from item 1.
+    void exportToExpenses();
+    // "&tutti": every owner leaves the item when owner 1 takes part, otherwise every one
+    // takes part.
+    void toggleAll();
+    void redrawOwnerRows();
+    void showStepHint();
+
+    void printAllocation();
+    void printAllAllocations();
+    void printPaymentNotices();
+
+protected:
+    void initialise() override;
+
+private:
+    void connectControls();
+    void connectRow(int r);
+    void connectPrintEntries();
+
+    void itemNumberChanged(int k);
+    void managementOptionToggled(int j, bool on);
+    void criterionOptionToggled(int j, bool on);
+    void amountChanged();
+    void descriptionChanged();
+    void dateChanged();
+    void rowFieldChanged(int r, ExpenseColumn column);
+    void rowBoxToggled(int r, ExpenseColumn column, bool on);
+    void afterInputChange();
+
+    // Opens item k of the series and shows it; false when nothing was read.
+    bool openItem(int k);
+    void showOpenedItem();
+    void showItemFields();
+    void showHeader();
+    void emptyShares();
+    void allocate();
+    void showAllocationResults(const AllocationResult &result);
+    void countSeries();
+    bool saveItem();
+    void tellUser(MessageIcon icon, const QString &text);
+    void showArticle(const QString &text);
+    void unmarkOptions();
+    void clearOwnerInputs();
+    void showTextIfChanged(QLineEdit *field, const QString &text);
+    SpeseCheck::WindowChoices choices() const;
+    void handOverDocument(const ReportDocument &document, const QString &closingStatus);
+    void refreshCondominiumWindow();
+
+    std::unique_ptr<SpeseForm> m_form;
+    ExpenseSeries m_series;
+    // Set by the copy to end: the next change of the item number is only displayed.
+    bool m_suppressMove = false;
+};
+
+} // namespace veltra
