@@ -24,7 +24,7 @@ const char *const NothingToPrint = "veltra-tool: Attenzione: non vi sono dati da
 
 // The condominium printouts read the registry as the window holds it after opening: the
 // tables recomputed from the units.
-StampaCommand::Builder registryPrintout(
+StampaCommand::FileBuilder registryPrintout(
     const std::function<ReportDocument(const SharedState &)> &build)
 {
     return [build](const QString &file, ReportDocument &document, QTextStream &err) {
@@ -48,7 +48,7 @@ using ExpenseBuild = std::function<ReportDocument(const SharedState &, int k, Ma
 
 // The expense printouts read an item file as the expense window shows it after moving to
 // the item, and refuse what the window refuses, with the window's message.
-StampaCommand::Builder expensePrintout(const ExpenseRefusal &refusal, const ExpenseBuild &build)
+StampaCommand::FileBuilder expensePrintout(const ExpenseRefusal &refusal, const ExpenseBuild &build)
 {
     return [refusal, build](const QString &file, ReportDocument &document, QTextStream &err) {
         SharedState state;
@@ -69,7 +69,7 @@ StampaCommand::Builder expensePrintout(const ExpenseRefusal &refusal, const Expe
 
 StampaCommand::StampaCommand()
 {
-    addKind(QStringLiteral("modello"),
+    addFileKind(QStringLiteral("modello"),
             [](const QString &file, ReportDocument &document, QTextStream &err) {
                 SharedState state;
                 const int loaded = RegistryLoader::load(QStringLiteral("stampa"), {file}, state, err);
@@ -77,16 +77,16 @@ StampaCommand::StampaCommand()
                     document = DataFormPrintout::build();
                 return loaded;
             });
-    addKind(QStringLiteral("condomini"), registryPrintout([](const SharedState &state) {
+    addFileKind(QStringLiteral("condomini"), registryPrintout([](const SharedState &state) {
                 return OwnerSheetsPrintout::build(state, 0);
             }));
-    addKind(QStringLiteral("millesimi"), registryPrintout(&MillesimalTablePrintout::build));
-    addKind(QStringLiteral("completa"), registryPrintout(&CompletePrintout::build));
-    addKind(QStringLiteral("spesa"),
+    addFileKind(QStringLiteral("millesimi"), registryPrintout(&MillesimalTablePrintout::build));
+    addFileKind(QStringLiteral("completa"), registryPrintout(&CompletePrintout::build));
+    addFileKind(QStringLiteral("spesa"),
             expensePrintout([](const SharedState &state,
                                ManagementType) { return ExpensePrintCheck::statementRefusal(state); },
                             &ExpenseStatementPrintout::build));
-    addKind(QStringLiteral("avvisi"),
+    addFileKind(QStringLiteral("avvisi"),
             expensePrintout(&ExpensePrintCheck::noticesRefusal,
                             [](const SharedState &state, int k, ManagementType) {
                                 return PaymentNoticesPrintout::build(state, k, QDate::currentDate());
@@ -95,26 +95,42 @@ StampaCommand::StampaCommand()
 
 QString StampaCommand::argumentsSynopsis() const
 {
-    return QStringList(m_kinds.keys()).join(QLatin1Char('|')) + QStringLiteral(" FILE -o OUT");
+    QStringList kinds;
+    for (auto kind = m_kinds.cbegin(); kind != m_kinds.cend(); ++kind)
+        kinds << kind.key() + QLatin1Char(' ') + kind->synopsis;
+    return QStringLiteral("{") + kinds.join(QStringLiteral(" | ")) + QStringLiteral("} -o OUT");
 }
 
-void StampaCommand::addKind(const QString &kind, const Builder &builder)
+void StampaCommand::addKind(const QString &kind, const QString &synopsis, const Builder &builder)
 {
-    m_kinds.insert(kind, builder);
+    m_kinds.insert(kind, {synopsis, builder});
+}
+
+void StampaCommand::addFileKind(const QString &kind, const FileBuilder &builder)
+{
+    addKind(kind, QStringLiteral("FILE"),
+            [kind, builder](const QStringList &arguments, ReportDocument &document,
+                            QTextStream &err) {
+                if (arguments.size() != 1) {
+                    err << "veltra-tool: uso: veltra-tool stampa " << kind << " FILE -o OUT\n";
+                    return int(ExitBadArguments);
+                }
+                return builder(arguments.first(), document, err);
+            });
 }
 
 int StampaCommand::run(const QStringList &arguments, QTextStream &, QTextStream &err)
 {
-    if (arguments.size() != 4 || arguments.at(2) != QLatin1String("-o")
-        || !m_kinds.contains(arguments.at(0))) {
+    const int n = int(arguments.size());
+    if (n < 3 || arguments.at(n - 2) != QLatin1String("-o") || !m_kinds.contains(arguments.at(0))) {
         err << "veltra-tool: uso: veltra-tool stampa " << argumentsSynopsis() << "\n";
         return ExitBadArguments;
     }
     ReportDocument document;
-    const int built = m_kinds.value(arguments.at(0))(arguments.at(1), document, err);
+    const int built = m_kinds.value(arguments.at(0)).builder(arguments.mid(1, n - 3), document, err);
     if (built != ExitSuccess)
         return built;
-    const QString &output = arguments.at(3);
+    const QString &output = arguments.at(n - 1);
     if (!document.saveAs(output)) {
         err << "veltra-tool: impossibile scrivere il documento \"" << output << "\"\n";
         return ExitUnreadableFile;

@@ -10,16 +10,20 @@ namespace veltra {
 
 class ReportDocument;
 
-// "stampa KIND FILE -o OUT": a printout of an archive file rendered to a document without a
-// window, by the same builders the windows use. The name of OUT chooses the format: ".doc"
-// and ".rtf" give RTF, anything else OpenDocument Text.
+// "stampa KIND ARGUMENTS -o OUT": a printout rendered to a document without a window, by the
+// same builders the windows use. Each kind takes its own arguments (most an archive FILE).
+// The name of OUT chooses the format: ".doc" and ".rtf" give RTF, anything else OpenDocument
+// Text.
 class StampaCommand : public ToolCommand
 {
 public:
-    // Fills the document from the file; returns ExitSuccess or the exit code after one line
-    // on err.
-    using Builder = std::function<int(const QString &file, ReportDocument &document,
+    // Fills the document from the kind's arguments (the words between KIND and "-o OUT");
+    // returns ExitSuccess or the exit code after one line on err.
+    using Builder = std::function<int(const QStringList &arguments, ReportDocument &document,
                                       QTextStream &err)>;
+    // A builder of the kinds that read one archive file.
+    using FileBuilder = std::function<int(const QString &file, ReportDocument &document,
+                                          QTextStream &err)>;
 
     StampaCommand();
 
@@ -31,10 +35,18 @@ public:
     }
     int run(const QStringList &arguments, QTextStream &out, QTextStream &err) override;
 
-    void addKind(const QString &kind, const Builder &builder);
+    // A kind whose arguments are shown as synopsis in the usage line ("FILE", "N [--da N]").
+    void addKind(const QString &kind, const QString &synopsis, const Builder &builder);
+    // A kind that takes exactly one archive FILE.
+    void addFileKind(const QString &kind, const FileBuilder &builder);
 
 private:
-    QMap<QString, Builder> m_kinds;
+    struct Kind
+    {
+        QString synopsis;
+        Builder builder;
+    };
+    QMap<QString, Kind> m_kinds;
 };
 
 } // namespace veltra
