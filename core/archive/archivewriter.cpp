@@ -1,10 +1,10 @@
 #include "core/archive/archivewriter.h"
 
 #include "core/state/cell.h"
+#include "core/archive/filereplacement.h"
 #include "core/archive/windows1252.h"
 
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -98,13 +98,7 @@ bool ArchiveWriter::commit(const QString &path)
 {
     if (!m_error.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(m_bytes) != m_bytes.size()
-        || !file.commit()) {
-        m_error = file.errorString();
-        return false;
-    }
-    return true;
+    return FileReplacement::replace(path, m_bytes, &m_error);
 }
 
 } // namespace veltra

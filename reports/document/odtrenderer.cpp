@@ -1,11 +1,11 @@
 #include "reports/document/odtrenderer.h"
 
+#include "core/archive/filereplacement.h"
 #include "reports/document/reportdocument.h"
 #include "reports/document/reportflow.h"
 #include "reports/document/tablelayout.h"
 
 #include <QHash>
-#include <QSaveFile>
 
 #include <zip.h>
 
@@ -422,16 +422,7 @@ QByteArray OdtRenderer::render(const ReportDocument &document)
 bool OdtRenderer::write(const ReportDocument &document, const QString &path)
 {
     const QByteArray bytes = render(document);
-    if (bytes.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !bytes.isEmpty() && FileReplacement::replace(path, bytes);
 }
 
 } // namespace veltra

@@ -1,10 +1,9 @@
 #include "reports/document/rtfrenderer.h"
 
+#include "core/archive/filereplacement.h"
 #include "reports/document/reportdocument.h"
 #include "reports/document/reportflow.h"
 #include "reports/document/tablelayout.h"
-
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -166,15 +165,7 @@ QByteArray RtfRenderer::render(const ReportDocument &document)
 
 bool RtfRenderer::write(const ReportDocument &document, const QString &path)
 {
-    const QByteArray bytes = render(document);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return FileReplacement::replace(path, render(document));
 }
 
 } // namespace veltra

@@ -2,6 +2,7 @@
 #include "reports/registry/completeprintout.h"
 #include "reports/document/odtrenderer.h"
 #include "reports/document/reportdocument.h"
+#include "support/filesizelimit.h"
 #include "support/officereader.h"
 #include "support/registryfixture.h"
 
@@ -85,6 +86,7 @@ private slots:
     void fontAndSizesReachTheReader();
     void completePrintGivesOnePagePerOwnerAndTheTable();
     void failedWriteLeavesEverythingAsItWas();
+    void fullDiskKeepsThePreviousDocument();
 
 private:
     QString writeDocument(const QString &name, const ReportDocument &document);
@@ -257,6 +259,31 @@ void TestOdtRenderer::failedWriteLeavesEverythingAsItWas()
     QVERIFY(!OdtRenderer::write(m_layout, folder.filePath(QStringLiteral("manca/documento.odt"))));
     QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList({ QStringLiteral("occupato.odt") }));
+}
+
+void TestOdtRenderer::fullDiskKeepsThePreviousDocument()
+{
+    // A package under the 16 KiB write buffer and one well past it.
+    ReportDocument large(PrintoutFont);
+    QRandomGenerator figures(8);
+    for (int i = 1; i <= 4000; ++i)
+        large.appendParagraph(QString::number(figures.generate64()), 10);
+    QVERIFY(OdtRenderer::render(m_layout).size() < 16384);
+    QVERIFY(OdtRenderer::render(large).size() > 16384);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("documento.odt"));
+    QFile previous(path);
+    QVERIFY(previous.open(QIODevice::WriteOnly));
+    previous.write("documento precedente");
+    previous.close();
+    for (const ReportDocument *document : { &m_layout, &large }) {
+        FileSizeLimit limit(1024);
+        QVERIFY(!OdtRenderer::write(*document, path));
+    }
+    QVERIFY(previous.open(QIODevice::ReadOnly));
+    QCOMPARE(previous.readAll(), QByteArray("documento precedente"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestOdtRenderer)

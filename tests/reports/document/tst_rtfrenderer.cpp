@@ -1,5 +1,6 @@
 #include "reports/document/reportdocument.h"
 #include "reports/document/rtfrenderer.h"
+#include "support/filesizelimit.h"
 #include "support/officereader.h"
 
 #include <QtTest>
@@ -20,6 +21,7 @@ class TestRtfRenderer : public QObject
 private slots:
     void escapesEveryCharacter();
     void docNameOpensInWriterWithItsTextAndPages();
+    void fullDiskKeepsThePreviousDocument();
 };
 
 void TestRtfRenderer::escapesEveryCharacter()
@@ -59,6 +61,31 @@ void TestRtfRenderer::docNameOpensInWriterWithItsTextAndPages()
                            QStringLiteral("voce"), QStringLiteral("significato"), QString(),
                            QStringLiteral("{graffe} e \\barre"), QStringLiteral("seconda pagina") }));
     QCOMPARE(office.pageCounts({ path }).first(), 2);
+}
+
+void TestRtfRenderer::fullDiskKeepsThePreviousDocument()
+{
+    ReportDocument small(PrintoutFont);
+    small.appendParagraph(QStringLiteral("Condominio: Il Glicine"), 20);
+    ReportDocument large(PrintoutFont);
+    for (int i = 1; i <= 2000; ++i)
+        large.appendParagraph(QStringLiteral("riga n.") + QString::number(i), 10);
+    QVERIFY(RtfRenderer::render(small).size() < 16384);
+    QVERIFY(RtfRenderer::render(large).size() > 16384);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("aiuto.doc"));
+    QFile previous(path);
+    QVERIFY(previous.open(QIODevice::WriteOnly));
+    previous.write("guida precedente");
+    previous.close();
+    for (const ReportDocument *document : { &small, &large }) {
+        FileSizeLimit limit(256);
+        QVERIFY(!RtfRenderer::write(*document, path));
+    }
+    QVERIFY(previous.open(QIODevice::ReadOnly));
+    QCOMPARE(previous.readAll(), QByteArray("guida precedente"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestRtfRenderer)
