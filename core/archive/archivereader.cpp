@@ -201,6 +201,19 @@ QString ArchiveReader::readText()
     return field.text.toString();
 }
 
+std::optional<QString> ArchiveReader::readOptionalText()
+{
+    Field field;
+    if (!nextField(field))
+        return std::nullopt;
+    if (!field.quoted) {
+        if (!field.text.isEmpty())
+            fail(); // a number where a text is due
+        return std::nullopt;
+    }
+    return field.text.toString();
+}
+
 double ArchiveReader::readNumber()
 {
     Field field;

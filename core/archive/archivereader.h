@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace veltra {
 
 // Reads one archive file back in the writer's order, field by field: readText for a
@@ -28,6 +30,9 @@ public:
     bool open(const QString &path);
 
     QString readText();
+    // A quoted field as its text, an empty quoted one as an empty text; an empty field as
+    // nothing, so that a text emptied by the user can be told from one never typed.
+    std::optional<QString> readOptionalText();
     double readNumber();
     int readInteger();
     Cell readCell();

@@ -34,9 +34,15 @@ void ArchiveWriter::beginField()
 
 void ArchiveWriter::writeText(const QString &text)
 {
-    beginField();
     if (text.isEmpty())
-        return;
+        writeEmpty();
+    else
+        writeQuotedText(text);
+}
+
+void ArchiveWriter::writeQuotedText(const QString &text)
+{
+    beginField();
     const QString reason = unwritableReason(text);
     if (!reason.isEmpty() && m_error.isEmpty())
         m_error = QStringLiteral("il testo \"%1\" %2").arg(text, reason);

@@ -21,6 +21,9 @@ public:
     // A text field; an empty text is an empty cell. A text the notation cannot carry back
     // (a double quote, a line break, a character outside Windows-1252) makes commit() refuse.
     void writeText(const QString &text);
+    // A text field between quotes even when empty: "" is a text the user emptied, as
+    // against an empty cell, never typed.
+    void writeQuotedText(const QString &text);
     // A number; decimals < 0 writes the shortest form that reads back to the same value.
     void writeNumber(double value, int decimals = -1);
     void writeInteger(long long value);

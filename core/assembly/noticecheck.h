@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace veltra {
+
+class MeetingNotice;
+
+// The check of a meeting notice against the terms of the law: the notice must be
+// communicated at least five days before the first call (art. 66, third paragraph, disp.
+// att. c.c.); the second call must fall on a day after the first (art. 1136, third
+// paragraph, c.c.; art. 66, fourth paragraph, disp. att.) and not more than ten days after
+// it (art. 1136, third paragraph); and the notice must state its agenda (art. 66, third
+// paragraph). Days are counted on the calendar, back from the day of the first call: a
+// notice dated the 29th of March calls an assembly of the 3rd of April in time.
+class NoticeCheck
+{
+public:
+    // Shortest span, in days, from the notice date to the first call.
+    static constexpr int MinimumNoticeDays = 5;
+    // Longest span, in days, from the first call to the second.
+    static constexpr int MaximumSecondCallDays = 10;
+
+    struct Finding
+    {
+        bool passed = false;
+        QStringList problems; // one sentence each, in the order of the checks
+        QString text;         // the message: the problems one per line, or the all-clear
+    };
+
+    static Finding check(const MeetingNotice &notice);
+
+    // The message of a notice with nothing to correct.
+    static QString passedText();
+};
+
+} // namespace veltra
