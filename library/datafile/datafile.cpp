@@ -1,0 +1,60 @@
+#include "library/datafile/datafile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace veltra {
+
+std::optional<QStringList> DataFile::lines(const QByteArray &bytes, const QString &fileName,
+                                           QString *error)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        *error = refusal(fileName, QStringLiteral("il testo non è in codifica UTF-8"));
+        return std::nullopt;
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    QStringList result = text.split(QLatin1Char('\n'));
+    if (result.last().isEmpty())
+        result.removeLast();
+    for (QString &line : result) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    return result;
+}
+
+std::optional<QByteArray> DataFile::read(const QString &path, QString *error)
+{
+    const QString fileName = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        *error = refusal(fileName, QStringLiteral("il file manca o non si può aprire"));
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+QString DataFile::refusal(const QString &fileName, const QString &what)
+{
+    return QStringLiteral("Il file ") + fileName + QStringLiteral(" non è leggibile: ") + what
+        + QLatin1Char('.');
+}
+
+QString DataFile::refusal(const QString &fileName, int line, const QString &what)
+{
+    return refusal(fileName, QStringLiteral("riga %1: ").arg(line) + what);
+}
+
+int DataFile::headerLength(const QStringList &lines)
+{
+    int count = 0;
+    while (count < lines.size() && lines.at(count).startsWith(QLatin1Char('#')))
+        ++count;
+    return count;
+}
+
+} // namespace veltra
