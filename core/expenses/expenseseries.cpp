@@ -71,7 +71,7 @@ std::optional<QString> ExpenseSeries::saveNameOf(int k) const
     return pathOf(k, m_state.item(k).expenseDate);
 }
 
-QString ExpenseSeries::chooseFirstFile(Platform &platform) const
+QString ExpenseSeries::chooseFirstFile(Platform &platform, const QString &notFirstMessage) const
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Apri file");
@@ -81,8 +81,7 @@ QString ExpenseSeries::chooseFirstFile(Platform &platform) const
         const QString chosen = platform.openFileName(request);
         if (chosen.isEmpty() || chosen.endsWith(QLatin1Char('1')))
             return chosen;
-        platform.showMessage(MessageIcon::Critical, m_state.texts.checkTitle,
-                             notFirstFileMessage());
+        platform.showMessage(MessageIcon::Critical, m_state.texts.checkTitle, notFirstMessage);
     }
 }
 
@@ -97,7 +96,7 @@ ExpenseSeries::OpenResult ExpenseSeries::open(int k, Platform &platform)
     const bool reopen = m_reopenRequested;
     m_reopenRequested = false;
     if (m_currentFileName.isEmpty() && k == 1 && !reopen) {
-        result.fileName = chooseFirstFile(platform);
+        result.fileName = chooseFirstFile(platform, notFirstFileMessage());
         if (result.fileName.isEmpty()) {
             result.outcome = OpenOutcome::Cancelled;
             return result;

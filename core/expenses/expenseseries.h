@@ -66,6 +66,11 @@ public:
     // The folder of the series: that of the current file, else the current working folder.
     QString folder() const;
 
+    // The first file of a series picked in the open dialog, asked again with notFirstMessage
+    // (critical, titled checkTitle) while the chosen name does not end with "1"; empty when
+    // the dialog is cancelled.
+    QString chooseFirstFile(Platform &platform, const QString &notFirstMessage) const;
+
     // Opens item k into the shared state: the open dialog (through platform) when no file
     // is current and k is 1, asking again while the chosen name does not end with "1".
     OpenResult open(int k, Platform &platform);
@@ -94,7 +99,6 @@ public:
 
 private:
     std::optional<QString> pathOf(int k, const QString &date) const;
-    QString chooseFirstFile(Platform &platform) const;
 
     SharedState &m_state;
     ManagementType m_type = ManagementType::None;

@@ -1,5 +1,7 @@
 #include "core/numbers/numbertext.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace veltra::NumberText {
@@ -64,6 +66,16 @@ QString str(double value)
 QString plain(double value)
 {
     return pointForm(value).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+double leading(const QString &text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return 0;
+    return match.captured(0).simplified().toDouble();
 }
 
 } // namespace veltra::NumberText

@@ -21,6 +21,10 @@ QString str(double value);
 // The plain decimal form with the decimal comma and no blank: "25,5", "333,333".
 QString plain(double value);
 
+// The number a text begins with, read with a point as decimal separator up to the first
+// character that is not part of a number: "50,5" reads 50, "-20,00" reads -20, "abc" 0.
+double leading(const QString &text);
+
 } // namespace NumberText
 
 } // namespace veltra

@@ -3,8 +3,6 @@
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <functional>
 
@@ -120,12 +118,7 @@ Finding checkOwners(const SharedState &state, int criterion)
 
 double leadingNumber(const QString &text)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch())
-        return 0;
-    return match.captured(0).simplified().toDouble();
+    return NumberText::leading(text);
 }
 
 int stepHintRule(const SharedState &state, int k, const WindowChoices &choices)
