@@ -2,6 +2,7 @@
 
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
+#include "ui/convocazione/convocazionewindow.h"
 #include "ui/dati/coefficientwindow.h"
 #include "ui/dati/datiwindow.h"
 #include "ui/spese/spesewindow.h"
@@ -185,6 +186,8 @@ WorkWindow *Shell::createWorkWindow(int k)
         return new DatiWindow(*this);
     if (k == 2)
         return new SpeseWindow(*this);
+    if (k == 6)
+        return new ConvocazioneWindow(*this);
     return new WorkWindow(*this, k);
 }
 

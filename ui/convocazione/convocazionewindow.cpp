@@ -1,0 +1,332 @@
+#include "ui/convocazione/convocazionewindow.h"
+
+#include "core/assembly/noticearchive.h"
+#include "core/assembly/noticecheck.h"
+#include "core/platform/platform.h"
+#include "core/state/sharedstate.h"
+#include "reports/assembly/meetingnoticeprintout.h"
+#include "reports/document/documenthandover.h"
+#include "ui/convocazione/convocazioneform.h"
+#include "ui/convocazione/convocazionetexts.h"
+#include "ui/frame/shell.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace veltra {
+
+namespace {
+
+// A field that already shows what it is given is left alone, so that showing the notice
+// does not pass through the handling of typing.
+void showText(QLineEdit *field, const QString &text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+} // namespace
+
+ConvocazioneWindow::ConvocazioneWindow(Shell &shell, QWidget *parent)
+    : WorkWindow(shell, 6, parent)
+    , m_form(std::make_unique<ConvocazioneForm>(form()))
+    , m_lastDialogName(ConvocazioneTexts::archivePrefix())
+{
+    connectControls();
+    if (auto *own = findChild<QAction *>(QStringLiteral("finestra6"))) {
+        own->setCheckable(true);
+        own->setChecked(true);
+        connect(own, &QAction::toggled, own, [own] { own->setChecked(true); });
+    }
+}
+
+ConvocazioneWindow::~ConvocazioneWindow() = default;
+
+int ConvocazioneWindow::topPoint() const
+{
+    return m_form->agendaBar->value();
+}
+
+int ConvocazioneWindow::copies() const
+{
+    return m_form->ncopie[2]->isChecked() ? 2 : 1;
+}
+
+// The notice date starts as the day's date, which the user may change.
+void ConvocazioneWindow::initialise()
+{
+    m_notice.noticeDate = platform().today().toString(QStringLiteral("dd/MM/yyyy"));
+    showNotice();
+    setStepHint(ConvocazioneTexts::openingHint());
+}
+
+void ConvocazioneWindow::connectControls()
+{
+    ConvocazioneForm &f = *m_form;
+    connect(f.oggett, &QComboBox::editTextChanged, this,
+            [this](const QString &text) { subjectTyped(text); });
+    connect(f.oggett, &QComboBox::activated, this, [this] { subjectChosen(); });
+    connect(f.numer, &QLineEdit::textChanged, this, [this] { numberTyped(); });
+    connectText(f.test, &MeetingNotice::openingText);
+    connectText(f.dat1, &MeetingNotice::firstCallDate);
+    connectText(f.or1, &MeetingNotice::firstCallHour);
+    connectText(f.luog1, &MeetingNotice::firstCallPlace);
+    connectText(f.dat2, &MeetingNotice::secondCallDate);
+    connectText(f.or2, &MeetingNotice::secondCallHour);
+    connectText(f.luog2, &MeetingNotice::secondCallPlace);
+    connectText(f.discut, &MeetingNotice::agendaHeading);
+    connectText(f.dat0, &MeetingNotice::noticeDate);
+    connectText(f.notes, &MeetingNotice::notes);
+    for (int r = 1; r <= ConvocazioneForm::Rows; ++r)
+        connect(f.giorn[r], &QLineEdit::textChanged, this, [this, r] { agendaRowTyped(r); });
+    connect(f.agendaBar, &QScrollBar::valueChanged, this, [this] { redrawAgendaRows(); });
+    connect(f.cmdStampa, &QPushButton::clicked, this, [this] { printNotices(); });
+}
+
+void ConvocazioneWindow::connectText(QLineEdit *field, QString MeetingNotice::*text)
+{
+    connect(field, &QLineEdit::textChanged, this, [this, text](const QString &typed) {
+        if (m_notice.*text == typed)
+            return;
+        m_notice.*text = typed;
+        showStepHint();
+    });
+}
+
+// --- typing ---
+
+void ConvocazioneWindow::subjectTyped(const QString &text)
+{
+    if (m_notice.subject == text)
+        return;
+    m_notice.subject = text;
+    showStepHint();
+}
+
+// The notices go to the owners of the condominium, which must be loaded first.
+void ConvocazioneWindow::subjectChosen()
+{
+    subjectTyped(m_form->oggett->currentText());
+    if (state().condoName.isEmpty()) {
+        tellUser(MessageIcon::Critical, state().texts.checkTitle,
+                 ConvocazioneTexts::noCondominiumMessage());
+        loadCondominium();
+    }
+    showStepHint();
+}
+
+// The number is printed after the subject on one line: a longer one is warned of at every
+// keystroke, and kept as typed.
+void ConvocazioneWindow::numberTyped()
+{
+    const QString text = m_form->numer->text();
+    if (m_notice.number == text)
+        return;
+    m_notice.number = text;
+    if (text.size() > ConvocazioneTexts::PrintLengthLimit)
+        tellUser(MessageIcon::Exclamation, state().texts.checkTitle,
+                 ConvocazioneTexts::lengthMessage());
+    showStepHint();
+}
+
+void ConvocazioneWindow::agendaRowTyped(int r)
+{
+    const int j = topPoint() + r - 1;
+    const QString text = m_form->giorn[r]->text();
+    if (m_notice.agendaPointTyped(j) && m_notice.agendaPoint(j) == text)
+        return;
+    if (!m_notice.agendaPointTyped(j) && text.isEmpty())
+        return;
+    m_notice.setAgendaPoint(j, text);
+    showStepHint();
+}
+
+// --- showing ---
+
+void ConvocazioneWindow::redrawAgendaRows()
+{
+    for (int r = 1; r <= ConvocazioneForm::Rows; ++r) {
+        const int j = topPoint() + r - 1;
+        m_form->nu[r]->setText(QString::number(j));
+        showText(m_form->giorn[r], m_notice.agendaPoint(j));
+    }
+}
+
+void ConvocazioneWindow::showNotice()
+{
+    ConvocazioneForm &f = *m_form;
+    if (f.oggett->currentText() != m_notice.subject)
+        f.oggett->setEditText(m_notice.subject);
+    showText(f.numer, m_notice.number);
+    showText(f.test, m_notice.openingText);
+    showText(f.dat1, m_notice.firstCallDate);
+    showText(f.or1, m_notice.firstCallHour);
+    showText(f.luog1, m_notice.firstCallPlace);
+    showText(f.dat2, m_notice.secondCallDate);
+    showText(f.or2, m_notice.secondCallHour);
+    showText(f.luog2, m_notice.secondCallPlace);
+    showText(f.discut, m_notice.agendaHeading);
+    showText(f.dat0, m_notice.noticeDate);
+    showText(f.notes, m_notice.notes);
+    {
+        const QSignalBlocker blocker(f.agendaBar);
+        f.agendaBar->setValue(1);
+    }
+    redrawAgendaRows();
+}
+
+void ConvocazioneWindow::showCondominiumName()
+{
+    m_form->nome->setText(state().condoName);
+}
+
+void ConvocazioneWindow::showStepHint()
+{
+    setStepHint(ConvocazioneTexts::stepHint(m_notice));
+}
+
+// --- commands ---
+
+void ConvocazioneWindow::loadCondominium()
+{
+    shell().workWindow(1)->openArchive();
+    showCondominiumName();
+}
+
+// The first "&Apri..." loads the condominium whose owners the notices go to; once its name
+// is shown, "&Apri..." opens notice files.
+void ConvocazioneWindow::openArchive()
+{
+    if (m_form->nome->text().isEmpty()) {
+        loadCondominium();
+        return;
+    }
+    openNoticeFile();
+}
+
+// A file that cannot be read whole changes nothing in the window.
+void ConvocazioneWindow::openNoticeFile()
+{
+    FileDialogRequest request;
+    request.title = ConvocazioneTexts::openDialogTitle();
+    request.filter = ConvocazioneTexts::openDialogFilter();
+    request.selectedFilter = 2;
+    const QString path = platform().openFileName(request);
+    if (path.isEmpty())
+        return;
+    m_lastDialogName = path;
+    const NoticeArchive::LoadResult result = NoticeArchive::load(path);
+    if (!result.isComplete()) {
+        tellUser(MessageIcon::Critical, state().texts.appTitle,
+                 result.opened ? ConvocazioneTexts::unreadableFileMessage(path)
+                               : ConvocazioneTexts::unopenableFileMessage(path));
+        return;
+    }
+    m_archiveName = path;
+    m_notice = result.notice;
+    showNotice();
+    showStepHint();
+}
+
+void ConvocazioneWindow::saveArchive()
+{
+    saveNotice();
+}
+
+void ConvocazioneWindow::saveArchiveAs()
+{
+    const QString previousName = m_archiveName;
+    m_archiveName.clear();
+    if (!saveNotice())
+        m_archiveName = previousName;
+}
+
+// A text the archive cannot carry back stops the save before any dialog; a failed write
+// leaves the previous file as it was.
+bool ConvocazioneWindow::saveNotice()
+{
+    if (const auto unwritable = NoticeArchive::firstUnwritableField(m_notice)) {
+        tellUser(MessageIcon::Critical, state().texts.checkTitle,
+                 ConvocazioneTexts::unwritableFieldMessage(unwritable->field, unwritable->reason));
+        return false;
+    }
+    const QString path = m_archiveName.isEmpty() ? chooseSaveName() : m_archiveName;
+    if (path.isEmpty())
+        return false;
+    if (!NoticeArchive::save(m_notice, path)) {
+        tellUser(MessageIcon::Critical, state().texts.appTitle,
+                 ConvocazioneTexts::saveFailedMessage(path));
+        return false;
+    }
+    m_archiveName = path;
+    return true;
+}
+
+QString ConvocazioneWindow::chooseSaveName()
+{
+    FileDialogRequest request;
+    request.title = ConvocazioneTexts::saveDialogTitle();
+    request.filter = ConvocazioneTexts::saveDialogFilter();
+    request.selectedFilter = 1;
+    request.proposedName = m_lastDialogName;
+    const QString path = platform().saveFileName(request);
+    if (!path.isEmpty())
+        m_lastDialogName = path;
+    return path;
+}
+
+void ConvocazioneWindow::checkData()
+{
+    const NoticeCheck::Finding finding = NoticeCheck::check(m_notice);
+    tellUser(finding.passed ? MessageIcon::Information : MessageIcon::Exclamation,
+             state().texts.checkTitle, finding.text);
+}
+
+// The condominium, the notice file and the copies choice stay.
+void ConvocazioneWindow::clearWindow()
+{
+    m_notice.clear();
+    showNotice();
+    showStepHint();
+}
+
+void ConvocazioneWindow::showInstructions()
+{
+    tellUser(MessageIcon::Information, state().texts.helpTitle, ConvocazioneTexts::instructions());
+}
+
+void ConvocazioneWindow::tellUser(MessageIcon icon, const QString &title, const QString &text)
+{
+    platform().showMessage(icon, title, text);
+}
+
+// --- printout ---
+
+void ConvocazioneWindow::printMain()
+{
+    printNotices();
+}
+
+// With no owners there is no one to call: the user is told, rather than handed an empty
+// document.
+void ConvocazioneWindow::printNotices()
+{
+    if (state().ownerCount <= 0) {
+        tellUser(MessageIcon::Exclamation, state().texts.checkTitle,
+                 ConvocazioneTexts::nothingToPrintMessage());
+        return;
+    }
+    setStepHint(MeetingNoticePrintout::openingStatus());
+    const ReportDocument document = MeetingNoticePrintout::build(state(), m_notice, copies());
+    DocumentHandover handover(platform(), state().texts.appTitle);
+    if (handover.handOver(document))
+        setStepHint(MeetingNoticePrintout::closingStatus());
+}
+
+} // namespace veltra
