@@ -1,3 +1,4 @@
+#include "controllaavvisocommand.h"
 #include "millesimicommand.h"
 #include "ripartiscicommand.h"
 #include "stampacommand.h"
@@ -21,5 +22,6 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::VerificaCommand>());
     runner.add(std::make_unique<veltra::RipartisciCommand>());
     runner.add(std::make_unique<veltra::StampaCommand>());
+    runner.add(std::make_unique<veltra::ControllaAvvisoCommand>());
     return runner.run(application.arguments().mid(1), out, err);
 }

@@ -1,5 +1,6 @@
 #include "stampacommand.h"
 
+#include "convocazioneprintkind.h"
 #include "expenseitemloader.h"
 #include "registryloader.h"
 
@@ -91,6 +92,8 @@ StampaCommand::StampaCommand()
                             [](const SharedState &state, int k, ManagementType) {
                                 return PaymentNoticesPrintout::build(state, k, QDate::currentDate());
                             }));
+    addKind(QStringLiteral("convocazione"), ConvocazionePrintKind::synopsis(),
+            &ConvocazionePrintKind::build);
 }
 
 QString StampaCommand::argumentsSynopsis() const

@@ -4,6 +4,7 @@
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 #include "reports/document/printstatus.h"
+#include "reports/expenses/expenseprintcheck.h"
 
 #include <algorithm>
 
@@ -92,6 +93,13 @@ QString MeetingNoticePrintout::openingStatus()
 QString MeetingNoticePrintout::closingStatus()
 {
     return PrintStatus::ShownData;
+}
+
+std::optional<QString> MeetingNoticePrintout::refusal(const SharedState &state)
+{
+    if (state.ownerCount > 0)
+        return std::nullopt;
+    return ExpensePrintCheck::nothingToPrintMessage();
 }
 
 ReportDocument MeetingNoticePrintout::build(const SharedState &state, const MeetingNotice &notice,

@@ -2,6 +2,8 @@
 
 #include "reports/document/reportdocument.h"
 
+#include <optional>
+
 namespace veltra {
 
 class MeetingNotice;
@@ -17,8 +19,11 @@ public:
     static QString openingStatus();
     static QString closingStatus();
 
+    // Why there is nothing to print (no owner to call), or nothing when there is.
+    static std::optional<QString> refusal(const SharedState &state);
+
     // The notices of notice for owners 1 to ownerCount, copies (1 or 2) for each of them;
-    // an empty document when there is no owner.
+    // an empty document when there is no owner (which refusal() tells the user).
     static ReportDocument build(const SharedState &state, const MeetingNotice &notice,
                                 int copies);
 };

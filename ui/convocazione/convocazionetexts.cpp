@@ -149,11 +149,6 @@ QString noCondominiumMessage()
     return QStringLiteral("Richiamare dall'archivio i dati del condominio.");
 }
 
-QString nothingToPrintMessage()
-{
-    return QStringLiteral("Non vi è nulla da stampare: prelevare i dati dall'archivio.");
-}
-
 QString instructions()
 {
     return QStringLiteral(

@@ -35,7 +35,6 @@ QString stepHint(const MeetingNotice &notice);
 
 QString lengthMessage();
 QString noCondominiumMessage();
-QString nothingToPrintMessage();
 QString instructions();
 QString unreadableFileMessage(const QString &path);
 QString unopenableFileMessage(const QString &path);

@@ -317,9 +317,8 @@ void ConvocazioneWindow::printMain()
 // document.
 void ConvocazioneWindow::printNotices()
 {
-    if (state().ownerCount <= 0) {
-        tellUser(MessageIcon::Exclamation, state().texts.checkTitle,
-                 ConvocazioneTexts::nothingToPrintMessage());
+    if (const auto refusal = MeetingNoticePrintout::refusal(state())) {
+        tellUser(MessageIcon::Exclamation, state().texts.checkTitle, *refusal);
         return;
     }
     setStepHint(MeetingNoticePrintout::openingStatus());

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace veltra {
+
+class ReportDocument;
+
+// "stampa convocazione AVVISI --dati DATI [--copie 2]": the meeting notices of a notice file
+// for the owners of a condominium archive, one copy each or two with "--copie 2".
+namespace ConvocazionePrintKind {
+
+QString synopsis();
+// Fills document from the arguments after the kind; ExitSuccess or the exit code after one
+// line on err.
+int build(const QStringList &arguments, ReportDocument &document, QTextStream &err);
+
+} // namespace ConvocazionePrintKind
+
+} // namespace veltra

@@ -1,0 +1,26 @@
+#include "noticeloader.h"
+
+#include "toolcommand.h"
+
+#include "core/assembly/noticearchive.h"
+
+namespace veltra {
+
+int NoticeLoader::load(const QString &path, MeetingNotice &notice, QTextStream &err)
+{
+    const NoticeArchive::LoadResult result = NoticeArchive::load(path);
+    if (!result.opened) {
+        err << "veltra-tool: impossibile aprire il file \"" << path << "\"\n";
+        return ExitUnreadableFile;
+    }
+    if (!result.isComplete()) {
+        err << "veltra-tool: il file \"" << path
+            << "\" non è un avviso di convocazione leggibile (errore alla riga "
+            << result.failedLine << ")\n";
+        return ExitUnreadableFile;
+    }
+    notice = result.notice;
+    return ExitSuccess;
+}
+
+} // namespace veltra

@@ -1,0 +1,176 @@
+#include "core/assembly/noticearchive.h"
+#include "core/registry/condominiumarchive.h"
+#include "core/state/sharedstate.h"
+#include "support/officereader.h"
+#include "support/registryfixture.h"
+
+#include <QtTest>
+
+using namespace veltra;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runTool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(VELTRA_TOOL_PATH), arguments);
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// A notice dated the 1st of March for a first call on the 10th and a second on the 11th.
+MeetingNotice validNotice()
+{
+    MeetingNotice notice;
+    notice.subject = QStringLiteral("assemblea ordinaria");
+    notice.firstCallDate = QStringLiteral("10/03/2027");
+    notice.secondCallDate = QStringLiteral("11/03/2027");
+    notice.noticeDate = QStringLiteral("01/03/2027");
+    notice.setAgendaPoint(1, QStringLiteral("rendiconto"));
+    return notice;
+}
+
+} // namespace
+
+// veltra-tool on meeting-notice files: the check and the printed notices.
+class TestNoticeTool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void checkPassesOnlyANoticeWithNothingWrong();
+    void checkOfAnUnreadableFileSaysSoInOneLine();
+    void printsTwoNoticesPerOwner();
+    void printRefusesWhatItCannotPrint();
+
+private:
+    QString writeNotice(const MeetingNotice &notice, const QString &name) const;
+    QString writeCondominium(int owners) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestNoticeTool::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+}
+
+QString TestNoticeTool::writeNotice(const MeetingNotice &notice, const QString &name) const
+{
+    const QString path = m_dir->filePath(name);
+    if (!NoticeArchive::save(notice, path))
+        qFatal("notice not written");
+    return path;
+}
+
+QString TestNoticeTool::writeCondominium(int owners) const
+{
+    SharedState state;
+    state.condoName = QStringLiteral("Cedri");
+    for (int i = 1; i <= owners; ++i)
+        RegistryFixture::addOwner(state, QStringLiteral("Condomino %1").arg(i), QStringLiteral("1"),
+                                  {RegistryFixture::makeUnit(QStringLiteral("100"))});
+    const QString path = m_dir->filePath(QStringLiteral("Veltra-dati-Cedri"));
+    if (!CondominiumArchive::save(state, path))
+        qFatal("condominium not written");
+    return path;
+}
+
+void TestNoticeTool::checkPassesOnlyANoticeWithNothingWrong()
+{
+    const Run good = runTool({QStringLiteral("controlla-avviso"),
+                              writeNotice(validNotice(), QStringLiteral("Veltra-avvisi-buono"))});
+    QCOMPARE(good.exitCode, 0);
+    QCOMPARE(good.out, QStringLiteral("I dati sono stati immessi correttamente.\n"));
+
+    MeetingNotice late = validNotice();
+    late.noticeDate = QStringLiteral("06/03/2027");
+    late.secondCallDate = QStringLiteral("21/03/2027");
+    const Run bad =
+        runTool({QStringLiteral("controlla-avviso"), writeNotice(late, QStringLiteral("Veltra-avvisi-tardi"))});
+    QCOMPARE(bad.exitCode, 1);
+    const QStringList lines = bad.out.trimmed().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].contains(QStringLiteral("art. 66, terzo comma, disp. att. c.c.")));
+    QVERIFY(lines[1].contains(QStringLiteral("cade 11 giorni dopo")));
+}
+
+void TestNoticeTool::checkOfAnUnreadableFileSaysSoInOneLine()
+{
+    const QString missing = m_dir->filePath(QStringLiteral("Veltra-avvisi-nessuno"));
+    const Run absent = runTool({QStringLiteral("controlla-avviso"), missing});
+    QCOMPARE(absent.exitCode, 3);
+    QCOMPARE(absent.err, QStringLiteral("veltra-tool: impossibile aprire il file \"%1\"\n").arg(missing));
+
+    const Run foreign = runTool({QStringLiteral("controlla-avviso"), writeCondominium(2)});
+    QCOMPARE(foreign.exitCode, 3);
+    QCOMPARE(foreign.err.count(QLatin1Char('\n')), 1);
+    QVERIFY(foreign.err.contains(QString::fromUtf8("non è un avviso di convocazione leggibile (errore alla riga 1)")));
+    QVERIFY(foreign.out.isEmpty());
+
+    QCOMPARE(runTool({QStringLiteral("controlla-avviso")}).exitCode, 2);
+}
+
+void TestNoticeTool::printsTwoNoticesPerOwner()
+{
+    const QString notices = writeNotice(validNotice(), QStringLiteral("Veltra-avvisi-marzo"));
+    const QString registry = writeCondominium(3);
+    const QString output = m_dir->filePath(QStringLiteral("avvisi.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
+                             QStringLiteral("--dati"), registry, QStringLiteral("--copie"),
+                             QStringLiteral("2"), QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    QVERIFY(QFileInfo(output).size() > 0);
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice (soffice) is not installed");
+    OfficeReader office;
+    const QString text = office.texts({output}).first();
+    QCOMPARE(text.count(QStringLiteral("DELEGA")), 6);
+    QCOMPARE(text.count(QStringLiteral("Io sottoscritto condomino Condomino 2 delego")), 2);
+}
+
+void TestNoticeTool::printRefusesWhatItCannotPrint()
+{
+    const QString notices = writeNotice(validNotice(), QStringLiteral("Veltra-avvisi-marzo"));
+    const QString output = m_dir->filePath(QStringLiteral("avvisi.odt"));
+
+    const Run noOwners = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
+                                  QStringLiteral("--dati"), writeCondominium(0),
+                                  QStringLiteral("-o"), output});
+    QCOMPARE(noOwners.exitCode, 1);
+    QCOMPARE(noOwners.err, QString::fromUtf8("veltra-tool: Non vi è nulla da stampare: prelevare i "
+                                             "dati dall'archivio.\n"));
+
+    const QString registry = writeCondominium(2);
+    const Run wrongFile = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), registry,
+                                   QStringLiteral("--dati"), registry, QStringLiteral("-o"), output});
+    QCOMPARE(wrongFile.exitCode, 3);
+    QCOMPARE(wrongFile.err.count(QLatin1Char('\n')), 1);
+
+    for (const QStringList &arguments :
+         {QStringList{notices}, QStringList{notices, "--dati", registry, "--copie", "3"},
+          QStringList{"--dati", registry}}) {
+        const Run misuse = runTool(QStringList{"stampa", "convocazione"} + arguments
+                                   + QStringList{"-o", output});
+        QCOMPARE(misuse.exitCode, 2);
+        QVERIFY(misuse.err.startsWith(QStringLiteral("veltra-tool: uso: veltra-tool stampa convocazione AVVISI --dati DATI")));
+    }
+    QVERIFY(!QFileInfo::exists(output));
+}
+
+QTEST_GUILESS_MAIN(TestNoticeTool)
+#include "tst_noticetool.moc"
