@@ -108,7 +108,7 @@ QList<AccountCard> collect(PaymentsLedger &ledger, int first, bool allOwners)
     }
     // The window is left where the last card's moves leave it: on item m, with the marks
     // of the last owner printed on that item.
-    ledger.goToItem(m);
+    walk->leaveOnLastItem(ledger);
     if (ledger.withPayments())
         PaymentDates::markEmpty(state.owner(cards.last().owner));
     return cards;

@@ -68,7 +68,7 @@ BalanceSheet BalanceSheet::collect(PaymentsLedger &ledger)
     const int m = ledger.archivedCount().value_or(0);
     if (const std::optional<SeriesWalk> walk = SeriesWalk::fromFiles(ledger, m, 0)) {
         collectFromFiles(*walk, ledger, sheet);
-        ledger.goToItem(m);
+        walk->leaveOnLastItem(ledger);
     } else {
         collectMoving(ledger, m, sheet);
     }

@@ -47,6 +47,15 @@ std::optional<SeriesWalk> SeriesWalk::fromFiles(PaymentsLedger &ledger, int m, i
     return walk;
 }
 
+void SeriesWalk::leaveOnLastItem(PaymentsLedger &ledger) const
+{
+    for (int j = 1; j <= itemCount(); ++j) {
+        const ExpenseArchive::LoadResult &read = file(j);
+        ledger.state().item(j) = ExpenseItem{read.expenseAmount, read.expenseType, read.expenseDate};
+    }
+    ledger.goToItem(itemCount());
+}
+
 // In the order the moves add them, so that the sums come out the same to the last bit.
 void SeriesWalk::addRunningTotals(const ExpenseArchive::LoadResult &file)
 {

@@ -33,6 +33,10 @@ public:
     QString shownTotal() const { return m_shownTotal; }
     double ownerTotal(int i) const { return m_ownerTotals[i - 1]; }
 
+    // Moves the window to the last item as the walk through every item leaves it: each
+    // item read once, so that the move finds every earlier amount in memory.
+    void leaveOnLastItem(PaymentsLedger &ledger) const;
+
 private:
     SeriesWalk() = default;
     void addRunningTotals(const ExpenseArchive::LoadResult &file);

@@ -1,0 +1,96 @@
+#include "reports/payments/paymentlettersprintout.h"
+
+#include "core/expenses/runningtotal.h"
+#include "core/numbers/numbertext.h"
+#include "core/state/sharedstate.h"
+#include "reports/document/printstatus.h"
+#include "reports/expenses/expenseitemheading.h"
+
+namespace veltra {
+
+namespace {
+
+const QChar CR(13);
+
+// The blanks that set the address block towards the right of the page.
+const QString AddressIndent(80, QLatin1Char(' '));
+
+struct LetterTexts
+{
+    QString subject;
+    QString request;
+    QString sum;
+};
+
+const LetterTexts &lettersOf(PaymentLetters::Kind kind)
+{
+    static const LetterTexts reminder{
+        QStringLiteral("Oggetto: sollecito di pagamento al condomino n."),
+        QStringLiteral("Si sollecita la S/V a voler pagare il contributo relativo alla sua "
+                       "proprietà e riguardante la spesa in oggetto."),
+        QStringLiteral("La somma da pagare è la seguente: euro ")};
+    static const LetterTexts receipt{
+        QStringLiteral("Oggetto: ricvevuta di pagamento al condomino n."),
+        QStringLiteral("Si riceve dalla S/V il contributo relativo alla sua proprietà e "
+                       "riguardante la spesa in oggetto."),
+        QStringLiteral("La somma pagata è la seguente: euro ")};
+    return kind == PaymentLetters::Kind::Reminder ? reminder : receipt;
+}
+
+void appendHead(ReportDocument &document, const SharedState &state, int k,
+                const QString &shownTotal)
+{
+    ExpenseItemHeading::appendCondominiumLine(document, state);
+    document.appendParagraph(
+        ExpenseItemHeading::managementLine(QStringLiteral("SPESE"), state.item(k).expenseDate, k),
+        12);
+    document.appendParagraph(RunningTotal::line(shownTotal), 12);
+    ExpenseItemHeading::appendOwnerCountLine(document, state);
+    ExpenseItemHeading::appendItemTable(document, state, k, QStringLiteral("data della spesa"));
+}
+
+// The sum is the share read as a number and written as Str writes it: " 1234.5".
+void appendLetter(ReportDocument &document, const SharedState &state, int i,
+                  const LetterTexts &texts, const QDate &today)
+{
+    const Owner &owner = state.owner(i);
+    document.appendParagraph(QString(CR) + CR + AddressIndent + QStringLiteral("Al condomino") + CR,
+                             12);
+    document.appendParagraph(AddressIndent + owner.ownerName + CR, 12);
+    document.appendParagraph(AddressIndent + owner.ownerAddress + CR + CR + CR, 12);
+    document.appendParagraph(texts.subject + NumberText::str(i) + CR + CR, 10);
+    document.appendParagraph(texts.request + CR, 10);
+    const double share = NumberText::read(owner.shareAmount).value_or(0.0);
+    document.appendParagraph(texts.sum + NumberText::str(share) + QStringLiteral(".") + CR, 10);
+    document.appendParagraph(QStringLiteral("Data: ") + PaymentLetters::dateText(today) + CR + CR,
+                             10);
+    document.appendParagraph(QStringLiteral("Distinti saluti") + CR, 10);
+    document.appendParagraph(QStringLiteral("L'Amministratore") + CR + CR, 10);
+    document.appendParagraph(QStringLiteral("__________________________") + CR, 10);
+}
+
+} // namespace
+
+QString PaymentLettersPrintout::openingStatus()
+{
+    return PrintStatus::Loading;
+}
+
+ReportDocument PaymentLettersPrintout::build(const SharedState &state, int k,
+                                             const QString &shownTotal, PaymentLetters::Kind kind,
+                                             const QList<int> &owners, bool singleOwner,
+                                             const QDate &today)
+{
+    ReportDocument document(PrintoutFont);
+    if (k < 1 || k > MaxItems)
+        return document;
+    for (int i : owners) {
+        appendHead(document, state, k, shownTotal);
+        appendLetter(document, state, i, lettersOf(kind), today);
+        if (!singleOwner && i < state.ownerCount)
+            document.appendPageBreak();
+    }
+    return document;
+}
+
+} // namespace veltra
