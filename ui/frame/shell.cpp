@@ -5,6 +5,9 @@
 #include "ui/convocazione/convocazionewindow.h"
 #include "ui/dati/coefficientwindow.h"
 #include "ui/dati/datiwindow.h"
+#include "ui/modelli/modelliwindow.h"
+#include "ui/regolamento/regolamentowindow.h"
+#include "ui/sentenze/sentenzewindow.h"
 #include "ui/spese/spesewindow.h"
 #include "ui/frame/splashwindow.h"
 #include "ui/frame/startwindow.h"
@@ -188,6 +191,12 @@ WorkWindow *Shell::createWorkWindow(int k)
         return new SpeseWindow(*this);
     if (k == 6)
         return new ConvocazioneWindow(*this);
+    if (k == 7)
+        return new SentenzeWindow(*this);
+    if (k == 8)
+        return new RegolamentoWindow(*this);
+    if (k == 9)
+        return new ModelliWindow(*this);
     return new WorkWindow(*this, k);
 }
 

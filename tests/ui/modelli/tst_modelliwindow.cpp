@@ -1,0 +1,163 @@
+#include "core/state/sharedstate.h"
+#include "support/reportcontents.h"
+#include "support/scriptedplatform.h"
+#include "ui/frame/shell.h"
+#include "ui/modelli/modelliwindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace veltra;
+
+class TestModelliWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void listHasSeventyLinesWithTheirSpacing();
+    void choosingTheFirstAndTheLastTemplate();
+    void choosingAnEmptyEntryEmptiesTitleAndText();
+    void printBeforeAnyChoiceGivesTheHeadingAlone();
+    void printShowsItsStatusTexts();
+    void unreadableFileIsShownAsItsMessage();
+
+private:
+    ModelliWindow *open(const QByteArray &templates);
+
+    QTemporaryDir m_home;
+    QTemporaryDir m_data;
+    SharedState *m_state = nullptr;
+    ScriptedPlatform *m_platform = nullptr;
+    Shell *m_shell = nullptr;
+};
+
+void TestModelliWindow::init()
+{
+    qputenv("HOME", m_home.path().toLocal8Bit());
+    m_state = new SharedState;
+    m_state->initSharedStrings();
+    m_platform = new ScriptedPlatform;
+}
+
+void TestModelliWindow::cleanup()
+{
+    delete m_shell;
+    m_shell = nullptr;
+    delete m_platform;
+    delete m_state;
+}
+
+// Template n is titled "modello numero n" and reads "Oggetto: n" then a line with a tab.
+QByteArray numberedTemplates()
+{
+    QByteArray bytes = "# modelli di prova\n";
+    for (int n = 1; n <= 68; ++n)
+        bytes += "[modello " + QByteArray::number(n) + "] modello numero " + QByteArray::number(n)
+            + "\n\nOggetto: " + QByteArray::number(n) + "\n\tIl locatore/altro ____\n\n";
+    return bytes;
+}
+
+ModelliWindow *TestModelliWindow::open(const QByteArray &templates)
+{
+    QFile file(QDir(m_data.path()).filePath(QStringLiteral("modelli.txt")));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(templates);
+    file.close();
+    m_shell = new Shell(*m_state, *m_platform, m_data.path());
+    return qobject_cast<ModelliWindow *>(m_shell->workWindow(9));
+}
+
+void TestModelliWindow::listHasSeventyLinesWithTheirSpacing()
+{
+    ModelliWindow *window = open(numberedTemplates());
+    const auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
+    QCOMPARE(list->count(), 70);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("   1) modello numero 1"));
+    QCOMPARE(list->item(8)->text(), QStringLiteral("   9) modello numero 9"));
+    QCOMPARE(list->item(9)->text(), QStringLiteral(" 10) modello numero 10"));
+    QCOMPARE(list->item(67)->text(), QStringLiteral(" 68) modello numero 68"));
+    QCOMPARE(list->item(68)->text(), QStringLiteral(" 69) "));
+    QCOMPARE(list->item(69)->text(), QStringLiteral(" 70) "));
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label61"))->text(), QStringLiteral("Modelli per il condominio"));
+    QCOMPARE(window->passo()->text(),
+             QStringLiteral("La stampa dei modelli avviene automaticamente su WORD, dove possono essere "
+                            "integrati e modificati."));
+}
+
+void TestModelliWindow::choosingTheFirstAndTheLastTemplate()
+{
+    ModelliWindow *window = open(numberedTemplates());
+    auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
+    const auto *title = window->findChild<QLabel *>(QStringLiteral("tit"));
+    const auto *text = window->findChild<QPlainTextEdit *>(QStringLiteral("testo"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QCOMPARE(window->chosenEntry(), 1);
+    QCOMPARE(title->text(), QStringLiteral("modello numero 1"));
+    QCOMPARE(list->toolTip(), QStringLiteral("modello numero 1"));
+    QCOMPARE(text->toPlainText(), QStringLiteral("Oggetto: 1\n\tIl locatore/altro ____"));
+    QVERIFY(text->isReadOnly());
+    QCOMPARE(window->passo()->text(), QStringLiteral("scegli un altro modello o stampa con Word quello visualizzato"));
+    window->chooseTemplate(68);
+    QCOMPARE(title->text(), QStringLiteral("modello numero 68"));
+    QCOMPARE(text->toPlainText(), QStringLiteral("Oggetto: 68\n\tIl locatore/altro ____"));
+}
+
+void TestModelliWindow::choosingAnEmptyEntryEmptiesTitleAndText()
+{
+    ModelliWindow *window = open(numberedTemplates());
+    window->chooseTemplate(5);
+    window->chooseTemplate(69);
+    QVERIFY(window->findChild<QLabel *>(QStringLiteral("tit"))->text().isEmpty());
+    QVERIFY(window->findChild<QPlainTextEdit *>(QStringLiteral("testo"))->toPlainText().isEmpty());
+    QCOMPARE(ReportContents::paragraphTexts(window->printout()).size(), 1);
+}
+
+void TestModelliWindow::printBeforeAnyChoiceGivesTheHeadingAlone()
+{
+    ModelliWindow *window = open(numberedTemplates());
+    m_state->condoName = QStringLiteral("Aurora");
+    QCOMPARE(ReportContents::paragraphTexts(window->printout()), QStringList({QStringLiteral("Condominio: Aurora\r\r")}));
+    window->chooseTemplate(3);
+    const ReportDocument first = window->printout();
+    QCOMPARE(ReportContents::paragraphTexts(first),
+             QStringList({QStringLiteral("Condominio: Aurora\r\r"),
+                          QStringLiteral("Oggetto: 3\r\n\tIl locatore/altro ____")}));
+    QCOMPARE(ReportContents::paragraphTexts(window->printout()), ReportContents::paragraphTexts(first));
+    QCOMPARE(first.fontName(), QStringLiteral("Ms Sans Serif"));
+}
+
+void TestModelliWindow::printShowsItsStatusTexts()
+{
+    ModelliWindow *window = open(numberedTemplates());
+    window->chooseTemplate(2);
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("stampa")), Qt::LeftButton);
+    QCOMPARE(m_platform->documents.size(), 1);
+    QCOMPARE(window->passo()->text(), QStringLiteral("ho visualizzato il documento su Word"));
+    m_platform->documentsOpen = false;
+    window->printMain();
+    QCOMPARE(window->passo()->text(), QStringLiteral("sto caricando WORD per la stampa"));
+}
+
+void TestModelliWindow::unreadableFileIsShownAsItsMessage()
+{
+    QByteArray shortFile = numberedTemplates();
+    shortFile.truncate(shortFile.indexOf("[modello 68]"));
+    ModelliWindow *window = open(shortFile);
+    QCOMPARE(window->findChild<QPlainTextEdit *>(QStringLiteral("testo"))->toPlainText(),
+             QStringLiteral("Il file modelli.txt non è leggibile: i modelli sono 67 invece di 68."));
+    const auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
+    QCOMPARE(list->count(), 70);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("   1) "));
+}
+
+QTEST_MAIN(TestModelliWindow)
+#include "tst_modelliwindow.moc"
