@@ -77,7 +77,6 @@ void ConvocazioneForm::buildHeader(QWidget *form)
     numer = lineEdit(form, "numer", QRect(578, 28, 54, LineHeight));
 
     test = lineEdit(form, "test", QRect(8, 54, 624, LineHeight));
-    test->setToolTip(QString());
 }
 
 void ConvocazioneForm::buildCalls(QWidget *form)

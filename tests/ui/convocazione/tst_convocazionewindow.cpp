@@ -50,6 +50,8 @@ private slots:
     void unreadableFileLeavesTheWindowAsItWas();
     void refusedAndFailedSavesSaySoAndKeepTheFile();
     void clearKeepsCondominiumFileNameAndCopies();
+    void deleteRemovesTheChosenNoticeFileAtOnce();
+    void ownViewEntryAsksForTheWindowsGuide();
     void checkNamesWhatIsWrongOrSaysAllIsRight();
     void printHandsOverOneNoticePerOwnerAndCopy();
     void instructionsListTheWindowsSteps();
@@ -471,6 +473,34 @@ void TestConvocazioneWindow::clearKeepsCondominiumFileNameAndCopies()
     QCOMPARE(m_window->copies(), 2);
     QCOMPARE(hint(), QStringLiteral("scegliere o digitare l'oggetto dell'avviso, oppure prelevare "
                                     "i dati dall'archivio"));
+}
+
+void TestConvocazioneWindow::deleteRemovesTheChosenNoticeFileAtOnce()
+{
+    const QString path = writeNotice(NoticeArchive::bytes(m_window->notice()),
+                                     QStringLiteral("Veltra-avvisi-vecchio"));
+    m_platform->fileNames.enqueue(path);
+    m_window->findChild<QAction *>(QStringLiteral("button3"))->trigger();
+    const FileDialogRequest &dialog = m_platform->dialogs.last();
+    QCOMPARE(dialog.title, QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri "
+                                          "per cancellarlo"));
+    QCOMPARE(dialog.filter,
+             QStringLiteral("Tutti i file (*.*)|*.*|File Veltra-avvisi- | Veltra-avvisi-*"));
+    QCOMPARE(dialog.selectedFilter, 2);
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(m_platform->messages.size(), 0);
+}
+
+void TestConvocazioneWindow::ownViewEntryAsksForTheWindowsGuide()
+{
+    m_window->findChild<QAction *>(QStringLiteral("finestra6"))->trigger();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Question);
+    QCOMPARE(m_platform->lastMessage().title, QStringLiteral("Veltra: aiuto in linea"));
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("E' questa la finestra 'Convocazione': si vuole la guida della "
+                            "finestra?"));
+    QVERIFY(m_window->findChild<QAction *>(QStringLiteral("finestra6"))->isChecked());
 }
 
 void TestConvocazioneWindow::checkNamesWhatIsWrongOrSaysAllIsRight()
