@@ -25,6 +25,7 @@ private slots:
 
     void listHasSeventyLinesWithTheirSpacing();
     void choosingTheFirstAndTheLastTemplate();
+    void shippedLibraryFirstAndLastTitles();
     void choosingAnEmptyEntryEmptiesTitleAndText();
     void printBeforeAnyChoiceGivesTheHeadingAlone();
     void printShowsItsStatusTexts();
@@ -109,6 +110,22 @@ void TestModelliWindow::choosingTheFirstAndTheLastTemplate()
     window->chooseTemplate(68);
     QCOMPARE(title->text(), QStringLiteral("modello numero 68"));
     QCOMPARE(text->toPlainText(), QStringLiteral("Oggetto: 68\n\tIl locatore/altro ____"));
+}
+
+void TestModelliWindow::shippedLibraryFirstAndLastTitles()
+{
+    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/data"));
+    auto *window = qobject_cast<ModelliWindow *>(m_shell->workWindow(9));
+    const auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
+    QCOMPARE(list->item(0)->text(), QStringLiteral("   1) aggiornamento del canone"));
+    QCOMPARE(list->item(67)->text(), QStringLiteral(" 68) verbale di assemblea di seconda convocazione"));
+    window->chooseTemplate(1);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("tit"))->text(), QStringLiteral("aggiornamento del canone"));
+    QCOMPARE(window->findChild<QPlainTextEdit *>(QStringLiteral("testo"))->toPlainText(),
+             window->library().text(1).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    window->chooseTemplate(68);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("tit"))->text(),
+             QStringLiteral("verbale di assemblea di seconda convocazione"));
 }
 
 void TestModelliWindow::choosingAnEmptyEntryEmptiesTitleAndText()
