@@ -41,12 +41,12 @@ CoefficientWindow::CoefficientWindow(const CoefficientTable &table, QWidget *par
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
-    resize(Twips::toPixels(FormSize));
+    resize(Twips::toPixels(FormSize, font()));
     buildControls(table);
 
     m_resizer->setSourceForm(this);
     m_resizer->SizeFormToScreen(75);
-    resize(Twips::toPixels(FormSize));
+    m_resizer->SizeFormToFit(Twips::toPixels(FormSize, font()));
 }
 
 void CoefficientWindow::buildControls(const CoefficientTable &table)
@@ -65,7 +65,7 @@ void CoefficientWindow::buildControls(const CoefficientTable &table)
     auto *chiudo = new QPushButton(QStringLiteral("&chiudi"), this);
     chiudo->setObjectName(QStringLiteral("chiudo"));
     chiudo->setToolTip(table.closeToolTip);
-    chiudo->setGeometry(Twips::toPixels(CloseButtonBox));
+    chiudo->setGeometry(Twips::toPixels(CloseButtonBox, font()));
     connect(chiudo, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -102,7 +102,7 @@ QLabel *CoefficientWindow::addLabel(const QString &name, const QString &text, co
     auto *label = new QLabel(text, this);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(Twips::toPixels(twips));
+    label->setGeometry(Twips::toPixels(twips, font()));
     return label;
 }
 

@@ -157,11 +157,12 @@ void DatiForm::buildUnitTable()
 {
     QWidget *frame = frame1;
     heading(frame, "Label3", QRect(4, 16, 30, 30));
-    // The caption's leading blanks centre it over the name column; aligned right, they are
-    // what gives way when the column is narrow.
+    // The caption's leading blanks were there to centre it over the name column; centring
+    // does that at any width without blanks that would not fit.
     QLabel *nameHeading = heading(frame, "Label5", QRect(36, 30, 98, 16));
     nameHeading->setWordWrap(false);
-    nameHeading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    nameHeading->setText(nameHeading->text().trimmed());
+    nameHeading->setAlignment(Qt::AlignCenter);
     heading(frame, "Label6", QRect(136, 16, 46, 30));
     heading(frame, "Label10", QRect(CoefficientLeft, 12, 7 * CoefficientWidth, 14));
     heading(frame, "Label11", QRect(424, 16, 46, 30));
@@ -208,7 +209,7 @@ void DatiForm::buildUnitTable()
 void DatiForm::buildBottom(QWidget *form)
 {
     if (auto *passo = form->findChild<QLabel *>(QStringLiteral("passo"))) {
-        passo->setGeometry(8, FaceRowTop, 320, 22);
+        passo->setGeometry(8, WorkWindow::StepHintTop, 320, WorkWindow::StepHintHeight);
         passo->setToolTip(DatiTexts::stepHintTip());
     }
     cmdspese = rowButton(form, QStringLiteral("cmdspese"), QStringLiteral("&Spese"),

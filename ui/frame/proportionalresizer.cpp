@@ -1,10 +1,12 @@
 #include "ui/frame/proportionalresizer.h"
 
 #include "ui/frame/linecontrol.h"
+#include "ui/frame/textfit.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -52,6 +54,11 @@ void collectControls(const QWidget *parent, QList<QWidget *> &controls)
             collectControls(widget, controls);
     }
 }
+
+// Room kept on the screen for the window manager's title bar and borders, which are not
+// known before the window is shown.
+const QSize FrameAllowance(16, 48);
+constexpr int MaxFittingPasses = 12;
 
 int scaled(int recorded, double ratio)
 {
@@ -132,6 +139,35 @@ void ProportionalResizer::SizeFormToScreen(int percent)
     ResizeControls();
 }
 
+void ProportionalResizer::SizeFormToFit(const QSize &start)
+{
+    if (!m_form)
+        return;
+    if (m_needsRecording)
+        recordLayout();
+    QWidget *window = m_form->window();
+    resizeFormTo(start);
+    const QSize chrome = window->size() - m_form->size();
+    const QSize limit = window->screen()->availableGeometry().size() - chrome - FrameAllowance;
+    m_fittingSize = fittingFormSize(start.boundedTo(limit), limit);
+    applyFittingSize();
+}
+
+// The window's minimum is its fitting size with whatever bars surround the form; a hidden
+// main window does not lay its tool bar out yet, so this is done again when it is shown.
+void ProportionalResizer::applyFittingSize()
+{
+    QWidget *window = m_form->window();
+    window->setMinimumSize(0, 0);
+    resizeFormTo(m_fittingSize);
+    window->setMinimumSize(window->size());
+    const QRect screen = window->screen()->availableGeometry();
+    const QSize room = screen.size() - window->size() - FrameAllowance;
+    window->move(qBound(screen.x(), window->x(), screen.x() + qMax(room.width(), 0)),
+                 qBound(screen.y(), window->y(), screen.y() + qMax(room.height(), 0)));
+    ResizeControls();
+}
+
 void ProportionalResizer::ResizeControls()
 {
     if (!m_form || m_form->window()->isMinimized())
@@ -140,14 +176,7 @@ void ProportionalResizer::ResizeControls()
         recordLayout();
         return;
     }
-    // A form recorded with no area gives no proportion to scale by.
-    if (m_records.isEmpty() || m_referenceSize.isEmpty())
-        return;
-    FrozenRedraw frozen(m_form->window());
-    const double ratioY = double(m_form->height()) / m_referenceSize.height();
-    const double ratioX = double(m_form->width()) / m_referenceSize.width();
-    for (const Record &record : qAsConst(m_records))
-        scaleControl(record, ratioX, ratioY);
+    scaleTo(m_form->size());
 }
 
 void ProportionalResizer::ReInitialise()
@@ -172,7 +201,71 @@ bool ProportionalResizer::eventFilter(QObject *watched, QEvent *event)
     // minimised must catch up with the size it has now.
     else if (watched == m_window && event->type() == QEvent::WindowStateChange)
         ResizeControls();
+    else if (watched == m_window && event->type() == QEvent::Show && !m_shown) {
+        m_shown = true;
+        if (m_fittingSize.isValid() && m_window != m_form)
+            applyFittingSize();
+    }
     return QObject::eventFilter(watched, event);
+}
+
+void ProportionalResizer::scaleTo(const QSize &formSize)
+{
+    // A form recorded with no area gives no proportion to scale by.
+    if (m_records.isEmpty() || m_referenceSize.isEmpty())
+        return;
+    FrozenRedraw frozen(m_form->window());
+    const double ratioY = double(formSize.height()) / m_referenceSize.height();
+    const double ratioX = double(formSize.width()) / m_referenceSize.width();
+    for (const Record &record : qAsConst(m_records))
+        scaleControl(record, ratioX, ratioY);
+}
+
+// Scales the controls to size and measures their texts; where one does not fit, the form
+// grows by the share that control lacks, and is measured again, until all fit or the
+// limit is reached.
+QSize ProportionalResizer::fittingFormSize(QSize size, const QSize &limit)
+{
+    for (int pass = 0; pass < MaxFittingPasses; ++pass) {
+        scaleTo(size);
+        double growX = 1.0;
+        double growY = 1.0;
+        for (const Record &record : qAsConst(m_records)) {
+            const QWidget *control = record.control;
+            if (!control || control->isHidden() || control->width() <= 0 || control->height() <= 0)
+                continue;
+            const ScaleRule rule = ruleOf(control);
+            const QSize needed = TextFit::fittingSize(control);
+            if (rule.width)
+                growX = qMax(growX, double(needed.width()) / control->width());
+            if (rule.height)
+                growY = qMax(growY, double(needed.height()) / control->height());
+        }
+        const QSize next = QSize(int(std::ceil(size.width() * growX)),
+                                 int(std::ceil(size.height() * growY)))
+                               .boundedTo(limit)
+                               .expandedTo(size);
+        if (next == size)
+            break;
+        size = next;
+    }
+    return size;
+}
+
+// Resizes the window so that its form gets size, whatever the menus, tool bar and status
+// bar around the form take.
+void ProportionalResizer::resizeFormTo(const QSize &size)
+{
+    QWidget *window = m_form->window();
+    if (window == m_form) {
+        window->resize(size);
+        return;
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        window->resize(window->size() + size - m_form->size());
+        if (QLayout *layout = window->layout())
+            layout->setGeometry(window->rect());
+    }
 }
 
 void ProportionalResizer::recordLayout()

@@ -37,6 +37,10 @@ public:
     // Gives the form's window percent % of the screen's width and height, centred on the
     // screen, and rescales the controls; the layout is recorded first if it is not yet.
     void SizeFormToScreen(int percent);
+    // Gives the form the size start (its design mapped to pixels), enlarged across or down
+    // until the text of every control fits, yet never beyond the screen's available area;
+    // the window cannot be made smaller than that. The window is kept on the screen.
+    void SizeFormToFit(const QSize &start);
     // Rescales every control to the form's present size; the first call only records.
     void ResizeControls();
     // Records the layout afresh from the form as it is now.
@@ -58,6 +62,10 @@ private:
     };
 
     void recordLayout();
+    void scaleTo(const QSize &formSize);
+    QSize fittingFormSize(QSize size, const QSize &limit);
+    void resizeFormTo(const QSize &size);
+    void applyFittingSize();
     void scaleControl(const Record &record, double ratioX, double ratioY) const;
     void detach();
 
@@ -66,6 +74,8 @@ private:
     QSize m_referenceSize;
     QList<Record> m_records;
     bool m_needsRecording = true;
+    QSize m_fittingSize;
+    bool m_shown = false;
 };
 
 } // namespace veltra

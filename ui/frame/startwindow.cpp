@@ -46,6 +46,8 @@ const Procedure procedures[] = {
      "Apre una finestra per la stampa di numerosi modelli utili per il condominio."},
 };
 
+// The form's design, in design pixels.
+const QSize FormSize(640, 430);
 constexpr int OptionTop = 84;
 constexpr int OptionStep = 30;
 
@@ -81,11 +83,11 @@ StartWindow::~StartWindow() = default;
 void StartWindow::load()
 {
     setWindowTitle(m_shell.state().texts.appTitle);
-    m_form->resize(640, 430);
+    m_form->resize(FormSize);
     m_resizer = std::make_unique<ProportionalResizer>();
     m_resizer->setSourceForm(m_form);
     m_resizer->SizeFormToScreen(75);
-    resize(Twips::toPixels(QSize(9600, 6825)));
+    m_resizer->SizeFormToFit(Twips::toPixels(FormSize * Twips::PerDesignPixel));
 }
 
 QRadioButton *StartWindow::option(int index) const

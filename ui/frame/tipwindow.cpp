@@ -78,6 +78,7 @@ void TipWindow::load()
 {
     if (!loadTips(QDir(m_applicationFolder).filePath(tipsFileName())))
         m_tipText->setText(missingFileMessage());
+    m_resizer->SizeFormToFit(Twips::toPixels(FormSize));
 }
 
 QString TipWindow::tipsFileName()

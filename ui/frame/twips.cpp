@@ -1,7 +1,6 @@
 #include "ui/frame/twips.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QFontMetricsF>
 
 #include <cmath>
 
@@ -10,31 +9,46 @@ namespace Twips {
 
 namespace {
 
-constexpr double TwipsPerInch = 1440.0;
-constexpr double FallbackDpi = 96.0;
+constexpr double DesignLetterWidth = 85.0;
+constexpr double DesignLineHeight = 195.0;
 
-double logicalDpi()
+// Both cases of the alphabet, since captions mix them.
+const QString &alphabet()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : FallbackDpi;
+    static const QString letters =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    return letters;
+}
+
+int rounded(double pixels)
+{
+    return int(std::lround(pixels));
 }
 
 } // namespace
 
-int toPixels(int twips)
+QSizeF pixelsPerTwip(const QFont &font)
 {
-    return int(std::lround(twips * logicalDpi() / TwipsPerInch));
+    const QFontMetricsF metrics(font);
+    const double letterWidth = metrics.horizontalAdvance(alphabet()) / alphabet().size();
+    return QSizeF(letterWidth / DesignLetterWidth, metrics.height() / DesignLineHeight);
 }
 
-QSize toPixels(const QSize &twips)
+QSize toPixels(const QSize &twips, const QFont &font)
 {
-    return QSize(toPixels(twips.width()), toPixels(twips.height()));
+    const QSizeF scale = pixelsPerTwip(font);
+    return QSize(rounded(twips.width() * scale.width()), rounded(twips.height() * scale.height()));
 }
 
-QRect toPixels(const QRect &twips)
+QRect toPixels(const QRect &twips, const QFont &font)
 {
-    return QRect(toPixels(twips.left()), toPixels(twips.top()), toPixels(twips.width()),
-                 toPixels(twips.height()));
+    const QSizeF scale = pixelsPerTwip(font);
+    const int left = rounded(twips.left() * scale.width());
+    const int top = rounded(twips.top() * scale.height());
+    // Edges are rounded rather than lengths, so that neighbouring controls stay adjacent.
+    const int right = rounded((twips.left() + twips.width()) * scale.width());
+    const int bottom = rounded((twips.top() + twips.height()) * scale.height());
+    return QRect(left, top, right - left, bottom - top);
 }
 
 } // namespace Twips

@@ -99,8 +99,10 @@ void WorkWindow::load()
     m_resizer = std::make_unique<ProportionalResizer>();
     m_resizer->setSourceForm(m_form);
     m_resizer->SizeFormToScreen(75);
-    resize(Twips::toPixels(QSize(9600, 6825)));
     initialise();
+    // The window opens at its design size in the desktop's font, or larger where its texts
+    // need more room once the window's own initialisation has written them.
+    m_resizer->SizeFormToFit(Twips::toPixels(QSize(FormWidth, FormHeight) * Twips::PerDesignPixel));
 }
 
 void WorkWindow::setStepHint(const QString &text)
@@ -255,7 +257,8 @@ void WorkWindow::buildToolBar()
 void WorkWindow::buildFaceButtons()
 {
     m_passo->setObjectName(QStringLiteral("passo"));
-    m_passo->setGeometry(8, FaceRowTop, 384, 22);
+    m_passo->setGeometry(8, StepHintTop, 384, StepHintHeight);
+    m_passo->setWordWrap(true);
     m_passo->setStyleSheet(QStringLiteral("background: #ffff80; border: 1px solid #808000;"));
     m_passo->setToolTip(QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
 

@@ -28,9 +28,14 @@ class WorkWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // Design size of the form, in pixels at 96 dpi; the resizer scales from it.
+    // Design size of the form, in design pixels (Twips::PerDesignPixel); the forms place
+    // their controls in these units and the resizer scales them to the window.
     static constexpr int FormWidth = 640;
-    static constexpr int FormHeight = 400;
+    static constexpr int FormHeight = 410;
+    // The step hint `passo` on the bottom row has room for two lines, so that a long hint
+    // wraps instead of being cut.
+    static constexpr int StepHintTop = FormHeight - 36;
+    static constexpr int StepHintHeight = 34;
 
     WorkWindow(Shell &shell, int number, QWidget *parent = nullptr);
     ~WorkWindow() override;

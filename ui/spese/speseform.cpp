@@ -234,7 +234,7 @@ void SpeseForm::buildRow(QWidget *form, int r)
 void SpeseForm::buildBottom(QWidget *form)
 {
     if (auto *passo = form->findChild<QLabel *>(QStringLiteral("passo"))) {
-        passo->setGeometry(8, FaceRowTop, 320, 22);
+        passo->setGeometry(8, WorkWindow::StepHintTop, 320, WorkWindow::StepHintHeight);
         passo->setToolTip(SpeseTexts::stepHintTip());
     }
     cmddati = button(form, "cmddati", QRect(332, FaceRowTop, 64, 24));

@@ -52,7 +52,7 @@ void TestCoefficientWindow::showsRowsAndNote()
     QVERIFY(shown.contains(table.note));
 
     // After the load sequence the window stands at its own size with every control inside it.
-    QCOMPARE(window.size(), Twips::toPixels(QSize(9600, 3705)));
+    QCOMPARE(window.size(), Twips::toPixels(QSize(9600, 3705), window.font()));
     const auto *chiudo = window.findChild<QPushButton *>(QStringLiteral("chiudo"));
     QCOMPARE(chiudo->text(), QStringLiteral("&chiudi"));
     QCOMPARE(chiudo->toolTip(), table.closeToolTip);

@@ -1,0 +1,29 @@
+#include "ui/frame/windowregistry.h"
+
+#include "library/registry/coefficienttables.h"
+#include "ui/frame/shell.h"
+#include "ui/frame/workwindowcatalogue.h"
+
+namespace veltra {
+
+QList<RegisteredWindow> registeredWindows()
+{
+    QList<RegisteredWindow> windows;
+    windows.append({QStringLiteral("scelta"), [](Shell &shell) { shell.showMainChooser(); }});
+    for (int k = 1; k <= WorkWindowCount; ++k)
+        windows.append({workWindowInfo(k).name, [k](Shell &shell) { shell.showWorkWindow(k); }});
+    for (const CoefficientTable &table : coefficientTables()) {
+        const CoefficientKind kind = table.kind;
+        windows.append({table.objectName,
+                        [kind](Shell &shell) { shell.showCoefficientWindow(kind); }});
+    }
+    windows.append({QStringLiteral("frmTip"), [](Shell &shell) { shell.showTips(); }});
+    windows.append({QStringLiteral("sommario"), [](Shell &shell) { shell.showHelpContents(); }});
+    for (int k = 1; k <= WorkWindowCount; ++k)
+        windows.append(
+            {workWindowInfo(k).helpWindow, [k](Shell &shell) { shell.showWindowHelp(k); }});
+    windows.append({QStringLiteral("informazioni"), [](Shell &shell) { shell.showAbout(); }});
+    return windows;
+}
+
+} // namespace veltra
