@@ -22,7 +22,6 @@ constexpr int CallsTop = 82;
 constexpr int AgendaTop = 136;
 constexpr int RowsTop = 162;
 constexpr int RowStep = 24;
-constexpr int FaceRowTop = WorkWindow::FormHeight - 28;
 
 QLabel *label(QWidget *parent, const char *name, const QRect &rect)
 {
@@ -134,7 +133,7 @@ void ConvocazioneForm::buildBottom(QWidget *form)
 
     frame1 = new QGroupBox(ConvocazioneTexts::copiesFrameCaption(), form);
     frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(324, notesTop + 26, 308, FaceRowTop - notesTop - 30);
+    frame1->setGeometry(324, notesTop + 26, 308, WorkWindow::StepHintTop - notesTop - 30);
     for (int j = 1; j <= 2; ++j) {
         ncopie[j] = new QRadioButton(ConvocazioneTexts::copiesOption(j), frame1);
         ncopie[j]->setObjectName(FormControls::indexed(QStringLiteral("ncopie"), j));
