@@ -1,6 +1,6 @@
 #include "core/archive/archivereader.h"
 
-#include "core/archive/windows1252.h"
+#include "core/archive/archivetext.h"
 
 #include <QFile>
 
@@ -37,7 +37,7 @@ qsizetype skipDigits(QStringView text, qsizetype &pos)
 } // namespace
 
 ArchiveReader::ArchiveReader(const QByteArray &bytes)
-    : m_text(Windows1252::decode(bytes))
+    : m_text(ArchiveText::decode(bytes))
 {
 }
 

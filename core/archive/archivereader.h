@@ -23,7 +23,8 @@ public:
     static constexpr qint64 MaxArchiveBytes = 64 * 1024 * 1024;
 
     ArchiveReader() = default;
-    // Reads the given Windows-1252 bytes as the content of a file.
+    // Reads the given bytes as the content of a file: Windows-1252, or UTF-8 when they
+    // are (ArchiveText).
     explicit ArchiveReader(const QByteArray &bytes);
 
     // Reads the whole file; false when it cannot be opened (no name, missing, unreadable).

@@ -138,6 +138,10 @@ CondominiumArchive::LoadResult CondominiumArchive::load(const QString &path)
         if (readOwner(reader, owner))
             result.owners.append(owner);
     }
+    // Lines after the last counted owner mean the count is wrong: the owners beyond it
+    // would be lost without a word at the next save.
+    if (reader.ok() && !reader.atEnd())
+        reader.fail();
     result.failedLine = reader.failedLine();
     return result;
 }

@@ -12,6 +12,8 @@ class TestArchiveReader : public QObject
 private slots:
     void roundTrip();
     void readsWindowsBytes();
+    void readsAFileSavedAsUtf8AsUtf8_data();
+    void readsAFileSavedAsUtf8AsUtf8();
     void acceptsNumbersWithoutLeadingDigit_data();
     void acceptsNumbersWithoutLeadingDigit();
     void readsCells();
@@ -54,6 +56,39 @@ void TestArchiveReader::readsWindowsBytes()
     QCOMPARE(reader.readText(), QString::fromUtf8("Perché € 5"));
     reader.endRecord();
     QVERIFY(reader.ok());
+}
+
+// An administrator who edits an archive in a modern editor saves it as UTF-8.
+void TestArchiveReader::readsAFileSavedAsUtf8AsUtf8_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("UTF-8") << QByteArray("\"Nicol\xC3\xB2 Fabbr\xC3\xAC\",\"\xE2\x82\xAC 5\"\r\n")
+                           << QString::fromUtf8("Nicolò Fabbrì") << QString::fromUtf8("€ 5");
+    QTest::newRow("UTF-8 with byte order mark")
+        << QByteArray("\xEF\xBB\xBF\"Nicol\xC3\xB2\",\"via Roma\"\r\n")
+        << QString::fromUtf8("Nicolò") << QStringLiteral("via Roma");
+    QTest::newRow("byte order mark on plain letters")
+        << QByteArray("\xEF\xBB\xBF\"Rossi\",\"via Roma\"\r\n")
+        << QStringLiteral("Rossi") << QStringLiteral("via Roma");
+    // Not UTF-8 as a whole: one stray Windows byte makes the file Windows-1252 throughout.
+    QTest::newRow("Windows bytes beside a UTF-8 look-alike")
+        << QByteArray("\"Citt\xE0\",\"Nicol\xC3\xB2\"\r\n")
+        << QString::fromUtf8("Città") << QString::fromUtf8("NicolÃ²");
+}
+
+void TestArchiveReader::readsAFileSavedAsUtf8AsUtf8()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    ArchiveReader reader(bytes);
+    QCOMPARE(reader.readText(), first);
+    QCOMPARE(reader.readText(), second);
+    reader.endRecord();
+    QVERIFY(reader.ok());
+    QVERIFY(reader.atEnd());
 }
 
 void TestArchiveReader::acceptsNumbersWithoutLeadingDigit_data()

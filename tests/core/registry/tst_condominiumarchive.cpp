@@ -61,6 +61,8 @@ private slots:
     void expenseFileOpenedByMistakeFailsOnTheFirstLine();
     void missingFileChangesNothing();
     void countsOutOfRangeAreReadErrors();
+    void ownersBeyondTheCountAreAReadError();
+    void archiveEditedAsUtf8IsReadRightAndSavedAsWindowsBytes();
     void staleUnitsBeyondAGapAreClearedOnOpen();
     void textWithQuoteIsNamedAndNeverSaved_data();
     void textWithQuoteIsNamedAndNeverSaved();
@@ -194,6 +196,39 @@ void TestCondominiumArchive::countsOutOfRangeAreReadErrors()
     QCOMPARE(CondominiumArchive::load(m_path).failedLine, 2);
     writeBytes(m_path, "\"Aurora\",1,3\r\n");
     QCOMPARE(CondominiumArchive::load(m_path).failedLine, 1);
+}
+
+void TestCondominiumArchive::ownersBeyondTheCountAreAReadError()
+{
+    QByteArray counted = SmallRegistryFile;
+    counted.replace("\"Condominio Citt\xE0 \x80\",2,2", "\"Condominio Citt\xE0 \x80\",1,2");
+    writeBytes(m_path, counted);
+    const CondominiumArchive::LoadResult result = CondominiumArchive::load(m_path);
+    QVERIFY(result.opened);
+    QCOMPARE(result.failedLine, 5); // Bianchi's line, after Rossi and his two units
+    QCOMPARE(result.owners.size(), 1);
+    QVERIFY(!result.isComplete());
+
+    writeBytes(m_path, SmallRegistryFile + "\r\n\r\n");
+    QVERIFY(CondominiumArchive::load(m_path).isComplete()); // empty lines at the end are no data
+}
+
+void TestCondominiumArchive::archiveEditedAsUtf8IsReadRightAndSavedAsWindowsBytes()
+{
+    QByteArray utf8 = SmallRegistryFile;
+    utf8.replace("\xE0", "\xC3\xA0").replace("\x80", "\xE2\x82\xAC");
+    writeBytes(m_path, utf8);
+    const CondominiumArchive::LoadResult result = CondominiumArchive::load(m_path);
+    QVERIFY(result.isComplete());
+    QCOMPARE(result.condoName, QString::fromUtf8("Condominio Città €"));
+    QCOMPARE(result.owners.at(0).ownerAddress, QString::fromUtf8("via Libertà 3"));
+
+    SharedState state;
+    CondominiumArchive::apply(result, state);
+    QVERIFY(CondominiumArchive::save(state, m_path));
+    const QByteArray saved = readBytes(m_path);
+    QVERIFY(saved.startsWith("\"Condominio Citt\xE0 \x80\",2,2\r\n"));
+    QVERIFY(saved.contains("\"Rossi, Mario\",\"via Libert\xE0 3\",\"1\",2,"));
 }
 
 // A unit left beyond a gap in the unit names is not counted; opening another condominium
