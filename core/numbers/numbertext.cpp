@@ -11,7 +11,7 @@ namespace {
 bool isDigits(const QString &text)
 {
     for (const QChar c : text) {
-        if (!c.isDigit())
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
     }
     return true;
@@ -33,9 +33,8 @@ QString pointForm(double value)
     return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
 
-} // namespace
-
-std::optional<double> read(const QString &text)
+// The text in C form ("-1234.5"), or nothing when it is no number, however long.
+std::optional<QString> canonicalForm(const QString &text)
 {
     QString body = text.trimmed();
     body.remove(QLatin1Char('.'));
@@ -51,10 +50,41 @@ std::optional<double> read(const QString &text)
         return std::nullopt;
     if (!isDigits(whole) || !isDigits(fraction))
         return std::nullopt;
-    const QString canonical = (whole.isEmpty() ? QStringLiteral("0") : whole)
-        + QLatin1Char('.') + (fraction.isEmpty() ? QStringLiteral("0") : fraction);
-    const double value = canonical.toDouble();
-    return negative ? -value : value;
+    return (negative ? QStringLiteral("-") : QString())
+        + (whole.isEmpty() ? QStringLiteral("0") : whole) + QLatin1Char('.')
+        + (fraction.isEmpty() ? QStringLiteral("0") : fraction);
+}
+
+} // namespace
+
+std::optional<double> read(const QString &text)
+{
+    const std::optional<QString> canonical = canonicalForm(text);
+    if (!canonical)
+        return std::nullopt;
+    const double value = canonical->toDouble();
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString fault(const QString &text)
+{
+    if (text.isEmpty())
+        return QString();
+    const std::optional<QString> canonical = canonicalForm(text);
+    if (!canonical) {
+        // A figure long enough to be quoted in full would bury the message.
+        constexpr int QuotedLength = 30;
+        const QString quoted = text.size() > QuotedLength
+            ? text.left(QuotedLength) + QChar(0x2026)
+            : text;
+        return QLatin1Char('"') + quoted + QStringLiteral("\" non è un numero");
+    }
+    const std::optional<double> value = read(text);
+    if (!value || std::fabs(*value) >= MaxFigure)
+        return QStringLiteral("il numero ha più di quindici cifre prima della virgola");
+    return QString();
 }
 
 QString str(double value)

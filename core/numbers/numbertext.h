@@ -11,8 +11,18 @@ namespace veltra {
 namespace NumberText {
 
 // The number a typed text stands for: comma as decimal separator, points as thousands
-// separators. Empty texts and texts that are no number ("1,2,3", "4-5") give nothing.
+// separators. Empty texts, texts that are no number ("1,2,3", "4-5", "mille") and figures
+// too long for any number (400 digits) give nothing.
 std::optional<double> read(const QString &text);
+
+// The most a typed figure may be worth: fifteen integer digits are what a number holds
+// exactly, and no surface, coefficient, amount or millesimo comes near it.
+constexpr double MaxFigure = 1e15;
+
+// Why a typed text cannot be counted, as the data checks tell it after the name of the
+// datum ("\"mille\" non è un numero"); an empty text when it reads as a number below
+// MaxFigure. An empty text is not judged here: it is a missing datum.
+QString fault(const QString &text);
 
 // The plain decimal form with a point, a leading blank before a number that is not
 // negative, up to 15 significant digits, no exponent: " 7", "-2.5", " 333.333".

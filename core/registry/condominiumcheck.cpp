@@ -4,7 +4,6 @@
 #include "core/state/sharedstate.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <utility>
 
@@ -19,29 +18,49 @@ Finding critical(const QString &text)
     return Finding{false, MessageIcon::Critical, text};
 }
 
-// The first empty cell of a unit, with the text that asks for it; null when none.
-const char *firstMissing(const Unit &unit, int heatingOption)
+// The heating value's name under the heating option marked; unmarked, the value is not
+// required, but one that is typed must still read as a number.
+QString heatingValueName(int heatingOption)
 {
-    const std::pair<const QString *, const char *> cells[] = {
-        {&unit.netSurface, "- digitare la superficie"},
-        {&unit.coeffDestination, "- digitare il coefficiente di destinazione"},
-        {&unit.coeffFloor, "- digitare il coefficiente di piano"},
-        {&unit.coeffOrientation, "- digitare il coefficiente di orientamento"},
-        {&unit.coeffProspect, "- digitare il coefficiente di prospetto"},
-        {&unit.coeffLight, "- digitare il coefficiente di luminosità"},
-        {&unit.coeffFunction, "- digitare il coefficiente di funzionalità"},
-        {&unit.coeffVolume, "- digitare il coefficiente di volume"}};
-    for (const auto &[cell, text] : cells) {
-        if (cell->isEmpty())
-            return text;
-    }
-    if (!unit.heatingValue.isEmpty())
-        return nullptr;
     if (heatingOption == 1)
-        return "- digitare la cubatura";
+        return QStringLiteral("la cubatura");
     if (heatingOption == 2)
-        return "- digitare la superficie radiante";
-    return nullptr;
+        return QStringLiteral("la superficie radiante");
+    return QStringLiteral("la cubatura o superficie radiante");
+}
+
+// What is wrong with the first cell of a unit that is empty or does not read as a number,
+// as "- digitare la superficie" or "- correggere la superficie"; the caller adds the unit
+// and, for a text that is no number, why. Empty when every cell is right.
+struct UnitFault
+{
+    QString text;
+    QString reason;
+};
+
+std::optional<UnitFault> firstFault(const Unit &unit, int heatingOption)
+{
+    const std::pair<const QString *, QString> cells[] = {
+        {&unit.netSurface, QStringLiteral("la superficie")},
+        {&unit.coeffDestination, QStringLiteral("il coefficiente di destinazione")},
+        {&unit.coeffFloor, QStringLiteral("il coefficiente di piano")},
+        {&unit.coeffOrientation, QStringLiteral("il coefficiente di orientamento")},
+        {&unit.coeffProspect, QStringLiteral("il coefficiente di prospetto")},
+        {&unit.coeffLight, QStringLiteral("il coefficiente di luminosità")},
+        {&unit.coeffFunction, QStringLiteral("il coefficiente di funzionalità")},
+        {&unit.coeffVolume, QStringLiteral("il coefficiente di volume")},
+        {&unit.heatingValue, heatingValueName(heatingOption)}};
+    for (const auto &[cell, name] : cells) {
+        if (cell->isEmpty()) {
+            if (cell == &unit.heatingValue && heatingOption == 0)
+                continue;
+            return UnitFault{QStringLiteral("- digitare ") + name, QString()};
+        }
+        const QString reason = NumberText::fault(*cell);
+        if (!reason.isEmpty())
+            return UnitFault{QStringLiteral("- correggere ") + name, reason};
+    }
+    return std::nullopt;
 }
 
 std::optional<Finding> checkOwner(const Owner &owner, int i, int heatingOption)
@@ -55,9 +74,14 @@ std::optional<Finding> checkOwner(const Owner &owner, int i, int heatingOption)
     if (owner.unitCount == 0)
         return critical(prefix + QStringLiteral("- digitare i dati di almeno un locale."));
     for (int j = 1, units = std::clamp(owner.unitCount, 0, MaxUnits); j <= units; ++j) {
-        if (const char *missing = firstMissing(owner.units[j], heatingOption))
-            return critical(prefix + QString::fromUtf8(missing)
-                            + QStringLiteral(" del locale n.") + NumberText::str(j));
+        const std::optional<UnitFault> fault = firstFault(owner.units[j], heatingOption);
+        if (!fault)
+            continue;
+        const QString unit = QStringLiteral(" del locale n.") + NumberText::str(j);
+        if (fault->reason.isEmpty())
+            return critical(prefix + fault->text + unit);
+        return critical(prefix + fault->text + unit + QStringLiteral(": ") + fault->reason
+                        + QLatin1Char('.'));
     }
     return std::nullopt;
 }

@@ -27,7 +27,7 @@ int unitLimit(const Owner &owner)
 }
 
 // Net surface times the seven coefficients, multiplied in this order; nothing when one
-// of them is empty or no number.
+// of them is empty or no number, or when the product is too large for any number.
 std::optional<double> surfaceProduct(const Unit &unit)
 {
     const QString *factors[] = {&unit.netSurface,     &unit.coeffDestination,
@@ -43,7 +43,15 @@ std::optional<double> surfaceProduct(const Unit &unit)
         product = first ? *value : product * *value;
         first = false;
     }
+    if (!std::isfinite(product))
+        return std::nullopt;
     return product;
+}
+
+// Whether thousandths of a surface can still be computed: a million times it is a number.
+bool isCountable(double surface)
+{
+    return std::isfinite(1000000 * surface);
 }
 
 // Phase 1. The virtual surface is cut, not rounded, so that no owner is charged for a
@@ -59,8 +67,13 @@ std::optional<double> computeVirtualSurfaces(SharedState &state)
             const std::optional<double> product = surfaceProduct(unit);
             if (!product)
                 return std::nullopt;
-            unit.virtualSurface = std::floor(100 * *product) / 100;
-            owner.ownerVirtualSurface += unit.virtualSurface;
+            const double cut = std::floor(100 * *product) / 100;
+            // Surfaces beyond any number would give every owner undefined millesimi.
+            if (!isCountable(cut) || !isCountable(owner.ownerVirtualSurface + cut)
+                || !isCountable(total + owner.ownerVirtualSurface + cut))
+                return std::nullopt;
+            unit.virtualSurface = cut;
+            owner.ownerVirtualSurface += cut;
         }
         total += owner.ownerVirtualSurface;
     }

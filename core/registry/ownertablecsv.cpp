@@ -1,5 +1,6 @@
 #include "core/registry/ownertablecsv.h"
 
+#include "core/numbers/numberformat.h"
 #include "core/state/sharedstate.h"
 
 #include <algorithm>
@@ -28,10 +29,7 @@ QString OwnerTableCsv::row(const QStringList &fields)
 
 QString OwnerTableCsv::millesimi(double value)
 {
-    QString text = QString::number(value, 'f', 3);
-    if (text == QLatin1String("-0.000"))
-        text.remove(0, 1);
-    return text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return formatNumber(value, NumberFormat::MillesimiPattern);
 }
 
 QString OwnerTableCsv::build(const SharedState &state)

@@ -20,7 +20,8 @@ public:
     static QString row(const QStringList &fields);
     // A field as it must appear in a row.
     static QString field(const QString &text);
-    // Thousandths with three decimals and the decimal comma, no grouping: "333,333".
+    // Thousandths with three decimals and the decimal comma, no grouping: "333,333"; an
+    // empty field for a value that is no number.
     static QString millesimi(double value);
 };
 

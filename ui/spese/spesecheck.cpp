@@ -78,38 +78,90 @@ QString ownerPrefix(int i)
     return QStringLiteral("Condomino n.") + NumberText::str(i) + QStringLiteral(":\n");
 }
 
-// The first datum owner i lacks under criterion, or an empty text.
-QString missingOwnerDatum(const Owner &owner, int criterion)
+// "- correggere " + the datum + why its text is no number, or an empty text when it is one.
+QString wrongNumber(const QString &text, const char *datum)
 {
-    if (criterion == 2 && owner.fixedPercent.isEmpty())
-        return QStringLiteral("- digitare la percentuale fissa.");
-    if (owner.ownerMillesimi.isEmpty())
-        return QStringLiteral("- digitare i millesimi.");
-    if (criterion == 5 && owner.floorMillesimi.isEmpty())
-        return QStringLiteral("- digitare i millesimi di piano.");
-    if (criterion == 3 && owner.heatingQuantity.isEmpty())
-        return QStringLiteral("- digitare la cubatura.");
-    if (criterion == 4 && owner.heatingQuantity.isEmpty())
-        return QStringLiteral("- digitare la superficie radiante.");
+    const QString fault = NumberText::fault(text);
+    if (fault.isEmpty())
+        return QString();
+    return QStringLiteral("- correggere ") + QString::fromUtf8(datum) + QStringLiteral(": ")
+        + fault + QLatin1Char('.');
+}
+
+// A datum of an owner that the criterion counts.
+struct OwnerDatum
+{
+    bool empty;          // never given
+    QString typed;       // the text as typed; empty for a computed number
+    const char *missing; // the request when it is empty
+    const char *name;    // how it is named when its text is no number
+};
+
+OwnerDatum textDatum(const QString &text, const char *missing, const char *name)
+{
+    return OwnerDatum{text.isEmpty(), text, missing, name};
+}
+
+OwnerDatum cellDatum(const Cell &cell, const char *missing, const char *name)
+{
+    return OwnerDatum{cell.isEmpty(), cell.isNumber() ? QString() : cell.toText(), missing, name};
+}
+
+// The data of an owner that criterion counts, in the order they are checked.
+QList<OwnerDatum> countedData(const Owner &owner, int criterion)
+{
+    QList<OwnerDatum> data;
+    if (criterion == 2)
+        data.append(textDatum(owner.fixedPercent, "- digitare la percentuale fissa.",
+                              "la percentuale fissa"));
+    data.append(cellDatum(owner.ownerMillesimi, "- digitare i millesimi.", "i millesimi"));
+    if (criterion == 5)
+        data.append(textDatum(owner.floorMillesimi, "- digitare i millesimi di piano.",
+                              "i millesimi di piano"));
+    if (criterion == 3)
+        data.append(cellDatum(owner.heatingQuantity, "- digitare la cubatura.", "la cubatura"));
+    if (criterion == 4)
+        data.append(cellDatum(owner.heatingQuantity, "- digitare la superficie radiante.",
+                              "la superficie radiante"));
+    return data;
+}
+
+// The first datum an owner lacks, or whose text is no number, under criterion; an empty
+// text when all are right.
+QString ownerFault(const Owner &owner, int criterion)
+{
+    for (const OwnerDatum &datum : countedData(owner, criterion)) {
+        if (datum.empty)
+            return QString::fromUtf8(datum.missing);
+        const QString wrong = wrongNumber(datum.typed, datum.name);
+        if (!wrong.isEmpty())
+            return wrong;
+    }
     return QString();
+}
+
+QString twoThirdsFault(const Owner &owner)
+{
+    if (owner.twoThirdsPercent.isEmpty())
+        return QStringLiteral("- digitare la percentuale dei millesimi che partecipa per due "
+                              "terzi.");
+    return wrongNumber(owner.twoThirdsPercent, "la percentuale dei millesimi per due terzi");
 }
 
 Finding checkOwners(const SharedState &state, int criterion)
 {
     const int n = ownerLimit(state);
     for (int i = 1; i <= n; ++i) {
-        const QString missing = missingOwnerDatum(state.owner(i), criterion);
-        if (!missing.isEmpty())
-            return fails(MessageIcon::Critical, ownerPrefix(i) + missing);
+        const QString fault = ownerFault(state.owner(i), criterion);
+        if (!fault.isEmpty())
+            return fails(MessageIcon::Critical, ownerPrefix(i) + fault);
     }
     if (criterion != 6)
         return Finding{true, MessageIcon::None, QString()};
     for (int i = 1; i <= n; ++i) {
-        if (state.owner(i).twoThirdsPercent.isEmpty())
-            return fails(MessageIcon::Critical,
-                         ownerPrefix(i)
-                             + QStringLiteral("- digitare la percentuale dei millesimi che "
-                                              "partecipa per due terzi."));
+        const QString fault = twoThirdsFault(state.owner(i));
+        if (!fault.isEmpty())
+            return fails(MessageIcon::Critical, ownerPrefix(i) + fault);
     }
     return Finding{true, MessageIcon::None, QString()};
 }
@@ -153,6 +205,11 @@ Finding check(const SharedState &state, int k, const WindowChoices &choices)
                                     "dall'archivio o tornare alla finestra Dati per digitarli."));
     if (item.expenseAmount.isEmpty())
         return fails(MessageIcon::Critical, QStringLiteral("Digitare la somma da ripartire."));
+    const QString amountFault = NumberText::fault(item.expenseAmount);
+    if (!amountFault.isEmpty())
+        return fails(MessageIcon::Critical,
+                     QStringLiteral("Correggere la somma da ripartire: ") + amountFault
+                         + QLatin1Char('.'));
     if (item.expenseType.isEmpty())
         return fails(MessageIcon::Exclamation, QStringLiteral("Digitare il tipo di spesa."));
     if (item.expenseDate.isEmpty())

@@ -92,6 +92,51 @@ void TestCondominiumCheck::findsTheFirstMissingDatum_data()
     QTest::newRow("floor coefficient")
         << Change([](SharedState &s) { s.unit(1, 1).coeffFloor.clear(); }) << critical
         << "Condomino n. 1:\n- digitare il coefficiente di piano del locale n. 1";
+    QTest::newRow("a surface in words")
+        << Change([](SharedState &s) { s.unit(2, 2).netSurface = QStringLiteral("mille"); })
+        << critical
+        << QString::fromUtf8("Condomino n. 2:\n- correggere la superficie del locale n. 2: "
+                             "\"mille\" non è un numero.");
+    QTest::newRow("a surface of 400 digits")
+        << Change([](SharedState &s) { s.unit(1, 1).netSurface = QString(400, QLatin1Char('9')); })
+        << critical
+        << QString::fromUtf8("Condomino n. 1:\n- correggere la superficie del locale n. 1: il "
+                             "numero ha più di quindici cifre prima della virgola.");
+    QTest::newRow("sixteen integer digits are too many for exact sums")
+        << Change([](SharedState &s) { s.unit(1, 2).coeffFunction = QStringLiteral("1.000.000.000.000.000"); })
+        << critical
+        << QString::fromUtf8("Condomino n. 1:\n- correggere il coefficiente di funzionalità del "
+                             "locale n. 2: il numero ha più di quindici cifre prima della virgola.");
+    QTest::newRow("a coefficient with two commas")
+        << Change([](SharedState &s) { s.unit(2, 1).coeffProspect = QStringLiteral("0,9,5"); })
+        << critical
+        << QString::fromUtf8("Condomino n. 2:\n- correggere il coefficiente di prospetto del "
+                             "locale n. 1: \"0,9,5\" non è un numero.");
+    QTest::newRow("a heating value in words, with the option by volume marked")
+        << Change([](SharedState &s) { s.unit(2, 1).heatingValue = QStringLiteral("ottanta"); })
+        << critical
+        << QString::fromUtf8("Condomino n. 2:\n- correggere la cubatura del locale n. 1: "
+                             "\"ottanta\" non è un numero.");
+    QTest::newRow("a wrong cell after a missing one of the same unit")
+        << Change([](SharedState &s) {
+               s.unit(1, 1).coeffFloor = QStringLiteral("uno");
+               s.unit(1, 1).coeffDestination.clear();
+           })
+        << critical
+        << "Condomino n. 1:\n- digitare il coefficiente di destinazione del locale n. 1";
+    QTest::newRow("a long text is quoted only in part")
+        << Change([](SharedState &s) {
+               s.unit(1, 1).netSurface = QStringLiteral("circa venticinque metri quadrati e mezzo");
+           })
+        << critical
+        << QString::fromUtf8("Condomino n. 1:\n- correggere la superficie del locale n. 1: "
+                             "\"circa venticinque metri quadra…\" non è un numero.");
+    QTest::newRow("a negative or decimal figure is a number")
+        << Change([](SharedState &s) {
+               s.unit(1, 1).coeffLight = QStringLiteral("-0,5");
+               s.unit(1, 2).netSurface = QStringLiteral("1.234,56");
+           })
+        << int(MessageIcon::Information) << "I dati sono stati immessi correttamente.";
     QTest::newRow("owners beyond the count are not examined")
         << Change([](SharedState &s) { s.owner(3).ownerName = QStringLiteral("Verdi"); })
         << int(MessageIcon::Information) << "I dati sono stati immessi correttamente.";
@@ -140,6 +185,15 @@ void TestCondominiumCheck::heatingValuesCountOnlyWithAnOptionMarked()
              QStringLiteral("Condomino n. 2:\n- digitare la cubatura del locale n. 2"));
     QCOMPARE(CondominiumCheck::check(state, 2, Form::Command).text,
              QStringLiteral("Condomino n. 2:\n- digitare la superficie radiante del locale n. 2"));
+
+    // Not required without an option, but what is typed is counted: it must be a number.
+    state.unit(2, 2).heatingValue = QStringLiteral("80 mc");
+    QCOMPARE(CondominiumCheck::check(state, 0, Form::Command).text,
+             QString::fromUtf8("Condomino n. 2:\n- correggere la cubatura o superficie radiante "
+                               "del locale n. 2: \"80 mc\" non è un numero."));
+    QCOMPARE(CondominiumCheck::check(state, 2, Form::BeforeSaving).text,
+             QString::fromUtf8("Condomino n. 2:\n- correggere la superficie radiante del locale "
+                               "n. 2: \"80 mc\" non è un numero."));
 }
 
 QTEST_GUILESS_MAIN(TestCondominiumCheck)

@@ -1,4 +1,5 @@
 #include "core/registry/millesimalcomputation.h"
+#include "core/registry/ownertablecsv.h"
 #include "core/state/sharedstate.h"
 #include "support/registryfixture.h"
 
@@ -43,6 +44,8 @@ private slots:
     void zeroFloorTotalKeepsUseMillesimi();
     void zeroTotalSurfaceLeavesMillesimiAlone();
     void ownerCaptionText();
+    void figuresBeyondAnyNumberNeverGiveUndefinedMillesimi_data();
+    void figuresBeyondAnyNumberNeverGiveUndefinedMillesimi();
 };
 
 void TestMillesimalComputation::virtualSurfaceIsCutToTwoDecimals_data()
@@ -283,6 +286,47 @@ void TestMillesimalComputation::ownerCaptionText()
                                                     "locali:  1 - millesimi totali:  333.333"));
     QCOMPARE(ownerCaption(state, 7), QStringLiteral("Condomino n. 7:  - numero locali:  0 - "
                                                     "millesimi totali:  0"));
+}
+
+void TestMillesimalComputation::figuresBeyondAnyNumberNeverGiveUndefinedMillesimi_data()
+{
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<QString>("coefficient");
+    QTest::newRow("a surface of 400 digits") << QString(400, QLatin1Char('9')) << "1";
+    // Each figure is a number; their product is beyond any.
+    QTest::newRow("a product beyond any number")
+        << QLatin1Char('1') + QString(200, QLatin1Char('0'))
+        << QLatin1Char('1') + QString(200, QLatin1Char('0'));
+    QTest::newRow("surfaces whose sum is beyond any number")
+        << QLatin1Char('9') + QString(307, QLatin1Char('0')) << "1";
+}
+
+void TestMillesimalComputation::figuresBeyondAnyNumberNeverGiveUndefinedMillesimi()
+{
+    QFETCH(QString, surface);
+    QFETCH(QString, coefficient);
+    SharedState state;
+    addOwnersOnFloors(state, {"40", "60"}, {"1", "2"});
+    QVERIFY(recomputeTables(state));
+    QCOMPARE(state.owner(1).ownerMillesimi.toNumber(), 400.0);
+    addOwner(state, QStringLiteral("Verdi"), QStringLiteral("3"),
+             {makeUnit(surface, {coefficient, "1", "1", "1", "1", "1", "1"}),
+              makeUnit(surface)});
+
+    QVERIFY(!recomputeTables(state));
+    for (int i = 1; i <= state.ownerCount; ++i) {
+        const Owner &owner = state.owner(i);
+        QVERIFY(std::isfinite(owner.ownerMillesimi.toNumber()));
+        QVERIFY(std::isfinite(owner.useMillesimi));
+        QVERIFY(std::isfinite(owner.stairsMillesimi));
+        QVERIFY(std::isfinite(owner.units[1].virtualSurface));
+    }
+    QCOMPARE(state.owner(1).ownerMillesimi.toNumber(), 400.0); // the last right tables stay
+    const QString csv = OwnerTableCsv::build(state).toLower();
+    QVERIFY2(!csv.contains(QLatin1String("nan")) && !csv.contains(QLatin1String("inf")),
+             qPrintable(csv));
+    QCOMPARE(OwnerTableCsv::millesimi(std::nan("")), QString());
+    QCOMPARE(OwnerTableCsv::millesimi(-HUGE_VAL), QString());
 }
 
 QTEST_GUILESS_MAIN(TestMillesimalComputation)
