@@ -5,9 +5,10 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 build="$here/build"
-# gstreamer1.0-plugins-good decodes the splash tune for Qt Multimedia.
+# gstreamer1.0-plugins-good decodes the splash tune for Qt Multimedia;
+# qt6-translations-l10n puts Qt's own dialogs in Italian.
 packages=(cmake g++ pkg-config qt6-base-dev qt6-multimedia-dev libzip-dev libgl-dev
-          gstreamer1.0-plugins-good)
+          gstreamer1.0-plugins-good qt6-translations-l10n)
 test_packages=(xvfb xauth libreoffice-writer-nogui poppler-utils)
 
 install_missing() {

@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QUrl>
 
 namespace veltra {
@@ -50,6 +54,9 @@ QString runFileDialog(const FileDialogRequest &request, QFileDialog::AcceptMode 
     dialog.setNameFilters(filters);
     if (request.selectedFilter >= 1 && request.selectedFilter <= filters.size())
         dialog.selectNameFilter(filters.at(request.selectedFilter - 1));
+    // The dialog opens where the user chose the last file, which is the current working
+    // folder, not wherever Qt's own memory of visited folders points.
+    dialog.setDirectory(QDir::currentPath());
     dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
@@ -84,6 +91,17 @@ void QtSoundPlayer::close()
 {
     m_player.stop();
     m_player.setSource(QUrl());
+}
+
+bool QtPlatform::installItalianTranslations(QCoreApplication &application)
+{
+    auto *translator = new QTranslator(&application);
+    if (!translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 void QtPlatform::showMessage(MessageIcon icon, const QString &title, const QString &text)

@@ -3,6 +3,7 @@
 #include "core/platform/platform.h"
 
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QMediaPlayer>
 
 namespace veltra {
@@ -27,6 +28,11 @@ private:
 class QtPlatform : public Platform
 {
 public:
+    // Qt's own Italian texts for its dialogs ("Sì", "Annulla", "Apri"), from the
+    // translations installed with Qt; false when they are missing, and the dialogs stay in
+    // English.
+    static bool installItalianTranslations(QCoreApplication &application);
+
     void showMessage(MessageIcon icon, const QString &title, const QString &text) override;
     bool askYesNo(MessageIcon icon, const QString &title, const QString &text,
                   bool defaultYes) override;
