@@ -64,6 +64,10 @@ NoticeArchive::LoadResult readFrom(ArchiveReader &reader)
             notice.setAgendaPoint(j, *point);
         reader.endRecord();
     }
+    // A line after the twentieth point belongs to no notice: it would be lost without a word
+    // at the next save.
+    if (reader.ok() && !reader.atEnd())
+        reader.fail();
     result.failedLine = reader.failedLine();
     if (result.isComplete())
         result.notice = notice;

@@ -13,7 +13,8 @@ namespace veltra {
 // opening text, date, hour and place of the first and of the second call, agenda heading,
 // notice date, notes), always quoted, then twenty lines, one agenda point each: a point
 // never typed is an empty line, a point the user emptied an empty quoted text. A file is
-// taken only whole: one that breaks off or is in another notation gives no notice.
+// taken only whole: one that breaks off, runs on past the twentieth point or is in another
+// notation gives no notice.
 class NoticeArchive
 {
 public:

@@ -138,6 +138,7 @@ void TestNoticeArchive::unreadableFilesGiveNoNotice_data()
     QTest::newRow("number for a point") << numberPoint << 3;
     QByteArray twoFieldPoint = head + "\"bilancio\",\"lavori\"\r\n";
     QTest::newRow("two fields on a point's line") << twoFieldPoint << 2;
+    QTest::newRow("twenty-one points") << threePointFile() + "\"ventunesimo\"\r\n" << 22;
     QTest::newRow("unterminated quote") << QByteArray("\"convocazione,\"7\"\r\n") << 1;
 }
 
