@@ -92,6 +92,8 @@ private slots:
     void printsPaymentNoticesOfAnItemFile();
     void refusesPaymentNoticesOfABudget();
     void refusesToPrintACondominiumWithoutOwners();
+    void printsTheMajoritiesHeadedByTheCondominiumOfDati();
+    void printsTheOwnerTenantTableWithoutAnArchive();
 
 private:
     QTemporaryDir m_folder;
@@ -211,6 +213,12 @@ void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles_data()
     QTest::newRow("missing file") << QStringList{"millesimi", "/nonexistent/Veltra-dati-x"} << 3;
     QTest::newRow("expense file")
         << QStringList{"verifica", m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 1"))}
+        << 3;
+    QTest::newRow("majorities of a stray file")
+        << QStringList{"stampa", "maggioranze", m_archive, "-o", m_folder.filePath("m.odt")} << 2;
+    QTest::newRow("owner/tenant table with a missing archive")
+        << QStringList{"stampa", "conduttore", "--dati", "/nonexistent/Veltra-dati-x", "-o",
+                       m_folder.filePath("c.odt")}
         << 3;
     QTest::newRow("ripartisci without file") << QStringList{"ripartisci"} << 2;
     QTest::newRow("ripartisci missing file")
@@ -334,6 +342,39 @@ void TestVeltraTool::refusesPaymentNoticesOfABudget()
                                    QStringLiteral("-o"), output});
     QCOMPARE(statement.exitCode, 0);
     QVERIFY(QFileInfo::exists(output));
+}
+
+void TestVeltraTool::printsTheMajoritiesHeadedByTheCondominiumOfDati()
+{
+    const QString output = m_folder.filePath(QStringLiteral("maggioranze.odt"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("maggioranze"),
+                             QStringLiteral("--dati"), m_archive, QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    QVERIFY(QFileInfo(output).size() > 0);
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice is not installed");
+    OfficeReader reader;
+    const QStringList text = reader.texts({output}).value(0).split(QLatin1Char('\n'));
+    QVERIFY(text.contains(QStringLiteral("Condominio: Aurora")));
+    QVERIFY(text.contains(QStringLiteral("numero condomini:  2")));
+    QVERIFY(text.contains(QStringLiteral("MAGGIORANZE ASSEMBLEARI")));
+    QVERIFY(text.contains(QStringLiteral("18)  Impianti di videosorveglianza sulle parti comuni "
+                                         "(art.1122-ter C.C.)")));
+}
+
+void TestVeltraTool::printsTheOwnerTenantTableWithoutAnArchive()
+{
+    const QString output = m_folder.filePath(QStringLiteral("conduttore.doc"));
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("conduttore"),
+                             QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    QFile document(output);
+    QVERIFY(document.open(QIODevice::ReadOnly));
+    const QByteArray rtf = document.readAll();
+    QVERIFY(rtf.startsWith("{\\rtf"));
+    QVERIFY(rtf.contains("Condominio: \\par"));
+    QVERIFY(rtf.contains("Sgombero neve"));
 }
 
 QTEST_GUILESS_MAIN(TestVeltraTool)

@@ -1,5 +1,6 @@
 #include "ui/frame/formcontrols.h"
 
+#include <QAction>
 #include <QLabel>
 
 namespace veltra::FormControls {
@@ -23,6 +24,14 @@ QLabel *heading(QWidget *parent, const QList<Caption> &captions, const char *nam
         return label;
     }
     return nullptr;
+}
+
+void disableEntries(QWidget *window, const QStringList &names)
+{
+    for (const QString &name : names) {
+        if (auto *action = window->findChild<QAction *>(name))
+            action->setEnabled(false);
+    }
 }
 
 } // namespace veltra::FormControls

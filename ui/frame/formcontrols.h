@@ -3,6 +3,7 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QWidget;
@@ -27,6 +28,10 @@ QString indexed(const QString &name, int index);
 // not hold it.
 QLabel *heading(QWidget *parent, const QList<Caption> &captions, const char *name,
                 const QRect &rect);
+
+// Greys out the window's menu entries named names ("apri", "salva"…): commands the window
+// does not support.
+void disableEntries(QWidget *window, const QStringList &names);
 
 } // namespace FormControls
 } // namespace veltra

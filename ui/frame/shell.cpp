@@ -2,6 +2,8 @@
 
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
+#include "ui/assemblea/assembleawindow.h"
+#include "ui/conduttore/conduttorewindow.h"
 #include "ui/convocazione/convocazionewindow.h"
 #include "ui/dati/coefficientwindow.h"
 #include "ui/dati/datiwindow.h"
@@ -189,6 +191,10 @@ WorkWindow *Shell::createWorkWindow(int k)
         return new DatiWindow(*this);
     if (k == 2)
         return new SpeseWindow(*this);
+    if (k == 3)
+        return new ConduttoreWindow(*this);
+    if (k == 5)
+        return new AssembleaWindow(*this);
     if (k == 6)
         return new ConvocazioneWindow(*this);
     if (k == 7)

@@ -1,0 +1,199 @@
+#include "core/state/sharedstate.h"
+#include "support/scriptedplatform.h"
+#include "ui/conduttore/conduttorewindow.h"
+#include "ui/frame/shell.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+using namespace veltra;
+
+class TestConduttoreWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void opensOnTheFirstTenRowsWithItsHint();
+    void rowFourIsTheLandlordsWholly();
+    void rowSixtyShowsTheTenantsNinetyPerCent();
+    void scrollEndsOnRowsSixtyFiveToSeventyFour();
+    void speseShowsTheExpenseWindow();
+    void unsupportedCommandsAreDisabledAndDoNothing();
+    void printHandsOverTheTableAndSaysSo();
+    void helpSaysWhereTheSplitComesFrom();
+    void rowTextsFitTheirLabels();
+
+private:
+    QString cell(const char *name, int r) const;
+
+    QTemporaryDir m_home;
+    SharedState *m_state = nullptr;
+    ScriptedPlatform *m_platform = nullptr;
+    Shell *m_shell = nullptr;
+    ConduttoreWindow *m_window = nullptr;
+};
+
+void TestConduttoreWindow::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", m_home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", m_home.path().toLocal8Bit());
+}
+
+void TestConduttoreWindow::init()
+{
+    m_state = new SharedState;
+    m_state->initSharedStrings();
+    m_platform = new ScriptedPlatform;
+    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
+    m_shell->showWorkWindow(3);
+    m_window = qobject_cast<ConduttoreWindow *>(m_shell->existingWorkWindow(3));
+    QVERIFY(m_window);
+}
+
+void TestConduttoreWindow::cleanup()
+{
+    delete m_shell;
+    delete m_platform;
+    delete m_state;
+}
+
+QString TestConduttoreWindow::cell(const char *name, int r) const
+{
+    auto *label = m_window->findChild<QLabel *>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(r));
+    return label ? label->text() : QStringLiteral("(missing)");
+}
+
+void TestConduttoreWindow::opensOnTheFirstTenRowsWithItsHint()
+{
+    QCOMPARE(m_window->windowTitle(),
+             QStringLiteral("Veltra: ripartizione delle spese tra locatore e conduttore"));
+    QCOMPARE(m_window->passo()->text(),
+             QStringLiteral("visualizzare la casistica presente mediante la barra di scorrimento verticale"));
+    auto *scroll = m_window->findChild<QScrollBar *>(QStringLiteral("VScroll1"));
+    QVERIFY(scroll);
+    QCOMPARE(scroll->minimum(), 1);
+    QCOMPARE(scroll->maximum(), 65);
+    QCOMPARE(scroll->singleStep(), 1);
+    QCOMPARE(scroll->pageStep(), 10);
+    QCOMPARE(scroll->value(), 1);
+    for (int r = 1; r <= 10; ++r)
+        QCOMPARE(cell("num", r), QString::number(r));
+    QCOMPARE(cell("tip", 1), QStringLiteral("Amministrazione"));
+    QCOMPARE(cell("spes", 1), QStringLiteral("Tassa occupazione suolo pubblico per passo carrabile"));
+    QCOMPARE(cell("loc", 1), QStringLiteral("0"));
+    QCOMPARE(cell("con", 1), QStringLiteral("100"));
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lbtip"))->text(), QStringLiteral("tipologia "));
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lbcon"))->toolTip(),
+             QStringLiteral("percentuale a carico del conduttore"));
+}
+
+void TestConduttoreWindow::rowFourIsTheLandlordsWholly()
+{
+    QCOMPARE(cell("num", 4), QStringLiteral("4"));
+    QCOMPARE(cell("tip", 4), QStringLiteral("Ascensore"));
+    QCOMPARE(cell("spes", 4), QStringLiteral("Installazione e manutenzione straordinaria degli impianti"));
+    QCOMPARE(cell("loc", 4), QStringLiteral("100"));
+    QCOMPARE(cell("con", 4), QStringLiteral("0"));
+}
+
+void TestConduttoreWindow::rowSixtyShowsTheTenantsNinetyPerCent()
+{
+    m_window->setTopRow(55);
+    QCOMPARE(cell("num", 6), QStringLiteral("60"));
+    QCOMPARE(cell("tip", 6), QStringLiteral("Portierato"));
+    QCOMPARE(cell("loc", 6), QStringLiteral("10"));
+    QCOMPARE(cell("con", 6), QStringLiteral("90"));
+}
+
+void TestConduttoreWindow::scrollEndsOnRowsSixtyFiveToSeventyFour()
+{
+    auto *scroll = m_window->findChild<QScrollBar *>(QStringLiteral("VScroll1"));
+    scroll->triggerAction(QAbstractSlider::SliderToMaximum);
+    QCOMPARE(m_window->topRow(), 65);
+    QCOMPARE(cell("num", 1), QStringLiteral("65"));
+    QCOMPARE(cell("spes", 1), QStringLiteral("Spese per l'assunzione dell'addetto"));
+    QCOMPARE(cell("num", 10), QStringLiteral("74"));
+    QCOMPARE(cell("tip", 10), QStringLiteral("Sgombero neve"));
+    QCOMPARE(cell("spes", 10), QStringLiteral("Spese relative al servizio, compresi i materiali d'uso"));
+    QCOMPARE(cell("loc", 10), QStringLiteral("0"));
+    QCOMPARE(cell("con", 10), QStringLiteral("100"));
+    scroll->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCOMPARE(cell("num", 1), QStringLiteral("55"));
+}
+
+void TestConduttoreWindow::speseShowsTheExpenseWindow()
+{
+    auto *spese = m_window->findChild<QPushButton *>(QStringLiteral("cmdspese"));
+    QVERIFY(spese);
+    QCOMPARE(spese->text(), QStringLiteral("&Spese"));
+    QCOMPARE(spese->toolTip(), QStringLiteral("cliccare per visualizzare la finestra Spese"));
+    spese->click();
+    QVERIFY(m_shell->existingWorkWindow(2));
+    QVERIFY(m_shell->existingWorkWindow(2)->isVisible());
+}
+
+void TestConduttoreWindow::unsupportedCommandsAreDisabledAndDoNothing()
+{
+    for (int button : {1, 2, 18, 19}) {
+        QAction *tool = m_window->toolBar()->findChild<QAction *>(QStringLiteral("button%1").arg(button));
+        QVERIFY(!tool->isEnabled());
+        tool->trigger();
+    }
+    for (const char *name : {"apri", "salva", "salvanome", "controllo", "cancella"}) {
+        QAction *entry = m_window->findChild<QAction *>(QString::fromLatin1(name));
+        QVERIFY2(entry && !entry->isEnabled(), name);
+        entry->trigger();
+    }
+    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_platform->dialogs.isEmpty());
+    QCOMPARE(cell("num", 1), QStringLiteral("1"));
+}
+
+void TestConduttoreWindow::printHandsOverTheTableAndSaysSo()
+{
+    m_window->findChild<QAction *>(QStringLiteral("stampa"))->trigger();
+    QCOMPARE(m_platform->documents.size(), 1);
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+}
+
+void TestConduttoreWindow::helpSaysWhereTheSplitComesFrom()
+{
+    m_window->findChild<QPushButton *>(QStringLiteral("aiuto"))->click();
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Information);
+    QCOMPARE(m_platform->lastMessage().title, m_state->texts.helpTitle);
+    QCOMPARE(m_platform->lastMessage().text.split(QLatin1Char('\n')),
+             (QStringList{QString::fromUtf8("- La finestra è di sola lettura;"),
+                          QStringLiteral("- visualizzare la casistica presente nel programma con "
+                                         "la barra di scorrimento verticale;"),
+                          QString::fromUtf8("- la ripartizione è desunta dalla normativa vigente e "
+                                            "dagli attuali accordi sindacali nazionali;"),
+                          QStringLiteral("- stampare tutta la casistica se necessario.")}));
+}
+
+// Every row of the table, scrolled into view, fits its labels.
+void TestConduttoreWindow::rowTextsFitTheirLabels()
+{
+    for (int top = 1; top <= 65; top += 10) {
+        m_window->setTopRow(top);
+        for (int r = 1; r <= 10; ++r) {
+            for (const char *name : {"num", "tip", "spes", "loc", "con"}) {
+                auto *label = m_window->findChild<QLabel *>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(r));
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                         qPrintable(label->text()));
+            }
+        }
+    }
+}
+
+QTEST_MAIN(TestConduttoreWindow)
+#include "tst_conduttorewindow.moc"
