@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -97,14 +98,20 @@ QRadioButton *StartWindow::option(int index) const
 
 bool StartWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_form && event->type() == QEvent::MouseMove) {
-        statusBar()->showMessage(QStringLiteral("Elenca le procedure previste nel software."));
-    } else if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-        const int index = watched->property("procedure").toInt();
-        if (index >= 1)
-            statusBar()->showMessage(QString::fromUtf8(procedures[index - 1].status));
-    }
+    // Moves over the options reach the form too, since the options ignore them; the form
+    // tells by the point which control the mouse is over.
+    if (watched == m_form && event->type() == QEvent::MouseMove)
+        showStatusAt(static_cast<QMouseEvent *>(event)->position().toPoint());
     return QMainWindow::eventFilter(watched, event);
+}
+
+void StartWindow::showStatusAt(const QPoint &point)
+{
+    const QWidget *control = m_form->childAt(point);
+    const int index = control ? control->property("procedure").toInt() : 0;
+    statusBar()->showMessage(index >= 1
+                                 ? QString::fromUtf8(procedures[index - 1].status)
+                                 : QStringLiteral("Elenca le procedure previste nel software."));
 }
 
 void StartWindow::closeEvent(QCloseEvent *event)
@@ -133,8 +140,6 @@ void StartWindow::buildOptions()
         option->setObjectName(QStringLiteral("Option1_%1").arg(index));
         option->setGeometry(16, top, 186, 24);
         option->setProperty("procedure", index);
-        option->setMouseTracking(true);
-        option->installEventFilter(this);
         connect(option, &QRadioButton::clicked, this, [this, index] { choose(index); });
         QLabel *description =
             makeLabel(m_form, QStringLiteral("Label%1").arg(index).toUtf8().constData(),

@@ -34,6 +34,7 @@ private:
     void buildOptions();
     void buildButtons();
     void choose(int index);
+    void showStatusAt(const QPoint &point);
     void showInstructions();
 
     Shell &m_shell;

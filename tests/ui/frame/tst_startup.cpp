@@ -29,6 +29,7 @@ private slots:
     void chooserOpensTheWindowOfEachProcedure();
     void sameProcedureCanBeChosenTwice();
     void indexOutsideTheTableOpensTheCondominiumWindow();
+    void statusBarFollowsTheMouse_data();
     void statusBarFollowsTheMouse();
     void chooserHelpListsItsInstructions();
     void exitAnsweredNoLeavesEverything();
@@ -150,19 +151,45 @@ void TestStartup::indexOutsideTheTableOpensTheCondominiumWindow()
         QVERIFY(!m_shell->existingWorkWindow(k));
 }
 
+// The mouse travels over the window as the window system reports it: onto each option,
+// then onto the background between the options and the buttons.
+void TestStartup::statusBarFollowsTheMouse_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("1") << 1 << "Apre una finestra per la redazione delle tabelle millesimali.";
+    QTest::newRow("4") << 4
+                       << "Apre una finestra per la gestione dei pagamenti delle spese da parte "
+                          "dei condomini.";
+    QTest::newRow("9") << 9
+                       << "Apre una finestra per la stampa di numerosi modelli utili per il "
+                          "condominio.";
+}
+
 void TestStartup::statusBarFollowsTheMouse()
 {
+    QFETCH(int, k);
+    QFETCH(QString, status);
     StartWindow *chooser = openChooser();
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(chooser->option(4), &enter);
-    QCOMPARE(chooser->statusBar()->currentMessage(),
-             QStringLiteral("Apre una finestra per la gestione dei pagamenti delle spese da parte dei condomini."));
-    QTest::mouseMove(chooser->centralWidget(), QPoint(5, 5));
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(chooser->centralWidget(), &move);
-    QCOMPARE(chooser->statusBar()->currentMessage(),
-             QStringLiteral("Elenca le procedure previste nel software."));
+    QVERIFY(QTest::qWaitForWindowExposed(chooser));
+    const QString background = QStringLiteral("Elenca le procedure previste nel software.");
+    auto moveTo = [chooser](const QWidget *widget, const QPoint &point) {
+        QTest::mouseMove(chooser->windowHandle(), widget->mapTo(chooser, point));
+        QCoreApplication::processEvents();
+    };
+    QRadioButton *option = chooser->option(k);
+    QWidget *form = chooser->centralWidget();
+    const QPoint blank(form->width() / 2, (option->geometry().bottom()
+                                           + chooser->option(k == 9 ? 8 : k + 1)->geometry().top())
+                                              / 2);
+    moveTo(form, QPoint(2, form->height() - 2));
+    QCOMPARE(chooser->statusBar()->currentMessage(), background);
+    moveTo(option, QPoint(8, option->height() / 2));
+    QCOMPARE(chooser->statusBar()->currentMessage(), status);
+    moveTo(option, QPoint(option->width() - 4, option->height() / 2));
+    QCOMPARE(chooser->statusBar()->currentMessage(), status);
+    moveTo(form, blank);
+    QCOMPARE(chooser->statusBar()->currentMessage(), background);
 }
 
 void TestStartup::chooserHelpListsItsInstructions()
