@@ -2,19 +2,17 @@
 
 #include "convocazioneprintkind.h"
 #include "expenseitemloader.h"
+#include "referenceprintkind.h"
 #include "registryloader.h"
 
 #include "core/registry/millesimalcomputation.h"
 #include "core/state/sharedstate.h"
-#include "library/assembly/majoritytable.h"
-#include "reports/assembly/majoritiesprintout.h"
 #include "reports/registry/completeprintout.h"
 #include "reports/registry/dataformprintout.h"
 #include "reports/expenses/expenseprintcheck.h"
 #include "reports/expenses/expensestatementprintout.h"
 #include "reports/registry/millesimaltableprintout.h"
 #include "reports/registry/ownersheetsprintout.h"
-#include "reports/tenancy/tenantsplitprintout.h"
 #include "reports/expenses/paymentnoticesprintout.h"
 #include "reports/document/reportdocument.h"
 
@@ -69,39 +67,6 @@ StampaCommand::FileBuilder expensePrintout(const ExpenseRefusal &refusal, const 
     };
 }
 
-// The reference printouts need no archive; with "--dati DATI" their heading names the
-// condominium of that archive and its number of owners.
-StampaCommand::Builder referencePrintout(
-    const QString &kind, const std::function<int(const SharedState &, ReportDocument &,
-                                                 QTextStream &)> &build)
-{
-    return [kind, build](const QStringList &arguments, ReportDocument &document,
-                         QTextStream &err) {
-        SharedState state;
-        if (arguments.size() == 2 && arguments.first() == QLatin1String("--dati")) {
-            const int loaded = RegistryLoader::load(QStringLiteral("stampa"), {arguments.at(1)},
-                                                    state, err);
-            if (loaded != ExitSuccess)
-                return loaded;
-        } else if (!arguments.isEmpty()) {
-            err << "veltra-tool: uso: veltra-tool stampa " << kind << " [--dati DATI] -o OUT\n";
-            return int(ExitBadArguments);
-        }
-        return build(state, document, err);
-    };
-}
-
-int buildMajorities(const SharedState &state, ReportDocument &document, QTextStream &err)
-{
-    const MajorityTable::Reading &table = MajorityTable::shipped();
-    if (!table.isValid()) {
-        err << "veltra-tool: " << MajorityTable::shippedPath() << ": " << table.error << "\n";
-        return ExitUnreadableFile;
-    }
-    document = MajoritiesPrintout::build(state, table.majorities);
-    return ExitSuccess;
-}
-
 } // namespace
 
 StampaCommand::StampaCommand()
@@ -130,15 +95,10 @@ StampaCommand::StampaCommand()
                             }));
     addKind(QStringLiteral("convocazione"), ConvocazionePrintKind::synopsis(),
             &ConvocazionePrintKind::build);
-    addKind(QStringLiteral("maggioranze"), QStringLiteral("[--dati DATI]"),
-            referencePrintout(QStringLiteral("maggioranze"), &buildMajorities));
-    addKind(QStringLiteral("conduttore"), QStringLiteral("[--dati DATI]"),
-            referencePrintout(QStringLiteral("conduttore"),
-                              [](const SharedState &state, ReportDocument &document,
-                                 QTextStream &) {
-                                  document = TenantSplitPrintout::build(state);
-                                  return int(ExitSuccess);
-                              }));
+    addKind(QStringLiteral("maggioranze"), ReferencePrintKind::synopsis(),
+            &ReferencePrintKind::buildMajorities);
+    addKind(QStringLiteral("conduttore"), ReferencePrintKind::synopsis(),
+            &ReferencePrintKind::buildTenantSplit);
 }
 
 QString StampaCommand::argumentsSynopsis() const

@@ -9,6 +9,7 @@
 #include "ui/frame/formcontrols.h"
 #include "ui/frame/shell.h"
 
+#include <QAction>
 #include <QLabel>
 
 namespace veltra {
@@ -72,6 +73,7 @@ AssembleaWindow::AssembleaWindow(Shell &shell, QWidget *parent)
             [this] { this->shell().switchWindow(*this, ConvocazioneWindow); });
 
     buildMatterButtons();
+    markOwnViewEntry();
 }
 
 QString AssembleaWindow::idleStepHint()
@@ -97,6 +99,17 @@ void AssembleaWindow::initialise()
                                QStringLiteral("Le maggioranze non sono disponibili (")
                                    + MajorityTable::shippedPath() + QStringLiteral(", ")
                                    + m_table.error + QStringLiteral(")."));
+}
+
+// "Finestra Assemblea" carries a check mark that stays whatever the user answers.
+void AssembleaWindow::markOwnViewEntry()
+{
+    QAction *entry = findChild<QAction *>(QStringLiteral("finestra5"));
+    if (!entry)
+        return;
+    entry->setCheckable(true);
+    entry->setChecked(true);
+    connect(entry, &QAction::toggled, entry, [entry] { entry->setChecked(true); });
 }
 
 void AssembleaWindow::buildMatterButtons()

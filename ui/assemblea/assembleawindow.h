@@ -39,6 +39,7 @@ protected:
 
 private:
     void buildMatterButtons();
+    void markOwnViewEntry();
 
     const MajorityTable::Reading &m_table;
     QList<WrappedButton *> m_buttons;

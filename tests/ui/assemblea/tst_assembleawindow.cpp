@@ -51,6 +51,7 @@ private slots:
     void printHandsOverTheMajoritiesAndSaysSo();
     void convocazioneOpensTheNoticeWindow();
     void helpCountsTheButtons();
+    void ownViewEntryKeepsItsCheckMark();
     void captionsFitTheirButtons();
 
 private:
@@ -202,6 +203,18 @@ void TestAssembleaWindow::helpCountsTheButtons()
                           QStringLiteral("- cliccare sul tasto 'Guida in linea' per visualizzare "
                                          "gli articoli del Codice Civile e delle Disposizioni di "
                                          "Attuazione.")}));
+}
+
+void TestAssembleaWindow::ownViewEntryKeepsItsCheckMark()
+{
+    QAction *entry = action(QStringLiteral("finestra5"));
+    QVERIFY(entry->isChecked());
+    m_platform->answers.enqueue(false);
+    entry->trigger();
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("E' questa la finestra 'Assemblea': si vuole la guida della finestra?"));
+    QVERIFY(entry->isChecked());
+    QVERIFY(!action(QStringLiteral("finestra4"))->isChecked());
 }
 
 void TestAssembleaWindow::captionsFitTheirButtons()
