@@ -5,6 +5,7 @@
 #include "ui/frame/shell.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -48,6 +49,7 @@ private slots:
     void buttonSevenShowsItsMajorityAndNamesTheMatter();
     void everyButtonShowsItsOwnMatter();
     void unsupportedCommandsAreDisabledAndDoNothing();
+    void deleteOffersTheSpeseArchivesAndRemovesTheChosenFile();
     void printHandsOverTheMajoritiesAndSaysSo();
     void convocazioneOpensTheNoticeWindow();
     void helpCountsTheButtons();
@@ -163,6 +165,24 @@ void TestAssembleaWindow::unsupportedCommandsAreDisabledAndDoNothing()
     QCOMPARE(m_window->passo()->text(), Idle);
     QVERIFY(action(QStringLiteral("eliminare"))->isEnabled());
     QVERIFY(action(QStringLiteral("stampa"))->isEnabled());
+}
+
+void TestAssembleaWindow::deleteOffersTheSpeseArchivesAndRemovesTheChosenFile()
+{
+    const QString victim = m_home.filePath(QStringLiteral("Veltra-spese-Aurora"));
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    m_platform->fileNames.enqueue(victim);
+    m_window->findChild<QAction *>(QStringLiteral("eliminare"))->trigger();
+    QCOMPARE(m_platform->dialogs.size(), 1);
+    QCOMPARE(m_platform->dialogs.at(0).filter,
+             QStringLiteral("Tutti i file (*.*)|*.*|File Veltra-spese- | Veltra-spese-*"));
+    QCOMPARE(m_platform->dialogs.at(0).selectedFilter, 2);
+    QVERIFY(!QFile::exists(victim));
+    m_window->toolBar()->findChild<QAction *>(QStringLiteral("button3"))->trigger();
+    QCOMPARE(m_platform->dialogs.size(), 2);
+    QVERIFY(m_platform->messages.isEmpty());
 }
 
 void TestAssembleaWindow::printHandsOverTheMajoritiesAndSaysSo()

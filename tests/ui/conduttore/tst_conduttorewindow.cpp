@@ -4,6 +4,7 @@
 #include "ui/frame/shell.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -28,6 +29,7 @@ private slots:
     void scrollEndsOnRowsSixtyFiveToSeventyFour();
     void speseShowsTheExpenseWindow();
     void unsupportedCommandsAreDisabledAndDoNothing();
+    void deleteOffersTheDatiArchivesAndRemovesTheChosenFile();
     void printHandsOverTheTableAndSaysSo();
     void helpSaysWhereTheSplitComesFrom();
     void rowTextsFitTheirLabels();
@@ -157,6 +159,24 @@ void TestConduttoreWindow::unsupportedCommandsAreDisabledAndDoNothing()
     QVERIFY(m_platform->messages.isEmpty());
     QVERIFY(m_platform->dialogs.isEmpty());
     QCOMPARE(cell("num", 1), QStringLiteral("1"));
+}
+
+void TestConduttoreWindow::deleteOffersTheDatiArchivesAndRemovesTheChosenFile()
+{
+    const QString victim = m_home.filePath(QStringLiteral("Veltra-dati-Aurora"));
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    m_platform->fileNames.enqueue(victim);
+    m_window->findChild<QAction *>(QStringLiteral("eliminare"))->trigger();
+    QCOMPARE(m_platform->dialogs.size(), 1);
+    QCOMPARE(m_platform->dialogs.at(0).filter,
+             QStringLiteral("Tutti i file (*.*)|*.*|File Veltra-dati- | Veltra-dati-*"));
+    QCOMPARE(m_platform->dialogs.at(0).selectedFilter, 2);
+    QVERIFY(!QFile::exists(victim));
+    m_window->toolBar()->findChild<QAction *>(QStringLiteral("button3"))->trigger();
+    QCOMPARE(m_platform->dialogs.size(), 2);
+    QVERIFY(m_platform->messages.isEmpty());
 }
 
 void TestConduttoreWindow::printHandsOverTheTableAndSaysSo()
