@@ -4,6 +4,7 @@
 #include "ui/spese/spesewindowtexts.h"
 #include "ui/frame/workwindow.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -190,8 +191,11 @@ void SpeseForm::buildCriteria(QWidget *form)
         QRect(140, 96, 110, 20), QRect(254, 96, 120, 20), QRect(378, 96, 190, 20),
         QRect(8, 118, 236, 20), QRect(248, 118, 20, 20), QRect(440, 118, 20, 20),
     };
-    for (int j = 1; j <= Criteria; ++j)
+    criteria = new QButtonGroup(form);
+    for (int j = 1; j <= Criteria; ++j) {
         option1[j] = option(form, SpeseTexts::criterionOption(j), rects[j]);
+        criteria->addButton(option1[j], j);
+    }
     art1124 = button(form, "art1124", QRect(268, 116, 168, 22));
     art1126 = button(form, "art1126", QRect(460, 116, 176, 22));
 }

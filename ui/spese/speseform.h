@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -60,6 +61,10 @@ public:
     QPushButton *ns;
     QLabel *totspe;
     std::array<QRadioButton *, Criteria + 1> option1{}; // the criteria 1 to 6
+    // The criteria are one group of their own: left to the form's auto-exclusivity they
+    // would count the management options nested in Frame1 as theirs, and a marked
+    // management option would stop a newly marked criterion from unmarking the old one.
+    QButtonGroup *criteria = nullptr;
     QPushButton *art1124;
     QPushButton *art1126;
     QLabel *heatingHeading;                             // over the risc column

@@ -13,6 +13,7 @@
 #include "ui/spese/spesewindowtexts.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -92,6 +93,12 @@ bool isCappedAtHundred(ExpenseColumn column)
 void unmark(QRadioButton *option)
 {
     // An exclusive option cannot be unmarked while it is exclusive.
+    if (QButtonGroup *group = option->group()) {
+        group->setExclusive(false);
+        option->setChecked(false);
+        group->setExclusive(true);
+        return;
+    }
     option->setAutoExclusive(false);
     option->setChecked(false);
     option->setAutoExclusive(true);

@@ -42,6 +42,7 @@ private slots:
     void fullSeriesRefusesCopyToEnd();
     void exportOfBudgetItemThree();
     void printCommandsHandOverOrRefuse();
+    void openedItemMarksOnlyItsOwnCriterion();
 
 private:
     template<typename T>
@@ -310,6 +311,30 @@ void TestSpeseWindowSeries::printCommandsHandOverOrRefuse()
     QCOMPARE(m_platform->lastMessage().text,
              QStringLiteral("Non vi è nulla da stampare: prelevare i dati dall'archivio."));
     QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Exclamation);
+}
+
+// The condominium's heating basis marks the heating criterion when the window is set up
+// again; an item saved "per millesimi" opened afterwards leaves that one marked alone.
+void TestSpeseWindowSeries::openedItemMarksOnlyItsOwnCriterion()
+{
+    chooseType(2);
+    fillItem(1);
+    save();
+    QVERIFY(QFile::exists(path(ManagementType::Spese, 1)));
+
+    m_state->heatingBasis = 1;
+    m_window->reinitialiseFromSharedState();
+    QCOMPARE(m_state->calcType, 3);
+    m_platform->fileNames.enqueue(path(ManagementType::Spese, 1));
+    m_window->findChild<QAction *>(QStringLiteral("apri"))->trigger();
+
+    QCOMPARE(m_state->calcType, 1);
+    QStringList marked;
+    for (int j = 1; j <= 6; ++j) {
+        if (control<QRadioButton>(QStringLiteral("Option1_%1").arg(j))->isChecked())
+            marked << QString::number(j);
+    }
+    QCOMPARE(marked, QStringList{QStringLiteral("1")});
 }
 
 QTEST_MAIN(TestSpeseWindowSeries)
