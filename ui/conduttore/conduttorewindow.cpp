@@ -31,9 +31,9 @@ struct Column
 
 constexpr Column NumColumn{4, 24};
 constexpr Column TipColumn{30, 110};
-constexpr Column SpesColumn{142, 370};
-constexpr Column LocColumn{516, 50};
-constexpr Column ConColumn{568, 50};
+constexpr Column SpesColumn{142, 358};
+constexpr Column LocColumn{502, 56};
+constexpr Column ConColumn{560, 58};
 
 const QList<Caption> Headings = {
     {"lbnum", "n.", "numero d'ordine"},
@@ -119,7 +119,6 @@ void ConduttoreWindow::buildHeadings()
                                                     HeadingHeight));
         QFont font = label->font();
         font.setPointSize(GridPointSize);
-        font.setBold(true);
         label->setFont(font);
     }
 }

@@ -200,9 +200,16 @@ void TestConduttoreWindow::helpSaysWhereTheSplitComesFrom()
                           QStringLiteral("- stampare tutta la casistica se necessario.")}));
 }
 
-// Every row of the table, scrolled into view, fits its labels.
+// Every row of the table, scrolled into view, fits its labels; so do the headings, whose
+// longest words must not be cut at the column's edge.
 void TestConduttoreWindow::rowTextsFitTheirLabels()
 {
+    for (const char *name : {"lbnum", "lbtip", "lbspes", "lbloc", "lbcon"}) {
+        auto *label = m_window->findChild<QLabel *>(QLatin1String(name));
+        const QRect text = label->fontMetrics().boundingRect(
+            label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+        QVERIFY2(label->contentsRect().contains(text), name);
+    }
     for (int top = 1; top <= 65; top += 10) {
         m_window->setTopRow(top);
         for (int r = 1; r <= 10; ++r) {
