@@ -1,6 +1,7 @@
 #include "controllaavvisocommand.h"
 #include "millesimicommand.h"
 #include "ripartiscicommand.h"
+#include "sentenzecommand.h"
 #include "stampacommand.h"
 #include "toolrunner.h"
 #include "verificacommand.h"
@@ -23,5 +24,6 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::RipartisciCommand>());
     runner.add(std::make_unique<veltra::StampaCommand>());
     runner.add(std::make_unique<veltra::ControllaAvvisoCommand>());
+    runner.add(std::make_unique<veltra::SentenzeCommand>());
     return runner.run(application.arguments().mid(1), out, err);
 }

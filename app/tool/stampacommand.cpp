@@ -2,6 +2,7 @@
 
 #include "convocazioneprintkind.h"
 #include "expenseitemloader.h"
+#include "libraryprintkinds.h"
 #include "referenceprintkind.h"
 #include "registryloader.h"
 
@@ -99,6 +100,7 @@ StampaCommand::StampaCommand()
             &ReferencePrintKind::buildMajorities);
     addKind(QStringLiteral("conduttore"), ReferencePrintKind::synopsis(),
             &ReferencePrintKind::buildTenantSplit);
+    LibraryPrintKinds::addTo(*this);
 }
 
 QString StampaCommand::argumentsSynopsis() const
