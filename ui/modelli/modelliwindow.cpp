@@ -37,10 +37,12 @@ ModelliWindow::ModelliWindow(Shell &shell, QWidget *parent)
     m_list->setGeometry(8, 34, 236, 300);
     m_title = new QLabel(form());
     m_title->setObjectName(QStringLiteral("tit"));
-    m_title->setGeometry(252, 34, 380, 22);
+    // The longest titles take two lines.
+    m_title->setGeometry(252, 34, 380, 40);
+    m_title->setWordWrap(true);
     m_title->setFrameShape(QFrame::Panel);
     m_title->setFrameShadow(QFrame::Sunken);
-    m_text = LibraryControls::readOnlyText(form(), QStringLiteral("testo"), QRect(252, 60, 380, 274));
+    m_text = LibraryControls::readOnlyText(form(), QStringLiteral("testo"), QRect(252, 78, 380, 256));
     connect(m_list, &QListWidget::currentRowChanged, this, &ModelliWindow::showChoice);
     connect(LibraryControls::printButton(form(), QStringLiteral("stampa"),
                                          QStringLiteral("cliccare per esportare il documento su Word")),

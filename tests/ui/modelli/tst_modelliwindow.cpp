@@ -2,6 +2,7 @@
 #include "support/reportcontents.h"
 #include "support/scriptedplatform.h"
 #include "ui/frame/shell.h"
+#include "ui/frame/textfit.h"
 #include "ui/modelli/modelliwindow.h"
 
 #include <QDir>
@@ -126,6 +127,14 @@ void TestModelliWindow::shippedLibraryFirstAndLastTitles()
     window->chooseTemplate(68);
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("tit"))->text(),
              QStringLiteral("verbale di assemblea di seconda convocazione"));
+    // Every title, the longest included, fits the label that shows it.
+    window->show();
+    const auto *title = window->findChild<QLabel *>(QStringLiteral("tit"));
+    for (int n = 1; n <= 68; ++n) {
+        window->chooseTemplate(n);
+        QVERIFY2(TextFit::fittingSize(title).height() <= title->height(), qPrintable(title->text()));
+        QVERIFY2(TextFit::fittingSize(title).width() <= title->width(), qPrintable(title->text()));
+    }
 }
 
 void TestModelliWindow::choosingAnEmptyEntryEmptiesTitleAndText()

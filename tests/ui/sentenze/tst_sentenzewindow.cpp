@@ -3,6 +3,7 @@
 #include "support/reportcontents.h"
 #include "support/scriptedplatform.h"
 #include "ui/frame/shell.h"
+#include "ui/frame/textfit.h"
 #include "ui/sentenze/sentenzewindow.h"
 
 #include <QDir>
@@ -120,6 +121,13 @@ void TestSentenzeWindow::choosingATopicShowsItsFirstRuling()
     QCOMPARE(list->toolTip(), QStringLiteral("argomento scelto: Canne fumarie"));
     QCOMPARE(window->passo()->text(),
              QStringLiteral("visualizzazione delle  2 sentenze relative all'argomento scelto"));
+    // Every topic's title fits the label that shows it.
+    window->show();
+    const auto *title = window->findChild<QLabel *>(QStringLiteral("Label2"));
+    for (int t = 1; t <= 36; ++t) {
+        window->chooseTopic(t);
+        QVERIFY2(TextFit::fittingSize(title) == title->size(), qPrintable(title->text()));
+    }
 }
 
 void TestSentenzeWindow::leafingStopsOneStepPastTheLast()
