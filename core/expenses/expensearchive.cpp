@@ -71,6 +71,56 @@ void storeOwner(const ExpenseArchive::OwnerRecord &record, Owner &owner, bool wi
     }
 }
 
+ExpenseArchive::LoadResult readItem(ArchiveReader &reader, bool withPayments)
+{
+    ExpenseArchive::LoadResult result;
+    result.opened = true;
+    int ownerCount = 0;
+    readHeader(reader, result, ownerCount);
+    for (int i = 1; i <= ownerCount && reader.ok(); ++i) {
+        const ExpenseArchive::OwnerRecord owner = readOwner(reader, withPayments);
+        if (reader.ok())
+            result.owners.append(owner);
+    }
+    // Lines left over mean the file is of the other type, or no item file at all.
+    if (reader.ok() && !reader.atEnd())
+        reader.fail();
+    result.failedLine = reader.failedLine();
+    return result;
+}
+
+void writeItem(ArchiveWriter &writer, const SharedState &state, int k, bool withPayments)
+{
+    const int owners = std::clamp(state.ownerCount, 0, MaxOwners);
+    const ExpenseItem &item = state.item(std::clamp(k, 0, MaxItems));
+    writer.writeText(state.condoName);
+    writer.writeInteger(owners);
+    writer.writeText(item.expenseAmount);
+    writer.writeText(item.expenseType);
+    writer.writeText(item.expenseDate);
+    writer.writeInteger(state.calcType);
+    writer.endRecord();
+    for (int i = 1; i <= owners; ++i) {
+        const Owner &owner = state.owner(i);
+        writer.writeInteger(owner.takesPart);
+        writer.writeText(owner.ownerName);
+        writer.writeText(owner.ownerAddress);
+        writer.writeText(owner.fixedPercent);
+        writer.writeCell(owner.ownerMillesimi, 3);
+        writer.writeText(owner.floorMillesimi);
+        writer.writeCell(owner.heatingQuantity, -1);
+        writer.writeOptionalInteger(owner.oneThirdFlag);
+        writer.writeText(owner.twoThirdsPercent);
+        writer.writeText(owner.shareAmount);
+        writer.endRecord();
+        if (withPayments) {
+            writer.writeText(owner.paymentDate);
+            writer.writeText(owner.reminderDate);
+            writer.endRecord();
+        }
+    }
+}
+
 QString ownerText(int i)
 {
     return QStringLiteral(" del condomino n.") + NumberText::str(i);
@@ -85,23 +135,16 @@ QString typedText(const Cell &cell)
 
 ExpenseArchive::LoadResult ExpenseArchive::load(const QString &path, bool withPayments)
 {
-    LoadResult result;
     ArchiveReader reader;
     if (!reader.open(path))
-        return result;
-    result.opened = true;
-    int ownerCount = 0;
-    readHeader(reader, result, ownerCount);
-    for (int i = 1; i <= ownerCount && reader.ok(); ++i) {
-        const OwnerRecord owner = readOwner(reader, withPayments);
-        if (reader.ok())
-            result.owners.append(owner);
-    }
-    // Lines left over mean the file is of the other type, or no item file at all.
-    if (reader.ok() && !reader.atEnd())
-        reader.fail();
-    result.failedLine = reader.failedLine();
-    return result;
+        return LoadResult();
+    return readItem(reader, withPayments);
+}
+
+ExpenseArchive::LoadResult ExpenseArchive::fromBytes(const QByteArray &bytes, bool withPayments)
+{
+    ArchiveReader reader(bytes);
+    return readItem(reader, withPayments);
 }
 
 bool ExpenseArchive::apply(const LoadResult &result, SharedState &state, int k, bool withPayments)
@@ -131,39 +174,24 @@ bool ExpenseArchive::apply(const LoadResult &result, SharedState &state, int k, 
 bool ExpenseArchive::save(const SharedState &state, int k, bool withPayments,
                           const QString &path, QString *error)
 {
-    const int owners = std::clamp(state.ownerCount, 0, MaxOwners);
-    const ExpenseItem &item = state.item(std::clamp(k, 0, MaxItems));
     ArchiveWriter writer;
-    writer.writeText(state.condoName);
-    writer.writeInteger(owners);
-    writer.writeText(item.expenseAmount);
-    writer.writeText(item.expenseType);
-    writer.writeText(item.expenseDate);
-    writer.writeInteger(state.calcType);
-    writer.endRecord();
-    for (int i = 1; i <= owners; ++i) {
-        const Owner &owner = state.owner(i);
-        writer.writeInteger(owner.takesPart);
-        writer.writeText(owner.ownerName);
-        writer.writeText(owner.ownerAddress);
-        writer.writeText(owner.fixedPercent);
-        writer.writeCell(owner.ownerMillesimi, 3);
-        writer.writeText(owner.floorMillesimi);
-        writer.writeCell(owner.heatingQuantity, -1);
-        writer.writeOptionalInteger(owner.oneThirdFlag);
-        writer.writeText(owner.twoThirdsPercent);
-        writer.writeText(owner.shareAmount);
-        writer.endRecord();
-        if (withPayments) {
-            writer.writeText(owner.paymentDate);
-            writer.writeText(owner.reminderDate);
-            writer.endRecord();
-        }
-    }
+    writeItem(writer, state, k, withPayments);
     const bool written = writer.commit(path);
     if (!written && error)
         *error = writer.errorString();
     return written;
+}
+
+QByteArray ExpenseArchive::toBytes(const SharedState &state, int k, bool withPayments,
+                                   QString *error)
+{
+    ArchiveWriter writer;
+    writeItem(writer, state, k, withPayments);
+    if (writer.isWritable())
+        return writer.bytes();
+    if (error)
+        *error = writer.errorString();
+    return QByteArray();
 }
 
 std::optional<ExpenseArchive::UnwritableField>

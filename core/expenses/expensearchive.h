@@ -59,6 +59,8 @@ public:
 
     // Reads the file named path; withPayments for a "spese" file. The state is not touched.
     static LoadResult load(const QString &path, bool withPayments);
+    // Reads the bytes of a file as load() reads the file.
+    static LoadResult fromBytes(const QByteArray &bytes, bool withPayments);
 
     // Stores a complete result as item k (1..200): the condominium name, the number of
     // owners, the item, calcType and the owners' lines (payments only when withPayments).
@@ -71,6 +73,10 @@ public:
     // file is then untouched).
     static bool save(const SharedState &state, int k, bool withPayments, const QString &path,
                      QString *error = nullptr);
+    // The bytes save() writes, or an empty array, with *error, when a text or a number
+    // cannot be carried.
+    static QByteArray toBytes(const SharedState &state, int k, bool withPayments,
+                              QString *error = nullptr);
 
     // The first text field, in the order of the file, that save() would refuse.
     static std::optional<UnwritableField> firstUnwritableField(const SharedState &state, int k,

@@ -100,6 +100,59 @@ bool readOwner(ArchiveReader &reader, CondominiumArchive::OwnerRecord &owner)
     return true;
 }
 
+CondominiumArchive::LoadResult readArchive(ArchiveReader &reader)
+{
+    CondominiumArchive::LoadResult result;
+    result.opened = true;
+    int ownerCount = 0;
+    readHeader(reader, result, ownerCount);
+    for (int i = 1; i <= ownerCount && reader.ok(); ++i) {
+        CondominiumArchive::OwnerRecord owner;
+        if (readOwner(reader, owner))
+            result.owners.append(owner);
+    }
+    // Lines after the last counted owner mean the count is wrong: the owners beyond it
+    // would be lost without a word at the next save.
+    if (reader.ok() && !reader.atEnd())
+        reader.fail();
+    result.failedLine = reader.failedLine();
+    return result;
+}
+
+void writeArchive(ArchiveWriter &writer, const SharedState &state)
+{
+    const int owners = std::clamp(state.ownerCount, 0, MaxOwners);
+    writer.writeText(state.condoName);
+    writer.writeInteger(owners);
+    writer.writeOptionalInteger(state.heatingBasis);
+    writer.endRecord();
+    for (int i = 1; i <= owners; ++i) {
+        const Owner &owner = state.owner(i);
+        const int units = std::clamp(owner.unitCount, 0, MaxUnits);
+        writer.writeText(owner.ownerName);
+        writer.writeText(owner.ownerAddress);
+        writer.writeText(owner.ownerFloor);
+        writer.writeInteger(units);
+        writer.writeCell(owner.ownerMillesimi, 3);
+        writer.endRecord();
+        for (int j = 1; j <= units; ++j) {
+            for (const QString *field : unitFields(owner.units[j]))
+                writer.writeText(*field);
+            writer.endRecord();
+        }
+    }
+}
+
+// Most of the 25 000 units are empty: leaving those alone keeps opening a file cheap.
+bool holdsAnything(const Unit &unit)
+{
+    for (const QString *field : unitFields(unit)) {
+        if (!field->isEmpty())
+            return true;
+    }
+    return unit.virtualSurface != 0 || unit.unitMillesimi != 0;
+}
+
 void clearRegistry(SharedState &state)
 {
     for (int i = 1; i <= MaxOwners; ++i) {
@@ -109,8 +162,10 @@ void clearRegistry(SharedState &state)
         owner.ownerFloor.clear();
         // Every unit, not only the counted ones: a unit left beyond a gap in the names
         // would otherwise join the next condominium's owner.
-        for (int j = 1; j <= MaxUnits; ++j)
-            owner.units[j].clear();
+        for (int j = 1; j <= MaxUnits; ++j) {
+            if (holdsAnything(owner.units[j]))
+                owner.units[j].clear();
+        }
         owner.unitCount = 0;
     }
     state.condoName.clear();
@@ -126,24 +181,16 @@ QString ownerText(int i)
 
 CondominiumArchive::LoadResult CondominiumArchive::load(const QString &path)
 {
-    LoadResult result;
     ArchiveReader reader;
     if (!reader.open(path))
-        return result;
-    result.opened = true;
-    int ownerCount = 0;
-    readHeader(reader, result, ownerCount);
-    for (int i = 1; i <= ownerCount && reader.ok(); ++i) {
-        OwnerRecord owner;
-        if (readOwner(reader, owner))
-            result.owners.append(owner);
-    }
-    // Lines after the last counted owner mean the count is wrong: the owners beyond it
-    // would be lost without a word at the next save.
-    if (reader.ok() && !reader.atEnd())
-        reader.fail();
-    result.failedLine = reader.failedLine();
-    return result;
+        return LoadResult();
+    return readArchive(reader);
+}
+
+CondominiumArchive::LoadResult CondominiumArchive::fromBytes(const QByteArray &bytes)
+{
+    ArchiveReader reader(bytes);
+    return readArchive(reader);
 }
 
 void CondominiumArchive::apply(const LoadResult &result, SharedState &state)
@@ -173,30 +220,22 @@ void CondominiumArchive::apply(const LoadResult &result, SharedState &state)
 bool CondominiumArchive::save(const SharedState &state, const QString &path, QString *error)
 {
     ArchiveWriter writer;
-    const int owners = std::clamp(state.ownerCount, 0, MaxOwners);
-    writer.writeText(state.condoName);
-    writer.writeInteger(owners);
-    writer.writeOptionalInteger(state.heatingBasis);
-    writer.endRecord();
-    for (int i = 1; i <= owners; ++i) {
-        const Owner &owner = state.owner(i);
-        const int units = std::clamp(owner.unitCount, 0, MaxUnits);
-        writer.writeText(owner.ownerName);
-        writer.writeText(owner.ownerAddress);
-        writer.writeText(owner.ownerFloor);
-        writer.writeInteger(units);
-        writer.writeCell(owner.ownerMillesimi, 3);
-        writer.endRecord();
-        for (int j = 1; j <= units; ++j) {
-            for (const QString *field : unitFields(owner.units[j]))
-                writer.writeText(*field);
-            writer.endRecord();
-        }
-    }
+    writeArchive(writer, state);
     const bool written = writer.commit(path);
     if (!written && error)
         *error = writer.errorString();
     return written;
+}
+
+QByteArray CondominiumArchive::toBytes(const SharedState &state, QString *error)
+{
+    ArchiveWriter writer;
+    writeArchive(writer, state);
+    if (writer.isWritable())
+        return writer.bytes();
+    if (error)
+        *error = writer.errorString();
+    return QByteArray();
 }
 
 std::optional<CondominiumArchive::UnwritableField>

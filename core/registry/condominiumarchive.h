@@ -50,6 +50,8 @@ public:
 
     // Reads the file named path; the shared state is not touched.
     static LoadResult load(const QString &path);
+    // Reads the bytes of a file as load() reads the file.
+    static LoadResult fromBytes(const QByteArray &bytes);
 
     // Clears the registry as "Cancella dati finestra" does (names, addresses, floors, every
     // unit of every owner, the condominium's name and the number of owners; the property
@@ -61,6 +63,9 @@ public:
     // written (the previous file is then untouched) or a text cannot be carried, which
     // firstUnwritableField() names beforehand.
     static bool save(const SharedState &state, const QString &path, QString *error = nullptr);
+    // The bytes save() writes, or an empty array, with *error, when a text or a number
+    // cannot be carried.
+    static QByteArray toBytes(const SharedState &state, QString *error = nullptr);
 
     // The first text field, in the order of the file, that contains a double quote, a
     // line break or a character outside Windows-1252; nothing when all can be saved.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace veltra::fuzz {
+
+// The fuzzer's input as a byte array that borrows the bytes.
+inline QByteArray inputBytes(const std::uint8_t *data, std::size_t size)
+{
+    return QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+// Stops the run when a property of the code under test does not hold: libFuzzer keeps
+// the input as a crash and prints it.
+inline void require(bool holds, const char *property, const QString &detail = QString())
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "property broken: %s\n%s\n", property, qPrintable(detail));
+    std::abort();
+}
+
+} // namespace veltra::fuzz
