@@ -1,8 +1,10 @@
 // The code page of the archives: every byte decodes and encodes back to itself, and a
-// text is encoded whole or refused at its first character the code page cannot hold.
+// text is encoded whole or refused at its first character the code page cannot hold. The
+// text of an archive file is read either as Windows-1252 or as UTF-8, never a mixture.
 
 #include "fuzzcheck.h"
 
+#include "core/archive/archivetext.h"
 #include "core/archive/windows1252.h"
 
 #include <cstring>
@@ -36,12 +38,22 @@ void requireTextEncodedOrRefused(const QString &text)
         fuzz::require(Windows1252::decode(bytes) == text, "an encoded text decodes back", text);
 }
 
+void requireArchiveTextOfOneCoding(const QByteArray &bytes)
+{
+    const QString text = ArchiveText::decode(bytes);
+    const QByteArray mark("\xEF\xBB\xBF");
+    const QByteArray body = bytes.startsWith(mark) ? bytes.mid(mark.size()) : bytes;
+    fuzz::require(text == Windows1252::decode(bytes) || text == QString::fromUtf8(body),
+                  "an archive is read in one coding", text);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes = fuzz::inputBytes(data, size);
     requireBytesRoundTrip(bytes);
+    requireArchiveTextOfOneCoding(bytes);
     // The same bytes as UTF-16 code units: every character, including lone surrogates.
     QString units(qsizetype(size / 2), Qt::Uninitialized);
     std::memcpy(units.data(), data, size_t(units.size()) * sizeof(QChar));

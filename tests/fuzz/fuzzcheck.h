@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/archive/archivetext.h"
+#include "core/archive/windows1252.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,6 +26,14 @@ inline void require(bool holds, const char *property, const QString &detail = QS
         return;
     std::fprintf(stderr, "property broken: %s\n%s\n", property, qPrintable(detail));
     std::abort();
+}
+
+// Whether Windows-1252 bytes that the system wrote form UTF-8 and are read back as such:
+// only texts like "Ã¨", the UTF-8 form of "è" read in the wrong code page, do that, and
+// reading them back as "è" is no fault of the save.
+inline bool readsAsUtf8(const QByteArray &saved)
+{
+    return ArchiveText::decode(saved) != Windows1252::decode(saved);
 }
 
 } // namespace veltra::fuzz
