@@ -119,6 +119,8 @@ void DatiWindow::connectControls()
         for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k)
             connect(f.units[r].fields[k], &QLineEdit::textChanged, this,
                     [this, r, k] { unitFieldChanged(r, UnitField(k)); });
+        connect(f.owners[r].field(OwnerField::Floor), &QLineEdit::editingFinished, this,
+                [this, r] { floorEditingFinished(r); });
         connect(f.owners[r].floorSpin, &QScrollBar::valueChanged, this,
                 [this, r](int value) { floorSpinChanged(r, value); });
         connect(f.owners[r].canc, &QPushButton::clicked, this, [this, r] { deleteOwner(r); });
@@ -202,12 +204,25 @@ void DatiWindow::ownerFieldChanged(int r, OwnerField f)
             const QSignalBlocker blocker(m_form->owners[r].floorSpin);
             m_form->owners[r].floorSpin->setValue(floor);
         }
-        if (DatiRegistry::breaksFloorOrder(state(), o)) {
-            showFloorOrderWarning();
-            return;
-        }
+        m_floorWarned = false;
     }
     afterOwnerChange(f);
+}
+
+// A typed floor is judged whole, when the field is left: "1" on the way to "10" is no
+// fault, and a box raised at that keystroke would take the next one.
+void DatiWindow::floorEditingFinished(int r)
+{
+    judgeFloorOrder(ownerTop() + r - 1);
+}
+
+void DatiWindow::judgeFloorOrder(int o)
+{
+    // The warning's own box takes the focus and ends the editing again: one warning a value.
+    if (m_floorWarned || !DatiRegistry::breaksFloorOrder(state(), o))
+        return;
+    m_floorWarned = true;
+    showFloorOrderWarning();
 }
 
 void DatiWindow::unitFieldChanged(int r, UnitField f)
@@ -223,9 +238,11 @@ void DatiWindow::unitFieldChanged(int r, UnitField f)
     afterUnitChange(f);
 }
 
+// A floor set with the spin is whole at once.
 void DatiWindow::floorSpinChanged(int r, int value)
 {
     showText(m_form->owners[r].field(OwnerField::Floor), QString::number(value));
+    judgeFloorOrder(ownerTop() + r - 1);
 }
 
 // The step hint follows the recount, so that it never asks for what was just typed.

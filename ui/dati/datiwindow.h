@@ -74,6 +74,8 @@ private:
     void ownerFieldChanged(int r, DatiRegistry::OwnerField field);
     void unitFieldChanged(int r, DatiRegistry::UnitField field);
     void floorSpinChanged(int r, int value);
+    void floorEditingFinished(int r);
+    void judgeFloorOrder(int o);
     void heatingOptionToggled(int k, bool on);
     // "+" and the number filter: the text the field must show; differs from text when the
     // field is to be rewritten, which runs its change handling again.
@@ -111,6 +113,7 @@ private:
     bool m_pendingUnitCount = false;
     bool m_pendingHint = false;
     bool m_pendingRecompute = false;
+    bool m_floorWarned = false; // the floor as it stands was already found out of order
 };
 
 } // namespace veltra

@@ -40,7 +40,7 @@ private slots:
     void deleteOwnerBeyondTheCountKeepsTheLastOwnersUnits();
     void deleteFirstOfThreeUnits();
     void deleteUnitOnEmptyRowChangesNothing();
-    void floorLowerThanPreviousWarnsAndSkipsHint();
+    void floorIsJudgedWhenTheFieldIsLeft();
     void floorSpinUpRaisesTheFloor();
     void stepHintsFollowTheEntryInOrder();
     void clearWindowEmptiesAndShowsFirstHint();
@@ -318,21 +318,38 @@ void TestDatiWindow::deleteUnitOnEmptyRowChangesNothing()
     QCOMPARE(m_state->unit(1, 2).netSurface, QStringLiteral("11"));
 }
 
-void TestDatiWindow::floorLowerThanPreviousWarnsAndSkipsHint()
+// The floor is judged whole when the field is left: "1" on the way to "10", or "-" on the
+// way to "-1", raises nothing that could take the next keystroke.
+void TestDatiWindow::floorIsJudgedWhenTheFieldIsLeft()
 {
     addThreeOwners();
     edit(QStringLiteral("pian_3"))->clear();
-    m_window->setStepHint(QStringLiteral("prima"));
+    type(QStringLiteral("pian_3"), QStringLiteral("10"));
+    QCOMPARE(edit(QStringLiteral("pian_3"))->text(), QStringLiteral("10"));
+    QCOMPARE(m_state->owner(3).ownerFloor, QStringLiteral("10"));
+    QTest::keyClick(edit(QStringLiteral("pian_3")), Qt::Key_Return);
+    QVERIFY(m_platform->messages.isEmpty());
+
+    edit(QStringLiteral("pian_3"))->clear();
     type(QStringLiteral("pian_3"), QStringLiteral("1"));
+    QVERIFY(m_platform->messages.isEmpty());
+    QTest::keyClick(edit(QStringLiteral("pian_3")), Qt::Key_Return);
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
     QCOMPARE(m_platform->lastMessage().title, m_state->texts.helpTitle);
     QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Inserisci prima i piani più bassi."));
     QCOMPARE(m_state->owner(3).ownerFloor, QStringLiteral("1"));
-    QCOMPARE(m_window->passo()->text(), QStringLiteral("prima"));
-    type(QStringLiteral("pian_3"), QStringLiteral("0")); // "10" is above floor 2
+    // Leaving the field again with the same floor does not repeat the warning.
+    QTest::keyClick(edit(QStringLiteral("pian_3")), Qt::Key_Return);
     QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_window->passo()->text() != QStringLiteral("prima"));
+
+    edit(QStringLiteral("pian_2"))->clear();
+    type(QStringLiteral("pian_2"), QStringLiteral("-1"));
+    QCOMPARE(edit(QStringLiteral("pian_2"))->text(), QStringLiteral("-1"));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QTest::keyClick(edit(QStringLiteral("pian_2")), Qt::Key_Return);
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_state->owner(2).ownerFloor, QStringLiteral("-1"));
 }
 
 void TestDatiWindow::floorSpinUpRaisesTheFloor()
