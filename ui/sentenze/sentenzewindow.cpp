@@ -66,22 +66,22 @@ void SentenzeWindow::buildControls()
 {
     m_list = new QListWidget(form());
     m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setGeometry(8, 8, 236, 326);
+    m_list->setGeometry(8, 8, 300, 326);
     m_topicTitle = boxLabel(form(), QStringLiteral("Label2"),
                             QStringLiteral("argomento relativo alle sentenze visualizzate"),
-                            QRect(252, 8, 320, 22));
+                            QRect(316, 8, 316, 22));
     m_number = boxLabel(form(), QStringLiteral("conta"),
                         QStringLiteral("numero della sentenza dell'argomento scelto"),
-                        QRect(580, 8, 52, 22));
+                        QRect(544, 312, 88, 22));
     m_number->setAlignment(Qt::AlignCenter);
-    m_ruling = LibraryControls::readOnlyText(form(), QStringLiteral("sent"), QRect(252, 36, 380, 250));
+    m_ruling = LibraryControls::readOnlyText(form(), QStringLiteral("sent"), QRect(316, 34, 316, 252));
     m_scroll = new QScrollBar(Qt::Horizontal, form());
     m_scroll->setObjectName(QStringLiteral("HScroll1"));
     m_scroll->setRange(1, RulingLibrary::MaxPerTopic);
-    m_scroll->setGeometry(252, 290, 380, 18);
+    m_scroll->setGeometry(316, 290, 316, 18);
     m_total = boxLabel(form(), QStringLiteral("Label1"),
                        QStringLiteral("totale delle sentenze disponibili nella corrente versione del programma"),
-                       QRect(252, 312, 200, 22));
+                       QRect(316, 312, 220, 22));
     m_total->setStyleSheet(QStringLiteral("background: #ffff80;"));
     passo()->setToolTip(QStringLiteral("indicazioni sulla procedura e sul numero di sentenze disponibili"));
     if (auto *guide = form()->findChild<QPushButton *>(QStringLiteral("guidainlinea")))

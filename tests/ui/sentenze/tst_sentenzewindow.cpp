@@ -101,6 +101,11 @@ void TestSentenzeWindow::loadListsTheTopicsAndTheTotal()
     QCOMPARE(list->item(0)->text(), QStringLiteral("   1) Abbaini, mansarde, tetto"));
     QCOMPARE(list->item(9)->text(), QStringLiteral(" 10) Assemblea"));
     QCOMPARE(list->item(35)->text(), QStringLiteral(" 36) Varie (comunione, conto corrente)"));
+    window->show();
+    for (int row = 0; row < list->count(); ++row)
+        QVERIFY2(list->visualItemRect(list->item(row)).width() <= list->viewport()->width()
+                     && list->fontMetrics().horizontalAdvance(list->item(row)->text()) < list->viewport()->width() - 8,
+                 qPrintable(list->item(row)->text()));
     // 154 verified decisions less the two whose date or number is in doubt.
     QCOMPARE(label(window, "Label1"), QStringLiteral(" 152 sentenze totali"));
     QCOMPARE(window->passo()->text(),
