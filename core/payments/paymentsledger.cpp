@@ -138,11 +138,6 @@ void PaymentsLedger::countArchivedExpenses()
         m_archivedCount = count.lastExisting;
 }
 
-bool PaymentsLedger::deleteExpenseFile()
-{
-    return m_series.deleteFile(m_platform);
-}
-
 void PaymentsLedger::clear()
 {
     m_series.clear();

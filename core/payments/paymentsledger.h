@@ -73,8 +73,6 @@ public:
     // Counts the consecutive files of the series; archivedCount keeps its value when
     // file 1 cannot be opened or item 1's date gives no year.
     void countArchivedExpenses();
-    // "&Elimina...": the chosen file is deleted without question.
-    bool deleteExpenseFile();
     // Forgets the type, the archive file, the totals shown and the count.
     void clear();
 

@@ -15,6 +15,7 @@
 #include "ui/dati/datiform.h"
 #include "ui/dati/datiwindowtexts.h"
 #include "ui/frame/shell.h"
+#include "ui/pagamenti/pagamentiwindow.h"
 #include "ui/spese/spesewindow.h"
 
 #include <QEvent>
@@ -334,6 +335,15 @@ void DatiWindow::showText(QLineEdit *field, const QString &text)
         field->setText(text);
 }
 
+void DatiWindow::showOwnersFromFirst()
+{
+    {
+        const QSignalBlocker blocker(m_form->vscroll1);
+        m_form->vscroll1->setValue(1);
+    }
+    refreshOwnerRows();
+}
+
 void DatiWindow::refreshOwnerRows()
 {
     const RefreshBatch batch(*this);
@@ -517,6 +527,8 @@ void DatiWindow::reinitialiseExpenseAndPaymentsWindows()
     auto *expenses = qobject_cast<SpeseWindow *>(shell().workWindow(2));
     if (expenses && expenseWindowExisted)
         expenses->reinitialiseFromSharedState();
+    if (auto *payments = qobject_cast<PagamentiWindow *>(shell().existingWorkWindow(4)))
+        payments->reinitialiseFromSharedState();
 }
 
 void DatiWindow::openArchive()

@@ -45,6 +45,8 @@ public:
     void handOver() override;
 
     void refreshOwnerRows();
+    // The owners list was replaced by a file of another window: shown again from the first.
+    void showOwnersFromFirst();
     void refreshUnitRows();
     void recountOwners();
     void recountUnits();

@@ -8,6 +8,7 @@
 #include "ui/dati/coefficientwindow.h"
 #include "ui/dati/datiwindow.h"
 #include "ui/modelli/modelliwindow.h"
+#include "ui/pagamenti/pagamentiwindow.h"
 #include "ui/regolamento/regolamentowindow.h"
 #include "ui/sentenze/sentenzewindow.h"
 #include "ui/spese/spesewindow.h"
@@ -193,6 +194,8 @@ WorkWindow *Shell::createWorkWindow(int k)
         return new SpeseWindow(*this);
     if (k == 3)
         return new ConduttoreWindow(*this);
+    if (k == 4)
+        return new PagamentiWindow(*this);
     if (k == 5)
         return new AssembleaWindow(*this);
     if (k == 6)

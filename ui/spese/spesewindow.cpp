@@ -382,14 +382,8 @@ void SpeseWindow::showOpenedItem()
 
 void SpeseWindow::refreshCondominiumWindow()
 {
-    auto *dati = qobject_cast<DatiWindow *>(shell().existingWorkWindow(1));
-    if (!dati)
-        return;
-    if (auto *bar = dati->findChild<QScrollBar *>(QStringLiteral("VScroll1"))) {
-        const QSignalBlocker blocker(bar);
-        bar->setValue(1);
-    }
-    dati->refreshOwnerRows();
+    if (auto *dati = qobject_cast<DatiWindow *>(shell().existingWorkWindow(1)))
+        dati->showOwnersFromFirst();
 }
 
 void SpeseWindow::showItemFields()

@@ -1,0 +1,354 @@
+#include "core/expenses/expensefilename.h"
+#include "core/state/sharedstate.h"
+#include "support/scriptedplatform.h"
+#include "support/seriesfixture.h"
+#include "ui/dati/datiwindow.h"
+#include "ui/frame/shell.h"
+#include "ui/pagamenti/pagamentiwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace veltra;
+
+namespace {
+
+const QString Marker = QStringLiteral("----------");
+
+} // namespace
+
+// The payments window on a series of three items and four owners: choosing the type,
+// moving, typing dates with the "+" rule, the check, the letters and cards from the rows,
+// the window printout's marks, the clear command and the hand-over of the condominium
+// window.
+class TestPagamentiWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void opensOnTheSharedCondominium();
+    void choosingSpeseReadsTheFirstFileAndRefreshesTheCondominiumWindow();
+    void plusRepeatsTheDateAboveAndTheButtonsFollowThePayment();
+    void typedDateIsLostWhenMovingToAnotherItem();
+    void toolbarOpenReadsTheSeriesAgainUpToTheItem();
+    void preventiviEmptiesAndLocksTheDates();
+    void checkNamesTheFirstOwnerWithoutDatesUnderSpeseOnly();
+    void rowButtonsPrintForTheirOwner();
+    void windowPrintoutMarksAndRemindersSkipTheMarked();
+    void cardButtonMarksItsOwnerAndKeepsTheType();
+    void printingWithNothingLoadedIsRefused();
+    void saveWritesTheTypedDates();
+    void clearEmptiesThisTheExpenseAndTheCondominiumWindow();
+    void condominiumHandOverRunsTheOpeningAgain();
+
+private:
+    template<typename T>
+    T *control(const QString &name) const
+    {
+        T *found = m_window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QString text(const QString &name) const { return control<QLabel>(name)->text(); }
+    QString path(int k) const;
+    void chooseSpese();
+    void trigger(const QString &name) const { control<QAction>(name)->trigger(); }
+
+    QTemporaryDir *m_folder = nullptr;
+    SharedState *m_state = nullptr;
+    ScriptedPlatform *m_platform = nullptr;
+    Shell *m_shell = nullptr;
+    PagamentiWindow *m_window = nullptr;
+};
+
+void TestPagamentiWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestPagamentiWindow::init()
+{
+    m_folder = new QTemporaryDir;
+    QVERIFY(QDir::setCurrent(m_folder->path()));
+    const QStringList shares = {QStringLiteral("400,00"), QStringLiteral("300,00"),
+                                QStringLiteral("200,00"), QStringLiteral("100,00")};
+    SeriesFixture::writeItem(m_folder->path(), ManagementType::Spese, QStringLiteral("Rossi"), 1,
+                             {QStringLiteral("1.000,00"), QStringLiteral("pulizia"),
+                              QStringLiteral("10/01/2001"), shares,
+                              {QStringLiteral("15/01/2001"), QString(), QString(), QString()},
+                              {}});
+    SeriesFixture::writeItem(m_folder->path(), ManagementType::Spese, QStringLiteral("Rossi"), 2,
+                             {QStringLiteral("100,00"), QStringLiteral("luce"),
+                              QStringLiteral("10/05/2001"),
+                              {QStringLiteral("40,00"), QStringLiteral("30,00"),
+                               QStringLiteral("20,00"), QStringLiteral("10,00")},
+                              {QString(), QStringLiteral("12/05/2001"), QString(), Marker},
+                              {}});
+    m_state = new SharedState;
+    m_state->initSharedStrings();
+    m_state->condoName = QStringLiteral("Rossi");
+    m_state->ownerCount = 2;
+    m_state->owner(1).ownerName = QStringLiteral("Bianchi");
+    m_state->owner(2).ownerName = QStringLiteral("Verdi");
+    m_platform = new ScriptedPlatform;
+    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
+    m_shell->showWorkWindow(4);
+    m_window = qobject_cast<PagamentiWindow *>(m_shell->existingWorkWindow(4));
+    QVERIFY(m_window);
+}
+
+void TestPagamentiWindow::cleanup()
+{
+    delete m_shell;
+    delete m_platform;
+    delete m_state;
+    QDir::setCurrent(QDir::tempPath());
+    delete m_folder;
+}
+
+QString TestPagamentiWindow::path(int k) const
+{
+    return m_folder->filePath(ExpenseFileName::build(ManagementType::Spese, QStringLiteral("Rossi"),
+                                                     2001, k));
+}
+
+void TestPagamentiWindow::chooseSpese()
+{
+    m_platform->fileNames.enqueue(path(1));
+    control<QRadioButton>(QStringLiteral("Option1_2"))->click();
+}
+
+void TestPagamentiWindow::opensOnTheSharedCondominium()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Veltra: pagamenti delle spese"));
+    QCOMPARE(text(QStringLiteral("nome")), QStringLiteral("Rossi"));
+    QCOMPARE(text(QStringLiteral("tot")), QStringLiteral("2"));
+    QCOMPARE(text(QStringLiteral("nomcond_2")), QStringLiteral("Verdi"));
+    QCOMPARE(m_window->passo()->text(),
+             QStringLiteral("scegliere il tipo di gestione (preventivi o spese)"));
+    QVERIFY(control<QPushButton>(QStringLiteral("unsollecito_1"))->isEnabled());
+    QVERIFY(!control<QPushButton>(QStringLiteral("unaricevuta_3"))->isEnabled());
+    QVERIFY(!control<QAction>(QStringLiteral("salvanome"))->isEnabled());
+    QCOMPARE(control<QPushButton>(QStringLiteral("unsollecito_1"))->toolTip(),
+             QStringLiteral("cliccare per stampare il sollecito di pagamento al singolo condomino "
+                            "(data del sollecito in automatico)"));
+}
+
+void TestPagamentiWindow::choosingSpeseReadsTheFirstFileAndRefreshesTheCondominiumWindow()
+{
+    m_shell->showWorkWindow(1);
+    auto *dati = qobject_cast<DatiWindow *>(m_shell->existingWorkWindow(1));
+    chooseSpese();
+    QCOMPARE(m_platform->dialogs.size(), 1);
+    QCOMPARE(text(QStringLiteral("tot")), QStringLiteral("4"));
+    QCOMPARE(text(QStringLiteral("ann")), QStringLiteral("Anno  2001"));
+    QCOMPARE(text(QStringLiteral("spesatotale")), QStringLiteral("1.000,00"));
+    QCOMPARE(text(QStringLiteral("totanno")), QStringLiteral("1000"));
+    QCOMPARE(text(QStringLiteral("totspe")), QStringLiteral("2"));
+    QCOMPARE(text(QStringLiteral("spe_1")), QStringLiteral("400,00"));
+    QCOMPARE(text(QStringLiteral("pagann_1")), QStringLiteral("400"));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("pag_1"))->text(), QStringLiteral("15/01/2001"));
+    QCOMPARE(m_window->passo()->text(),
+             QStringLiteral("immettere eventuali date di pagamento o di sollecito, correggere, "
+                            "archiviare quanto immesso, digitare ulteriori dati, stampare"));
+    QCOMPARE(dati->findChild<QLineEdit *>(QStringLiteral("nomcond_3"))->text(),
+             QStringLiteral("Condomino 3"));
+
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(2);
+    QCOMPARE(text(QStringLiteral("ns")), QStringLiteral("2"));
+    QCOMPARE(text(QStringLiteral("totanno")), QStringLiteral("1100"));
+    QCOMPARE(text(QStringLiteral("pagann_1")), QStringLiteral("440"));
+    // Item 3 has no file: its fields and shares show empty.
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(3);
+    QVERIFY(text(QStringLiteral("spesatotale")).isEmpty());
+    QVERIFY(text(QStringLiteral("spe_1")).isEmpty());
+    QCOMPARE(m_window->passo()->text(),
+             QStringLiteral("prelevare i dati dall'archivio o andare alla finestra Spese (creare "
+                            "un file delle spese)"));
+}
+
+void TestPagamentiWindow::plusRepeatsTheDateAboveAndTheButtonsFollowThePayment()
+{
+    chooseSpese();
+    control<QLineEdit>(QStringLiteral("pag_2"))->setText(QStringLiteral("20/01/2001"));
+    control<QLineEdit>(QStringLiteral("pag_3"))->setText(QStringLiteral("+"));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("pag_3"))->text(), QStringLiteral("20/01/2001"));
+    QCOMPARE(m_state->owner(3).paymentDate, QStringLiteral("20/01/2001"));
+    QVERIFY(!control<QPushButton>(QStringLiteral("unsollecito_3"))->isEnabled());
+    QVERIFY(!control<QPushButton>(QStringLiteral("unaricevuta_3"))->isEnabled());
+    control<QLineEdit>(QStringLiteral("pag_3"))->clear();
+    QVERIFY(control<QPushButton>(QStringLiteral("unaricevuta_3"))->isEnabled());
+
+    // The first row has no row above: owner 1 keeps the "+", owner 2 takes owner 1's date.
+    control<QLineEdit>(QStringLiteral("soll_1"))->setText(QStringLiteral("+"));
+    QCOMPARE(m_state->owner(1).reminderDate, QStringLiteral("+"));
+    control<QScrollBar>(QStringLiteral("VScroll1"))->setValue(2);
+    QCOMPARE(text(QStringLiteral("num_1")), QStringLiteral("2"));
+    control<QLineEdit>(QStringLiteral("pag_1"))->setText(QStringLiteral("+"));
+    QCOMPARE(m_state->owner(2).paymentDate, QStringLiteral("15/01/2001"));
+}
+
+void TestPagamentiWindow::typedDateIsLostWhenMovingToAnotherItem()
+{
+    chooseSpese();
+    control<QLineEdit>(QStringLiteral("pag_3"))->setText(QStringLiteral("30/01/2001"));
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(2);
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(1);
+    QVERIFY(control<QLineEdit>(QStringLiteral("pag_3"))->text().isEmpty());
+    QVERIFY(m_state->owner(3).paymentDate.isEmpty());
+}
+
+void TestPagamentiWindow::toolbarOpenReadsTheSeriesAgainUpToTheItem()
+{
+    chooseSpese();
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(2);
+    control<QLineEdit>(QStringLiteral("pag_1"))->setText(QStringLiteral("01/06/2001"));
+    m_state->owner(1).ownerRunningTotal = 0;
+    control<QAction>(QStringLiteral("button1"))->trigger();
+    QVERIFY(m_state->owner(1).paymentDate.isEmpty());
+    QCOMPARE(m_state->owner(1).ownerRunningTotal, 440.0);
+    QCOMPARE(m_window->itemNumber(), 2);
+    QCOMPARE(m_platform->dialogs.size(), 1);
+}
+
+void TestPagamentiWindow::preventiviEmptiesAndLocksTheDates()
+{
+    chooseSpese();
+    control<QRadioButton>(QStringLiteral("Option1_1"))->click();
+    QVERIFY(!control<QLineEdit>(QStringLiteral("pag_1"))->isEnabled());
+    QVERIFY(!control<QLineEdit>(QStringLiteral("soll_4"))->isEnabled());
+    QVERIFY(m_state->owner(1).paymentDate.isEmpty());
+    QVERIFY(control<QLineEdit>(QStringLiteral("pag_1"))->text().isEmpty());
+    control<QRadioButton>(QStringLiteral("Option1_2"))->click();
+    QVERIFY(control<QLineEdit>(QStringLiteral("pag_1"))->isEnabled());
+}
+
+void TestPagamentiWindow::checkNamesTheFirstOwnerWithoutDatesUnderSpeseOnly()
+{
+    chooseSpese();
+    trigger(QStringLiteral("controllo"));
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Condomino n. 2:\n- digitare la data del sollecito."));
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    for (int r = 2; r <= 4; ++r)
+        control<QLineEdit>(QStringLiteral("soll_%1").arg(r))->setText(QStringLiteral("01/02/2001"));
+    trigger(QStringLiteral("controllo"));
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("I dati sono stati immessi correttamente."));
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Information);
+}
+
+void TestPagamentiWindow::rowButtonsPrintForTheirOwner()
+{
+    chooseSpese();
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(2);
+    control<QPushButton>(QStringLiteral("unaricevuta_3"))->click();
+    QCOMPARE(m_platform->documents.size(), 1);
+    QCOMPARE(m_state->owner(3).paymentDate, QStringLiteral("09/12/2026"));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("pag_3"))->text(), QStringLiteral("09/12/2026"));
+    QVERIFY(!control<QPushButton>(QStringLiteral("unsollecito_3"))->isEnabled());
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("sto caricando WORD"));
+
+    // The receipt saved stores the date in the file of item 2 only.
+    trigger(QStringLiteral("salva"));
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(1);
+    QVERIFY(m_state->owner(3).paymentDate.isEmpty());
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(2);
+    QCOMPARE(m_state->owner(3).paymentDate, QStringLiteral("09/12/2026"));
+}
+
+void TestPagamentiWindow::windowPrintoutMarksAndRemindersSkipTheMarked()
+{
+    chooseSpese();
+    trigger(QStringLiteral("stampafinestra"));
+    QCOMPARE(m_platform->documents.size(), 1);
+    QCOMPARE(control<QLineEdit>(QStringLiteral("pag_2"))->text(), Marker);
+    QCOMPARE(control<QLineEdit>(QStringLiteral("soll_1"))->text(), Marker);
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+    trigger(QStringLiteral("sollecitiamo"));
+    QCOMPARE(m_platform->documents.size(), 2);
+    QCOMPARE(m_state->owner(2).reminderDate, Marker);
+}
+
+void TestPagamentiWindow::cardButtonMarksItsOwnerAndKeepsTheType()
+{
+    chooseSpese();
+    control<QRadioButton>(QStringLiteral("sched_2"))->click();
+    QCOMPARE(m_platform->documents.size(), 1);
+    QVERIFY(m_state->owner(2).cardPrinted);
+    QVERIFY(control<QRadioButton>(QStringLiteral("sched_2"))->isChecked());
+    QVERIFY(!control<QRadioButton>(QStringLiteral("sched_1"))->isChecked());
+    QVERIFY(control<QRadioButton>(QStringLiteral("Option1_2"))->isChecked());
+    // The card leaves the window on the last archived item.
+    QCOMPARE(m_window->itemNumber(), 2);
+    QCOMPARE(text(QStringLiteral("ns")), QStringLiteral("2"));
+    trigger(QStringLiteral("bilancio"));
+    QCOMPARE(m_platform->documents.size(), 2);
+}
+
+void TestPagamentiWindow::printingWithNothingLoadedIsRefused()
+{
+    for (const char *entry : {"stampafinestra", "stampatutto", "sollecitiamo", "riceviamo",
+                              "schedatutti", "bilancio"})
+        trigger(QString::fromLatin1(entry));
+    QCOMPARE(m_platform->messages.size(), 6);
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Non vi è nulla da stampare: prelevare i dati dall'archivio."));
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Exclamation);
+    QVERIFY(m_platform->documents.isEmpty());
+    QVERIFY(!m_state->owner(1).cardPrinted);
+}
+
+void TestPagamentiWindow::saveWritesTheTypedDates()
+{
+    chooseSpese();
+    control<QLineEdit>(QStringLiteral("soll_2"))->setText(QStringLiteral("03/02/2001"));
+    trigger(QStringLiteral("salva"));
+    QVERIFY(m_platform->messages.isEmpty());
+    QFile file(path(1));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\r\n,\"03/02/2001\"\r\n"));
+}
+
+void TestPagamentiWindow::clearEmptiesThisTheExpenseAndTheCondominiumWindow()
+{
+    m_shell->showWorkWindow(1);
+    chooseSpese();
+    trigger(QStringLiteral("cancella"));
+    QCOMPARE(m_state->ownerCount, 0);
+    QVERIFY(m_state->owner(1).ownerName.isEmpty());
+    QVERIFY(text(QStringLiteral("nome")).isEmpty());
+    QCOMPARE(text(QStringLiteral("tot")), QStringLiteral("0"));
+    QVERIFY(control<QLineEdit>(QStringLiteral("pag_1"))->text().isEmpty());
+    QVERIFY(!control<QRadioButton>(QStringLiteral("Option1_2"))->isChecked());
+    QVERIFY(m_window->ledger().archiveFileName().isEmpty());
+    auto *dati = m_shell->existingWorkWindow(1);
+    QVERIFY(dati->findChild<QLineEdit *>(QStringLiteral("nomcond_1"))->text().isEmpty());
+    QVERIFY(m_shell->existingWorkWindow(2));
+    // The next choice asks for a first file again.
+    chooseSpese();
+    QCOMPARE(m_platform->dialogs.size(), 2);
+}
+
+void TestPagamentiWindow::condominiumHandOverRunsTheOpeningAgain()
+{
+    m_shell->showWorkWindow(1);
+    auto *dati = m_shell->existingWorkWindow(1);
+    m_state->condoName = QStringLiteral("Gialli");
+    dati->findChild<QAction *>(QStringLiteral("finestra4"))->trigger();
+    QCOMPARE(text(QStringLiteral("nome")), QStringLiteral("Gialli"));
+}
+
+QTEST_MAIN(TestPagamentiWindow)
+#include "tst_pagamentiwindow.moc"

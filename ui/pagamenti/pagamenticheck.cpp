@@ -1,0 +1,79 @@
+#include "ui/pagamenti/pagamenticheck.h"
+
+#include "core/numbers/numbertext.h"
+#include "core/state/sharedstate.h"
+
+#include <algorithm>
+
+namespace veltra::PagamentiCheck {
+
+namespace {
+
+Finding fails(MessageIcon icon, const QString &text)
+{
+    return Finding{false, icon, text};
+}
+
+std::optional<Finding> ownerWithoutDates(const SharedState &state)
+{
+    for (int i = 1; i <= std::clamp(state.ownerCount, 0, MaxOwners); ++i) {
+        const Owner &owner = state.owner(i);
+        if (owner.paymentDate.isEmpty() && owner.reminderDate.isEmpty())
+            return fails(MessageIcon::Critical, QStringLiteral("Condomino n.") + NumberText::str(i)
+                                                    + QStringLiteral(":\n- digitare la data del sollecito."));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> stepHint(const SharedState &state, const WindowView &view)
+{
+    if (!view.managementOptionMarked)
+        return QStringLiteral("scegliere il tipo di gestione (preventivi o spese)");
+    if (state.ownerCount == 0)
+        return QStringLiteral("aprire un file con i dati archiviati o andare alla finestra Dati "
+                              "(creare un condominio)");
+    if (view.shown.expenseAmount.isEmpty())
+        return QStringLiteral("prelevare i dati dall'archivio o andare alla finestra Spese (creare "
+                              "un file delle spese)");
+    if (view.type == ManagementType::Spese)
+        return QStringLiteral("immettere eventuali date di pagamento o di sollecito, correggere, "
+                              "archiviare quanto immesso, digitare ulteriori dati, stampare");
+    return std::nullopt;
+}
+
+Finding check(const SharedState &state, const WindowView &view)
+{
+    if (state.ownerCount == 0)
+        return fails(MessageIcon::Exclamation,
+                     QStringLiteral("Non esistono dati riconosciuti:\n- per procedere è necessario "
+                                    "avere un elenco di condomini;\n- prelevarli dall'archivio o "
+                                    "tornare alla finestra Dati per digitarli."));
+    if (!view.managementOptionMarked)
+        return fails(MessageIcon::Critical,
+                     QStringLiteral("Scegliere il tipo di gestione (preventivi o spese)."));
+    if (view.shown.expenseAmount.isEmpty())
+        return fails(MessageIcon::Critical,
+                     QStringLiteral("Manca la somma da ripartire: prelevarla dall'archivio o "
+                                    "tornare alla finestra Spese per digitarla."));
+    if (view.shown.expenseType.isEmpty())
+        return fails(MessageIcon::Exclamation,
+                     QStringLiteral("Manca il tipo di spesa: tornare alla finestra Spese per "
+                                    "digitarla."));
+    if (view.shown.expenseDate.isEmpty())
+        return fails(MessageIcon::Critical,
+                     QStringLiteral("Manca la data della spesa: tornare alla finestra Spese per "
+                                    "digitarla."));
+    if (view.type == ManagementType::None)
+        return fails(MessageIcon::Critical,
+                     QStringLiteral("Scegliere il tipo di gestione dei dati (preventivi o spese)."));
+    if (view.type == ManagementType::Spese) {
+        if (const std::optional<Finding> owner = ownerWithoutDates(state))
+            return *owner;
+    }
+    return Finding{true, MessageIcon::Information,
+                   QStringLiteral("I dati sono stati immessi correttamente.")};
+}
+
+} // namespace veltra::PagamentiCheck
