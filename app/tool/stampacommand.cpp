@@ -2,6 +2,7 @@
 
 #include "convocazioneprintkind.h"
 #include "expenseitemloader.h"
+#include "guidaprintout.h"
 #include "libraryprintkinds.h"
 #include "referenceprintkind.h"
 #include "registryloader.h"
@@ -101,6 +102,7 @@ StampaCommand::StampaCommand()
     addKind(QStringLiteral("conduttore"), ReferencePrintKind::synopsis(),
             &ReferencePrintKind::buildTenantSplit);
     LibraryPrintKinds::addTo(*this);
+    addKind(QStringLiteral("guida"), GuidaPrintout::synopsis(), GuidaPrintout::builder());
 }
 
 QString StampaCommand::argumentsSynopsis() const

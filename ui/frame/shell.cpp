@@ -2,6 +2,7 @@
 
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
+#include "library/help/helpguide.h"
 #include "ui/assemblea/assembleawindow.h"
 #include "ui/conduttore/conduttorewindow.h"
 #include "ui/convocazione/convocazionewindow.h"
@@ -16,8 +17,12 @@
 #include "ui/frame/startwindow.h"
 #include "ui/frame/tipwindow.h"
 #include "ui/frame/workwindow.h"
+#include "ui/frame/workwindowcatalogue.h"
+#include "ui/help/helpcontentswindow.h"
+#include "ui/help/helpwindow.h"
 
 #include <QApplication>
+#include <QDir>
 
 namespace veltra {
 
@@ -176,14 +181,55 @@ void Shell::showSupport()
             + m_state.texts.versionText + QStringLiteral(" e i passi che lo hanno causato."));
 }
 
-// The help contents and the windows' help pages come with the help windows; until then
-// these entries open nothing.
 void Shell::showHelpContents()
 {
+    if (!m_helpContents)
+        m_helpContents = new HelpContentsWindow(*this);
+    m_helpContents->show();
+    m_helpContents->raise();
 }
 
-void Shell::showWindowHelp(int)
+void Shell::showWindowHelp(int k)
 {
+    showHelpPage(workWindowInfo(k).helpWindow);
+}
+
+void Shell::showHelpPage(const QString &window)
+{
+    QPointer<HelpWindow> &helpWindow = m_helpWindows[window];
+    if (!helpWindow) {
+        const HelpGuide *guide = helpGuide();
+        if (!guide || !guide->page(window))
+            return;
+        helpWindow = new HelpWindow(*this, *guide->page(window));
+    }
+    helpWindow->show();
+    helpWindow->raise();
+}
+
+const HelpGuide *Shell::helpGuide()
+{
+    if (m_helpGuide)
+        return m_helpGuide.get();
+    QString error;
+    std::optional<HelpGuide> guide =
+        HelpGuide::fromFile(QDir(m_applicationFolder).filePath(HelpGuide::fileName()), &error);
+    if (!guide) {
+        m_platform.showMessage(MessageIcon::Exclamation, m_state.texts.helpTitle, error);
+        return nullptr;
+    }
+    m_helpGuide = std::make_unique<HelpGuide>(*guide);
+    return m_helpGuide.get();
+}
+
+HelpContentsWindow *Shell::helpContents() const
+{
+    return m_helpContents;
+}
+
+HelpWindow *Shell::helpWindow(const QString &window) const
+{
+    return m_helpWindows.value(window);
 }
 
 WorkWindow *Shell::createWorkWindow(int k)
@@ -218,6 +264,9 @@ void Shell::closeEveryWindow()
     }
     for (QPointer<CoefficientWindow> &window : m_coefficientWindows)
         delete window;
+    for (QPointer<HelpWindow> &window : m_helpWindows)
+        delete window;
+    delete m_helpContents;
     if (m_tipWindow)
         m_tipWindow->close();
     delete m_tipWindow;

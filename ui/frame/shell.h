@@ -2,17 +2,22 @@
 
 #include "library/registry/coefficienttables.h"
 
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <array>
 #include <functional>
+#include <memory>
 
 namespace veltra {
 
 class Platform;
 class CoefficientWindow;
+class HelpContentsWindow;
+class HelpGuide;
+class HelpWindow;
 class SharedState;
 class SplashWindow;
 class StartWindow;
@@ -60,7 +65,15 @@ public:
     void showAbout();
     void showSupport();
     void showHelpContents();
+    // The help page of work window k (1 to 9).
     void showWindowHelp(int k);
+    // The help window of the page shown by window (a name of HelpGuide::windowNames()).
+    void showHelpPage(const QString &window);
+    // The guide, read from the application's folder at first use; nothing, after telling
+    // the user why, when its file cannot be read.
+    const HelpGuide *helpGuide();
+    HelpContentsWindow *helpContents() const;
+    HelpWindow *helpWindow(const QString &window) const;
 
     SplashWindow *splash() const;
     StartWindow *startWindow() const;
@@ -78,6 +91,9 @@ private:
     QPointer<TipWindow> m_tipWindow;
     std::array<QPointer<WorkWindow>, 10> m_workWindows;
     std::array<QPointer<CoefficientWindow>, 7> m_coefficientWindows;
+    std::unique_ptr<HelpGuide> m_helpGuide;
+    QPointer<HelpContentsWindow> m_helpContents;
+    QMap<QString, QPointer<HelpWindow>> m_helpWindows;
 };
 
 } // namespace veltra

@@ -1,5 +1,6 @@
 #include "ui/frame/windowregistry.h"
 
+#include "library/help/helpguide.h"
 #include "library/registry/coefficienttables.h"
 #include "ui/frame/shell.h"
 #include "ui/frame/workwindowcatalogue.h"
@@ -19,9 +20,8 @@ QList<RegisteredWindow> registeredWindows()
     }
     windows.append({QStringLiteral("frmTip"), [](Shell &shell) { shell.showTips(); }});
     windows.append({QStringLiteral("sommario"), [](Shell &shell) { shell.showHelpContents(); }});
-    for (int k = 1; k <= WorkWindowCount; ++k)
-        windows.append(
-            {workWindowInfo(k).helpWindow, [k](Shell &shell) { shell.showWindowHelp(k); }});
+    for (const QString &page : HelpGuide::windowNames())
+        windows.append({page, [page](Shell &shell) { shell.showHelpPage(page); }});
     windows.append({QStringLiteral("informazioni"), [](Shell &shell) { shell.showAbout(); }});
     return windows;
 }

@@ -205,7 +205,7 @@ void TestTextFit::init()
     m_state->initSharedStrings();
     m_platform = std::make_unique<QtPlatform>();
     m_shell = std::make_unique<Shell>(*m_state, *m_platform,
-                                      QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
+                                      QStringLiteral(VELTRA_SOURCE_DIR "/data"));
     m_dialogFailures.clear();
     m_dialogsSeen = 0;
 }
@@ -305,7 +305,7 @@ void TestTextFit::largerDesktopFontOpensLargerWindowsThatStillFit()
     larger.setPointSizeF(larger.pointSizeF() * 4 / 3);
     QApplication::setFont(larger);
     m_shell = std::make_unique<Shell>(*m_state, *m_platform,
-                                      QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
+                                      QStringLiteral(VELTRA_SOURCE_DIR "/data"));
     m_shell->showWorkWindow(1);
     QCoreApplication::processEvents();
     const QSize grown = m_shell->workWindow(1)->size();

@@ -2,6 +2,7 @@
 #include "support/scriptedplatform.h"
 #include "ui/frame/shell.h"
 #include "ui/frame/workwindow.h"
+#include "ui/help/helpwindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,7 @@ void TestWorkWindow::init()
     m_state = new SharedState;
     m_state->initSharedStrings();
     m_platform = new ScriptedPlatform;
-    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
+    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/data"));
 }
 
 void TestWorkWindow::cleanup()
@@ -133,6 +134,7 @@ void TestWorkWindow::selfEntryQuestionYesAndNo()
     button(regulation, 12)->trigger();
     QCOMPARE(m_platform->messages.size(), 2);
     QCOMPARE(m_platform->unscripted, 0);
+    QVERIFY(m_shell->helpWindow(QStringLiteral("guidaregolamento"))->isVisible());
     for (int k = 1; k <= 9; ++k)
         QCOMPARE(bool(m_shell->existingWorkWindow(k)), k == 8);
 }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace veltra {
+
+// One run of the command-line tool, as a user's shell would see it.
+struct ToolRun
+{
+    int exitCode = -1; // -1: did not finish in time; -2: crashed
+    QString out;
+    QString err;
+};
+
+// Runs the tool at toolPath with arguments and waits for it to end.
+ToolRun runTool(const QString &toolPath, const QStringList &arguments);
+
+} // namespace veltra
