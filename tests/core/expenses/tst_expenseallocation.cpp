@@ -114,7 +114,7 @@ void TestExpenseAllocation::allocatesByEachCriterion_data()
                                           byMillesimi("200"), byMillesimi("100", 0)};
     QTest::newRow("1: by millesimi, the fourth stays out")
         << 1 << "1.000,00" << fourOwners << QStringList{"500,00", "300,00", "200,00", "0,00"};
-    QTest::newRow("0 and 9 are allocated like 1")
+    QTest::newRow("0 is allocated like 1")
         << 0 << "1.000,00" << fourOwners << QStringList{"500,00", "300,00", "200,00", "0,00"};
     QTest::newRow("criterion 9") << 9 << "1.000,00" << fourOwners
                                  << QStringList{"500,00", "300,00", "200,00", "0,00"};
@@ -124,6 +124,12 @@ void TestExpenseAllocation::allocatesByEachCriterion_data()
         << QList<OwnerInput>{withPercent("500", "10"), byMillesimi("300"), byMillesimi("200"),
                              withPercent("100", "50", 0)}
         << QStringList{"550,00", "270,00", "180,00", "0,00"};
+    // A total of exactly 100 % is allowed: the whole amount goes by percentage.
+    QTest::newRow("2: percentages adding up to exactly 100")
+        << 2 << "1.000,00"
+        << QList<OwnerInput>{withPercent("500", "33,3"), withPercent("300", "33,3"),
+                             withPercent("200", "33,4")}
+        << QStringList{"333,00", "333,00", "334,00"};
     // Each half is (600 + 400) / 2 = 500 of a total 1000.
     QTest::newRow("5: stairs, each with his own floor millesimi")
         << 5 << "100"
@@ -258,12 +264,14 @@ void TestExpenseAllocation::emptyAmountLeavesSharesAndOpensEveryColumn()
 void TestExpenseAllocation::heatingCriteriaStoreZeroForEmptyQuantities()
 {
     SharedState state;
-    fillOwners(state, {withHeating(""), withHeating("12,5")});
+    // Owner 3 stays out of this item, but his empty quantity is made 0 all the same.
+    fillOwners(state, {withHeating(""), withHeating("12,5"), withHeating("", 0)});
     state.calcType = HeatingByRadiantSurface;
     state.item(1).expenseAmount = QStringLiteral("10");
     allocateExpense(state, 1);
     QCOMPARE(state.owner(1).heatingQuantity, Cell::fromNumber(0));
     QCOMPARE(state.owner(2).heatingQuantity, Cell::fromText(QStringLiteral("12,5")));
+    QCOMPARE(state.owner(3).heatingQuantity, Cell::fromNumber(0));
 }
 
 void TestExpenseAllocation::ownersBeyondTheCountAreUntouched()

@@ -35,6 +35,8 @@ private slots:
     void virtualSurfaceIsCutToTwoDecimals();
     void millesimiAreRoundedHalfUp();
     void unitAndOwnerMillesimi();
+    void unitMillesimiAreRoundedToThousandths();
+    void lastOwnerAndLastUnitAreComputed();
     void ownerWithoutSurfaceKeepsPreviousMillesimi();
     void stopsAtFirstMissingDatum_data();
     void stopsAtFirstMissingDatum();
@@ -114,6 +116,51 @@ void TestMillesimalComputation::unitAndOwnerMillesimi()
     QCOMPARE(state.unit(1, 2).unitMillesimi, 300.0);
     QCOMPARE(state.owner(2).ownerMillesimi, Cell::fromNumber(600));
     QCOMPARE(state.unit(2, 1).unitMillesimi, 600.0);
+}
+
+// Sevenths never divide: each unit's thousandths are rounded half up on their own.
+void TestMillesimalComputation::unitMillesimiAreRoundedToThousandths()
+{
+    SharedState state;
+    addOwner(state, QStringLiteral("Rossi"), QStringLiteral("1"),
+             {makeUnit(QStringLiteral("1")), makeUnit(QStringLiteral("2"))});
+    addOwner(state, QStringLiteral("Bianchi"), QStringLiteral("2"), {makeUnit(QStringLiteral("4"))});
+    QVERIFY(recomputeTables(state));
+    // 1/7 = 0,142857…, 2/7 = 0,285714…, 3/7 = 0,428571…, 4/7 = 0,571428…
+    QCOMPARE(state.unit(1, 1).unitMillesimi, 142.857);
+    QCOMPARE(state.unit(1, 2).unitMillesimi, 285.714);
+    QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(428.571));
+    QCOMPARE(state.unit(2, 1).unitMillesimi, 571.429);
+    QCOMPARE(state.owner(2).ownerMillesimi, Cell::fromNumber(571.429));
+}
+
+// Every owner and unit up to the last of each: 500 owners of 50 units of 1 square metre,
+// the very last unit of 2, all on floor 1 but owner 500 on floor 2. The total is 25 001.
+void TestMillesimalComputation::lastOwnerAndLastUnitAreComputed()
+{
+    SharedState state;
+    const QList<Unit> units(MaxUnits, makeUnit(QStringLiteral("1")));
+    for (int i = 1; i <= MaxOwners; ++i)
+        addOwner(state, QStringLiteral("Condomino %1").arg(i),
+                 i == MaxOwners ? QStringLiteral("2") : QStringLiteral("1"), units);
+    state.unit(MaxOwners, MaxUnits).netSurface = QStringLiteral("2");
+    QVERIFY(recomputeTables(state));
+
+    QCOMPARE(state.unit(MaxOwners, MaxUnits).virtualSurface, 2.0);
+    QCOMPARE(state.owner(MaxOwners).ownerVirtualSurface, 51.0);
+    // 2/25001 = 0,0000799…; 51/25001 = 0,0020399…; 50/25001 = 0,0019999…
+    QCOMPARE(state.unit(MaxOwners, MaxUnits).unitMillesimi, 0.080);
+    QCOMPARE(state.unit(MaxOwners, 1).unitMillesimi, 0.040);
+    QCOMPARE(state.owner(MaxOwners).ownerMillesimi, Cell::fromNumber(2.040));
+    QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(2.000));
+    QCOMPARE(state.owner(MaxOwners - 1).ownerMillesimi, Cell::fromNumber(2.000));
+    // S = 1 + 2: floor 2 takes 2/3 of 1000 alone; floor 1's 1/3 goes to 499 owners of
+    // 2 thousandths each, 998 in all.
+    QCOMPARE(state.owner(1).floorTotal, 998.0);
+    QVERIFY(near(state.owner(MaxOwners).useMillesimi, 2000.0 / 3));
+    QVERIFY(near(state.owner(1).useMillesimi, 1000.0 / 3 / 998 * 2));
+    QVERIFY(near(state.owner(MaxOwners).stairsMillesimi, (2.040 + 2000.0 / 3) / 2));
+    QVERIFY(near(state.owner(MaxOwners - 1).stairsMillesimi, (2 + 1000.0 / 3 / 499) / 2));
 }
 
 void TestMillesimalComputation::ownerWithoutSurfaceKeepsPreviousMillesimi()
@@ -271,8 +318,13 @@ void TestMillesimalComputation::zeroTotalSurfaceLeavesMillesimiAlone()
     state.owner(1).ownerMillesimi = Cell::fromNumber(500);
     QVERIFY(recomputeTables(state));
     QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(500));
-    QVERIFY(std::isfinite(state.owner(1).useMillesimi));
-    QVERIFY(std::isfinite(state.owner(2).stairsMillesimi));
+    QVERIFY(state.owner(2).ownerMillesimi.isEmpty());
+    // The floor tables still run on the kept millesimi: floors 1 and 2 give S = 3; owner 2's
+    // floor holds nothing, so his use millesimi stay 0.
+    QVERIFY(near(state.owner(1).useMillesimi, 1000.0 / 3));
+    QVERIFY(near(state.owner(1).stairsMillesimi, (500 + 1000.0 / 3) / 2));
+    QCOMPARE(state.owner(2).useMillesimi, 0.0);
+    QCOMPARE(state.owner(2).stairsMillesimi, 0.0);
 }
 
 void TestMillesimalComputation::ownerCaptionText()
@@ -321,7 +373,12 @@ void TestMillesimalComputation::figuresBeyondAnyNumberNeverGiveUndefinedMillesim
         QVERIFY(std::isfinite(owner.stairsMillesimi));
         QVERIFY(std::isfinite(owner.units[1].virtualSurface));
     }
-    QCOMPARE(state.owner(1).ownerMillesimi.toNumber(), 400.0); // the last right tables stay
+    // The last right tables stay: 400 and 600 on floors 1 and 2, S = 3.
+    QCOMPARE(state.owner(1).ownerMillesimi.toNumber(), 400.0);
+    QCOMPARE(state.owner(2).ownerMillesimi.toNumber(), 600.0);
+    QVERIFY(near(state.owner(1).useMillesimi, 1000.0 / 3));
+    QVERIFY(near(state.owner(2).useMillesimi, 2000.0 / 3));
+    QVERIFY(near(state.owner(2).stairsMillesimi, (600 + 2000.0 / 3) / 2));
     const QString csv = OwnerTableCsv::build(state).toLower();
     QVERIFY2(!csv.contains(QLatin1String("nan")) && !csv.contains(QLatin1String("inf")),
              qPrintable(csv));
