@@ -17,6 +17,8 @@ private slots:
     void acceptsNumbersWithoutLeadingDigit_data();
     void acceptsNumbersWithoutLeadingDigit();
     void readsCells();
+    void unreadableNumberInACellFails_data();
+    void unreadableNumberInACellFails();
     void acceptsOtherLineEnds();
     void failsOnMalformedInput_data();
     void failsOnMalformedInput();
@@ -124,12 +126,38 @@ void TestArchiveReader::readsCells()
     QVERIFY(reader.ok());
 }
 
+// An unquoted field of a cell is a number: one that cannot be read is a damaged file, not
+// a text typed by the user.
+void TestArchiveReader::unreadableNumberInACellFails_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::newRow("letters after digits") << QByteArray("444x");
+    QTest::newRow("letters") << QByteArray("abc");
+    QTest::newRow("two points") << QByteArray("1.2.3");
+    QTest::newRow("two signs") << QByteArray("--1");
+    QTest::newRow("exponent without digits") << QByteArray("1E");
+    QTest::newRow("blank inside") << QByteArray("4 4");
+}
+
+void TestArchiveReader::unreadableNumberInACellFails()
+{
+    QFETCH(QByteArray, field);
+    ArchiveReader reader(QByteArray("\"Rossi\"\r\n") + field + ",\"Bianchi\"\r\n");
+    QCOMPARE(reader.readText(), QStringLiteral("Rossi"));
+    reader.endRecord();
+    QVERIFY(reader.readCell().isEmpty());
+    QVERIFY(!reader.ok());
+    QCOMPARE(reader.failedLine(), 2);
+    QCOMPARE(reader.readText(), QString());
+}
+
 void TestArchiveReader::acceptsOtherLineEnds()
 {
     ArchiveReader reader(QByteArray("\"a\",1\n\"b\",2\r\"c\",3"));
+    int number = 0;
     for (const char *text : {"a", "b", "c"}) {
         QCOMPARE(reader.readText(), QString::fromLatin1(text));
-        QVERIFY(reader.readInteger() > 0);
+        QCOMPARE(reader.readInteger(), ++number);
         reader.endRecord();
     }
     QVERIFY(reader.ok());

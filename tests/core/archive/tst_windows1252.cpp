@@ -12,6 +12,8 @@ private slots:
     void everyByteComesBackUnchanged();
     void decodesWindowsCharacters_data();
     void decodesWindowsCharacters();
+    void everyCharacterOf0x80To0x9F_data();
+    void everyCharacterOf0x80To0x9F();
     void refusesCharactersOutsideTheCodePage();
 };
 
@@ -48,6 +50,37 @@ void TestWindows1252::decodesWindowsCharacters()
     QFETCH(QString, text);
     QCOMPARE(Windows1252::decode(bytes), text);
     QCOMPARE(Windows1252::encode(text), bytes);
+}
+
+// The 27 characters the code page puts where Latin-1 has control characters, written out
+// from the code page's published table.
+void TestWindows1252::everyCharacterOf0x80To0x9F_data()
+{
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("codePoint");
+    const std::pair<int, int> table[] = {
+        {0x80, 0x20AC}, {0x82, 0x201A}, {0x83, 0x0192}, {0x84, 0x201E}, {0x85, 0x2026},
+        {0x86, 0x2020}, {0x87, 0x2021}, {0x88, 0x02C6}, {0x89, 0x2030}, {0x8A, 0x0160},
+        {0x8B, 0x2039}, {0x8C, 0x0152}, {0x8E, 0x017D}, {0x91, 0x2018}, {0x92, 0x2019},
+        {0x93, 0x201C}, {0x94, 0x201D}, {0x95, 0x2022}, {0x96, 0x2013}, {0x97, 0x2014},
+        {0x98, 0x02DC}, {0x99, 0x2122}, {0x9A, 0x0161}, {0x9B, 0x203A}, {0x9C, 0x0153},
+        {0x9E, 0x017E}, {0x9F, 0x0178}};
+    for (const auto &[byte, codePoint] : table)
+        QTest::addRow("0x%X", byte) << byte << codePoint;
+}
+
+void TestWindows1252::everyCharacterOf0x80To0x9F()
+{
+    QFETCH(int, byte);
+    QFETCH(int, codePoint);
+    const QByteArray bytes(1, char(byte));
+    const QString text{QChar(char16_t(codePoint))};
+    QCOMPARE(Windows1252::decode(bytes), text);
+    qsizetype unwritable = 0;
+    QCOMPARE(Windows1252::encode(text, &unwritable), bytes);
+    QCOMPARE(unwritable, qsizetype(-1));
+    // Its Latin-1 namesake is a control character the code page cannot hold.
+    QVERIFY(!Windows1252::canEncode(QChar(char16_t(byte))));
 }
 
 void TestWindows1252::refusesCharactersOutsideTheCodePage()
