@@ -62,6 +62,7 @@ private slots:
     void headerAndOneLinePerOwner_data();
     void headerAndOneLinePerOwner();
     void everyFieldSurvivesTheRoundTrip();
+    void itemOfALaterYearIsSavedUnderItsOwnYear();
     void itemWithoutYearIsNotSaved();
     void unwritableTextIsRefusedByName();
     void firstFileIsChosenThenTheSeriesIsBuilt();
@@ -227,6 +228,25 @@ void TestExpenseSeries::everyFieldSurvivesTheRoundTrip()
     }
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(platform.dialogs.isEmpty());
+}
+
+// Item 1 of 2001, item 3 paid in January 2002: the file of item 3 bears 2002.
+void TestExpenseSeries::itemOfALaterYearIsSavedUnderItsOwnYear()
+{
+    SharedState state;
+    fillItem(state);
+    state.item(3) = {QStringLiteral("80,00"), QStringLiteral("conguaglio"),
+                     QStringLiteral("15/01/2002")};
+    ExpenseSeries series(state);
+    series.setType(ManagementType::Spese);
+    QString error;
+    QVERIFY2(series.save(3, &error), qPrintable(error));
+    const QString expected = m_folder.filePath(QStringLiteral("Veltra-spese-Verdi- 2002 3"));
+    QCOMPARE(series.currentFileName(), expected);
+    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("Veltra-spese-Verdi- 2002 3")});
+    QVERIFY(readBytes(expected).startsWith(
+        "\"Verdi\",12,\"80,00\",\"conguaglio\",\"15/01/2002\",1\r\n"));
 }
 
 void TestExpenseSeries::itemWithoutYearIsNotSaved()
