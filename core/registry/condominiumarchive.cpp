@@ -199,8 +199,11 @@ void CondominiumArchive::apply(const LoadResult &result, SharedState &state)
         return;
     clearRegistry(state);
     state.condoName = result.condoName;
-    if (result.heatingBasis)
-        state.heatingBasis = *result.heatingBasis;
+    // What the file did not give is not left over from the condominium opened before: no
+    // heating basis, and no millesimi for the owners it does not hold.
+    state.heatingBasis = result.heatingBasis.value_or(0);
+    for (int i = int(result.owners.size()) + 1; i <= MaxOwners; ++i)
+        state.owner(i).ownerMillesimi = Cell::fromNumber(0);
     const int owners = std::min(int(result.owners.size()), MaxOwners);
     for (int i = 1; i <= owners; ++i) {
         const OwnerRecord &record = result.owners.at(i - 1);
@@ -208,8 +211,7 @@ void CondominiumArchive::apply(const LoadResult &result, SharedState &state)
         owner.ownerName = record.ownerName;
         owner.ownerAddress = record.ownerAddress;
         owner.ownerFloor = record.ownerFloor;
-        if (record.ownerMillesimi)
-            owner.ownerMillesimi = *record.ownerMillesimi;
+        owner.ownerMillesimi = record.ownerMillesimi.value_or(Cell::fromNumber(0));
         owner.unitCount = std::min(int(record.units.size()), MaxUnits);
         for (int j = 1; j <= owner.unitCount; ++j)
             owner.units[j] = record.units.at(j - 1);

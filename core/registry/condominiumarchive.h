@@ -54,9 +54,10 @@ public:
     static LoadResult fromBytes(const QByteArray &bytes);
 
     // Clears the registry as "Cancella dati finestra" does (names, addresses, floors, every
-    // unit of every owner, the condominium's name and the number of owners; the property
-    // millesimi and the heating basis stay) and then stores what the result holds. The
-    // number of owners and each owner's number of units become the lines actually read.
+    // unit of every owner, the condominium's name and the number of owners) and then stores
+    // what the result holds; a heating basis or property millesimi the file did not give
+    // become none, never the previous condominium's. The number of owners and each owner's
+    // number of units become the lines actually read.
     static void apply(const LoadResult &result, SharedState &state);
 
     // Writes owners 1 to ownerCount with their units; false when the file could not be

@@ -150,7 +150,8 @@ void TestCondominiumArchive::fileCutMidRecordKeepsWhatWasRead()
     QCOMPARE(state.owner(2).ownerName, QStringLiteral("Bianchi"));
     QCOMPARE(state.owner(2).ownerFloor, QStringLiteral("2"));
     QCOMPARE(state.owner(2).unitCount, 0);
-    QCOMPARE(state.owner(2).ownerMillesimi, Cell::fromNumber(600)); // not reached: kept
+    // Not reached: none, rather than the millesimi of the condominium opened before.
+    QCOMPARE(state.owner(2).ownerMillesimi, Cell::fromNumber(0));
     QCOMPARE(state.unit(2, 1).unitName, QString());
 }
 
@@ -174,7 +175,8 @@ void TestCondominiumArchive::expenseFileOpenedByMistakeFailsOnTheFirstLine()
     QCOMPARE(state.condoName, QStringLiteral("Rossi"));
     QCOMPARE(state.ownerCount, 0);
     QCOMPARE(state.owner(1).ownerName, QString());
-    QCOMPARE(state.heatingBasis, 2);
+    QCOMPARE(state.heatingBasis, 0);
+    QCOMPARE(state.owner(1).ownerMillesimi.toNumber(), 0.0);
 }
 
 void TestCondominiumArchive::missingFileChangesNothing()

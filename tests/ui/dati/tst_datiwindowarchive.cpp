@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -44,6 +45,7 @@ private slots:
     void openShowsArchiveAndMarksHeatingOption();
     void openTruncatedFileAnsweredYesLoadsWhatWasRead();
     void openTruncatedFileAnsweredNoKeepsCurrentData();
+    void wrongFileAnsweredYesKeepsNothingOfThePreviousCondominium();
     void cancelledOpenLeavesNoArchiveName();
     void saveWithoutOwnersIsRefusedByTheCheck();
     void saveWithMissingDatumWritesNothing();
@@ -186,6 +188,32 @@ void TestDatiWindowArchive::openTruncatedFileAnsweredNoKeepsCurrentData()
              QStringLiteral("Neri"));
     // The next save goes to the archive the data came from, not to the wrong file.
     QCOMPARE(m_window->archiveName(), good);
+}
+
+// An expense file opened as a condominium archive fails in its first line: what the window
+// shows afterwards comes from that file alone, not from the condominium opened before.
+void TestDatiWindowArchive::wrongFileAnsweredYesKeepsNothingOfThePreviousCondominium()
+{
+    m_platform->fileNames.enqueue(writeFile(QStringLiteral("Veltra-dati-Aurora"), GoodArchive));
+    m_window->openArchive();
+    QCOMPARE(m_window->heatingOption(), 2);
+    auto *frame = m_window->findChild<QGroupBox *>(QStringLiteral("Frame1"));
+    QVERIFY2(frame->title().endsWith(QStringLiteral("millesimi totali:  500")),
+             qPrintable(frame->title()));
+
+    m_platform->fileNames.enqueue(
+        writeFile(QStringLiteral("Veltra-spese-Aurora"), "1234,\"luce\"\r\n"));
+    m_platform->answers.enqueue(true);
+    m_window->openArchive();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_state->ownerCount, 0);
+    QCOMPARE(m_state->heatingBasis, 0);
+    QCOMPARE(m_window->heatingOption(), 0);
+    QVERIFY(!m_window->findChild<QRadioButton *>(QStringLiteral("Option1_1"))->isChecked());
+    QVERIFY(!m_window->findChild<QRadioButton *>(QStringLiteral("Option1_2"))->isChecked());
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Label13"))->text(),
+             QStringLiteral("riscald."));
+    QVERIFY2(!frame->title().contains(QStringLiteral("500")), qPrintable(frame->title()));
 }
 
 void TestDatiWindowArchive::cancelledOpenLeavesNoArchiveName()
