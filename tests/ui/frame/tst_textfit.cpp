@@ -1,6 +1,7 @@
 #include "core/state/sharedstate.h"
 #include "ui/frame/qtplatform.h"
 #include "ui/frame/shell.h"
+#include "ui/frame/tipwindow.h"
 #include "ui/frame/windowregistry.h"
 #include "ui/frame/workwindow.h"
 
@@ -186,6 +187,7 @@ private slots:
     void everyWindowOpensWithItsTextsWhole();
     void largerDesktopFontOpensLargerWindowsThatStillFit();
     void stepHintShowsItsWholeLine();
+    void everyShippedTipFitsItsBox();
 
 private:
     QList<QWidget *> openWindows() const;
@@ -341,6 +343,29 @@ void TestTextFit::stepHintShowsItsWholeLine()
                             "condomino n. 1 e digitare i dati dei locali"));
     const QStringList clipped = clippedTexts(dati);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+// The tips window opens at the size its first tip needs; the others, shown with
+// "&Successivo", must fit the same box.
+void TestTextFit::everyShippedTipFitsItsBox()
+{
+    m_shell = std::make_unique<Shell>(*m_state, *m_platform,
+                                      QStringLiteral(VELTRA_SOURCE_DIR "/data"));
+    m_shell->showTips();
+    QWidget *tips = m_shell->tipWindow();
+    auto *text = tips->findChild<QLabel *>(QStringLiteral("lblTipText"));
+    auto *next = tips->findChild<QPushButton *>(QStringLiteral("cmdNextTip"));
+    QStringList seen;
+    QStringList failures;
+    while (!seen.contains(text->text())) {
+        seen << text->text();
+        const QStringList clipped = clippedTexts(tips);
+        if (!clipped.isEmpty())
+            failures << describe(tips, clipped);
+        next->click();
+    }
+    QVERIFY2(seen.size() > 10, qPrintable(seen.join(QLatin1Char('\n'))));
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
 }
 
 // The screen is the offscreen platform's, sized by VELTRA_TEST_SCREEN ("1366x768" unless
