@@ -6,9 +6,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build="$here/build"
 # gstreamer1.0-plugins-good decodes the splash tune for Qt Multimedia;
-# qt6-translations-l10n puts Qt's own dialogs in Italian.
+# qt6-translations-l10n puts Qt's own dialogs in Italian; xdg-utils opens the printouts
+# and tells whether any program is registered to open them.
 packages=(cmake g++ pkg-config qt6-base-dev qt6-multimedia-dev libzip-dev libgl-dev
-          gstreamer1.0-plugins-good qt6-translations-l10n)
+          gstreamer1.0-plugins-good qt6-translations-l10n xdg-utils)
 test_packages=(xvfb xauth libreoffice-writer-nogui poppler-utils clang libclang-rt-14-dev)
 fuzz_build="$here/build-fuzz"
 fuzz_seconds=30

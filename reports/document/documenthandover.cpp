@@ -60,6 +60,7 @@ void DocumentHandover::tell(const QString &text)
 
 bool DocumentHandover::handOver(const ReportDocument &document)
 {
+    m_opened = false;
     m_lastPath = reserveName();
     if (m_lastPath.isEmpty() || !OdtRenderer::write(document, m_lastPath)) {
         if (!m_lastPath.isEmpty())
@@ -75,7 +76,20 @@ bool DocumentHandover::handOver(const ReportDocument &document)
                  .arg(QDir::toNativeSeparators(m_lastPath)));
         return false;
     }
+    m_opened = true;
     return true;
+}
+
+QString DocumentHandover::closingStatus(const QString &shownText) const
+{
+    if (m_lastPath.isEmpty())
+        return QStringLiteral("il documento non è stato salvato");
+    if (!m_opened)
+        return QStringLiteral("ho salvato il documento in ") + QDir::toNativeSeparators(m_lastPath);
+    const QString name = QFileInfo(m_lastPath).fileName();
+    if (shownText.isEmpty())
+        return QStringLiteral("ho visualizzato il documento ") + name;
+    return shownText + QStringLiteral(" (") + name + QLatin1Char(')');
 }
 
 } // namespace veltra

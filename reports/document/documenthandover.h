@@ -27,6 +27,14 @@ public:
     bool handOver(const ReportDocument &document);
     // The file written by the last hand-over, empty when it could not be written.
     QString lastPath() const { return m_lastPath; }
+    // Whether the last hand-over's document was opened for the user.
+    bool lastOpened() const { return m_opened; }
+
+    // The step hint after the last hand-over, so that a print always leaves a trace: the
+    // printout's own closing text followed by the file's name, or "ho visualizzato il
+    // documento" and the name when the printout has none; "ho salvato il documento in" and
+    // the full path when nothing opened it; that it was not saved when it could not be.
+    QString closingStatus(const QString &shownText) const;
 
 private:
     QString reserveName();
@@ -36,6 +44,7 @@ private:
     QString m_messageTitle;
     QString m_folder;
     QString m_lastPath;
+    bool m_opened = false;
 };
 
 } // namespace veltra

@@ -144,8 +144,8 @@ void AssembleaWindow::printMain()
 {
     setStepHint(MajoritiesPrintout::openingStatus());
     DocumentHandover handover(platform(), state().texts.appTitle);
-    if (handover.handOver(MajoritiesPrintout::build(state(), m_table.majorities)))
-        setStepHint(MajoritiesPrintout::closingStatus());
+    handover.handOver(MajoritiesPrintout::build(state(), m_table.majorities));
+    setStepHint(handover.closingStatus(MajoritiesPrintout::closingStatus()));
 }
 
 void AssembleaWindow::showInstructions()

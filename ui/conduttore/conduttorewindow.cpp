@@ -160,8 +160,8 @@ void ConduttoreWindow::printMain()
 {
     setStepHint(TenantSplitPrintout::openingStatus());
     DocumentHandover handover(platform(), state().texts.appTitle);
-    if (handover.handOver(TenantSplitPrintout::build(state())))
-        setStepHint(TenantSplitPrintout::closingStatus());
+    handover.handOver(TenantSplitPrintout::build(state()));
+    setStepHint(handover.closingStatus(TenantSplitPrintout::closingStatus()));
 }
 
 void ConduttoreWindow::showInstructions()

@@ -324,8 +324,8 @@ void ConvocazioneWindow::printNotices()
     setStepHint(MeetingNoticePrintout::openingStatus());
     const ReportDocument document = MeetingNoticePrintout::build(state(), m_notice, copies());
     DocumentHandover handover(platform(), state().texts.appTitle);
-    if (handover.handOver(document))
-        setStepHint(MeetingNoticePrintout::closingStatus());
+    handover.handOver(document);
+    setStepHint(handover.closingStatus(MeetingNoticePrintout::closingStatus()));
 }
 
 } // namespace veltra

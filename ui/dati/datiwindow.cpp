@@ -641,8 +641,8 @@ bool DatiWindow::beginOwnerPrint(const QString &openingStatus)
 void DatiWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)
 {
     DocumentHandover handover(platform(), state().texts.appTitle);
-    if (handover.handOver(document))
-        setStepHint(closingStatus);
+    handover.handOver(document);
+    setStepHint(handover.closingStatus(closingStatus));
 }
 
 void DatiWindow::printDataForm()

@@ -9,6 +9,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 
@@ -130,7 +133,35 @@ std::optional<unsigned int> QtPlatform::chooseColour(unsigned int initial)
 
 bool QtPlatform::openDocument(const QString &path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return hasApplicationFor(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtPlatform::hasApplicationFor(const QString &path)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (query.isEmpty())
+        return true;
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension);
+    if (!type.isValid() || type.isDefault())
+        return true; // a type the desktop does not know cannot be asked about
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), type.name()});
+    constexpr int QueryTimeout = 10000; // milliseconds
+    if (!process.waitForFinished(QueryTimeout)) {
+        process.kill();
+        process.waitForFinished();
+        return true; // the desktop did not answer: let the open request decide
+    }
+    // Exit code 3: xdg-mime lacks the tool this desktop needs to be asked.
+    constexpr int ToolMissing = 3;
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() == ToolMissing)
+        return true;
+    return !process.readAllStandardOutput().trimmed().isEmpty();
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
 }
 
 QDate QtPlatform::today() const

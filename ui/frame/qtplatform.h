@@ -38,8 +38,14 @@ public:
                   bool defaultYes) override;
     std::optional<unsigned int> chooseColour(unsigned int initial) override;
     SoundPlayer &soundPlayer() override { return m_player; }
+    // False when the open request fails or the desktop has no program for the file's type.
     bool openDocument(const QString &path) override;
     QDate today() const override;
+
+    // Whether the desktop names a program that opens files of the type of path: Qt reports
+    // an open request as done once xdg-open starts, even when nothing is registered for the
+    // type and nothing opens. True where the desktop cannot be asked (no xdg-mime).
+    static bool hasApplicationFor(const QString &path);
 
 protected:
     QString askOpenFileName(const FileDialogRequest &request) override;

@@ -88,8 +88,8 @@ void ModelliWindow::printMain()
 {
     setStepHint(TemplatePrintout::openingStatus());
     DocumentHandover handover(platform(), state().texts.appTitle);
-    if (handover.handOver(printout()))
-        setStepHint(TemplatePrintout::closingStatus());
+    handover.handOver(printout());
+    setStepHint(handover.closingStatus(TemplatePrintout::closingStatus()));
 }
 
 void ModelliWindow::showInstructions()

@@ -394,8 +394,8 @@ bool PagamentiWindow::refused(const std::optional<ExpensePrintCheck::Refusal> &r
 void PagamentiWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)
 {
     DocumentHandover handover(platform(), state().texts.appTitle);
-    if (handover.handOver(document) && !closingStatus.isEmpty())
-        setStepHint(closingStatus);
+    handover.handOver(document);
+    setStepHint(handover.closingStatus(closingStatus));
 }
 
 void PagamentiWindow::printMain()

@@ -62,6 +62,7 @@ void RegolamentoWindow::printMain()
     setStepHint(RegulationPrintout::openingStatus());
     DocumentHandover handover(platform(), state().texts.appTitle);
     handover.handOver(printout());
+    setStepHint(handover.closingStatus(QString()));
 }
 
 void RegolamentoWindow::showInstructions()

@@ -193,8 +193,8 @@ void SentenzeWindow::print(bool printAll)
     setStepHint(RulingsPrintout::openingStatus());
     const ReportDocument document = printout(printAll);
     DocumentHandover handover(platform(), state().texts.appTitle);
-    if (handover.handOver(document))
-        setStepHint(RulingsPrintout::closingStatus());
+    handover.handOver(document);
+    setStepHint(handover.closingStatus(RulingsPrintout::closingStatus()));
 }
 
 void SentenzeWindow::showInstructions()

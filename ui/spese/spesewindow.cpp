@@ -644,8 +644,8 @@ void SpeseWindow::printMain()
 void SpeseWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)
 {
     DocumentHandover handover(platform(), state().texts.appTitle);
-    if (handover.handOver(document) && !closingStatus.isEmpty())
-        setStepHint(closingStatus);
+    handover.handOver(document);
+    setStepHint(handover.closingStatus(closingStatus));
 }
 
 void SpeseWindow::printAllocation()

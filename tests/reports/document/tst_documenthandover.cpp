@@ -33,6 +33,7 @@ private slots:
     void unopenedDocumentIsReportedWithItsPlace();
     void unwritableFolderIsReportedAndNothingOpened();
     void defaultFolderIsVeltraInDocuments();
+    void closingStatusAlwaysNamesTheFile();
 };
 
 void TestDocumentHandover::twoHandOversGiveTwoFilesNeverOverwriting()
@@ -99,6 +100,34 @@ void TestDocumentHandover::defaultFolderIsVeltraInDocuments()
     QStandardPaths::setTestModeEnabled(true);
     QCOMPARE(DocumentHandover::defaultFolder(),
              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Veltra"));
+}
+
+void TestDocumentHandover::closingStatusAlwaysNamesTheFile()
+{
+    QTemporaryDir folder;
+    ScriptedPlatform platform;
+    DocumentHandover handover(platform, QStringLiteral("Veltra"), folder.path());
+    QVERIFY(handover.handOver(letter(QStringLiteral("prima"))));
+    QVERIFY(handover.lastOpened());
+    QCOMPARE(handover.closingStatus(QStringLiteral("ho visualizzato i dati su WORD")),
+             QStringLiteral("ho visualizzato i dati su WORD (Veltra-2026-12-09-001.odt)"));
+    // A printout without a closing text of its own still tells which file it was.
+    QCOMPARE(handover.closingStatus(QString()),
+             QStringLiteral("ho visualizzato il documento Veltra-2026-12-09-001.odt"));
+
+    platform.documentsOpen = false;
+    QVERIFY(!handover.handOver(letter(QStringLiteral("seconda"))));
+    QVERIFY(!handover.lastOpened());
+    const QString second = QDir::toNativeSeparators(
+        folder.filePath(QStringLiteral("Veltra-2026-12-09-002.odt")));
+    QCOMPARE(handover.closingStatus(QStringLiteral("ho visualizzato i dati su WORD")),
+             QStringLiteral("ho salvato il documento in ") + second);
+    QVERIFY(platform.lastMessage().text.contains(second));
+
+    DocumentHandover nowhere(platform, QStringLiteral("Veltra"), QStringLiteral("/dev/null/Veltra"));
+    QVERIFY(!nowhere.handOver(letter(QStringLiteral("terza"))));
+    QCOMPARE(nowhere.closingStatus(QStringLiteral("ho visualizzato i dati su WORD")),
+             QString::fromUtf8("il documento non è stato salvato"));
 }
 
 QTEST_GUILESS_MAIN(TestDocumentHandover)

@@ -189,7 +189,9 @@ void TestAssembleaWindow::printHandsOverTheMajoritiesAndSaysSo()
 {
     action(QStringLiteral("stampa"))->trigger();
     QCOMPARE(m_platform->documents.size(), 1);
-    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD (")
+                                            + QFileInfo(m_platform->documents.last()).fileName()
+                                            + QLatin1Char(')'));
     m_window->toolBar()->findChild<QAction *>(QStringLiteral("button4"))->trigger();
     QCOMPARE(m_platform->documents.size(), 2);
 }

@@ -183,7 +183,9 @@ void TestConduttoreWindow::printHandsOverTheTableAndSaysSo()
 {
     m_window->findChild<QAction *>(QStringLiteral("stampa"))->trigger();
     QCOMPARE(m_platform->documents.size(), 1);
-    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD (")
+                                            + QFileInfo(m_platform->documents.last()).fileName()
+                                            + QLatin1Char(')'));
 }
 
 void TestConduttoreWindow::helpSaysWhereTheSplitComesFrom()

@@ -536,7 +536,8 @@ void TestConvocazioneWindow::printHandsOverOneNoticePerOwnerAndCopy()
     control<QRadioButton>(QStringLiteral("ncopie_2"))->setChecked(true);
     control<QPushButton>(QStringLiteral("cmdStampa"))->click();
     QCOMPARE(m_platform->documents.size(), 1);
-    QCOMPARE(hint(), QStringLiteral("ho visualizzato i dati su WORD"));
+    QCOMPARE(hint(), QStringLiteral("ho visualizzato i dati su WORD (")
+                         + QFileInfo(m_platform->documents.last()).fileName() + QLatin1Char(')'));
     QCOMPARE(m_platform->messages.size(), 1);
 }
 

@@ -167,10 +167,15 @@ void TestModelliWindow::printShowsItsStatusTexts()
     window->chooseTemplate(2);
     QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("stampa")), Qt::LeftButton);
     QCOMPARE(m_platform->documents.size(), 1);
-    QCOMPARE(window->passo()->text(), QStringLiteral("ho visualizzato il documento su Word"));
+    QCOMPARE(window->passo()->text(), QStringLiteral("ho visualizzato il documento su Word (")
+                                          + QFileInfo(m_platform->documents.last()).fileName()
+                                          + QLatin1Char(')'));
+    // Nothing opened it: the hint tells where it was saved.
     m_platform->documentsOpen = false;
     window->printMain();
-    QCOMPARE(window->passo()->text(), QStringLiteral("sto caricando WORD per la stampa"));
+    QCOMPARE(window->passo()->text(),
+             QStringLiteral("ho salvato il documento in ")
+                 + QDir::toNativeSeparators(m_platform->documents.last()));
 }
 
 void TestModelliWindow::unreadableFileIsShownAsItsMessage()

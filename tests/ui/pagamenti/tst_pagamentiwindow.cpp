@@ -258,7 +258,8 @@ void TestPagamentiWindow::rowButtonsPrintForTheirOwner()
     QCOMPARE(m_state->owner(3).paymentDate, QStringLiteral("09/12/2026"));
     QCOMPARE(control<QLineEdit>(QStringLiteral("pag_3"))->text(), QStringLiteral("09/12/2026"));
     QVERIFY(!control<QPushButton>(QStringLiteral("unsollecito_3"))->isEnabled());
-    QCOMPARE(m_window->passo()->text(), QStringLiteral("sto caricando WORD"));
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato il documento ")
+                                            + QFileInfo(m_platform->documents.last()).fileName());
 
     // The receipt saved stores the date in the file of item 2 only.
     trigger(QStringLiteral("salva"));
@@ -275,7 +276,9 @@ void TestPagamentiWindow::windowPrintoutMarksAndRemindersSkipTheMarked()
     QCOMPARE(m_platform->documents.size(), 1);
     QCOMPARE(control<QLineEdit>(QStringLiteral("pag_2"))->text(), Marker);
     QCOMPARE(control<QLineEdit>(QStringLiteral("soll_1"))->text(), Marker);
-    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD (")
+                                            + QFileInfo(m_platform->documents.last()).fileName()
+                                            + QLatin1Char(')'));
     trigger(QStringLiteral("sollecitiamo"));
     QCOMPARE(m_platform->documents.size(), 2);
     QCOMPARE(m_state->owner(2).reminderDate, Marker);

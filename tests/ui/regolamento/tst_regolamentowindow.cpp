@@ -27,7 +27,7 @@ private slots:
 
     void loadShowsTheDraftReadOnly();
     void printingTwiceGivesTheSameWholeDraft();
-    void printKeepsItsOpeningStatus();
+    void printNamesItsDocumentInTheStatus();
     void helpShowsThreeLinesWithoutIconOrTitle();
     void malformedFileIsShownAsItsMessageAndNotPrinted();
 
@@ -103,12 +103,13 @@ void TestRegolamentoWindow::printingTwiceGivesTheSameWholeDraft()
     QVERIFY(body.contains(QStringLiteral("\r\n\r\nCapitolo 4° - Amministrazione\r\nArt. 9\r\n")));
 }
 
-void TestRegolamentoWindow::printKeepsItsOpeningStatus()
+void TestRegolamentoWindow::printNamesItsDocumentInTheStatus()
 {
     RegolamentoWindow *window = open(QStringLiteral(VELTRA_SOURCE_DIR "/data"));
     QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("stampa")), Qt::LeftButton);
     QCOMPARE(m_platform->documents.size(), 1);
-    QCOMPARE(window->passo()->text(), QStringLiteral("sto caricando WORD per la stampa"));
+    QCOMPARE(window->passo()->text(), QStringLiteral("ho visualizzato il documento ")
+                                          + QFileInfo(m_platform->documents.last()).fileName());
     window->toolBar()->findChild<QAction *>(QStringLiteral("button4"))->trigger();
     QCOMPARE(m_platform->documents.size(), 2);
     QVERIFY(m_platform->messages.isEmpty());

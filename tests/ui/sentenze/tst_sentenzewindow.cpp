@@ -231,7 +231,9 @@ void TestSentenzeWindow::printOfTheRulingShownFromButtonMenuAndToolbar()
     QCOMPARE(label(window, "conta"), QStringLiteral("2"));
 
     QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("stampiamo")), Qt::LeftButton);
-    QCOMPARE(window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+    QCOMPARE(window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD (")
+                                          + QFileInfo(m_platform->documents.last()).fileName()
+                                          + QLatin1Char(')'));
     window->toolBar()->findChild<QAction *>(QStringLiteral("button4"))->trigger();
     const QList<QAction *> entries = window->fileMenu()->findChild<QAction *>(QStringLiteral("stampa"))->menu()->actions();
     QCOMPARE(entries.size(), 2);

@@ -298,12 +298,15 @@ void TestSpeseWindowSeries::printCommandsHandOverOrRefuse()
     m_window->printAllAllocations();
     QCOMPARE(m_platform->documents.size(), 1);
     QCOMPARE(m_window->itemNumber(), 4);
-    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD (")
+                                            + QFileInfo(m_platform->documents.last()).fileName()
+                                            + QLatin1Char(')'));
 
     m_window->setItemNumber(1);
     m_window->printPaymentNotices();
     QCOMPARE(m_platform->documents.size(), 2);
-    QCOMPARE(m_window->passo()->text(), QStringLiteral("sto caricando WORD"));
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato il documento ")
+                                            + QFileInfo(m_platform->documents.last()).fileName());
 
     m_window->clearWindow();
     m_window->printAllocation();
