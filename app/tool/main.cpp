@@ -1,6 +1,8 @@
+#include "bilanciocommand.h"
 #include "controllaavvisocommand.h"
 #include "millesimicommand.h"
 #include "ripartiscicommand.h"
+#include "schedacommand.h"
 #include "sentenzecommand.h"
 #include "stampacommand.h"
 #include "toolrunner.h"
@@ -23,6 +25,8 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::VerificaCommand>());
     runner.add(std::make_unique<veltra::RipartisciCommand>());
     runner.add(std::make_unique<veltra::StampaCommand>());
+    runner.add(std::make_unique<veltra::BilancioCommand>());
+    runner.add(std::make_unique<veltra::SchedaCommand>());
     runner.add(std::make_unique<veltra::ControllaAvvisoCommand>());
     runner.add(std::make_unique<veltra::SentenzeCommand>());
     return runner.run(application.arguments().mid(1), out, err);

@@ -4,6 +4,7 @@
 #include "expenseitemloader.h"
 #include "guidaprintout.h"
 #include "libraryprintkinds.h"
+#include "paymentprintkinds.h"
 #include "referenceprintkind.h"
 #include "registryloader.h"
 
@@ -103,6 +104,7 @@ StampaCommand::StampaCommand()
             &ReferencePrintKind::buildTenantSplit);
     LibraryPrintKinds::addTo(*this);
     addKind(QStringLiteral("guida"), GuidaPrintout::synopsis(), GuidaPrintout::builder());
+    PaymentPrintKinds::addTo(*this);
 }
 
 QString StampaCommand::argumentsSynopsis() const

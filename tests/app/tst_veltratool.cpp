@@ -3,6 +3,7 @@
 #include "core/state/sharedstate.h"
 #include "support/officereader.h"
 #include "support/registryfixture.h"
+#include "support/seriesfixture.h"
 
 #include <QtTest>
 
@@ -94,6 +95,8 @@ private slots:
     void refusesToPrintACondominiumWithoutOwners();
     void printsTheMajoritiesHeadedByTheCondominiumOfDati();
     void printsTheOwnerTenantTableWithoutAnArchive();
+    void balanceAndCardOfASeriesAsCsv();
+    void paymentPrintoutsLeaveTheSeriesUnwritten();
 
 private:
     QTemporaryDir m_folder;
@@ -206,7 +209,7 @@ void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles_data()
     QTest::newRow("unknown command") << QStringList{"stampa-tutto", "x"} << 2;
     QTest::newRow("no file") << QStringList{"millesimi"} << 2;
     QTest::newRow("two files") << QStringList{"verifica", "a", "b"} << 2;
-    QTest::newRow("unknown printout") << QStringList{"stampa", "bilancio", m_archive, "-o", "x.odt"} << 2;
+    QTest::newRow("unknown printout") << QStringList{"stampa", "preventivo", m_archive, "-o", "x.odt"} << 2;
     QTest::newRow("printout without output") << QStringList{"stampa", "millesimi", m_archive} << 2;
     QTest::newRow("printout of a missing file")
         << QStringList{"stampa", "completa", "/nonexistent/x", "-o", m_folder.filePath("x.odt")} << 3;
@@ -221,6 +224,14 @@ void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles_data()
                        m_folder.filePath("c.odt")}
         << 3;
     QTest::newRow("ripartisci without file") << QStringList{"ripartisci"} << 2;
+    QTest::newRow("bilancio missing file")
+        << QStringList{"bilancio", "/nonexistent/Veltra-spese-x- 2001 1"} << 3;
+    QTest::newRow("bilancio of a condominium archive") << QStringList{"bilancio", m_archive} << 2;
+    QTest::newRow("scheda without owner") << QStringList{"scheda", m_item} << 2;
+    QTest::newRow("scheda of an owner not in the series")
+        << QStringList{"scheda", m_budgetItem, "7"} << 2;
+    QTest::newRow("reminders of a budget")
+        << QStringList{"stampa", "solleciti", m_budgetItem, "-o", m_folder.filePath("s.odt")} << 1;
     QTest::newRow("ripartisci missing file")
         << QStringList{"ripartisci", "/nonexistent/Veltra-spese-x- 2001 1"} << 3;
     QTest::newRow("ripartisci truncated item")
@@ -375,6 +386,89 @@ void TestVeltraTool::printsTheOwnerTenantTableWithoutAnArchive()
     QVERIFY(rtf.startsWith("{\\rtf"));
     QVERIFY(rtf.contains("Condominio: \\par"));
     QVERIFY(rtf.contains("Sgombero neve"));
+}
+
+// The balance of three items of 1.000,00, 500,00 and 300,00 among four owners, of whom
+// owners 1 and 2 paid item 1; a description with a comma is quoted.
+void TestVeltraTool::balanceAndCardOfASeriesAsCsv()
+{
+    QTemporaryDir folder;
+    const QStringList amounts = {QStringLiteral("1.000,00"), QStringLiteral("500,00"),
+                                 QStringLiteral("300,00")};
+    const QStringList shares = {QStringLiteral("250,00"), QStringLiteral("125,00"),
+                                QStringLiteral("75,00")};
+    const QStringList descriptions = {QStringLiteral("pulizia"), QStringLiteral("luce, gas"),
+                                      QStringLiteral("ascensore")};
+    QString first;
+    for (int k = 1; k <= 3; ++k) {
+        SeriesFixture::Item item{amounts[k - 1], descriptions[k - 1],
+                                 QStringLiteral("10/0%1/2001").arg(k + 4),
+                                 QStringList(4, shares[k - 1]), {}, {}};
+        if (k == 1)
+            item.paymentDates = {QStringLiteral("11/05/2001"), QStringLiteral("12/05/2001"),
+                                 QString(), QString()};
+        const QString path = SeriesFixture::writeItem(folder.path(), ManagementType::Spese,
+                                                      QStringLiteral("Rossi"), k, item);
+        if (k == 1)
+            first = path;
+    }
+    const Run balance = runTool({QStringLiteral("bilancio"), first});
+    QCOMPARE(balance.exitCode, 0);
+    QCOMPARE(balance.out,
+             QStringLiteral("n.,ENTRATE,quote da pagare,data della spesa,tipo di spesa,USCITE\n"
+                            " 1,\"500,00\",\"500,00\",10/05/2001,pulizia,\"1.000,00\"\n"
+                            " 2,\"0,00\",\"500,00\",10/06/2001,\"luce, gas\",\"500,00\"\n"
+                            " 3,\"0,00\",\"300,00\",10/07/2001,ascensore,\"300,00\"\n"
+                            "totali,\"500,00\",\"1.300,00\",,,\"1.800,00\"\n"));
+    const Run card = runTool({QStringLiteral("scheda"), first, QStringLiteral("2")});
+    QCOMPARE(card.exitCode, 0);
+    QCOMPARE(card.out,
+             QStringLiteral("n.,spesa totale,tipo di spesa,data della spesa,data del pagamento,"
+                            "data del sollecito,spesa ripartita\n"
+                            " 1,\"1.000,00\",pulizia,10/05/2001,12/05/2001,----------,\"250,00\"\n"
+                            " 2,\"500,00\",\"luce, gas\",10/06/2001,----------,----------,\"125,00\"\n"
+                            " 3,\"300,00\",ascensore,10/07/2001,----------,----------,\"75,00\"\n"
+                            "totali,1800,,,,,450\n"));
+}
+
+void TestVeltraTool::paymentPrintoutsLeaveTheSeriesUnwritten()
+{
+    QTemporaryDir folder;
+    const QString first =
+        SeriesFixture::writeGenerated(folder.path(), QStringLiteral("Rossi"), 3, 4);
+    auto bytesOf = [&folder]() {
+        QByteArray all;
+        for (const QString &name : QDir(folder.path()).entryList({QStringLiteral("Veltra-*")})) {
+            QFile file(folder.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                all += file.readAll();
+        }
+        return all;
+    };
+    const QByteArray before = bytesOf();
+    QString third = first;
+    third.chop(1);
+    third += QLatin1Char('3');
+    const QString reminders = folder.filePath(QStringLiteral("solleciti.odt"));
+    for (const char *kind : {"pagamenti", "tuttipagamenti", "ricevute", "schede", "bilancio"}) {
+        const Run run = runTool({QStringLiteral("stampa"), QString::fromLatin1(kind), first,
+                                 QStringLiteral("-o"), folder.filePath(QStringLiteral("%1.odt").arg(kind))});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(QFileInfo(folder.filePath(QStringLiteral("%1.odt").arg(kind))).size() > 0);
+    }
+    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("solleciti"), third,
+                             QStringLiteral("-o"), reminders});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    QCOMPARE(bytesOf(), before);
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice is not installed");
+    OfficeReader reader;
+    const QString text = reader.texts({reminders}).value(0);
+    // Of item 3 of the generated series only owner 3 has not paid: (3 + 3) % 3 is 0.
+    QCOMPARE(text.count(QStringLiteral("Oggetto: sollecito di pagamento al condomino n.")), 1);
+    QVERIFY(text.contains(QStringLiteral("condomino n. 3")));
+    QVERIFY(text.contains(QStringLiteral("(spesa n. 3)")));
 }
 
 QTEST_GUILESS_MAIN(TestVeltraTool)
