@@ -20,8 +20,9 @@ std::optional<QStringList> DataFile::lines(const QByteArray &bytes, const QStrin
     QStringList result = text.split(QLatin1Char('\n'));
     if (result.last().isEmpty())
         result.removeLast();
+    // A line ends at its LF; the CRs before it belong to the line end, never to the text.
     for (QString &line : result) {
-        if (line.endsWith(QLatin1Char('\r')))
+        while (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
     }
     return result;

@@ -88,7 +88,7 @@ TemplateLibrary TemplateLibrary::parse(const QByteArray &bytes)
         if (expected > TemplateCount)
             return refused(refusalAt(i + 1, QStringLiteral("i modelli devono essere %1")
                                                 .arg(TemplateCount)));
-        library.m_titles << match.captured(2);
+        library.m_titles << match.captured(2).trimmed();
         headerLine = i + 1;
     }
     if (headerLine != 0) {

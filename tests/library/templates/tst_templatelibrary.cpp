@@ -28,6 +28,7 @@ class TestTemplateLibrary : public QObject
 private slots:
     void textsKeepTheirLinesTabsAndBlanks();
     void entriesBeyondTheTemplatesAreEmpty();
+    void carriageReturnsBeforeALineEndAreNoText();
     void malformedFileIsRefusedNamingTheLine_data();
     void malformedFileIsRefusedNamingTheLine();
     void missingFileIsRefused();
@@ -64,6 +65,18 @@ void TestTemplateLibrary::entriesBeyondTheTemplatesAreEmpty()
         QVERIFY(library.title(n).isEmpty());
         QVERIFY(library.text(n).isEmpty());
     }
+}
+
+// A title or a line ended by CR CR LF keeps no stray CR, so that the file can be written
+// back in its own notation.
+void TestTemplateLibrary::carriageReturnsBeforeALineEndAreNoText()
+{
+    QByteArray bytes = numberedTemplates(68);
+    bytes.replace("[modello 1] titolo 1\n", "[modello 1]  titolo 1 \r\r\n").replace("testo 1\n", "testo 1\r\r\nseguito\n");
+    const TemplateLibrary library = TemplateLibrary::parse(bytes);
+    QVERIFY2(library.isValid(), qPrintable(library.error()));
+    QCOMPARE(library.title(1), QStringLiteral("titolo 1"));
+    QCOMPARE(library.text(1), QStringLiteral("testo 1\r\nseguito"));
 }
 
 void TestTemplateLibrary::malformedFileIsRefusedNamingTheLine_data()
