@@ -107,15 +107,18 @@ ReportDocument MeetingNoticePrintout::build(const SharedState &state, const Meet
 {
     ReportDocument document(PrintoutFont);
     const int owners = std::clamp(state.ownerCount, 0, MaxOwners);
+    const int perOwner = std::clamp(copies, 1, 2);
     for (int i = 1; i <= owners; ++i) {
         const Owner &owner = state.owner(i);
-        for (int copy = 1; copy <= std::clamp(copies, 1, 2); ++copy) {
+        for (int copy = 1; copy <= perOwner; ++copy) {
             appendAddress(document, state, owner);
             appendCalls(document, notice);
             appendAgenda(document, notice);
             appendSignatures(document, notice);
             appendProxy(document, notice, owner);
-            document.appendPageBreak();
+            // The break goes between notices: after the last one it would print a blank sheet.
+            if (i < owners || copy < perOwner)
+                document.appendPageBreak();
         }
     }
     return document;
