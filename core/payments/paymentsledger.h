@@ -79,6 +79,7 @@ public:
     // The name of item j of the series (item 1's year), when one can be built.
     std::optional<QString> itemFileName(int j) const { return m_series.nameOf(j); }
     SeriesCache &cache() { return m_cache; }
+    const SeriesCache &cache() const { return m_cache; }
     SharedState &state() const { return m_state; }
 
     // shown + amount, both read with the decimal comma, written back as text(v); the

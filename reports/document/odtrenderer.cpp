@@ -127,11 +127,15 @@ private:
     QString tableStyle(double width, bool newPage);
     QString columnStyle(double width);
     QString textProperties(std::optional<int> size, bool bold) const;
+    void flushBody();
 
     const ReportDocument &m_document;
     ReportFlow m_flow;
     QString m_font;
+    // The body is written a row or a paragraph at a time, then kept as UTF-8: a long
+    // printout (the account cards of 500 owners) would need three times the memory as text.
     QString m_body;
+    QByteArray m_bodyUtf8;
     QString m_styles;
     QHash<QString, QString> m_styleNames;
 };
@@ -206,6 +210,13 @@ void ContentWriter::writeParagraph(const ReportFlow::Item &item)
                                       item.newPage));
     appendText(m_body, item.text);
     m_body += QLatin1String("</text:p>\n");
+    flushBody();
+}
+
+void ContentWriter::flushBody()
+{
+    m_bodyUtf8 += m_body.toUtf8();
+    m_body.clear();
 }
 
 void ContentWriter::writeRow(const ReportTable &table, int row, const QVector<QString> &lineStyles)
@@ -223,6 +234,7 @@ void ContentWriter::writeRow(const ReportTable &table, int row, const QVector<QS
         m_body += QLatin1String("</table:table-cell>");
     }
     m_body += QLatin1String("</table:table-row>\n");
+    flushBody();
 }
 
 void ContentWriter::writeTable(const ReportFlow::Item &item)
@@ -253,6 +265,7 @@ void ContentWriter::writeTable(const ReportFlow::Item &item)
     for (int row = 2; row <= table.rows(); ++row)
         writeRow(table, row, bodyStyles);
     m_body += QLatin1String("</table:table>\n");
+    flushBody();
 }
 
 QByteArray ContentWriter::content()
@@ -280,7 +293,9 @@ QByteArray ContentWriter::content()
     xml += "</office:font-face-decls>\n<office:automatic-styles>";
     xml += (cellStyles + m_styles).toUtf8();
     xml += "</office:automatic-styles>\n<office:body><office:text>\n";
-    xml += m_body.toUtf8();
+    flushBody();
+    xml += m_bodyUtf8;
+    m_bodyUtf8.clear();
     xml += "</office:text></office:body></office:document-content>\n";
     return xml;
 }

@@ -1,6 +1,6 @@
 #include "core/payments/accountcards.h"
 #include "core/payments/paymentsledger.h"
-#include "plainseries.h"
+#include "support/plainseries.h"
 #include "reports/payments/accountcardsprintout.h"
 #include "support/reportcontents.h"
 #include "support/scriptedplatform.h"

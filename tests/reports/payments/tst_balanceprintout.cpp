@@ -1,6 +1,6 @@
 #include "core/payments/balancesheet.h"
 #include "core/payments/paymentsledger.h"
-#include "plainseries.h"
+#include "support/plainseries.h"
 #include "reports/payments/balanceprintout.h"
 #include "support/reportcontents.h"
 #include "support/scriptedplatform.h"
