@@ -3,49 +3,107 @@
 #include "reports/document/reportflow.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace veltra {
 
 namespace {
 
-// The printouts' font is a wide one: its average letter takes about 0.6 of the size.
-constexpr double AverageLetterWidth = 0.6;
-// The heading row is bold, a little wider.
+// Bold letters are about a tenth wider.
 constexpr double BoldWidening = 1.1;
-// Cell padding on both sides and the borders.
+// Cell padding on both sides, the borders and a margin for the reader's own rounding.
 constexpr double CellPadding = 10.0;
 constexpr double NarrowestColumn = 18.0;
 
-int longestLine(const QString &text)
+// The advance of a character in ems: the wider of the printouts' font and of the sans
+// serif fonts that readers put in its place, so that a measured word always fits.
+double letterWidth(QChar c)
 {
-    int longest = 0;
-    for (const QString &line : ReportFlow::cellLines(text))
-        longest = std::max(longest, int(line.size()));
-    return longest;
+    const QChar base = c.decompositionTag() == QChar::Canonical ? c.decomposition().front() : c;
+    const char16_t u = base.unicode();
+    if (u >= '0' && u <= '9')
+        return 0.64;
+    switch (u) {
+    case ' ': case '.': case ',': case ':': case ';': case '\'': case '!': case '|':
+        return 0.33;
+    case '-': case '(': case ')': case '[': case ']':
+        return 0.4;
+    case '/': case '\\':
+        return 0.45;
+    case '%':
+        return 0.95;
+    case 'i': case 'j': case 'l': case 'I':
+        return 0.32;
+    case 'f': case 't': case 'r':
+        return 0.44;
+    case 'm': case 'w':
+        return 1.0;
+    case 'M': case 'W':
+        return 1.05;
+    default:
+        break;
+    }
+    if (base.isUpper())
+        return 0.87;
+    if (base.isLower())
+        return 0.7;
+    return 0.8;
+}
+
+struct ColumnExtent
+{
+    double minimum = NarrowestColumn; // the longest word
+    double maximum = NarrowestColumn; // the longest whole line
+};
+
+ColumnExtent columnExtent(const ReportTable &table, int column, double fontSize)
+{
+    ColumnExtent extent;
+    for (int row = 1; row <= table.rows(); ++row) {
+        const bool heading = row == 1;
+        for (const QString &line : ReportFlow::cellLines(table.cell(row, column))) {
+            const double whole = TableLayout::textWidth(line, fontSize, heading) + CellPadding;
+            extent.maximum = std::max(extent.maximum, whole);
+            for (const QString &word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                const double width = TableLayout::textWidth(word, fontSize, heading) + CellPadding;
+                extent.minimum = std::max(extent.minimum, width);
+            }
+        }
+    }
+    return extent;
 }
 
 } // namespace
 
+double TableLayout::textWidth(const QString &text, double fontSize, bool bold)
+{
+    double ems = 0;
+    for (const QChar c : text)
+        ems += letterWidth(c);
+    return ems * fontSize * (bold ? BoldWidening : 1.0);
+}
+
 QVector<double> TableLayout::columnWidths(const ReportTable &table)
 {
-    const double letter = AverageLetterWidth
-        * table.fontSize().value_or(PageGeometry::DefaultFontSize);
-    QVector<double> widths(table.columns(), NarrowestColumn);
-    for (int column = 1; column <= table.columns(); ++column) {
-        double widest = 0;
-        for (int row = 1; row <= table.rows(); ++row) {
-            const double widening = row == 1 ? BoldWidening : 1.0;
-            widest = std::max(widest, longestLine(table.cell(row, column)) * letter * widening);
-        }
-        widths[column - 1] = std::max(NarrowestColumn, widest + CellPadding);
+    const double fontSize = table.fontSize().value_or(PageGeometry::DefaultFontSize);
+    QVector<ColumnExtent> extents;
+    for (int column = 1; column <= table.columns(); ++column)
+        extents.append(columnExtent(table, column, fontSize));
+    double minimum = 0;
+    double maximum = 0;
+    for (const ColumnExtent &extent : extents) {
+        minimum += extent.minimum;
+        maximum += extent.maximum;
     }
-    const double total = std::accumulate(widths.cbegin(), widths.cend(), 0.0);
-    if (total > PageGeometry::TextWidth) {
-        const double scale = PageGeometry::TextWidth / total;
-        for (double &width : widths)
-            width *= scale;
-    }
+
+    QVector<double> widths;
+    const double room = PageGeometry::TextWidth;
+    // What every column lacks of its whole lines gets an equal share of the room left
+    // above the minima: a column of numbers lacks nothing and keeps its width.
+    const double share = maximum <= room ? 1.0
+        : minimum >= room                ? 0.0
+                                         : (room - minimum) / (maximum - minimum);
+    for (const ColumnExtent &extent : extents)
+        widths.append(extent.minimum + (extent.maximum - extent.minimum) * share);
     return widths;
 }
 

@@ -16,14 +16,22 @@ constexpr double TextWidth = Width - 2 * Margin;
 constexpr int DefaultFontSize = 12;
 } // namespace PageGeometry
 
-// Column widths fitted to the contents of a table, as no print command gives widths: each
-// column as wide as its longest line, the whole table narrowed to the text width of the
-// page when it would not fit.
+// Column widths fitted to the contents of a table, as no print command gives widths, by
+// the automatic table layout of CSS 2.1 (§17.5.2.2): a column is never narrower than its
+// longest unbreakable word, so numbers, dates and codes stay whole on one line, and never
+// wider than its longest whole line. A table whose lines all fit the page keeps them all on
+// one line; otherwise the room left after every column's minimum goes to the columns in
+// proportion to what they lack, so that only long texts (names, addresses, descriptions)
+// wrap. Widths are measured on generous letter widths, so that the font the reader's word
+// processor puts in place of the printouts' font does not make a word wider than its column.
 class TableLayout
 {
 public:
     // Widths in points, index 0 = column 1.
     static QVector<double> columnWidths(const ReportTable &table);
+
+    // The width in points of a text on one line at fontSize points, bold for a heading.
+    static double textWidth(const QString &text, double fontSize, bool bold);
 };
 
 } // namespace veltra
