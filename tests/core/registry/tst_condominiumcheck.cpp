@@ -35,6 +35,8 @@ class TestCondominiumCheck : public QObject
 private slots:
     void findsTheFirstMissingDatum_data();
     void findsTheFirstMissingDatum();
+    void everyEmptyCellOfAUnitHasItsMessage_data();
+    void everyEmptyCellOfAUnitHasItsMessage();
     void completeDataPass();
     void heatingValuesCountOnlyWithAnOptionMarked();
 };
@@ -159,6 +161,47 @@ void TestCondominiumCheck::findsTheFirstMissingDatum()
     QCOMPARE(saving.passed, finding.passed);
     if (!saving.passed)
         QCOMPARE(saving.text, text);
+}
+
+void TestCondominiumCheck::everyEmptyCellOfAUnitHasItsMessage_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("heatingOption");
+    QTest::addColumn<QString>("text");
+    const char16_t *texts[] = {u"- digitare la superficie",
+                               u"- digitare il coefficiente di destinazione",
+                               u"- digitare il coefficiente di piano",
+                               u"- digitare il coefficiente di orientamento",
+                               u"- digitare il coefficiente di prospetto",
+                               u"- digitare il coefficiente di luminosità",
+                               u"- digitare il coefficiente di funzionalità",
+                               u"- digitare il coefficiente di volume"};
+    for (int cell = 0; cell < 8; ++cell)
+        QTest::addRow("cell %d", cell) << cell << 0 << QString::fromUtf16(texts[cell]);
+    QTest::newRow("heating by volume") << 8 << 1 << QStringLiteral("- digitare la cubatura");
+    QTest::newRow("heating by radiant surface")
+        << 8 << 2 << QStringLiteral("- digitare la superficie radiante");
+}
+
+// Unit 1 of owner 2 lacks one cell; the message names the cell, the owner and the unit.
+void TestCondominiumCheck::everyEmptyCellOfAUnitHasItsMessage()
+{
+    QFETCH(int, cell);
+    QFETCH(int, heatingOption);
+    QFETCH(QString, text);
+    SharedState state;
+    fillComplete(state);
+    Unit &unit = state.unit(2, 1);
+    QString *cells[] = {&unit.netSurface,    &unit.coeffDestination, &unit.coeffFloor,
+                        &unit.coeffOrientation, &unit.coeffProspect, &unit.coeffLight,
+                        &unit.coeffFunction, &unit.coeffVolume,      &unit.heatingValue};
+    cells[cell]->clear();
+    const CondominiumCheck::Finding finding =
+        CondominiumCheck::check(state, heatingOption, Form::Command);
+    QVERIFY(!finding.passed);
+    QCOMPARE(finding.icon, MessageIcon::Critical);
+    QCOMPARE(finding.text, QStringLiteral("Condomino n. 2:\n") + text
+                               + QStringLiteral(" del locale n. 1"));
 }
 
 void TestCondominiumCheck::completeDataPass()
