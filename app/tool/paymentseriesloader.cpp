@@ -6,6 +6,7 @@
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -60,7 +61,12 @@ int PaymentSeriesLoader::open(const QString &path, QTextStream &err)
     first.replace(ItemNumber, NumberText::str(1));
     m_platform = std::make_unique<ToolPlatform>(first);
     m_ledger = std::make_unique<PaymentsLedger>(*m_state, *m_platform);
-    if (!m_ledger->chooseManagementType(type).opened) {
+    // The open dialog enters the folder of the file chosen; the output named on the command
+    // line stays relative to the folder the tool was started in.
+    const QString startFolder = QDir::currentPath();
+    const bool opened = m_ledger->chooseManagementType(type).opened;
+    QDir::setCurrent(startFolder);
+    if (!opened) {
         err << "veltra-tool: il primo file della serie \"" << first
             << "\" manca o non è leggibile\n";
         return ExitUnreadableFile;

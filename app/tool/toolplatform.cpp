@@ -7,14 +7,12 @@ ToolPlatform::ToolPlatform(const QString &fileToOpen)
 {
 }
 
-void ToolPlatform::showMessage(MessageIcon, const QString &, const QString &text)
+void ToolPlatform::showMessage(MessageIcon, const QString &, const QString &)
 {
-    m_lastMessage = text;
 }
 
-bool ToolPlatform::askYesNo(MessageIcon, const QString &, const QString &text, bool)
+bool ToolPlatform::askYesNo(MessageIcon, const QString &, const QString &, bool)
 {
-    m_lastMessage = text;
     return false;
 }
 

@@ -7,8 +7,9 @@
 namespace veltra {
 
 // The platform of veltra-tool, which has no one to ask: the open dialog chooses the file
-// given on the command line, once; questions are answered No, messages are kept for the
-// error line, nothing is played and no document is opened. Today is the computer's date.
+// given on the command line, once; questions are answered No, messages go unseen (the
+// commands write their own error line), nothing is played and no document is opened.
+// Today is the computer's date.
 class ToolPlatform : public Platform
 {
 public:
@@ -21,9 +22,6 @@ public:
     SoundPlayer &soundPlayer() override;
     bool openDocument(const QString &path) override;
     QDate today() const override;
-
-    // The text of the last message shown, empty when none.
-    QString lastMessage() const { return m_lastMessage; }
 
 protected:
     QString askOpenFileName(const FileDialogRequest &request) override;
@@ -40,7 +38,6 @@ private:
     };
 
     QString m_fileToOpen;
-    QString m_lastMessage;
     SilentPlayer m_player;
 };
 

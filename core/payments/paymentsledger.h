@@ -47,7 +47,6 @@ public:
     QString archiveFileName() const { return m_series.currentFileName(); }
     int currentItem() const { return m_currentItem; }
     int loadIndex() const { return m_loadIndex; }
-    void setLoadIndex(int j) { m_loadIndex = j; }
     // The condominium's running total as the window shows it (text(v): "980,5"); empty
     // before the first move.
     QString shownTotal() const { return m_shownTotal; }
