@@ -27,6 +27,8 @@ private slots:
     void keyOnSplashClosesItAndTheTune();
     void chooserOpensTheWindowOfEachProcedure_data();
     void chooserOpensTheWindowOfEachProcedure();
+    void choosingOffersTheCondominiumArchiveFirst_data();
+    void choosingOffersTheCondominiumArchiveFirst();
     void sameProcedureCanBeChosenTwice();
     void indexOutsideTheTableOpensTheCondominiumWindow();
     void statusBarFollowsTheMouse_data();
@@ -130,6 +132,41 @@ void TestStartup::chooserOpensTheWindowOfEachProcedure()
     QVERIFY(opened->isVisible());
     QVERIFY(m_shell->existingWorkWindow(1)); // the condominium archive is offered first
     QVERIFY(!chooser->option(index)->isChecked());
+}
+
+void TestStartup::choosingOffersTheCondominiumArchiveFirst_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("expensesToo");
+    for (int k = 1; k <= 9; ++k)
+        QTest::addRow("%d", k) << k << (k == 2 || k == 4);
+}
+
+// The condominium open dialog comes first; for expenses and payments the expense window's
+// open command follows, which asks for the management type while none is chosen.
+void TestStartup::choosingOffersTheCondominiumArchiveFirst()
+{
+    QFETCH(int, index);
+    QFETCH(bool, expensesToo);
+    StartWindow *chooser = openChooser();
+    m_platform->messages.clear();
+    clickOption(chooser, index);
+
+    QCOMPARE(m_platform->dialogs.size(), 1);
+    const FileDialogRequest &dialog = m_platform->dialogs.first();
+    QCOMPARE(dialog.title, QStringLiteral("Apri file"));
+    QCOMPARE(dialog.filter, QStringLiteral("Tutti i file (*.*) | *.*|File Veltra-dati- | Veltra-dati-*"));
+    QCOMPARE(dialog.selectedFilter, 2);
+    QVERIFY(dialog.proposedName.isEmpty());
+    if (!expensesToo) {
+        QVERIFY(m_platform->messages.isEmpty());
+        return;
+    }
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages.first().icon, MessageIcon::Critical);
+    QCOMPARE(m_platform->messages.first().text,
+             QStringLiteral("Scegliere il tipo di gestione (preventivi o spese)."));
+    QCOMPARE(m_platform->messages.first().title, m_state->texts.checkTitle);
 }
 
 void TestStartup::sameProcedureCanBeChosenTwice()
