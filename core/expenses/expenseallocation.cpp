@@ -24,6 +24,14 @@ double numberOf(const Cell &cell)
     return cell.isNumber() ? cell.toNumber() : numberOf(cell.toText());
 }
 
+// A quantity cut to one decimal, as its decimal figure reads: the binary value of a sum of
+// typed tenths may fall a hair below the tenth it stands for.
+double cutToTenths(double quantity)
+{
+    constexpr double Hair = 1e-7; // far below any typed decimal, far above binary error
+    return std::floor(quantity * 10 + Hair) / 10;
+}
+
 bool takesPart(const Owner &owner)
 {
     return owner.takesPart == 1;
@@ -299,10 +307,11 @@ void initExpenseInputs(SharedState &state)
         Owner &owner = state.owner(i);
         owner.floorMillesimi = formatNumber(owner.useMillesimi, NumberFormat::MillesimiPattern);
         // Cut to one decimal after every unit, so that no owner pays for a tenth of a cubic
-        // metre he does not heat.
+        // metre he does not heat. The cut is taken on the decimal figure: in binary 141,8 is
+        // 141,79999…, which a plain cut would make 141,7.
         double heating = 0;
         for (int j = 1, units = std::clamp(owner.unitCount, 0, MaxUnits); j <= units; ++j)
-            heating = std::floor((heating + numberOf(owner.units[j].heatingValue)) * 10) / 10;
+            heating = cutToTenths(heating + numberOf(owner.units[j].heatingValue));
         owner.heatingQuantity = Cell::fromNumber(heating);
     }
 }

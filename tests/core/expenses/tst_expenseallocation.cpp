@@ -352,6 +352,17 @@ void TestExpenseAllocation::initialInputsComeFromTheCondominium()
     QCOMPARE(state.owner(1).heatingQuantity, Cell::fromNumber(15));
     QCOMPARE(state.owner(2).heatingQuantity, Cell::fromNumber(0));
 
+    // Tenths add up to tenths: 70,2 + 41,9 + 29,7 + 14,9 is 156,7 cubic metres, although in
+    // binary the sum of the first three falls just below 141,8.
+    SharedState flat;
+    RegistryFixture::addOwner(flat, QStringLiteral("Bianchi"), QStringLiteral("0"),
+                              {RegistryFixture::makeUnit("26", {}, "soggiorno", "70,2"),
+                               RegistryFixture::makeUnit("15,5", {}, "camera", "41,9"),
+                               RegistryFixture::makeUnit("11", {}, "cucina", "29,7"),
+                               RegistryFixture::makeUnit("5,5", {}, "bagno", "14,9")});
+    initExpenseInputs(flat);
+    QCOMPARE(flat.owner(1).heatingQuantity.toText(), QStringLiteral("156,7"));
+
     QCOMPARE(criterionForHeatingBasis(1), int(HeatingByVolume));
     QCOMPARE(criterionForHeatingBasis(2), int(HeatingByRadiantSurface));
     QCOMPARE(criterionForHeatingBasis(0), int(NoCriterion));
