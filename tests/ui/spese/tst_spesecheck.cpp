@@ -1,3 +1,4 @@
+#include "core/expenses/expensearchive.h"
 #include "core/state/sharedstate.h"
 #include "ui/spese/spesecheck.h"
 
@@ -50,6 +51,7 @@ private slots:
     void aTextThatIsNoNumberIsNeverCounted_data();
     void aTextThatIsNoNumberIsNeverCounted();
     void dataTheCriterionDoesNotCountAreNotJudged();
+    void theShippedSampleItemsPass();
 };
 
 void TestSpeseCheck::aTextThatIsNoNumberIsNeverCounted_data()
@@ -142,6 +144,21 @@ void TestSpeseCheck::dataTheCriterionDoesNotCountAreNotJudged()
     QVERIFY(!checkUnder(state, 3).passed);
     QVERIFY(!checkUnder(state, 5).passed);
     QVERIFY(!checkUnder(state, 6).passed);
+}
+
+void TestSpeseCheck::theShippedSampleItemsPass()
+{
+    for (int k = 1; k <= 3; ++k) {
+        SharedState state;
+        const ExpenseArchive::LoadResult item = ExpenseArchive::load(
+            QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio/Veltra-spese-Condominio Le Magnolie- 2026 ")
+                + QString::number(k),
+            true);
+        QVERIFY(ExpenseArchive::apply(item, state, k, true));
+        const SpeseCheck::Finding finding =
+            SpeseCheck::check(state, k, {true, QStringLiteral("spese"), state.calcType});
+        QVERIFY2(finding.passed, qPrintable(finding.text));
+    }
 }
 
 QTEST_MAIN(TestSpeseCheck)
