@@ -85,10 +85,12 @@ ReportDocument PaymentLettersPrintout::build(const SharedState &state, int k,
     if (k < 1 || k > MaxItems)
         return document;
     for (int i : owners) {
+        // Each letter after the first starts a new page; a break after the last letter would
+        // print a blank sheet when the last owners have paid.
+        if (!singleOwner && i != owners.first())
+            document.appendPageBreak();
         appendHead(document, state, k, shownTotal);
         appendLetter(document, state, i, lettersOf(kind), today);
-        if (!singleOwner && i < state.ownerCount)
-            document.appendPageBreak();
     }
     return document;
 }
