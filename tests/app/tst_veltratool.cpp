@@ -279,6 +279,21 @@ void TestVeltraTool::printsTheCompletePrintAsRtfUnderADocName()
     QFile document(output);
     QVERIFY(document.open(QIODevice::ReadOnly));
     QVERIFY(document.readAll().startsWith("{\\rtf"));
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice is not installed");
+    // Both owners' sheets, then the table: 30 and 70 of 100 square metres.
+    OfficeReader reader;
+    const QStringList text = reader.texts({output}).value(0).split(QLatin1Char('\n'));
+    QVERIFY(text.contains(QStringLiteral("Tabella analitica del condomino n. 1")));
+    QVERIFY(text.contains(QStringLiteral("Tabella analitica del condomino n. 2")));
+    QVERIFY(text.contains(QStringLiteral("cantina")));
+    QCOMPARE(text.count(QStringLiteral("Totali")), 2);
+    QCOMPARE(text.count(QStringLiteral("300,000")), 4); // sheet row, unit, total; table row
+    QVERIFY(text.contains(QStringLiteral("700,000")));
+    QVERIFY(text.contains(QStringLiteral("500,000")));
+    QCOMPARE(text.count(QStringLiteral("1000,000")), 3);
+    QVERIFY(text.indexOf(QStringLiteral("Tabella analitica del condomino n. 2"))
+            < text.indexOf(QStringLiteral("1000,000")));
 }
 
 void TestVeltraTool::refusesToPrintACondominiumWithoutOwners()

@@ -56,6 +56,7 @@ private slots:
     void init();
     void writesTheRecords();
     void readsTheRecords();
+    void ownerWithoutUnitsIsOneLine();
     void roundTripOfTheMaximalRegistry();
     void fileCutMidRecordKeepsWhatWasRead();
     void expenseFileOpenedByMistakeFailsOnTheFirstLine();
@@ -109,6 +110,35 @@ void TestCondominiumArchive::readsTheRecords()
     QCOMPARE(state.unit(1, 2).heatingValue, QString());
     QCOMPARE(state.unit(2, 1).unitName, QStringLiteral("cantina"));
     QCOMPARE(state.unit(2, 1).heatingValue, QStringLiteral("8"));
+}
+
+// An owner whose units are still to be typed: a count of 0 and no unit lines, so that the
+// next owner's line follows at once. No heating basis chosen: an empty field.
+void TestCondominiumArchive::ownerWithoutUnitsIsOneLine()
+{
+    SharedState state;
+    state.condoName = QStringLiteral("Aurora");
+    addOwner(state, QStringLiteral("Verdi"), QStringLiteral("0"), {}, QStringLiteral("via Po 2"));
+    addOwner(state, QStringLiteral("Neri"), QStringLiteral("3"), {makeUnit(QStringLiteral("40"))});
+    state.owner(2).ownerMillesimi = Cell::fromNumber(1000);
+    const QByteArray expected = "\"Aurora\",2,\r\n"
+                                "\"Verdi\",\"via Po 2\",\"0\",0,\r\n"
+                                "\"Neri\",\"via Roma 1\",\"3\",1,1000.000\r\n"
+                                "\"camera\",\"40\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\","
+                                "\"100\"\r\n";
+    QVERIFY(CondominiumArchive::save(state, m_path));
+    QCOMPARE(readBytes(m_path), expected);
+
+    const CondominiumArchive::LoadResult result = CondominiumArchive::load(m_path);
+    QVERIFY(result.isComplete());
+    SharedState opened;
+    CondominiumArchive::apply(result, opened);
+    QCOMPARE(opened.ownerCount, 2);
+    QCOMPARE(opened.owner(1).unitCount, 0);
+    QVERIFY(opened.owner(1).ownerMillesimi.isEmpty());
+    QCOMPARE(opened.owner(2).ownerName, QStringLiteral("Neri"));
+    QCOMPARE(opened.owner(2).unitCount, 1);
+    QCOMPARE(opened.unit(2, 1).netSurface, QStringLiteral("40"));
 }
 
 void TestCondominiumArchive::roundTripOfTheMaximalRegistry()
