@@ -186,7 +186,7 @@ void PagamentiForm::buildRow(QWidget *form, int r)
 void PagamentiForm::buildBottom(QWidget *form)
 {
     if (auto *passo = form->findChild<QLabel *>(QStringLiteral("passo"))) {
-        passo->setGeometry(8, FaceRowTop, 320, 22);
+        passo->setGeometry(8, WorkWindow::StepHintTop, 320, WorkWindow::StepHintHeight);
         passo->setToolTip(PagamentiTexts::stepHintTip());
     }
     const Caption &caption = PagamentiTexts::spesePush();

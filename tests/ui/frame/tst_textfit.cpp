@@ -187,6 +187,8 @@ private slots:
     void everyWindowOpensWithItsTextsWhole();
     void largerDesktopFontOpensLargerWindowsThatStillFit();
     void stepHintShowsItsWholeLine();
+    void everyWorkWindowHoldsALongStepHint_data();
+    void everyWorkWindowHoldsALongStepHint();
     void everyShippedTipFitsItsBox();
 
 private:
@@ -343,6 +345,27 @@ void TestTextFit::stepHintShowsItsWholeLine()
                             "condomino n. 1 e digitare i dati dei locali"));
     const QStringList clipped = clippedTexts(dati);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+// Any window's hint may run as long as the condominium window's longest, or a print status
+// naming a file: the yellow box of every work window holds it on its two lines.
+void TestTextFit::everyWorkWindowHoldsALongStepHint_data()
+{
+    QTest::addColumn<int>("k");
+    for (int k = 1; k <= WorkWindowCount; ++k)
+        QTest::newRow(qPrintable(workWindowInfo(k).name)) << k;
+}
+
+void TestTextFit::everyWorkWindowHoldsALongStepHint()
+{
+    QFETCH(int, k);
+    m_shell->showWorkWindow(k);
+    WorkWindow *window = m_shell->workWindow(k);
+    window->setStepHint(QStringLiteral("visualizzare (con la barra di scorrimento) alla prima "
+                                       "riga il condomino n. 500 e digitare i dati dei locali"));
+    QStringList clipped;
+    checkLabel(window->passo(), clipped);
+    QVERIFY2(clipped.isEmpty(), qPrintable(describe(window, clipped)));
 }
 
 // The tips window opens at the size its first tip needs; the others, shown with
