@@ -31,14 +31,21 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-// "desc|pattern|desc|pattern" becomes Qt's list of "desc (pattern)" filters.
+// "desc|pattern|desc|pattern" becomes Qt's list of "desc (pattern)" filters. "*.*" stands
+// for every file, and the archives' names have no extension: to Qt it would show only
+// names with a dot.
 QStringList nameFilters(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString description = parts.at(i).trimmed();
-        const QString pattern = parts.at(i + 1).trimmed();
+        QString description = parts.at(i).trimmed();
+        QString pattern = parts.at(i + 1).trimmed();
+        if (pattern == QLatin1String("*.*")) {
+            description.remove(QStringLiteral("(*.*)"));
+            description = description.trimmed();
+            pattern = QStringLiteral("*");
+        }
         if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')))
             filters << description;
         else

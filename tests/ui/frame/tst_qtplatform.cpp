@@ -8,8 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +53,26 @@ QStringList buttonCaptions(const QDialog *dialog)
     return captions;
 }
 
+// The user goes to the file's folder and types its name, as one does in the dialog.
+void choose(QFileDialog *files, const QString &path)
+{
+    auto *model = files->findChild<QFileSystemModel *>();
+    const QString folder = QFileInfo(path).absolutePath();
+    QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+    files->setDirectory(folder);
+    const bool read = QTest::qWaitFor([&] {
+        return loaded.contains(QVariantList{folder}) || model->rowCount(model->index(folder)) > 0;
+    });
+    files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
+    const bool ready = read && QTest::qWaitFor([files, path] {
+        return files->selectedFiles() == QStringList{path};
+    });
+    if (ready)
+        static_cast<QDialog *>(files)->accept();
+    else
+        files->reject();
+}
+
 void touch(const QString &path)
 {
     QFile file(path);
@@ -71,6 +94,8 @@ private slots:
 
     void messageBoxesAnswerSiAndNo();
     void fileDialogsOfferApriSalvaAndAnnulla();
+    void colourDialogCancelledWithAnnulla();
+    void everyFileFilterShowsArchivesWithoutExtension();
     void dialogsOpenInTheFolderOfTheLastFileChosen();
     void deleteDialogOpensInTheWorkingFolder();
 
@@ -142,6 +167,38 @@ void TestQtPlatform::fileDialogsOfferApriSalvaAndAnnulla()
              qPrintable(saveCaptions.join(u',')));
 }
 
+void TestQtPlatform::colourDialogCancelledWithAnnulla()
+{
+    QStringList captions;
+    whenDialogOpens([&](QDialog *dialog) {
+        captions = buttonCaptions(dialog);
+        dialog->reject();
+    });
+    QVERIFY(!m_platform.chooseColour(0xC0C0C0));
+    QVERIFY2(captions.contains(QStringLiteral("Annulla")), qPrintable(captions.join(u',')));
+}
+
+// The archives' names have no extension, yet "Tutti i file (*.*)" lists them.
+void TestQtPlatform::everyFileFilterShowsArchivesWithoutExtension()
+{
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Tutti i file (*.*)|*.*|File Veltra-spese- | Veltra-spese-*");
+    QStringList listed;
+    bool read = false;
+    whenDialogOpens([&](QDialog *dialog) {
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        const QString folder = QDir(m_here.path()).absolutePath();
+        read = QTest::qWaitFor([&] { return model->rowCount(model->index(folder)) > 0; }, 2000);
+        const QModelIndex parent = model->index(folder);
+        for (int row = 0; row < model->rowCount(parent); ++row)
+            listed << model->index(row, 0, parent).data().toString();
+        dialog->reject();
+    });
+    m_platform.openFileName(request);
+    QVERIFY(read);
+    QCOMPARE(listed, QStringList{QStringLiteral("Veltra-dati-Aurora")});
+}
+
 // Choosing a file in another folder moves the work there: the next dialog opens in it. When
 // the working folder changes otherwise, the dialogs follow it too, not Qt's last folder.
 void TestQtPlatform::dialogsOpenInTheFolderOfTheLastFileChosen()
@@ -153,8 +210,7 @@ void TestQtPlatform::dialogsOpenInTheFolderOfTheLastFileChosen()
     whenDialogOpens([&](QDialog *dialog) {
         auto *files = qobject_cast<QFileDialog *>(dialog);
         firstFolder = files->directory().absolutePath();
-        files->selectFile(borgo);
-        dialog->accept();
+        choose(files, borgo);
     });
     QCOMPARE(QFileInfo(m_platform.openFileName(request)).absoluteFilePath(),
              QFileInfo(borgo).absoluteFilePath());
@@ -191,8 +247,7 @@ void TestQtPlatform::deleteDialogOpensInTheWorkingFolder()
         auto *files = qobject_cast<QFileDialog *>(dialog);
         folder = files->directory().absolutePath();
         title = files->windowTitle();
-        files->selectFile(borgo);
-        dialog->accept();
+        choose(files, borgo);
     });
     shell.workWindow(1)->deleteArchiveFile();
     QCOMPARE(folder, QDir(m_there.path()).absolutePath());
