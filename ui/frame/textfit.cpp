@@ -100,8 +100,8 @@ QSize buttonSize(const QAbstractButton *button)
     return button->size().expandedTo(text + chrome);
 }
 
-// A group box's title sits on its top edge; it fits while it ends as far from the right
-// edge as it starts from the left one.
+// A group box's title sits on its top edge, in the font and at the place its style gives it;
+// it fits while it ends as far from the right edge as it starts from the left one.
 QSize groupBoxSize(const QGroupBox *box)
 {
     if (box->title().isEmpty())
@@ -109,14 +109,15 @@ QSize groupBoxSize(const QGroupBox *box)
     QStyleOptionGroupBox option;
     option.initFrom(box);
     option.text = box->title();
-    option.textAlignment = box->alignment();
+    option.textAlignment = Qt::AlignLeft;
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     if (box->isCheckable())
         option.subControls |= QStyle::SC_GroupBoxCheckBox;
+    // Measured in a box wide enough for any title, so that the style does not cut it.
+    option.rect.setWidth(1 << 16);
     const QRect title =
         box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-    const int width = box->fontMetrics().horizontalAdvance(box->title());
-    return box->size().expandedTo(QSize(title.left() + width + qMax(title.left(), 0) + 1, 0));
+    return box->size().expandedTo(QSize(title.right() + 1 + qMax(title.left(), 0), 0));
 }
 
 } // namespace

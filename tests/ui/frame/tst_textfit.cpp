@@ -101,6 +101,8 @@ void checkButton(const QAbstractButton *button, QStringList &clipped)
         clipped << clipping(button, button->text(), text.size(), rect.size());
 }
 
+// The style places the title, in its own font, from the box's left edge; measured in a box
+// wide enough for it, it must end inside the real one.
 void checkGroupBox(const QGroupBox *box, QStringList &clipped)
 {
     if (box->title().isEmpty())
@@ -109,11 +111,12 @@ void checkGroupBox(const QGroupBox *box, QStringList &clipped)
     option.initFrom(box);
     option.text = box->title();
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    option.rect.setWidth(1 << 16);
     const QRect title =
         box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
     const int width = box->fontMetrics().horizontalAdvance(box->title());
-    if (title.width() < width || title.left() + width > box->width())
-        clipped << clipping(box, box->title(), QSize(title.left() + width, title.height()),
+    if (title.width() < width || title.right() >= box->width())
+        clipped << clipping(box, box->title(), QSize(title.right() + 1, title.height()),
                             box->size());
 }
 
