@@ -1,4 +1,5 @@
 #include "core/state/sharedstate.h"
+#include "support/officereader.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
 #include "ui/dati/datiwindow.h"
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -43,6 +45,7 @@ private slots:
     void cleanup();
 
     void openShowsArchiveAndMarksHeatingOption();
+    void openedArchiveRecomputesMillesimiTypedOver();
     void openTruncatedFileAnsweredYesLoadsWhatWasRead();
     void openTruncatedFileAnsweredNoKeepsCurrentData();
     void wrongFileAnsweredYesKeepsNothingOfThePreviousCondominium();
@@ -56,6 +59,7 @@ private slots:
     void checkCommandConfirmsCompleteData();
     void printWithoutOwnersSaysNothingToPrint();
     void printMovesOwnerListByPages();
+    void rowPrintButtonPrintsOneSheetAndIsForgotten();
 
 private:
     QString writeFile(const QString &name, const QByteArray &content) const;
@@ -145,6 +149,25 @@ void TestDatiWindowArchive::openShowsArchiveAndMarksHeatingOption()
     QCOMPARE(m_window->passo()->text(),
              QStringLiteral("correggere, archiviare quanto immesso, digitare ulteriori dati, "
                             "andare oltre (stampa, ripartizione spese)"));
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+// Millesimi typed over in the expense window travel in the archive as texts; opening the
+// archive here recomputes the tables from the surfaces, 20 and 60 square metres.
+void TestDatiWindowArchive::openedArchiveRecomputesMillesimiTypedOver()
+{
+    const QString path = writeFile(
+        QStringLiteral("Veltra-dati-Aurora"),
+        "\"Aurora\",2,1\r\n"
+        "\"Rossi\",\"via Roma 1\",\"1\",1,\"400\"\r\n"
+        "\"camera\",\"20\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"60\"\r\n"
+        "\"Bianchi\",\"via Roma 1\",\"2\",1,\"600\"\r\n"
+        "\"cucina\",\"60\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"40\"\r\n");
+    m_platform->fileNames.enqueue(path);
+    m_window->openArchive();
+    QCOMPARE(m_state->owner(1).ownerMillesimi, Cell::fromNumber(250));
+    QCOMPARE(m_state->owner(2).ownerMillesimi, Cell::fromNumber(750));
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("mill_1"))->text(), QStringLiteral("250"));
     QVERIFY(m_platform->messages.isEmpty());
 }
 
@@ -364,6 +387,37 @@ void TestDatiWindowArchive::printMovesOwnerListByPages()
     QCOMPARE(m_window->ownerTop(), 11);
     QCOMPARE(m_window->findChild<QLineEdit *>(QStringLiteral("nomcond_2"))->text(),
              QStringLiteral("Condomino 12"));
+}
+
+// Row 2 of the page that begins with owner 6 is owner 7: his sheet alone, and the next
+// "&dati condomini" prints every owner again.
+void TestDatiWindowArchive::rowPrintButtonPrintsOneSheetAndIsForgotten()
+{
+    RegistryFixture::fillRegistry(*m_state, 8, 1);
+    m_window->refreshOwnerRows();
+    m_window->findChild<QScrollBar *>(QStringLiteral("VScroll1"))->setValue(6);
+    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("stamp_2")),
+                      Qt::LeftButton);
+    QCOMPARE(m_window->printOwner(), 0);
+    QCOMPARE(m_platform->documents.size(), 1);
+    QVERIFY(m_window->passo()->text().startsWith(QStringLiteral("ho visualizzato i dati su WORD")));
+
+    for (QAction *action : m_window->findChildren<QAction *>()) {
+        if (action->text() == QStringLiteral("&dati condomini"))
+            action->trigger();
+    }
+    QCOMPARE(m_platform->documents.size(), 2);
+    if (!OfficeReader::available())
+        QSKIP("LibreOffice is not installed");
+    OfficeReader reader;
+    const QStringList texts = reader.texts(m_platform->documents);
+    const QString heading = QStringLiteral("Tabella analitica del condomino n. %1");
+    QCOMPARE(texts.value(0).count(QStringLiteral("Tabella analitica del condomino n.")), 1);
+    QVERIFY(texts.value(0).contains(heading.arg(7)));
+    QVERIFY(texts.value(0).contains(QStringLiteral("Condomino 7")));
+    QCOMPARE(texts.value(1).count(QStringLiteral("Tabella analitica del condomino n.")), 8);
+    QVERIFY(texts.value(1).contains(heading.arg(1)));
+    QVERIFY(texts.value(1).contains(heading.arg(8)));
 }
 
 QTEST_MAIN(TestDatiWindowArchive)
