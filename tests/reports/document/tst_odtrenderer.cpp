@@ -82,6 +82,7 @@ private slots:
     void packageStartsWithStoredMimetype();
     void readerSeesEveryParagraphAndCellInOrder();
     void pageBreaksStandWhereFormFeedsAre();
+    void headingAndTotalsAloneKeepADistinctHeadingRow();
     void finishingStepsActInTheOrderCalled();
     void fontAndSizesReachTheReader();
     void completePrintGivesOnePagePerOwnerAndTheTable();
@@ -206,6 +207,24 @@ void TestOdtRenderer::pageBreaksStandWhereFormFeedsAre()
              QStringList({ QStringLiteral("pagina uno"), QStringLiteral("pagina due"),
                            QStringLiteral("intestazione"), QString(), QStringLiteral("Totale"),
                            QString(), QStringLiteral("pagina tre") }));
+}
+
+// A table of only a heading and a totals row: the heading row alone repeats and is bold.
+void TestOdtRenderer::headingAndTotalsAloneKeepADistinctHeadingRow()
+{
+    QFile flat(m_flat[1]);
+    QVERIFY(flat.open(QIODevice::ReadOnly));
+    const QByteArray xml = flat.readAll();
+    const qsizetype header = xml.indexOf("<table:table-header-rows>");
+    const qsizetype headerEnd = xml.indexOf("</table:table-header-rows>");
+    QVERIFY(header >= 0 && headerEnd > header);
+    QCOMPARE(xml.count("<table:table-header-rows>"), 1);
+    QCOMPARE(xml.mid(header, headerEnd - header).count("<table:table-row"), 1);
+    QVERIFY(xml.indexOf("intestazione", header) < headerEnd);
+    QVERIFY(xml.indexOf("Totale") > headerEnd);
+    const QHash<QString, ParagraphLook> looks = paragraphLooks(m_flat[1]);
+    QVERIFY(looks.value(QStringLiteral("intestazione")).bold);
+    QVERIFY(!looks.value(QStringLiteral("Totale")).bold);
 }
 
 void TestOdtRenderer::finishingStepsActInTheOrderCalled()

@@ -20,6 +20,7 @@ class TestRtfRenderer : public QObject
 
 private slots:
     void escapesEveryCharacter();
+    void headingAndTotalsAloneKeepTheirOwnLooks();
     void docNameOpensInWriterWithItsTextAndPages();
     void fullDiskKeepsThePreviousDocument();
 };
@@ -34,6 +35,35 @@ void TestRtfRenderer::escapesEveryCharacter()
     QVERIFY(rtf.contains("\\u-10188?\\u-8930?"));
     for (const char c : rtf)
         QVERIFY(uchar(c) < 0x80);
+}
+
+// The unit table of an owner without units: the heading, and the totals straight after it.
+// The heading row alone repeats on each page, bold on its darker shade.
+void TestRtfRenderer::headingAndTotalsAloneKeepTheirOwnLooks()
+{
+    ReportDocument document(PrintoutFont);
+    const int table = document.appendTable(2, 2, 8);
+    document.setCell(table, 1, 1, QStringLiteral("n."));
+    document.setCell(table, 1, 2, QStringLiteral("sup."));
+    document.setCell(table, 2, 1, QStringLiteral("Totali"));
+    document.setCell(table, 2, 2, QStringLiteral("0,00"));
+    const QList<QByteArray> rows = RtfRenderer::render(document).split('\n');
+    QList<QByteArray> definitions;
+    for (const QByteArray &line : rows) {
+        if (line.startsWith("\\trowd"))
+            definitions << line;
+    }
+    QCOMPARE(definitions.size(), 2);
+    QVERIFY(definitions.at(0).contains("\\trhdr"));
+    QCOMPARE(definitions.at(0).count("\\clcbpat2"), 2);
+    QVERIFY(!definitions.at(1).contains("\\trhdr"));
+    QCOMPARE(definitions.at(1).count("\\clcbpat3"), 2);
+    const QByteArray rtf = RtfRenderer::render(document);
+    const qsizetype firstRow = rtf.indexOf(definitions.at(0));
+    const qsizetype secondRow = rtf.indexOf(definitions.at(1));
+    QCOMPARE(rtf.mid(firstRow, secondRow - firstRow).count("\\fs16\\b"), 2); // bold at 8 points
+    QVERIFY(rtf.indexOf("Totali") > secondRow);
+    QCOMPARE(rtf.mid(secondRow).count("\\fs16\\b"), 0);
 }
 
 void TestRtfRenderer::docNameOpensInWriterWithItsTextAndPages()
