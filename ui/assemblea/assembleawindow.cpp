@@ -4,7 +4,6 @@
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
 #include "reports/assembly/majoritiesprintout.h"
-#include "reports/document/documenthandover.h"
 #include "ui/assemblea/wrappedbutton.h"
 #include "ui/frame/formcontrols.h"
 #include "ui/frame/shell.h"
@@ -143,9 +142,8 @@ void AssembleaWindow::showMajority(int n)
 void AssembleaWindow::printMain()
 {
     setStepHint(MajoritiesPrintout::openingStatus());
-    DocumentHandover handover(platform(), state().texts.appTitle);
-    handover.handOver(MajoritiesPrintout::build(state(), m_table.majorities));
-    setStepHint(handover.closingStatus(MajoritiesPrintout::closingStatus()));
+    handOverDocument(MajoritiesPrintout::build(state(), m_table.majorities),
+                     MajoritiesPrintout::closingStatus());
 }
 
 void AssembleaWindow::showInstructions()

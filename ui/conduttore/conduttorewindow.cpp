@@ -3,7 +3,6 @@
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
 #include "library/tenancy/tenantsplittable.h"
-#include "reports/document/documenthandover.h"
 #include "reports/tenancy/tenantsplitprintout.h"
 #include "ui/frame/formcontrols.h"
 #include "ui/frame/shell.h"
@@ -159,9 +158,7 @@ void ConduttoreWindow::redrawRows()
 void ConduttoreWindow::printMain()
 {
     setStepHint(TenantSplitPrintout::openingStatus());
-    DocumentHandover handover(platform(), state().texts.appTitle);
-    handover.handOver(TenantSplitPrintout::build(state()));
-    setStepHint(handover.closingStatus(TenantSplitPrintout::closingStatus()));
+    handOverDocument(TenantSplitPrintout::build(state()), TenantSplitPrintout::closingStatus());
 }
 
 void ConduttoreWindow::showInstructions()

@@ -5,7 +5,6 @@
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
 #include "reports/assembly/meetingnoticeprintout.h"
-#include "reports/document/documenthandover.h"
 #include "ui/convocazione/convocazioneform.h"
 #include "ui/convocazione/convocazionetexts.h"
 #include "ui/frame/shell.h"
@@ -323,9 +322,7 @@ void ConvocazioneWindow::printNotices()
     }
     setStepHint(MeetingNoticePrintout::openingStatus());
     const ReportDocument document = MeetingNoticePrintout::build(state(), m_notice, copies());
-    DocumentHandover handover(platform(), state().texts.appTitle);
-    handover.handOver(document);
-    setStepHint(handover.closingStatus(MeetingNoticePrintout::closingStatus()));
+    handOverDocument(document, MeetingNoticePrintout::closingStatus());
 }
 
 } // namespace veltra

@@ -9,7 +9,6 @@
 #include "core/state/sharedstate.h"
 #include "reports/registry/completeprintout.h"
 #include "reports/registry/dataformprintout.h"
-#include "reports/document/documenthandover.h"
 #include "reports/registry/millesimaltableprintout.h"
 #include "reports/registry/ownersheetsprintout.h"
 #include "ui/dati/datiform.h"
@@ -636,13 +635,6 @@ bool DatiWindow::beginOwnerPrint(const QString &openingStatus)
         m_form->vscroll1->setValue(top);
     setStepHint(openingStatus);
     return true;
-}
-
-void DatiWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)
-{
-    DocumentHandover handover(platform(), state().texts.appTitle);
-    handover.handOver(document);
-    setStepHint(handover.closingStatus(closingStatus));
 }
 
 void DatiWindow::printDataForm()

@@ -10,7 +10,6 @@ class QLineEdit;
 namespace veltra {
 
 class DatiForm;
-class ReportDocument;
 
 // The condominium window `dati`: the condominium's name, the heating basis, the owners with
 // address and floor, and the units of the owner in the first owner row with their surface,
@@ -100,7 +99,6 @@ private:
     QString chooseSaveName(const QString &dialogTitle);
     // The common start of the owner printouts: false when there is nothing to print.
     bool beginOwnerPrint(const QString &openingStatus);
-    void handOverDocument(const ReportDocument &document, const QString &closingStatus);
     // The expense and payments windows take up the owners, millesimi and heating values
     // now in the shared state before another window is shown.
     void reinitialiseExpenseAndPaymentsWindows();

@@ -2,6 +2,7 @@
 
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
+#include "reports/document/documenthandover.h"
 #include "ui/frame/proportionalresizer.h"
 #include "ui/frame/shell.h"
 #include "ui/frame/toolbarpictures.h"
@@ -108,6 +109,13 @@ void WorkWindow::load()
 void WorkWindow::setStepHint(const QString &text)
 {
     m_passo->setText(text);
+}
+
+void WorkWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)
+{
+    DocumentHandover handover(platform(), state().texts.appTitle);
+    handover.handOver(document);
+    setStepHint(handover.closingStatus(closingStatus));
 }
 
 unsigned int WorkWindow::backgroundRgb() const

@@ -15,6 +15,7 @@ namespace veltra {
 
 class Platform;
 class ProportionalResizer;
+class ReportDocument;
 class SharedState;
 class Shell;
 
@@ -74,6 +75,9 @@ protected:
     virtual void initialise() {}
     // Turns "S&tampa" into a submenu and adds an entry to it.
     QAction *addPrintEntry(const QString &caption);
+    // Hands a printout to the word processor and shows in `passo` how the hand-over ended,
+    // with closingStatus as the hint when it went well.
+    void handOverDocument(const ReportDocument &document, const QString &closingStatus);
 
     Shell &shell() const { return m_shell; }
     SharedState &state() const;

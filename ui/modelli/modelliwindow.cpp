@@ -2,7 +2,6 @@
 
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
-#include "reports/document/documenthandover.h"
 #include "reports/library/templateprintout.h"
 #include "ui/frame/librarycontrols.h"
 #include "ui/frame/shell.h"
@@ -87,9 +86,7 @@ ReportDocument ModelliWindow::printout() const
 void ModelliWindow::printMain()
 {
     setStepHint(TemplatePrintout::openingStatus());
-    DocumentHandover handover(platform(), state().texts.appTitle);
-    handover.handOver(printout());
-    setStepHint(handover.closingStatus(TemplatePrintout::closingStatus()));
+    handOverDocument(printout(), TemplatePrintout::closingStatus());
 }
 
 void ModelliWindow::showInstructions()

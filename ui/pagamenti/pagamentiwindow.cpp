@@ -5,7 +5,6 @@
 #include "core/payments/accountcards.h"
 #include "core/payments/balancesheet.h"
 #include "core/state/sharedstate.h"
-#include "reports/document/documenthandover.h"
 #include "reports/payments/accountcardsprintout.h"
 #include "reports/payments/balanceprintout.h"
 #include "reports/payments/paymentlettersprintout.h"
@@ -389,13 +388,6 @@ bool PagamentiWindow::refused(const std::optional<ExpensePrintCheck::Refusal> &r
         return false;
     tellUser(refusal->icon, refusal->text);
     return true;
-}
-
-void PagamentiWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)
-{
-    DocumentHandover handover(platform(), state().texts.appTitle);
-    handover.handOver(document);
-    setStepHint(handover.closingStatus(closingStatus));
 }
 
 void PagamentiWindow::printMain()

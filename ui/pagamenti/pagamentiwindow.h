@@ -12,7 +12,6 @@ class QLineEdit;
 
 namespace veltra {
 
-class ReportDocument;
 class PagamentiForm;
 
 // The payments window `pagamenti`: the items of an expense or budget series one at a time,
@@ -79,7 +78,6 @@ private:
     void showTextIfChanged(QLineEdit *field, const QString &text);
     PagamentiCheck::WindowView view() const;
     bool refused(const std::optional<ExpensePrintCheck::Refusal> &refusal);
-    void handOverDocument(const ReportDocument &document, const QString &closingStatus);
     void tellUser(MessageIcon icon, const QString &text);
     void refreshCondominiumWindow();
 

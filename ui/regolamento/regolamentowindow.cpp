@@ -2,7 +2,6 @@
 
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
-#include "reports/document/documenthandover.h"
 #include "reports/library/regulationprintout.h"
 #include "ui/frame/librarycontrols.h"
 #include "ui/frame/shell.h"
@@ -60,9 +59,7 @@ void RegolamentoWindow::printMain()
         return;
     }
     setStepHint(RegulationPrintout::openingStatus());
-    DocumentHandover handover(platform(), state().texts.appTitle);
-    handover.handOver(printout());
-    setStepHint(handover.closingStatus(QString()));
+    handOverDocument(printout(), QString());
 }
 
 void RegolamentoWindow::showInstructions()

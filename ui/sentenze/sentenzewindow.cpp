@@ -3,7 +3,6 @@
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
 #include "library/rulings/rulingtopics.h"
-#include "reports/document/documenthandover.h"
 #include "reports/library/rulingsprintout.h"
 #include "ui/frame/librarycontrols.h"
 #include "ui/frame/shell.h"
@@ -192,9 +191,7 @@ void SentenzeWindow::print(bool printAll)
     }
     setStepHint(RulingsPrintout::openingStatus());
     const ReportDocument document = printout(printAll);
-    DocumentHandover handover(platform(), state().texts.appTitle);
-    handover.handOver(document);
-    setStepHint(handover.closingStatus(RulingsPrintout::closingStatus()));
+    handOverDocument(document, RulingsPrintout::closingStatus());
 }
 
 void SentenzeWindow::showInstructions()

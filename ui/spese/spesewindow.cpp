@@ -3,7 +3,6 @@
 #include "core/expenses/civilcodearticles.h"
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
-#include "reports/document/documenthandover.h"
 #include "reports/expenses/expenseprintcheck.h"
 #include "reports/expenses/expensestatementprintout.h"
 #include "reports/expenses/paymentnoticesprintout.h"
@@ -639,13 +638,6 @@ void SpeseWindow::clearWindow()
 void SpeseWindow::printMain()
 {
     printAllocation();
-}
-
-void SpeseWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)
-{
-    DocumentHandover handover(platform(), state().texts.appTitle);
-    handover.handOver(document);
-    setStepHint(handover.closingStatus(closingStatus));
 }
 
 void SpeseWindow::printAllocation()

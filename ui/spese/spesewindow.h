@@ -11,7 +11,6 @@ class QLineEdit;
 
 namespace veltra {
 
-class ReportDocument;
 class SpeseForm;
 
 // The expense window `spese`: the management type (budget or actual expenses), one item of
@@ -100,7 +99,6 @@ private:
     void clearOwnerInputs();
     void showTextIfChanged(QLineEdit *field, const QString &text);
     SpeseCheck::WindowChoices choices() const;
-    void handOverDocument(const ReportDocument &document, const QString &closingStatus);
     void refreshCondominiumWindow();
 
     std::unique_ptr<SpeseForm> m_form;
