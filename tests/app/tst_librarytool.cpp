@@ -1,4 +1,5 @@
 #include "support/officereader.h"
+#include "support/toolprocess.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,26 +11,6 @@ using namespace veltra;
 namespace {
 
 const QString DataFolder = QStringLiteral(VELTRA_SOURCE_DIR "/data");
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELTRA_TOOL_PATH), arguments);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 } // namespace
 
@@ -51,7 +32,7 @@ private:
 
 void TestLibraryTool::rulingsAsCommaSeparatedValuesWithTheirSources()
 {
-    const Run run = runTool({QStringLiteral("sentenze"), QStringLiteral("--dati"), DataFolder});
+    const ToolRun run = runTool({QStringLiteral("sentenze"), QStringLiteral("--dati"), DataFolder});
     QCOMPARE(run.exitCode, 0);
     const QStringList rows = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(rows.first(), QStringLiteral("argomento,numero,autorità,data,numero della decisione,fonti"));
@@ -120,8 +101,8 @@ void TestLibraryTool::refusesWhatItCannotPrint()
     QFETCH(int, exitCode);
     QFETCH(QString, message);
     const QString output = QDir(m_dir.path()).filePath(QStringLiteral("rifiutato.odt"));
-    const Run run = runTool(QStringList{QStringLiteral("stampa")} + arguments
-                            + QStringList{QStringLiteral("--dati"), DataFolder, QStringLiteral("-o"), output});
+    const ToolRun run = runTool(QStringList{QStringLiteral("stampa")} + arguments
+                                + QStringList{QStringLiteral("--dati"), DataFolder, QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.err, message);
     QVERIFY(!QFile::exists(output));
@@ -134,13 +115,13 @@ void TestLibraryTool::malformedDataFileIsRefusedWithItsMessage()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[sentenza 1.1]\nSenza citazione.\nfonte: https://x.it\n");
     file.close();
-    const Run run = runTool({QStringLiteral("sentenze"), QStringLiteral("--dati"), folder.path()});
+    const ToolRun run = runTool({QStringLiteral("sentenze"), QStringLiteral("--dati"), folder.path()});
     QCOMPARE(run.exitCode, 3);
     QCOMPARE(run.err, QStringLiteral("veltra-tool: Il file sentenze.txt non è leggibile: riga 2: la sentenza "
                                      "non termina con \" - (autorità, gg/mm/aaaa, n.numero)\".\n"));
     QVERIFY(run.out.isEmpty());
-    const Run missing = runTool({QStringLiteral("stampa"), QStringLiteral("regolamento"), QStringLiteral("--dati"),
-                                 folder.path(), QStringLiteral("-o"), QDir(folder.path()).filePath(QStringLiteral("r.odt"))});
+    const ToolRun missing = runTool({QStringLiteral("stampa"), QStringLiteral("regolamento"), QStringLiteral("--dati"),
+                                     folder.path(), QStringLiteral("-o"), QDir(folder.path()).filePath(QStringLiteral("r.odt"))});
     QCOMPARE(missing.exitCode, 3);
     QCOMPARE(missing.err, QStringLiteral("veltra-tool: Il file regolamento.txt non è leggibile: il file manca o "
                                          "non si può aprire.\n"));

@@ -3,32 +3,13 @@
 #include "core/state/sharedstate.h"
 #include "support/officereader.h"
 #include "support/registryfixture.h"
+#include "support/toolprocess.h"
 
 #include <QtTest>
 
 using namespace veltra;
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELTRA_TOOL_PATH), arguments);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 // A notice dated the 1st of March for a first call on the 10th and a second on the 11th.
 MeetingNotice validNotice()
@@ -91,15 +72,15 @@ QString TestNoticeTool::writeCondominium(int owners) const
 
 void TestNoticeTool::checkPassesOnlyANoticeWithNothingWrong()
 {
-    const Run good = runTool({QStringLiteral("controlla-avviso"),
-                              writeNotice(validNotice(), QStringLiteral("Veltra-avvisi-buono"))});
+    const ToolRun good = runTool({QStringLiteral("controlla-avviso"),
+                                  writeNotice(validNotice(), QStringLiteral("Veltra-avvisi-buono"))});
     QCOMPARE(good.exitCode, 0);
     QCOMPARE(good.out, QStringLiteral("I dati sono stati immessi correttamente.\n"));
 
     MeetingNotice late = validNotice();
     late.noticeDate = QStringLiteral("06/03/2027");
     late.secondCallDate = QStringLiteral("21/03/2027");
-    const Run bad =
+    const ToolRun bad =
         runTool({QStringLiteral("controlla-avviso"), writeNotice(late, QStringLiteral("Veltra-avvisi-tardi"))});
     QCOMPARE(bad.exitCode, 1);
     const QStringList lines = bad.out.trimmed().split(QLatin1Char('\n'));
@@ -111,11 +92,11 @@ void TestNoticeTool::checkPassesOnlyANoticeWithNothingWrong()
 void TestNoticeTool::checkOfAnUnreadableFileSaysSoInOneLine()
 {
     const QString missing = m_dir->filePath(QStringLiteral("Veltra-avvisi-nessuno"));
-    const Run absent = runTool({QStringLiteral("controlla-avviso"), missing});
+    const ToolRun absent = runTool({QStringLiteral("controlla-avviso"), missing});
     QCOMPARE(absent.exitCode, 3);
     QCOMPARE(absent.err, QStringLiteral("veltra-tool: impossibile aprire il file \"%1\"\n").arg(missing));
 
-    const Run foreign = runTool({QStringLiteral("controlla-avviso"), writeCondominium(2)});
+    const ToolRun foreign = runTool({QStringLiteral("controlla-avviso"), writeCondominium(2)});
     QCOMPARE(foreign.exitCode, 3);
     QCOMPARE(foreign.err.count(QLatin1Char('\n')), 1);
     QVERIFY(foreign.err.contains(QString::fromUtf8("non è un avviso di convocazione leggibile (errore alla riga 1)")));
@@ -129,9 +110,9 @@ void TestNoticeTool::printsTwoNoticesPerOwner()
     const QString notices = writeNotice(validNotice(), QStringLiteral("Veltra-avvisi-marzo"));
     const QString registry = writeCondominium(3);
     const QString output = m_dir->filePath(QStringLiteral("avvisi.odt"));
-    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
-                             QStringLiteral("--dati"), registry, QStringLiteral("--copie"),
-                             QStringLiteral("2"), QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
+                                 QStringLiteral("--dati"), registry, QStringLiteral("--copie"),
+                                 QStringLiteral("2"), QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
     QVERIFY(QFileInfo(output).size() > 0);
@@ -148,24 +129,24 @@ void TestNoticeTool::printRefusesWhatItCannotPrint()
     const QString notices = writeNotice(validNotice(), QStringLiteral("Veltra-avvisi-marzo"));
     const QString output = m_dir->filePath(QStringLiteral("avvisi.odt"));
 
-    const Run noOwners = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
-                                  QStringLiteral("--dati"), writeCondominium(0),
-                                  QStringLiteral("-o"), output});
+    const ToolRun noOwners = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
+                                      QStringLiteral("--dati"), writeCondominium(0),
+                                      QStringLiteral("-o"), output});
     QCOMPARE(noOwners.exitCode, 1);
     QCOMPARE(noOwners.err, QString::fromUtf8("veltra-tool: Non vi è nulla da stampare: prelevare i "
                                              "dati dall'archivio.\n"));
 
     const QString registry = writeCondominium(2);
-    const Run wrongFile = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), registry,
-                                   QStringLiteral("--dati"), registry, QStringLiteral("-o"), output});
+    const ToolRun wrongFile = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), registry,
+                                       QStringLiteral("--dati"), registry, QStringLiteral("-o"), output});
     QCOMPARE(wrongFile.exitCode, 3);
     QCOMPARE(wrongFile.err.count(QLatin1Char('\n')), 1);
 
     for (const QStringList &arguments :
          {QStringList{notices}, QStringList{notices, "--dati", registry, "--copie", "3"},
           QStringList{"--dati", registry}}) {
-        const Run misuse = runTool(QStringList{"stampa", "convocazione"} + arguments
-                                   + QStringList{"-o", output});
+        const ToolRun misuse = runTool(QStringList{"stampa", "convocazione"} + arguments
+                                       + QStringList{"-o", output});
         QCOMPARE(misuse.exitCode, 2);
         QVERIFY(misuse.err.startsWith(QStringLiteral("veltra-tool: uso: veltra-tool stampa convocazione AVVISI --dati DATI")));
     }

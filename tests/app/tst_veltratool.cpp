@@ -4,6 +4,7 @@
 #include "support/officereader.h"
 #include "support/registryfixture.h"
 #include "support/seriesfixture.h"
+#include "support/toolprocess.h"
 
 #include <QtTest>
 
@@ -21,26 +22,6 @@ QString toolPath()
 #else
     return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/veltra-tool");
 #endif
-}
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(toolPath(), arguments);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
 }
 
 // Items 1 and 2 of the 2002 series of condominium Cedri in folder, three owners with
@@ -148,7 +129,7 @@ void TestVeltraTool::initTestCase()
 
 void TestVeltraTool::printsTheMillesimalTable()
 {
-    const Run run = runTool({QStringLiteral("millesimi"), m_archive});
+    const ToolRun run = runTool({QStringLiteral("millesimi"), m_archive});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     // Surfaces 30 and 70: 300 and 700; S = 3, floor 1 takes 333,333…, floor 2 666,666….
@@ -162,7 +143,7 @@ void TestVeltraTool::printsTheMillesimalTable()
 
 void TestVeltraTool::verifiesWithTheStoredHeatingBasis()
 {
-    const Run run = runTool({QStringLiteral("verifica"), m_archive});
+    const ToolRun run = runTool({QStringLiteral("verifica"), m_archive});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.out, QStringLiteral("Condomino n. 2:\n- digitare la cubatura del locale n. 2\n"));
 
@@ -171,14 +152,14 @@ void TestVeltraTool::verifiesWithTheStoredHeatingBasis()
     state.unit(2, 2).heatingValue = QStringLiteral("80");
     const QString complete = m_folder.filePath(QStringLiteral("complete"));
     QVERIFY(CondominiumArchive::save(state, complete));
-    const Run passed = runTool({QStringLiteral("verifica"), complete});
+    const ToolRun passed = runTool({QStringLiteral("verifica"), complete});
     QCOMPARE(passed.exitCode, 0);
     QCOMPARE(passed.out, QStringLiteral("I dati sono stati immessi correttamente.\n"));
 }
 
 void TestVeltraTool::recomputesTheSharesOfAnExpenseFile()
 {
-    const Run run = runTool({QStringLiteral("ripartisci"), m_item});
+    const ToolRun run = runTool({QStringLiteral("ripartisci"), m_item});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     // Owners 1 and 2 take part with 800 millesimi: 1000 × 500/800 and 1000 × 300/800.
@@ -190,7 +171,7 @@ void TestVeltraTool::recomputesTheSharesOfAnExpenseFile()
 
 void TestVeltraTool::reportsAPercentageLeftOutOfABudgetFile()
 {
-    const Run run = runTool({QStringLiteral("ripartisci"), m_budgetItem});
+    const ToolRun run = runTool({QStringLiteral("ripartisci"), m_budgetItem});
     QCOMPARE(run.exitCode, 0);
     // 70 + 40 passes 100: owner 2's 40 % is left out; 700 fixed, 300 by 800 millesimi.
     QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
@@ -246,7 +227,7 @@ void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
-    const Run run = runTool(arguments);
+    const ToolRun run = runTool(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY(run.out.isEmpty());
     QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
@@ -258,8 +239,8 @@ void TestVeltraTool::printsTheMillesimalTableToADocument()
     if (!OfficeReader::available())
         QSKIP("LibreOffice is not installed");
     const QString output = m_folder.filePath(QStringLiteral("tabella.odt"));
-    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("millesimi"), m_archive,
-                             QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("millesimi"), m_archive,
+                                 QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     OfficeReader reader;
@@ -273,8 +254,8 @@ void TestVeltraTool::printsTheMillesimalTableToADocument()
 void TestVeltraTool::printsTheCompletePrintAsRtfUnderADocName()
 {
     const QString output = m_folder.filePath(QStringLiteral("completa.doc"));
-    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("completa"), m_archive,
-                             QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("completa"), m_archive,
+                                 QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 0);
     QFile document(output);
     QVERIFY(document.open(QIODevice::ReadOnly));
@@ -303,8 +284,8 @@ void TestVeltraTool::refusesToPrintACondominiumWithoutOwners()
     const QString empty = m_folder.filePath(QStringLiteral("Veltra-dati-Vuoto"));
     QVERIFY(CondominiumArchive::save(state, empty));
     const QString output = m_folder.filePath(QStringLiteral("vuoto.odt"));
-    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("condomini"), empty,
-                             QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("condomini"), empty,
+                                 QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.contains(QStringLiteral("non vi sono dati da stampare")));
     QVERIFY(!QFileInfo::exists(output));
@@ -315,8 +296,8 @@ void TestVeltraTool::printsTheStatementOfAnItemFile()
     const QString item = writeCedriSeries(m_folder.path(), false);
     QVERIFY(!item.isEmpty());
     const QString output = m_folder.filePath(QStringLiteral("spesa.odt"));
-    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
-                             QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
+                                 QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     if (!OfficeReader::available())
@@ -336,8 +317,8 @@ void TestVeltraTool::printsPaymentNoticesOfAnItemFile()
     const QString item = writeCedriSeries(m_folder.path(), false);
     QVERIFY(!item.isEmpty());
     const QString output = m_folder.filePath(QStringLiteral("avvisi.odt"));
-    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("avvisi"), item,
-                             QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("avvisi"), item,
+                                 QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     if (!OfficeReader::available())
@@ -358,14 +339,14 @@ void TestVeltraTool::refusesPaymentNoticesOfABudget()
     const QString item = writeCedriSeries(budgetFolder.path(), true);
     QVERIFY(!item.isEmpty());
     const QString output = budgetFolder.filePath(QStringLiteral("avvisi.odt"));
-    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("avvisi"), item,
-                             QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("avvisi"), item,
+                                 QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, QStringLiteral("veltra-tool: Attenzione: la stampa deve riguardare le spese e "
                                      "non i preventivi.\n"));
     QVERIFY(!QFileInfo::exists(output));
-    const Run statement = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
-                                   QStringLiteral("-o"), output});
+    const ToolRun statement = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
+                                       QStringLiteral("-o"), output});
     QCOMPARE(statement.exitCode, 0);
     QVERIFY(QFileInfo::exists(output));
 }
@@ -373,8 +354,8 @@ void TestVeltraTool::refusesPaymentNoticesOfABudget()
 void TestVeltraTool::printsTheMajoritiesHeadedByTheCondominiumOfDati()
 {
     const QString output = m_folder.filePath(QStringLiteral("maggioranze.odt"));
-    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("maggioranze"),
-                             QStringLiteral("--dati"), m_archive, QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("maggioranze"),
+                                 QStringLiteral("--dati"), m_archive, QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     QVERIFY(QFileInfo(output).size() > 0);
@@ -392,8 +373,8 @@ void TestVeltraTool::printsTheMajoritiesHeadedByTheCondominiumOfDati()
 void TestVeltraTool::printsTheOwnerTenantTableWithoutAnArchive()
 {
     const QString output = m_folder.filePath(QStringLiteral("conduttore.doc"));
-    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("conduttore"),
-                             QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("conduttore"),
+                                 QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 0);
     QFile document(output);
     QVERIFY(document.open(QIODevice::ReadOnly));
@@ -427,7 +408,7 @@ void TestVeltraTool::balanceAndCardOfASeriesAsCsv()
         if (k == 1)
             first = path;
     }
-    const Run balance = runTool({QStringLiteral("bilancio"), first});
+    const ToolRun balance = runTool({QStringLiteral("bilancio"), first});
     QCOMPARE(balance.exitCode, 0);
     QCOMPARE(balance.out,
              QStringLiteral("n.,ENTRATE,quote da pagare,data della spesa,tipo di spesa,USCITE\n"
@@ -435,7 +416,7 @@ void TestVeltraTool::balanceAndCardOfASeriesAsCsv()
                             " 2,\"0,00\",\"500,00\",10/06/2001,\"luce, gas\",\"500,00\"\n"
                             " 3,\"0,00\",\"300,00\",10/07/2001,ascensore,\"300,00\"\n"
                             "totali,\"500,00\",\"1.300,00\",,,\"1.800,00\"\n"));
-    const Run card = runTool({QStringLiteral("scheda"), first, QStringLiteral("2")});
+    const ToolRun card = runTool({QStringLiteral("scheda"), first, QStringLiteral("2")});
     QCOMPARE(card.exitCode, 0);
     QCOMPARE(card.out,
              QStringLiteral("n.,spesa totale,tipo di spesa,data della spesa,data del pagamento,"
@@ -466,13 +447,13 @@ void TestVeltraTool::paymentPrintoutsLeaveTheSeriesUnwritten()
     third += QLatin1Char('3');
     const QString reminders = folder.filePath(QStringLiteral("solleciti.odt"));
     for (const char *kind : {"pagamenti", "tuttipagamenti", "ricevute", "schede", "bilancio"}) {
-        const Run run = runTool({QStringLiteral("stampa"), QString::fromLatin1(kind), first,
-                                 QStringLiteral("-o"), folder.filePath(QStringLiteral("%1.odt").arg(kind))});
+        const ToolRun run = runTool({QStringLiteral("stampa"), QString::fromLatin1(kind), first,
+                                     QStringLiteral("-o"), folder.filePath(QStringLiteral("%1.odt").arg(kind))});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(QFileInfo(folder.filePath(QStringLiteral("%1.odt").arg(kind))).size() > 0);
     }
-    const Run run = runTool({QStringLiteral("stampa"), QStringLiteral("solleciti"), third,
-                             QStringLiteral("-o"), reminders});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("solleciti"), third,
+                                 QStringLiteral("-o"), reminders});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     QCOMPARE(bytesOf(), before);

@@ -16,4 +16,12 @@ struct ToolRun
 // Runs the tool at toolPath with arguments and waits for it to end.
 ToolRun runTool(const QString &toolPath, const QStringList &arguments);
 
+#ifdef VELTRA_TOOL_PATH
+// Runs the tool the build placed beside the tool's tests.
+inline ToolRun runTool(const QStringList &arguments)
+{
+    return runTool(QStringLiteral(VELTRA_TOOL_PATH), arguments);
+}
+#endif
+
 } // namespace veltra
