@@ -1,6 +1,7 @@
 #include "core/expenses/expensefilename.h"
 #include "core/payments/paymentsledger.h"
 #include "core/state/sharedstate.h"
+#include "support/ledgerfixture.h"
 #include "support/scriptedplatform.h"
 #include "support/seriesfixture.h"
 
@@ -29,7 +30,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 // The ledger on its series: reading the first file through the dialog, moving with the
 // running totals, counting, saving with the payments lines, and the series cache.
-class TestPaymentsLedger : public QObject
+class TestPaymentsLedger : public QObject, private LedgerFixture
 {
     Q_OBJECT
 
@@ -59,28 +60,16 @@ private:
     QString path(int k, ManagementType type = ManagementType::Spese) const;
     // Chooses "spese" with the dialog answering item 1 of the series.
     void openSeries();
-
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<SharedState> m_state;
-    std::unique_ptr<ScriptedPlatform> m_platform;
-    std::unique_ptr<PaymentsLedger> m_ledger;
 };
 
 void TestPaymentsLedger::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(m_folder->path()));
-    m_state = std::make_unique<SharedState>();
-    m_state->initSharedStrings();
-    m_platform = std::make_unique<ScriptedPlatform>();
-    m_ledger = std::make_unique<PaymentsLedger>(*m_state, *m_platform);
+    setUpLedger();
 }
 
 void TestPaymentsLedger::cleanup()
 {
-    m_ledger.reset();
-    QDir::setCurrent(QDir::tempPath());
-    m_folder.reset();
+    tearDownLedger();
 }
 
 QString TestPaymentsLedger::path(int k, ManagementType type) const

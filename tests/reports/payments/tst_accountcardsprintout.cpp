@@ -1,5 +1,6 @@
 #include "core/payments/accountcards.h"
 #include "core/payments/paymentsledger.h"
+#include "support/ledgerfixture.h"
 #include "support/plainseries.h"
 #include "reports/payments/accountcardsprintout.h"
 #include "support/reportcontents.h"
@@ -19,7 +20,7 @@ const QString Marker = QStringLiteral("----------");
 
 // The account cards: one owner's card, all cards one per page, the marks they leave, and
 // the series read once, with the same result as moving through it file by file.
-class TestAccountCardsPrintout : public QObject
+class TestAccountCardsPrintout : public QObject, private LedgerFixture
 {
     Q_OBJECT
 
@@ -34,36 +35,17 @@ private slots:
     void missingItemFileGivesWhatMovingGives();
 
 private:
-    void openSeries(ManagementType type, const QString &first);
     void compareWithPlainReading(int first, bool allOwners);
-
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<SharedState> m_state;
-    std::unique_ptr<ScriptedPlatform> m_platform;
-    std::unique_ptr<PaymentsLedger> m_ledger;
 };
 
 void TestAccountCardsPrintout::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(m_folder->path()));
-    m_state = std::make_unique<SharedState>();
-    m_state->initSharedStrings();
-    m_platform = std::make_unique<ScriptedPlatform>();
-    m_ledger = std::make_unique<PaymentsLedger>(*m_state, *m_platform);
+    setUpLedger();
 }
 
 void TestAccountCardsPrintout::cleanup()
 {
-    m_ledger.reset();
-    QDir::setCurrent(QDir::tempPath());
-    m_folder.reset();
-}
-
-void TestAccountCardsPrintout::openSeries(ManagementType type, const QString &first)
-{
-    m_platform->fileNames.enqueue(first);
-    QVERIFY(m_ledger->chooseManagementType(type).opened);
+    tearDownLedger();
 }
 
 void TestAccountCardsPrintout::cardOfATwoItemSeries()

@@ -1,5 +1,6 @@
 #include "core/payments/balancesheet.h"
 #include "core/payments/paymentsledger.h"
+#include "support/ledgerfixture.h"
 #include "support/plainseries.h"
 #include "reports/payments/balanceprintout.h"
 #include "support/reportcontents.h"
@@ -19,7 +20,7 @@ const QChar CR(13);
 // The yearly balance: its rows and totals in euro, the title lines of the two types, the
 // window left on the last archived item, and the series read once, with the same result
 // as moving through it file by file.
-class TestBalancePrintout : public QObject
+class TestBalancePrintout : public QObject, private LedgerFixture
 {
     Q_OBJECT
 
@@ -34,36 +35,17 @@ private slots:
     void unreadableFileGivesWhatMovingGives();
 
 private:
-    void openSeries(ManagementType type, const QString &first);
     void compareWithPlainReading();
-
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<SharedState> m_state;
-    std::unique_ptr<ScriptedPlatform> m_platform;
-    std::unique_ptr<PaymentsLedger> m_ledger;
 };
 
 void TestBalancePrintout::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(m_folder->path()));
-    m_state = std::make_unique<SharedState>();
-    m_state->initSharedStrings();
-    m_platform = std::make_unique<ScriptedPlatform>();
-    m_ledger = std::make_unique<PaymentsLedger>(*m_state, *m_platform);
+    setUpLedger();
 }
 
 void TestBalancePrintout::cleanup()
 {
-    m_ledger.reset();
-    QDir::setCurrent(QDir::tempPath());
-    m_folder.reset();
-}
-
-void TestBalancePrintout::openSeries(ManagementType type, const QString &first)
-{
-    m_platform->fileNames.enqueue(first);
-    QVERIFY(m_ledger->chooseManagementType(type).opened);
+    tearDownLedger();
 }
 
 void TestBalancePrintout::incomeOutstandingAndSpentPerItem()

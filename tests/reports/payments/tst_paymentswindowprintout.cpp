@@ -2,6 +2,7 @@
 #include "core/payments/paymentsledger.h"
 #include "core/state/sharedstate.h"
 #include "reports/payments/paymentswindowprintout.h"
+#include "support/ledgerfixture.h"
 #include "support/reportcontents.h"
 #include "support/scriptedplatform.h"
 #include "support/seriesfixture.h"
@@ -20,7 +21,7 @@ const QString Marker = QStringLiteral("----------");
 // The window printout of the payments: the item, the legend, the owners with their dates
 // (empty ones marked in the ledger) and running totals; and the run over every item from
 // the current one.
-class TestPaymentsWindowPrintout : public QObject
+class TestPaymentsWindowPrintout : public QObject, private LedgerFixture
 {
     Q_OBJECT
 
@@ -34,28 +35,16 @@ private slots:
 
 private:
     void openGenerated(int items, int owners);
-
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<SharedState> m_state;
-    std::unique_ptr<ScriptedPlatform> m_platform;
-    std::unique_ptr<PaymentsLedger> m_ledger;
 };
 
 void TestPaymentsWindowPrintout::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(m_folder->path()));
-    m_state = std::make_unique<SharedState>();
-    m_state->initSharedStrings();
-    m_platform = std::make_unique<ScriptedPlatform>();
-    m_ledger = std::make_unique<PaymentsLedger>(*m_state, *m_platform);
+    setUpLedger();
 }
 
 void TestPaymentsWindowPrintout::cleanup()
 {
-    m_ledger.reset();
-    QDir::setCurrent(QDir::tempPath());
-    m_folder.reset();
+    tearDownLedger();
 }
 
 void TestPaymentsWindowPrintout::openGenerated(int items, int owners)
