@@ -1,6 +1,7 @@
 #include "core/assembly/noticearchive.h"
 #include "core/registry/condominiumarchive.h"
 #include "core/state/sharedstate.h"
+#include "support/controlfinder.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
 #include "ui/convocazione/convocazionewindow.h"
@@ -58,13 +59,7 @@ private slots:
 
 private:
     template<typename T>
-    T *control(const QString &name) const
-    {
-        T *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
+    T *control(const QString &name) const { return findControl<T>(m_window, name); }
     void type(const QString &name, const QString &text) const;
     QString hint() const { return m_window->passo()->text(); }
     QString writeCondominium(int owners) const;

@@ -1,5 +1,6 @@
 #include "core/expenses/expensefilename.h"
 #include "core/state/sharedstate.h"
+#include "support/controlfinder.h"
 #include "support/scriptedplatform.h"
 #include "support/seriesfixture.h"
 #include "ui/dati/datiwindow.h"
@@ -54,13 +55,7 @@ private slots:
 
 private:
     template<typename T>
-    T *control(const QString &name) const
-    {
-        T *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
+    T *control(const QString &name) const { return findControl<T>(m_window, name); }
     QString text(const QString &name) const { return control<QLabel>(name)->text(); }
     QString path(int k) const;
     void chooseSpese();

@@ -1,4 +1,5 @@
 #include "core/state/sharedstate.h"
+#include "support/controlfinder.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
 #include "ui/dati/datiwindow.h"
@@ -39,13 +40,7 @@ private slots:
 
 private:
     template<typename T>
-    T *control(const QString &name) const
-    {
-        T *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
+    T *control(const QString &name) const { return findControl<T>(m_window, name); }
     void type(const QString &name, const QString &text) const;
     QString hint() const;
     void addOwners(const QList<double> &millesimi);

@@ -1,6 +1,7 @@
 #include "core/expenses/expensefilename.h"
 #include "core/expenses/expenseseries.h"
 #include "core/state/sharedstate.h"
+#include "support/controlfinder.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
 #include "ui/dati/datiwindow.h"
@@ -46,13 +47,7 @@ private slots:
 
 private:
     template<typename T>
-    T *control(const QString &name) const
-    {
-        T *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
+    T *control(const QString &name) const { return findControl<T>(m_window, name); }
     void type(const QString &name, const QString &text) const;
     QString path(ManagementType type, int k) const;
     // Chooses management option j with the open dialog answering fileName.
