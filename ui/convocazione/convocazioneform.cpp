@@ -11,11 +11,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 namespace veltra {
 
 namespace {
+
+using FormControls::panel;
 
 constexpr int LineHeight = 22;
 constexpr int CallsTop = 82;
@@ -30,21 +31,9 @@ QLabel *label(QWidget *parent, const char *name, const QRect &rect)
 
 QLineEdit *lineEdit(QWidget *parent, const char *name, const QRect &rect)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
+    QLineEdit *edit = FormControls::lineEdit(parent, QString::fromLatin1(name), rect);
     edit->setToolTip(ConvocazioneTexts::fieldTip(name));
-    edit->setGeometry(rect);
     return edit;
-}
-
-QLabel *panel(QWidget *parent, const QString &name, const QRect &rect)
-{
-    auto *box = new QLabel(parent);
-    box->setObjectName(name);
-    box->setFrameShape(QFrame::Panel);
-    box->setFrameShadow(QFrame::Sunken);
-    box->setGeometry(rect);
-    return box;
 }
 
 } // namespace
@@ -108,12 +97,9 @@ void ConvocazioneForm::buildAgenda(QWidget *form)
         giorn[r] = lineEdit(form, "giorn", QRect(42, top, 570, LineHeight));
         giorn[r]->setObjectName(FormControls::indexed(QStringLiteral("giorn"), r));
     }
-    agendaBar = new QScrollBar(Qt::Vertical, form);
-    agendaBar->setObjectName(QStringLiteral("VScroll1"));
-    agendaBar->setRange(1, MeetingNotice::AgendaPoints - Rows + 1);
-    agendaBar->setSingleStep(1);
-    agendaBar->setPageStep(Rows);
-    agendaBar->setGeometry(616, RowsTop, 16, Rows * RowStep - 2);
+    agendaBar = FormControls::scrollBar(form, QStringLiteral("VScroll1"),
+                                        MeetingNotice::AgendaPoints - Rows + 1, Rows,
+                                        QRect(616, RowsTop, 16, Rows * RowStep - 2));
 }
 
 void ConvocazioneForm::buildBottom(QWidget *form)

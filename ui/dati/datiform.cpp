@@ -17,6 +17,7 @@ namespace {
 
 using DatiRegistry::OwnerField;
 using DatiRegistry::UnitField;
+using FormControls::lineEdit;
 
 constexpr int OwnerRowsTop = 98;
 constexpr int OwnerRowHeight = 20;
@@ -31,14 +32,6 @@ using FormControls::indexed;
 QLabel *heading(QWidget *parent, const char *name, const QRect &rect)
 {
     return FormControls::heading(parent, DatiTexts::headings(), name, rect);
-}
-
-QLineEdit *lineEdit(QWidget *parent, const QString &name, const QRect &rect)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(rect);
-    return edit;
 }
 
 QPushButton *rowButton(QWidget *parent, const QString &name, const QString &text,
@@ -61,17 +54,6 @@ QLabel *numberLabel(QWidget *parent, const QString &name, const QString &tip, co
     label->setFrameShape(QFrame::Panel);
     label->setGeometry(rect);
     return label;
-}
-
-QScrollBar *scrollBar(QWidget *parent, const QString &name, int maximum, const QRect &rect)
-{
-    auto *bar = new QScrollBar(Qt::Vertical, parent);
-    bar->setObjectName(name);
-    bar->setRange(1, maximum);
-    bar->setPageStep(DatiForm::Rows);
-    bar->setSingleStep(1);
-    bar->setGeometry(rect);
-    return bar;
 }
 
 } // namespace
@@ -149,8 +131,8 @@ void DatiForm::buildOwnerTable(QWidget *form)
         row.stamp = rowButton(form, indexed(QStringLiteral("stamp"), r), QStringLiteral("S"),
                               DatiTexts::printOwnerTip(), QRect(558, y, 22, 19));
     }
-    vscroll1 = scrollBar(form, QStringLiteral("VScroll1"), 496,
-                         QRect(586, OwnerRowsTop, 16, Rows * OwnerRowHeight - 1));
+    vscroll1 = FormControls::scrollBar(form, QStringLiteral("VScroll1"), 496, Rows,
+                                       QRect(586, OwnerRowsTop, 16, Rows * OwnerRowHeight - 1));
 }
 
 void DatiForm::buildUnitTable()
@@ -202,8 +184,8 @@ void DatiForm::buildUnitTable()
         row.canc2 = rowButton(frame, indexed(QStringLiteral("canc2"), r), QStringLiteral("C"),
                               DatiTexts::deleteUnitTip(), QRect(578, y, 22, 20));
     }
-    vscroll2 = scrollBar(frame, QStringLiteral("VScroll2"), 46,
-                         QRect(606, UnitRowsTop, 16, Rows * UnitRowHeight - 2));
+    vscroll2 = FormControls::scrollBar(frame, QStringLiteral("VScroll2"), 46, Rows,
+                                       QRect(606, UnitRowsTop, 16, Rows * UnitRowHeight - 2));
 }
 
 void DatiForm::buildBottom(QWidget *form)

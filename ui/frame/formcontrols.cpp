@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 
 namespace veltra::FormControls {
 
@@ -24,6 +26,36 @@ QLabel *heading(QWidget *parent, const QList<Caption> &captions, const char *nam
         return label;
     }
     return nullptr;
+}
+
+QLabel *panel(QWidget *parent, const QString &name, const QRect &rect)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setGeometry(rect);
+    return label;
+}
+
+QLineEdit *lineEdit(QWidget *parent, const QString &name, const QRect &rect)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(rect);
+    return edit;
+}
+
+QScrollBar *scrollBar(QWidget *parent, const QString &name, int maximum, int pageStep,
+                      const QRect &rect)
+{
+    auto *bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setObjectName(name);
+    bar->setRange(1, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(pageStep);
+    bar->setGeometry(rect);
+    return bar;
 }
 
 void disableEntries(QWidget *window, const QStringList &names)

@@ -6,6 +6,8 @@
 #include <QStringList>
 
 class QLabel;
+class QLineEdit;
+class QScrollBar;
 class QWidget;
 
 namespace veltra {
@@ -28,6 +30,18 @@ QString indexed(const QString &name, int index);
 // not hold it.
 QLabel *heading(QWidget *parent, const QList<Caption> &captions, const char *name,
                 const QRect &rect);
+
+// A sunken panel named name at rect on parent: a label showing a value the user does not
+// type.
+QLabel *panel(QWidget *parent, const QString &name, const QRect &rect);
+
+// A text field named name at rect on parent.
+QLineEdit *lineEdit(QWidget *parent, const QString &name, const QRect &rect);
+
+// A vertical scroll bar named name at rect on parent, over positions 1 to maximum, moving one
+// position a step and pageStep positions a page.
+QScrollBar *scrollBar(QWidget *parent, const QString &name, int maximum, int pageStep,
+                      const QRect &rect);
 
 // Greys out the window's menu entries named names ("apri", "salva"…): commands the window
 // does not support.

@@ -9,11 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 namespace veltra {
 
 namespace {
+
+using FormControls::lineEdit;
 
 constexpr int HeadingTop = 104;
 constexpr int RowsTop = 134;
@@ -55,24 +56,14 @@ QLabel *heading(QWidget *parent, const char *name, const QRect &rect)
     return FormControls::heading(parent, PagamentiTexts::headings(), name, rect);
 }
 
+// A panel of the header, with its tip, or of grid row index.
 QLabel *panel(QWidget *parent, const char *name, const QRect &rect, int index = 0)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(index > 0 ? indexed(name, index) : QString::fromLatin1(name));
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setGeometry(rect);
-    if (index == 0)
-        label->setToolTip(PagamentiTexts::fieldTip(name));
+    if (index > 0)
+        return FormControls::panel(parent, indexed(name, index), rect);
+    QLabel *label = FormControls::panel(parent, QString::fromLatin1(name), rect);
+    label->setToolTip(PagamentiTexts::fieldTip(name));
     return label;
-}
-
-QLineEdit *lineEdit(QWidget *parent, const QString &name, const QRect &rect)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(rect);
-    return edit;
 }
 
 QPushButton *rowButton(QWidget *parent, const Column &column, int r, const QString &text,
@@ -83,17 +74,6 @@ QPushButton *rowButton(QWidget *parent, const Column &column, int r, const QStri
     push->setToolTip(tip);
     push->setGeometry(cell(column, r));
     return push;
-}
-
-QScrollBar *scrollBar(QWidget *parent, const char *name, int maximum, const QRect &rect)
-{
-    auto *bar = new QScrollBar(Qt::Vertical, parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setRange(1, maximum);
-    bar->setSingleStep(1);
-    bar->setPageStep(10);
-    bar->setGeometry(rect);
-    return bar;
 }
 
 } // namespace
@@ -133,7 +113,8 @@ void PagamentiForm::buildItem(QWidget *form)
     ns = panel(form, "ns", QRect(588, 30, 30, 20));
     ns->setAlignment(Qt::AlignCenter);
     ns->setText(QStringLiteral("1"));
-    vscroll2 = scrollBar(form, "VScroll2", MaxItems, QRect(620, 28, 16, 68));
+    vscroll2 = FormControls::scrollBar(form, QStringLiteral("VScroll2"), MaxItems, 10,
+                                       QRect(620, 28, 16, 68));
 
     heading(form, "Label11", QRect(316, 30, 190, 18));
     totspe = panel(form, "totspe", QRect(508, 30, 50, 20));
@@ -155,7 +136,8 @@ void PagamentiForm::buildGrid(QWidget *form)
                 QRect(column.x, HeadingTop, column.width, RowsTop - HeadingTop - 2));
     for (int r = 1; r <= Rows; ++r)
         buildRow(form, r);
-    vscroll1 = scrollBar(form, "VScroll1", 491, QRect(614, RowsTop, 16, Rows * RowHeight - 1));
+    vscroll1 = FormControls::scrollBar(form, QStringLiteral("VScroll1"), 491, Rows,
+                                       QRect(614, RowsTop, 16, Rows * RowHeight - 1));
 }
 
 void PagamentiForm::buildRow(QWidget *form, int r)

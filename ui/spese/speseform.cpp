@@ -11,11 +11,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 namespace veltra {
 
 namespace {
+
+using FormControls::lineEdit;
+using FormControls::panel;
 
 constexpr int HeadingTop = 142;
 constexpr int RowsTop = 170;
@@ -63,24 +65,6 @@ QLabel *columnHeading(QWidget *parent, const Column &column)
                    QRect(column.x, HeadingTop, column.width, RowsTop - HeadingTop - 2));
 }
 
-QLabel *panel(QWidget *parent, const QString &name, const QRect &rect)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setGeometry(rect);
-    return label;
-}
-
-QLineEdit *lineEdit(QWidget *parent, const QString &name, const QRect &rect)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(rect);
-    return edit;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const QRect &rect)
 {
     const SpeseTexts::Caption &caption = SpeseTexts::button(name);
@@ -98,17 +82,6 @@ QRadioButton *option(QWidget *parent, const SpeseTexts::Caption &caption, const 
     radio->setToolTip(QString::fromUtf8(caption.toolTip));
     radio->setGeometry(rect);
     return radio;
-}
-
-QScrollBar *scrollBar(QWidget *parent, const char *name, int maximum, const QRect &rect)
-{
-    auto *bar = new QScrollBar(Qt::Vertical, parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setRange(1, maximum);
-    bar->setSingleStep(1);
-    bar->setPageStep(10);
-    bar->setGeometry(rect);
-    return bar;
 }
 
 } // namespace
@@ -177,7 +150,8 @@ void SpeseForm::buildItem(QWidget *form)
     heading(form, "lbdataspesa", QRect(166, 74, 40, 18));
     dataspesa = lineEdit(form, QStringLiteral("dataspesa"), QRect(208, 72, 90, 20));
 
-    vscroll2 = scrollBar(form, "VScroll2", 200, QRect(520, 28, 16, 64));
+    vscroll2 = FormControls::scrollBar(form, QStringLiteral("VScroll2"), 200, 10,
+                                       QRect(520, 28, 16, 64));
     ns = button(form, "ns", QRect(540, 28, 44, 22));
     heading(form, "lbtotspe", QRect(540, 54, 60, 16));
     totspe = panel(form, QStringLiteral("totspe"), QRect(540, 72, 44, 20));
@@ -209,7 +183,8 @@ void SpeseForm::buildGrid(QWidget *form)
     tutti = button(form, "tutti", QRect(254, HeadingTop, 36, 24));
     for (int r = 1; r <= Rows; ++r)
         buildRow(form, r);
-    vscroll1 = scrollBar(form, "VScroll1", 491, QRect(618, RowsTop, 16, Rows * RowHeight - 1));
+    vscroll1 = FormControls::scrollBar(form, QStringLiteral("VScroll1"), 491, Rows,
+                                       QRect(618, RowsTop, 16, Rows * RowHeight - 1));
 }
 
 void SpeseForm::buildRow(QWidget *form, int r)
