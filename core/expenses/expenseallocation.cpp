@@ -1,5 +1,6 @@
 #include "core/expenses/expenseallocation.h"
 
+#include "core/numbers/decimalcut.h"
 #include "core/state/cell.h"
 #include "core/numbers/numberformat.h"
 #include "core/numbers/numberscan.h"
@@ -22,14 +23,6 @@ double numberOf(const QString &text)
 double numberOf(const Cell &cell)
 {
     return cell.isNumber() ? cell.toNumber() : numberOf(cell.toText());
-}
-
-// A quantity cut to one decimal, as its decimal figure reads: the binary value of a sum of
-// typed tenths may fall a hair below the tenth it stands for.
-double cutToTenths(double quantity)
-{
-    constexpr double Hair = 1e-7; // far below any typed decimal, far above binary error
-    return std::floor(quantity * 10 + Hair) / 10;
 }
 
 bool takesPart(const Owner &owner)
@@ -311,7 +304,7 @@ void initExpenseInputs(SharedState &state)
         // 141,79999…, which a plain cut would make 141,7.
         double heating = 0;
         for (int j = 1, units = std::clamp(owner.unitCount, 0, MaxUnits); j <= units; ++j)
-            heating = cutToTenths(heating + numberOf(owner.units[j].heatingValue));
+            heating = DecimalCut::cut(heating + numberOf(owner.units[j].heatingValue), 1);
         owner.heatingQuantity = Cell::fromNumber(heating);
     }
 }

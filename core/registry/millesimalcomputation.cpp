@@ -1,5 +1,6 @@
 #include "core/registry/millesimalcomputation.h"
 
+#include "core/numbers/decimalcut.h"
 #include "core/numbers/numberscan.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
@@ -55,7 +56,8 @@ bool isCountable(double surface)
 }
 
 // Phase 1. The virtual surface is cut, not rounded, so that no owner is charged for a
-// fraction of a square metre he does not have. Returns the condominium's total.
+// fraction of a square metre he does not have; the cut is taken on the decimal figure, so
+// that 1,15 stays 1,15. Returns the condominium's total.
 std::optional<double> computeVirtualSurfaces(SharedState &state)
 {
     double total = 0;
@@ -67,7 +69,7 @@ std::optional<double> computeVirtualSurfaces(SharedState &state)
             const std::optional<double> product = surfaceProduct(unit);
             if (!product)
                 return std::nullopt;
-            const double cut = std::floor(100 * *product) / 100;
+            const double cut = DecimalCut::cut(*product, 2);
             // Surfaces beyond any number would give every owner undefined millesimi.
             if (!isCountable(cut) || !isCountable(owner.ownerVirtualSurface + cut)
                 || !isCountable(total + owner.ownerVirtualSurface + cut))

@@ -64,10 +64,15 @@ void TestMillesimalComputation::virtualSurfaceIsCutToTwoDecimals_data()
     QTest::newRow("10,999 is cut") << "10,999" << ones << 10.99;
     QTest::newRow("thousands point") << "1.000" << QStringList{"0,5", "1", "1", "1", "1", "1", "1"}
                                      << 500.0;
-    // In double, 100 * 1.15 is 114.99999999999999: the cut keeps 1,14, as it always has.
-    QTest::newRow("floating error of 1,15") << "1,15" << ones << 1.14;
-    // 100 * 0.29 is 28.999999999999996 in double.
-    QTest::newRow("floating error of 0,29") << "0,29" << ones << 0.28;
+    // In binary 100 * 1,15 is 114,99999999999999: the cut goes by the decimal figure.
+    QTest::newRow("1,15 stays 1,15") << "1,15" << ones << 1.15;
+    QTest::newRow("0,29 stays 0,29") << "0,29" << ones << 0.29;
+    QStringList balcony = ones;
+    balcony[0] = QStringLiteral("0,95");
+    QTest::newRow("28 x 0,95 is 26,60") << "28" << balcony << 26.6;
+    QStringList covered = ones;
+    covered[0] = QStringLiteral("0,30");
+    QTest::newRow("6 x 0,30 is 1,80") << "6" << covered << 1.8;
     QTest::newRow("seven factors") << "20"
                                    << QStringList{"0,9", "0,95", "1", "0,85", "1", "0,9", "1"}
                                    << 13.08; // 20*0.9*0.95*0.85*0.9 = 13.0815
