@@ -39,11 +39,8 @@ QString instructions();
 QString unreadableFileMessage(const QString &path);
 QString unopenableFileMessage(const QString &path);
 QString unwritableFieldMessage(const QString &field, const QString &reason);
-QString saveFailedMessage(const QString &path);
 
-QString openDialogTitle();
 QString openDialogFilter();
-QString saveDialogTitle();
 QString saveDialogFilter();
 // The name the first save dialog proposes.
 QString archivePrefix();

@@ -7,6 +7,7 @@
 #include "reports/assembly/meetingnoticeprintout.h"
 #include "ui/convocazione/convocazioneform.h"
 #include "ui/convocazione/convocazionetexts.h"
+#include "ui/frame/archivedialogtexts.h"
 #include "ui/frame/shell.h"
 
 #include <QAction>
@@ -213,7 +214,7 @@ void ConvocazioneWindow::openArchive()
 void ConvocazioneWindow::openNoticeFile()
 {
     FileDialogRequest request;
-    request.title = ConvocazioneTexts::openDialogTitle();
+    request.title = ArchiveDialogTexts::openTitle();
     request.filter = ConvocazioneTexts::openDialogFilter();
     request.selectedFilter = 2;
     const QString path = platform().openFileName(request);
@@ -260,7 +261,7 @@ bool ConvocazioneWindow::saveNotice()
         return false;
     if (!NoticeArchive::save(m_notice, path)) {
         tellUser(MessageIcon::Critical, state().texts.appTitle,
-                 ConvocazioneTexts::saveFailedMessage(path));
+                 ArchiveDialogTexts::saveFailedMessage(path));
         return false;
     }
     m_archiveName = path;
@@ -270,7 +271,7 @@ bool ConvocazioneWindow::saveNotice()
 QString ConvocazioneWindow::chooseSaveName()
 {
     FileDialogRequest request;
-    request.title = ConvocazioneTexts::saveDialogTitle();
+    request.title = ArchiveDialogTexts::saveAsTitle();
     request.filter = ConvocazioneTexts::saveDialogFilter();
     request.selectedFilter = 1;
     request.proposedName = m_lastDialogName;

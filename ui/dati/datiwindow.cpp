@@ -13,6 +13,7 @@
 #include "reports/registry/ownersheetsprintout.h"
 #include "ui/dati/datiform.h"
 #include "ui/dati/datiwindowtexts.h"
+#include "ui/frame/archivedialogtexts.h"
 #include "ui/frame/shell.h"
 #include "ui/pagamenti/pagamentiwindow.h"
 #include "ui/spese/spesewindow.h"
@@ -533,7 +534,7 @@ void DatiWindow::reinitialiseExpenseAndPaymentsWindows()
 void DatiWindow::openArchive()
 {
     FileDialogRequest request;
-    request.title = DatiTexts::openDialogTitle();
+    request.title = ArchiveDialogTexts::openTitle();
     request.filter = DatiTexts::openDialogFilter();
     request.selectedFilter = 2;
     const QString previousName = m_archiveName;
@@ -568,7 +569,7 @@ void DatiWindow::saveArchiveAs()
 {
     const QString previousName = m_archiveName;
     m_archiveName.clear();
-    if (!saveCondominium(DatiTexts::saveAsDialogTitle()))
+    if (!saveCondominium(ArchiveDialogTexts::saveAsTitle()))
         m_archiveName = previousName;
 }
 
@@ -581,7 +582,7 @@ bool DatiWindow::saveCondominium(const QString &dialogTitle)
         return false;
     if (!CondominiumArchive::save(state(), path)) {
         platform().showMessage(MessageIcon::Critical, state().texts.appTitle,
-                               DatiTexts::saveFailedMessage(path));
+                               ArchiveDialogTexts::saveFailedMessage(path));
         return false;
     }
     m_archiveName = path;

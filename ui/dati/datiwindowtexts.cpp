@@ -159,18 +159,6 @@ QString unwritableFieldMessage(const QString &field, const QString &reason)
         .arg(field, reason);
 }
 
-QString saveFailedMessage(const QString &path)
-{
-    return QStringLiteral("Non è stato possibile scrivere il file %1: il file precedente è "
-                          "rimasto invariato.")
-        .arg(path);
-}
-
-QString openDialogTitle()
-{
-    return QStringLiteral("Apri file");
-}
-
 QString openDialogFilter()
 {
     return QStringLiteral("Tutti i file (*.*) | *.*|File Veltra-dati- | Veltra-dati-*");
@@ -179,11 +167,6 @@ QString openDialogFilter()
 QString saveDialogTitle()
 {
     return QStringLiteral("Salva file");
-}
-
-QString saveAsDialogTitle()
-{
-    return QStringLiteral("Salva file con nome");
 }
 
 QString saveDialogFilter()

@@ -39,12 +39,9 @@ QString deletedDataQuestion();
 // Opening a file that breaks off at `line`: load what was read, or keep the data shown.
 QString partialArchiveQuestion(const QString &path, int line);
 QString unwritableFieldMessage(const QString &field, const QString &reason);
-QString saveFailedMessage(const QString &path);
 
-QString openDialogTitle();
 QString openDialogFilter();
 QString saveDialogTitle();
-QString saveAsDialogTitle();
 QString saveDialogFilter();
 
 // The print entries of "S&tampa", in menu order.
