@@ -5,10 +5,34 @@
 #include "core/archive/windows1252.h"
 
 #include <QLocale>
+#include <QStringDecoder>
 
 #include <cmath>
+#include <optional>
 
 namespace veltra {
+
+namespace {
+
+// The first run of the bytes that UTF-8 reads as one character of two to four bytes, or
+// nothing. A file whose every such run is valid UTF-8 is read back as UTF-8.
+std::optional<QByteArray> utf8Sequence(const QByteArray &bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        if (length == 0 || i + length > bytes.size())
+            continue;
+        const QByteArray run = bytes.mid(i, length);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString read = decoder.decode(run);
+        if (!decoder.hasError() && !read.isEmpty() && read != QString(QChar::ReplacementCharacter))
+            return run;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 QString ArchiveWriter::unwritableReason(const QString &text)
 {
@@ -22,6 +46,12 @@ QString ArchiveWriter::unwritableReason(const QString &text)
             return QStringLiteral("contiene il carattere \"%1\", che l'archivio non può "
                                   "contenere").arg(c);
     }
+    // Such a run is how UTF-8 writes an accented letter; written in the archive's code page
+    // it would come back as that letter ("Ã¨" as "è") when the file is opened again.
+    if (const std::optional<QByteArray> run = utf8Sequence(Windows1252::encode(text)))
+        return QStringLiteral("contiene i caratteri \"%1\", che all'apertura dell'archivio "
+                              "diventerebbero \"%2\"")
+            .arg(Windows1252::decode(*run), QString::fromUtf8(*run));
     return QString();
 }
 

@@ -15,6 +15,7 @@ private slots:
     void writesNumbersWithPointAndNoGrouping();
     void refusesTextsThatWouldReadBackWrong_data();
     void refusesTextsThatWouldReadBackWrong();
+    void acceptsAccentedLettersOfTheCodePage();
     void failedWriteKeepsThePreviousFile();
     void reportsAFolderThatDoesNotExist();
 };
@@ -66,6 +67,19 @@ void TestArchiveWriter::refusesTextsThatWouldReadBackWrong_data()
     QTest::newRow("double quote") << QStringLiteral("Villa \"Le Rose\"");
     QTest::newRow("line break") << QStringLiteral("via Roma 1\nBari");
     QTest::newRow("outside the code page") << QString::fromUtf8("Łukasz");
+    // In the code page these are the bytes C3 A8, which UTF-8 reads as "è".
+    QTest::newRow("UTF-8 of an accented letter") << QString::fromUtf8("NicolÃ¨");
+    QTest::newRow("three-byte UTF-8") << QString::fromUtf8("â‚¬ 100");
+}
+
+void TestArchiveWriter::acceptsAccentedLettersOfTheCodePage()
+{
+    // E0 E8 F2 and the like never start a valid UTF-8 run next to one another or to ASCII.
+    for (const char *text : {"Niccolò", "Perché è così", "àèéìòù", "Città del Capo, 3°", "€ 100"})
+        QVERIFY2(ArchiveWriter::unwritableReason(QString::fromUtf8(text)).isEmpty(), text);
+    QCOMPARE(ArchiveWriter::unwritableReason(QString::fromUtf8("NicolÃ¨")),
+             QString::fromUtf8("contiene i caratteri \"Ã¨\", che all'apertura dell'archivio "
+                               "diventerebbero \"è\""));
 }
 
 void TestArchiveWriter::refusesTextsThatWouldReadBackWrong()
