@@ -1,5 +1,6 @@
 #include "core/state/sharedstate.h"
 #include "support/scriptedplatform.h"
+#include "support/workwindowfixture.h"
 #include "ui/assemblea/assembleawindow.h"
 #include "ui/assemblea/wrappedbutton.h"
 #include "ui/frame/shell.h"
@@ -36,7 +37,8 @@ const QString Idle =
 
 } // namespace
 
-class TestAssembleaWindow : public QObject
+class TestAssembleaWindow : public QObject,
+                            private WorkWindowFixture<AssembleaWindow, HintWatchingPlatform>
 {
     Q_OBJECT
 
@@ -60,10 +62,6 @@ private:
     QAction *action(const QString &name) const;
 
     QTemporaryDir m_home;
-    SharedState *m_state = nullptr;
-    HintWatchingPlatform *m_platform = nullptr;
-    Shell *m_shell = nullptr;
-    AssembleaWindow *m_window = nullptr;
 };
 
 // Printed documents go to the documents folder of a home of the test's own.
@@ -76,21 +74,14 @@ void TestAssembleaWindow::initTestCase()
 
 void TestAssembleaWindow::init()
 {
-    m_state = new SharedState;
-    m_state->initSharedStrings();
-    m_platform = new HintWatchingPlatform;
-    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
-    m_shell->showWorkWindow(5);
-    m_window = qobject_cast<AssembleaWindow *>(m_shell->existingWorkWindow(5));
-    QVERIFY(m_window);
+    createState();
+    QVERIFY(openWindow(5));
     m_platform->window = m_window;
 }
 
 void TestAssembleaWindow::cleanup()
 {
-    delete m_shell;
-    delete m_platform;
-    delete m_state;
+    deleteWindow();
 }
 
 QAction *TestAssembleaWindow::action(const QString &name) const

@@ -1,5 +1,6 @@
 #include "core/state/sharedstate.h"
 #include "support/scriptedplatform.h"
+#include "support/workwindowfixture.h"
 #include "ui/conduttore/conduttorewindow.h"
 #include "ui/frame/shell.h"
 
@@ -14,7 +15,7 @@
 
 using namespace veltra;
 
-class TestConduttoreWindow : public QObject
+class TestConduttoreWindow : public QObject, private WorkWindowFixture<ConduttoreWindow>
 {
     Q_OBJECT
 
@@ -38,10 +39,6 @@ private:
     QString cell(const char *name, int r) const;
 
     QTemporaryDir m_home;
-    SharedState *m_state = nullptr;
-    ScriptedPlatform *m_platform = nullptr;
-    Shell *m_shell = nullptr;
-    ConduttoreWindow *m_window = nullptr;
 };
 
 void TestConduttoreWindow::initTestCase()
@@ -53,20 +50,13 @@ void TestConduttoreWindow::initTestCase()
 
 void TestConduttoreWindow::init()
 {
-    m_state = new SharedState;
-    m_state->initSharedStrings();
-    m_platform = new ScriptedPlatform;
-    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
-    m_shell->showWorkWindow(3);
-    m_window = qobject_cast<ConduttoreWindow *>(m_shell->existingWorkWindow(3));
-    QVERIFY(m_window);
+    createState();
+    QVERIFY(openWindow(3));
 }
 
 void TestConduttoreWindow::cleanup()
 {
-    delete m_shell;
-    delete m_platform;
-    delete m_state;
+    deleteWindow();
 }
 
 QString TestConduttoreWindow::cell(const char *name, int r) const

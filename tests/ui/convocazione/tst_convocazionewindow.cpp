@@ -1,9 +1,9 @@
 #include "core/assembly/noticearchive.h"
 #include "core/registry/condominiumarchive.h"
 #include "core/state/sharedstate.h"
-#include "support/controlfinder.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
+#include "support/workwindowfixture.h"
 #include "ui/convocazione/convocazionewindow.h"
 #include "ui/frame/shell.h"
 
@@ -32,7 +32,7 @@ const QString NoticeFilter =
 
 // The meeting-notice window: its fields and their defaults, the agenda rows, the step
 // hints, the notice files, the check, the clear command and the printout.
-class TestConvocazioneWindow : public QObject
+class TestConvocazioneWindow : public QObject, private WorkWindowFixture<ConvocazioneWindow>
 {
     Q_OBJECT
 
@@ -58,8 +58,6 @@ private slots:
     void instructionsListTheWindowsSteps();
 
 private:
-    template<typename T>
-    T *control(const QString &name) const { return findControl<T>(m_window, name); }
     void type(const QString &name, const QString &text) const;
     QString hint() const { return m_window->passo()->text(); }
     QString writeCondominium(int owners) const;
@@ -68,10 +66,6 @@ private:
 
     QTemporaryDir m_home;
     QTemporaryDir *m_dir = nullptr;
-    SharedState *m_state = nullptr;
-    ScriptedPlatform *m_platform = nullptr;
-    Shell *m_shell = nullptr;
-    ConvocazioneWindow *m_window = nullptr;
 };
 
 // Printed documents go to the documents folder of a home of the test's own.
@@ -84,20 +78,13 @@ void TestConvocazioneWindow::initTestCase()
 void TestConvocazioneWindow::init()
 {
     m_dir = new QTemporaryDir;
-    m_state = new SharedState;
-    m_state->initSharedStrings();
-    m_platform = new ScriptedPlatform;
-    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
-    m_shell->showWorkWindow(6);
-    m_window = qobject_cast<ConvocazioneWindow *>(m_shell->existingWorkWindow(6));
-    QVERIFY(m_window);
+    createState();
+    QVERIFY(openWindow(6));
 }
 
 void TestConvocazioneWindow::cleanup()
 {
-    delete m_shell;
-    delete m_platform;
-    delete m_state;
+    deleteWindow();
     delete m_dir;
 }
 

@@ -1,8 +1,8 @@
 #include "core/expenses/expensefilename.h"
 #include "core/state/sharedstate.h"
-#include "support/controlfinder.h"
 #include "support/scriptedplatform.h"
 #include "support/seriesfixture.h"
+#include "support/workwindowfixture.h"
 #include "ui/dati/datiwindow.h"
 #include "ui/frame/shell.h"
 #include "ui/pagamenti/pagamentiwindow.h"
@@ -29,7 +29,7 @@ const QString Marker = QStringLiteral("----------");
 // moving, typing dates with the "+" rule, the check, the letters and cards from the rows,
 // the window printout's marks, the clear command and the hand-over of the condominium
 // window.
-class TestPagamentiWindow : public QObject
+class TestPagamentiWindow : public QObject, private WorkWindowFixture<PagamentiWindow>
 {
     Q_OBJECT
 
@@ -54,18 +54,12 @@ private slots:
     void condominiumHandOverRunsTheOpeningAgain();
 
 private:
-    template<typename T>
-    T *control(const QString &name) const { return findControl<T>(m_window, name); }
     QString text(const QString &name) const { return control<QLabel>(name)->text(); }
     QString path(int k) const;
     void chooseSpese();
     void trigger(const QString &name) const { control<QAction>(name)->trigger(); }
 
     QTemporaryDir *m_folder = nullptr;
-    SharedState *m_state = nullptr;
-    ScriptedPlatform *m_platform = nullptr;
-    Shell *m_shell = nullptr;
-    PagamentiWindow *m_window = nullptr;
 };
 
 void TestPagamentiWindow::initTestCase()
@@ -91,24 +85,17 @@ void TestPagamentiWindow::init()
                                QStringLiteral("20,00"), QStringLiteral("10,00")},
                               {QString(), QStringLiteral("12/05/2001"), QString(), Marker},
                               {}});
-    m_state = new SharedState;
-    m_state->initSharedStrings();
+    createState();
     m_state->condoName = QStringLiteral("Rossi");
     m_state->ownerCount = 2;
     m_state->owner(1).ownerName = QStringLiteral("Bianchi");
     m_state->owner(2).ownerName = QStringLiteral("Verdi");
-    m_platform = new ScriptedPlatform;
-    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
-    m_shell->showWorkWindow(4);
-    m_window = qobject_cast<PagamentiWindow *>(m_shell->existingWorkWindow(4));
-    QVERIFY(m_window);
+    QVERIFY(openWindow(4));
 }
 
 void TestPagamentiWindow::cleanup()
 {
-    delete m_shell;
-    delete m_platform;
-    delete m_state;
+    deleteWindow();
     QDir::setCurrent(QDir::tempPath());
     delete m_folder;
 }

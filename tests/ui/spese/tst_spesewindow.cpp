@@ -1,7 +1,7 @@
 #include "core/state/sharedstate.h"
-#include "support/controlfinder.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
+#include "support/workwindowfixture.h"
 #include "ui/dati/datiwindow.h"
 #include "ui/frame/shell.h"
 #include "ui/spese/spesewindow.h"
@@ -19,7 +19,7 @@ using namespace veltra;
 
 // Typing into the expense window: the allocation shown live, the column rules, the step
 // hints, the data check and the hand-over from the condominium window.
-class TestSpeseWindow : public QObject
+class TestSpeseWindow : public QObject, private WorkWindowFixture<SpeseWindow>
 {
     Q_OBJECT
 
@@ -39,34 +39,21 @@ private slots:
     void handOverFromCondominiumWindowReinitialises();
 
 private:
-    template<typename T>
-    T *control(const QString &name) const { return findControl<T>(m_window, name); }
     void type(const QString &name, const QString &text) const;
     QString hint() const;
     void addOwners(const QList<double> &millesimi);
 
-    SharedState *m_state = nullptr;
-    ScriptedPlatform *m_platform = nullptr;
-    Shell *m_shell = nullptr;
-    SpeseWindow *m_window = nullptr;
 };
 
 void TestSpeseWindow::init()
 {
-    m_state = new SharedState;
-    m_state->initSharedStrings();
-    m_platform = new ScriptedPlatform;
-    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
-    m_shell->showWorkWindow(2);
-    m_window = qobject_cast<SpeseWindow *>(m_shell->existingWorkWindow(2));
-    QVERIFY(m_window);
+    createState();
+    QVERIFY(openWindow(2));
 }
 
 void TestSpeseWindow::cleanup()
 {
-    delete m_shell;
-    delete m_platform;
-    delete m_state;
+    deleteWindow();
 }
 
 void TestSpeseWindow::type(const QString &name, const QString &text) const

@@ -1,9 +1,9 @@
 #include "core/expenses/expensefilename.h"
 #include "core/expenses/expenseseries.h"
 #include "core/state/sharedstate.h"
-#include "support/controlfinder.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
+#include "support/workwindowfixture.h"
 #include "ui/dati/datiwindow.h"
 #include "ui/frame/shell.h"
 #include "ui/spese/spesewindow.h"
@@ -25,7 +25,7 @@ using namespace veltra;
 
 // The expense window on its item files: opening through the dialog, saving, moving through
 // the series, copying to the end, exporting a budget item, and the printouts.
-class TestSpeseWindowSeries : public QObject
+class TestSpeseWindowSeries : public QObject, private WorkWindowFixture<SpeseWindow>
 {
     Q_OBJECT
 
@@ -46,8 +46,6 @@ private slots:
     void openedItemMarksOnlyItsOwnCriterion();
 
 private:
-    template<typename T>
-    T *control(const QString &name) const { return findControl<T>(m_window, name); }
     void type(const QString &name, const QString &text) const;
     QString path(ManagementType type, int k) const;
     // Chooses management option j with the open dialog answering fileName.
@@ -57,10 +55,6 @@ private:
     void saveSeries(int j, int items);
 
     QTemporaryDir *m_folder = nullptr;
-    SharedState *m_state = nullptr;
-    ScriptedPlatform *m_platform = nullptr;
-    Shell *m_shell = nullptr;
-    SpeseWindow *m_window = nullptr;
 };
 
 void TestSpeseWindowSeries::initTestCase()
@@ -72,8 +66,7 @@ void TestSpeseWindowSeries::init()
 {
     m_folder = new QTemporaryDir;
     QVERIFY(QDir::setCurrent(m_folder->path()));
-    m_state = new SharedState;
-    m_state->initSharedStrings();
+    createState();
     m_state->condoName = QStringLiteral("Rossi");
     for (double m : {500.0, 300.0, 200.0}) {
         const int i = RegistryFixture::addOwner(
@@ -81,20 +74,14 @@ void TestSpeseWindowSeries::init()
             QString::number(m_state->ownerCount), {});
         m_state->owner(i).ownerMillesimi = Cell::fromNumber(m);
     }
-    m_platform = new ScriptedPlatform;
-    m_shell = new Shell(*m_state, *m_platform, QStringLiteral(VELTRA_SOURCE_DIR "/assets"));
-    m_shell->showWorkWindow(2);
-    m_window = qobject_cast<SpeseWindow *>(m_shell->existingWorkWindow(2));
-    QVERIFY(m_window);
+    QVERIFY(openWindow(2));
     control<QPushButton>(QStringLiteral("tutti"))->click();
     control<QRadioButton>(QStringLiteral("Option1_1"))->click();
 }
 
 void TestSpeseWindowSeries::cleanup()
 {
-    delete m_shell;
-    delete m_platform;
-    delete m_state;
+    deleteWindow();
     QDir::setCurrent(QDir::tempPath());
     delete m_folder;
 }
