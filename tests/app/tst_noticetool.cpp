@@ -1,5 +1,4 @@
 #include "core/assembly/noticearchive.h"
-#include "core/registry/condominiumarchive.h"
 #include "core/state/sharedstate.h"
 #include "support/officereader.h"
 #include "support/registryfixture.h"
@@ -39,7 +38,6 @@ private slots:
 
 private:
     QString writeNotice(const MeetingNotice &notice, const QString &name) const;
-    QString writeCondominium(int owners) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -54,19 +52,6 @@ QString TestNoticeTool::writeNotice(const MeetingNotice &notice, const QString &
     const QString path = m_dir->filePath(name);
     if (!NoticeArchive::save(notice, path))
         qFatal("notice not written");
-    return path;
-}
-
-QString TestNoticeTool::writeCondominium(int owners) const
-{
-    SharedState state;
-    state.condoName = QStringLiteral("Cedri");
-    for (int i = 1; i <= owners; ++i)
-        RegistryFixture::addOwner(state, QStringLiteral("Condomino %1").arg(i), QStringLiteral("1"),
-                                  {RegistryFixture::makeUnit(QStringLiteral("100"))});
-    const QString path = m_dir->filePath(QStringLiteral("Veltra-dati-Cedri"));
-    if (!CondominiumArchive::save(state, path))
-        qFatal("condominium not written");
     return path;
 }
 
@@ -96,7 +81,8 @@ void TestNoticeTool::checkOfAnUnreadableFileSaysSoInOneLine()
     QCOMPARE(absent.exitCode, 3);
     QCOMPARE(absent.err, QStringLiteral("veltra-tool: impossibile aprire il file \"%1\"\n").arg(missing));
 
-    const ToolRun foreign = runTool({QStringLiteral("controlla-avviso"), writeCondominium(2)});
+    const ToolRun foreign = runTool(
+        {QStringLiteral("controlla-avviso"), RegistryFixture::writeCondominium(m_dir->path(), 2)});
     QCOMPARE(foreign.exitCode, 3);
     QCOMPARE(foreign.err.count(QLatin1Char('\n')), 1);
     QVERIFY(foreign.err.contains(QString::fromUtf8("non è un avviso di convocazione leggibile (errore alla riga 1)")));
@@ -108,7 +94,7 @@ void TestNoticeTool::checkOfAnUnreadableFileSaysSoInOneLine()
 void TestNoticeTool::printsTwoNoticesPerOwner()
 {
     const QString notices = writeNotice(validNotice(), QStringLiteral("Veltra-avvisi-marzo"));
-    const QString registry = writeCondominium(3);
+    const QString registry = RegistryFixture::writeCondominium(m_dir->path(), 3);
     const QString output = m_dir->filePath(QStringLiteral("avvisi.odt"));
     const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
                                  QStringLiteral("--dati"), registry, QStringLiteral("--copie"),
@@ -130,13 +116,14 @@ void TestNoticeTool::printRefusesWhatItCannotPrint()
     const QString output = m_dir->filePath(QStringLiteral("avvisi.odt"));
 
     const ToolRun noOwners = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
-                                      QStringLiteral("--dati"), writeCondominium(0),
+                                      QStringLiteral("--dati"),
+                                      RegistryFixture::writeCondominium(m_dir->path(), 0),
                                       QStringLiteral("-o"), output});
     QCOMPARE(noOwners.exitCode, 1);
     QCOMPARE(noOwners.err, QString::fromUtf8("veltra-tool: Non vi è nulla da stampare: prelevare i "
                                              "dati dall'archivio.\n"));
 
-    const QString registry = writeCondominium(2);
+    const QString registry = RegistryFixture::writeCondominium(m_dir->path(), 2);
     const ToolRun wrongFile = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), registry,
                                        QStringLiteral("--dati"), registry, QStringLiteral("-o"), output});
     QCOMPARE(wrongFile.exitCode, 3);

@@ -1,5 +1,9 @@
 #include "support/registryfixture.h"
 
+#include "core/registry/condominiumarchive.h"
+
+#include <QDir>
+
 namespace veltra::RegistryFixture {
 
 namespace {
@@ -78,6 +82,19 @@ void fillRegistry(SharedState &state, int owners, int unitsPerOwner)
 void fillMaximalRegistry(SharedState &state)
 {
     fillRegistry(state, MaxOwners, MaxUnits);
+}
+
+QString writeCondominium(const QString &folder, int owners)
+{
+    SharedState state;
+    state.condoName = QStringLiteral("Cedri");
+    for (int i = 1; i <= owners; ++i)
+        addOwner(state, QStringLiteral("Condomino %1").arg(i), QStringLiteral("1"),
+                 {makeUnit(QStringLiteral("100"))});
+    const QString path = QDir(folder).filePath(QStringLiteral("Veltra-dati-Cedri"));
+    if (!CondominiumArchive::save(state, path))
+        qFatal("condominium archive not written");
+    return path;
 }
 
 } // namespace veltra::RegistryFixture

@@ -21,6 +21,10 @@ Unit makeUnit(const QString &surface, const QStringList &coefficients = QStringL
 int addOwner(SharedState &state, const QString &name, const QString &floor,
              const QList<Unit> &units, const QString &address = QStringLiteral("via Roma 1"));
 
+// A condominium archive "Cedri" of owners owners on the first floor, each with one unit of
+// 100 square metres, written into folder; returns its path.
+QString writeCondominium(const QString &folder, int owners);
+
 // The largest registry the system holds: 500 owners with 50 units each, every cell filled,
 // floors from -1 up to 40 in ascending order, heating by volume.
 void fillMaximalRegistry(SharedState &state);

@@ -1,5 +1,4 @@
 #include "core/assembly/noticearchive.h"
-#include "core/registry/condominiumarchive.h"
 #include "core/state/sharedstate.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
@@ -60,7 +59,6 @@ private slots:
 private:
     void type(const QString &name, const QString &text) const;
     QString hint() const { return m_window->passo()->text(); }
-    QString writeCondominium(int owners) const;
     QString writeNotice(const QByteArray &bytes, const QString &name) const;
     void fillValidNotice() const;
 
@@ -91,20 +89,6 @@ void TestConvocazioneWindow::cleanup()
 void TestConvocazioneWindow::type(const QString &name, const QString &text) const
 {
     control<QLineEdit>(name)->setText(text);
-}
-
-// A condominium archive "Cedri" with the given number of owners.
-QString TestConvocazioneWindow::writeCondominium(int owners) const
-{
-    SharedState state;
-    state.condoName = QStringLiteral("Cedri");
-    for (int i = 1; i <= owners; ++i)
-        RegistryFixture::addOwner(state, QStringLiteral("Condomino %1").arg(i), QStringLiteral("1"),
-                                  {RegistryFixture::makeUnit(QStringLiteral("100"))});
-    const QString path = m_dir->filePath(QStringLiteral("Veltra-dati-Cedri"));
-    if (!CondominiumArchive::save(state, path))
-        qFatal("condominium archive not written");
-    return path;
 }
 
 QString TestConvocazioneWindow::writeNotice(const QByteArray &bytes, const QString &name) const
@@ -180,7 +164,7 @@ void TestConvocazioneWindow::opensWithTheDayAsNoticeDateAndTheDefaultTexts()
 
 void TestConvocazioneWindow::firstOpenLoadsTheCondominiumThenNoticeFiles()
 {
-    m_platform->fileNames.enqueue(writeCondominium(2));
+    m_platform->fileNames.enqueue(RegistryFixture::writeCondominium(m_dir->path(), 2));
     m_window->openArchive();
     QCOMPARE(m_platform->dialogs.size(), 1);
     QCOMPARE(m_platform->dialogs.last().filter,
@@ -225,7 +209,7 @@ void TestConvocazioneWindow::firstOpenLoadsTheCondominiumThenNoticeFiles()
 
 void TestConvocazioneWindow::choosingASubjectWithoutCondominiumAsksForIt()
 {
-    m_platform->fileNames.enqueue(writeCondominium(1));
+    m_platform->fileNames.enqueue(RegistryFixture::writeCondominium(m_dir->path(), 1));
     auto *subject = control<QComboBox>(QStringLiteral("oggett"));
     subject->setCurrentIndex(1);
     emit subject->activated(1);
@@ -370,7 +354,7 @@ void TestConvocazioneWindow::saveAsksForANameOnlyOnce()
 
 void TestConvocazioneWindow::unreadableFileLeavesTheWindowAsItWas()
 {
-    m_platform->fileNames.enqueue(writeCondominium(1));
+    m_platform->fileNames.enqueue(RegistryFixture::writeCondominium(m_dir->path(), 1));
     m_window->openArchive();
     type(QStringLiteral("numer"), QStringLiteral("4"));
     type(QStringLiteral("giorn_2"), QStringLiteral("lavori"));
@@ -433,7 +417,7 @@ void TestConvocazioneWindow::refusedAndFailedSavesSaySoAndKeepTheFile()
 
 void TestConvocazioneWindow::clearKeepsCondominiumFileNameAndCopies()
 {
-    m_platform->fileNames.enqueue(writeCondominium(1));
+    m_platform->fileNames.enqueue(RegistryFixture::writeCondominium(m_dir->path(), 1));
     m_window->openArchive();
     fillValidNotice();
     control<QScrollBar>(QStringLiteral("VScroll1"))->setValue(3);
@@ -512,7 +496,7 @@ void TestConvocazioneWindow::printHandsOverOneNoticePerOwnerAndCopy()
              QString::fromUtf8("Non vi è nulla da stampare: prelevare i dati dall'archivio."));
     QVERIFY(m_platform->documents.isEmpty());
 
-    m_platform->fileNames.enqueue(writeCondominium(4));
+    m_platform->fileNames.enqueue(RegistryFixture::writeCondominium(m_dir->path(), 4));
     m_window->openArchive();
     fillValidNotice();
     control<QRadioButton>(QStringLiteral("ncopie_2"))->setChecked(true);
