@@ -34,10 +34,13 @@ protected:
         return m_window;
     }
 
-    // The shell with its windows, then the platform and the state they used.
+    // The shell with its windows, then the platform and the state they used; a test that
+    // opened no shell deletes none.
     void deleteWindow()
     {
         delete m_shell;
+        m_shell = nullptr;
+        m_window = nullptr;
         delete m_platform;
         delete m_state;
     }

@@ -3,6 +3,7 @@
 #include "reports/document/reportdocument.h"
 #include "support/reportcontents.h"
 #include "support/scriptedplatform.h"
+#include "support/workwindowfixture.h"
 #include "ui/frame/shell.h"
 #include "ui/regolamento/regolamentowindow.h"
 
@@ -17,7 +18,7 @@
 
 using namespace veltra;
 
-class TestRegolamentoWindow : public QObject
+class TestRegolamentoWindow : public QObject, private WorkWindowFixture<RegolamentoWindow>
 {
     Q_OBJECT
 
@@ -35,26 +36,18 @@ private:
     RegolamentoWindow *open(const QString &folder);
 
     QTemporaryDir m_home;
-    SharedState *m_state = nullptr;
-    ScriptedPlatform *m_platform = nullptr;
-    Shell *m_shell = nullptr;
 };
 
 void TestRegolamentoWindow::init()
 {
     // Printed documents go to the documents folder of a home of the test's own.
     qputenv("HOME", m_home.path().toLocal8Bit());
-    m_state = new SharedState;
-    m_state->initSharedStrings();
-    m_platform = new ScriptedPlatform;
+    createState();
 }
 
 void TestRegolamentoWindow::cleanup()
 {
-    delete m_shell;
-    m_shell = nullptr;
-    delete m_platform;
-    delete m_state;
+    deleteWindow();
 }
 
 RegolamentoWindow *TestRegolamentoWindow::open(const QString &folder)

@@ -2,6 +2,7 @@
 #include "library/rulings/rulinglibrary.h"
 #include "support/reportcontents.h"
 #include "support/scriptedplatform.h"
+#include "support/workwindowfixture.h"
 #include "ui/frame/shell.h"
 #include "ui/frame/textfit.h"
 #include "ui/sentenze/sentenzewindow.h"
@@ -29,7 +30,7 @@ const QString NothingToPrint =
 
 } // namespace
 
-class TestSentenzeWindow : public QObject
+class TestSentenzeWindow : public QObject, private WorkWindowFixture<SentenzeWindow>
 {
     Q_OBJECT
 
@@ -54,27 +55,19 @@ private:
     QString label(SentenzeWindow *window, const char *name) const;
 
     QTemporaryDir m_home;
-    SharedState *m_state = nullptr;
-    ScriptedPlatform *m_platform = nullptr;
-    Shell *m_shell = nullptr;
     RulingLibrary m_shipped;
 };
 
 void TestSentenzeWindow::init()
 {
     qputenv("HOME", m_home.path().toLocal8Bit());
-    m_state = new SharedState;
-    m_state->initSharedStrings();
-    m_platform = new ScriptedPlatform;
+    createState();
     m_shipped = RulingLibrary::load(QStringLiteral(VELTRA_SOURCE_DIR "/data/sentenze.txt"));
 }
 
 void TestSentenzeWindow::cleanup()
 {
-    delete m_shell;
-    m_shell = nullptr;
-    delete m_platform;
-    delete m_state;
+    deleteWindow();
 }
 
 SentenzeWindow *TestSentenzeWindow::open(const QString &folder)
