@@ -16,6 +16,13 @@ bool ToolPlatform::askYesNo(MessageIcon, const QString &, const QString &, bool)
     return false;
 }
 
+// Nobody is there to choose: the last button, which changes nothing.
+int ToolPlatform::askChoice(MessageIcon, const QString &, const QString &,
+                            const QStringList &buttons, int)
+{
+    return int(buttons.size()) - 1;
+}
+
 std::optional<unsigned int> ToolPlatform::chooseColour(unsigned int)
 {
     return std::nullopt;

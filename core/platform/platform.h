@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -43,6 +44,11 @@ public:
     // A Yes/No question; true for Yes. defaultYes chooses the default button.
     virtual bool askYesNo(MessageIcon icon, const QString &title, const QString &text,
                           bool defaultYes) = 0;
+    // A question answered by one of buttons, captions in order ("Salva", "Non salva",
+    // "Annulla"); the index of the button chosen. defaultButton is pressed by Enter; closing
+    // the box chooses the last button, which is therefore the one that changes nothing.
+    virtual int askChoice(MessageIcon icon, const QString &title, const QString &text,
+                          const QStringList &buttons, int defaultButton) = 0;
 
     // The file chosen in an open dialog, or an empty text when cancelled. A chosen file's
     // folder becomes the current working folder, where the expense series is looked for.

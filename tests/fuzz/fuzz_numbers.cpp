@@ -23,6 +23,8 @@ class CountingPlatform : public Platform
 public:
     void showMessage(MessageIcon, const QString &, const QString &) override { ++messages; }
     bool askYesNo(MessageIcon, const QString &, const QString &, bool) override { return false; }
+    int askChoice(MessageIcon, const QString &, const QString &, const QStringList &,
+                  int) override { return -1; }
     std::optional<unsigned int> chooseColour(unsigned int) override { return std::nullopt; }
     SoundPlayer &soundPlayer() override { std::abort(); }
     bool openDocument(const QString &) override { return false; }

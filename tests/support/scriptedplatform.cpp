@@ -4,18 +4,29 @@ namespace veltra {
 
 void ScriptedPlatform::showMessage(MessageIcon icon, const QString &title, const QString &text)
 {
-    messages.append({icon, title, text, false});
+    messages.append({icon, title, text, false, {}});
 }
 
 bool ScriptedPlatform::askYesNo(MessageIcon icon, const QString &title, const QString &text,
                                 bool)
 {
-    messages.append({icon, title, text, true});
+    messages.append({icon, title, text, true, {}});
     if (answers.isEmpty()) {
         ++unscripted;
         return false;
     }
     return answers.dequeue();
+}
+
+int ScriptedPlatform::askChoice(MessageIcon icon, const QString &title, const QString &text,
+                                const QStringList &buttons, int)
+{
+    messages.append({icon, title, text, true, buttons});
+    if (choices.isEmpty()) {
+        ++unscripted;
+        return int(buttons.size()) - 1;
+    }
+    return choices.dequeue();
 }
 
 std::optional<unsigned int> ScriptedPlatform::chooseColour(unsigned int initial)

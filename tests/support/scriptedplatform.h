@@ -20,6 +20,7 @@ public:
         QString title;
         QString text;
         bool question;
+        QStringList buttons;            // a choice question's buttons, in order
     };
 
     class RecordingPlayer : public SoundPlayer
@@ -35,6 +36,8 @@ public:
     void showMessage(MessageIcon icon, const QString &title, const QString &text) override;
     bool askYesNo(MessageIcon icon, const QString &title, const QString &text,
                   bool defaultYes) override;
+    int askChoice(MessageIcon icon, const QString &title, const QString &text,
+                  const QStringList &buttons, int defaultButton) override;
     std::optional<unsigned int> chooseColour(unsigned int initial) override;
     SoundPlayer &soundPlayer() override { return player; }
     bool openDocument(const QString &path) override;
@@ -43,6 +46,7 @@ public:
     const Message &lastMessage() const { return messages.last(); }
 
     QQueue<bool> answers;               // Yes (true) or No for each question
+    QQueue<int> choices;                // the button index chosen in each choice question
     QQueue<QString> fileNames;          // for open and save dialogs; empty = cancel
     QQueue<std::optional<unsigned int>> colours;
     bool documentsOpen = true;          // whether a word processor takes the documents

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
@@ -127,6 +128,24 @@ bool QtPlatform::askYesNo(MessageIcon icon, const QString &title, const QString 
                     QApplication::activeWindow());
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+int QtPlatform::askChoice(MessageIcon icon, const QString &title, const QString &text,
+                          const QStringList &buttons, int defaultButton)
+{
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QList<QPushButton *> pushButtons;
+    for (const QString &caption : buttons)
+        pushButtons << box.addButton(caption, QMessageBox::ActionRole);
+    if (pushButtons.isEmpty())
+        return -1;
+    if (defaultButton >= 0 && defaultButton < pushButtons.size())
+        box.setDefaultButton(pushButtons.at(defaultButton));
+    box.setEscapeButton(pushButtons.constLast());
+    box.exec();
+    const int chosen = pushButtons.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
+    return chosen >= 0 ? chosen : int(pushButtons.size()) - 1;
 }
 
 std::optional<unsigned int> QtPlatform::chooseColour(unsigned int initial)

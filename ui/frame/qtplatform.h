@@ -36,6 +36,8 @@ public:
     void showMessage(MessageIcon icon, const QString &title, const QString &text) override;
     bool askYesNo(MessageIcon icon, const QString &title, const QString &text,
                   bool defaultYes) override;
+    int askChoice(MessageIcon icon, const QString &title, const QString &text,
+                  const QStringList &buttons, int defaultButton) override;
     std::optional<unsigned int> chooseColour(unsigned int initial) override;
     SoundPlayer &soundPlayer() override { return m_player; }
     // False when the open request fails or the desktop has no program for the file's type.

@@ -93,6 +93,7 @@ private slots:
     void cleanup();
 
     void messageBoxesAnswerSiAndNo();
+    void choiceQuestionAnswersTheButtonClickedAndAnnullaOnClose();
     void fileDialogsOfferApriSalvaAndAnnulla();
     void colourDialogCancelledWithAnnulla();
     void everyFileFilterShowsArchivesWithoutExtension();
@@ -139,6 +140,30 @@ void TestQtPlatform::messageBoxesAnswerSiAndNo()
     QCOMPARE(yes, QStringLiteral("Sì"));
     QVERIFY2(captions.contains(QStringLiteral("No")), qPrintable(captions.join(u',')));
     QCOMPARE(captions.size(), 2);
+}
+
+void TestQtPlatform::choiceQuestionAnswersTheButtonClickedAndAnnullaOnClose()
+{
+    const QStringList buttons{QStringLiteral("Salva"), QStringLiteral("Non salvare"),
+                              QStringLiteral("Annulla")};
+    QStringList captions;
+    QString defaultCaption;
+    whenDialogOpens([&](QDialog *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        captions = buttonCaptions(box);
+        defaultCaption = plain(box->defaultButton()->text());
+        box->buttons().at(captions.indexOf(QStringLiteral("Non salvare")))->click();
+    });
+    QCOMPARE(m_platform.askChoice(MessageIcon::Question, QStringLiteral("Veltra"),
+                                  QStringLiteral("Salvare le modifiche?"), buttons, 0),
+             1);
+    QCOMPARE(captions.size(), 3);
+    QCOMPARE(defaultCaption, QStringLiteral("Salva"));
+
+    whenDialogOpens([](QDialog *dialog) { dialog->close(); });
+    QCOMPARE(m_platform.askChoice(MessageIcon::Question, QStringLiteral("Veltra"),
+                                  QStringLiteral("Salvare le modifiche?"), buttons, 0),
+             2);
 }
 
 void TestQtPlatform::fileDialogsOfferApriSalvaAndAnnulla()
