@@ -7,14 +7,14 @@
 namespace veltra {
 
 // The letter templates shipped as "modelli.txt": after the file's own "#" description, each
-// template opens with a line "[modello N] title" (N = 1 … 68 in order, without gaps) and
+// template opens with a line "[modello N] title" (N = 1 … 69 in order, without gaps) and
 // holds the lines that follow it up to the next one, kept as they are, leading and trailing
-// empty lines dropped. The program lists 70 entries: the last two stay empty. A file that
+// empty lines dropped. The program lists 70 entries: the last one stays empty. A file that
 // breaks any of these rules is refused whole.
 class TemplateLibrary
 {
 public:
-    static constexpr int TemplateCount = 68;
+    static constexpr int TemplateCount = 69;
     static constexpr int EntryCount = 70;
 
     static QString fileName() { return QStringLiteral("modelli.txt"); }
@@ -25,7 +25,7 @@ public:
     bool isValid() const { return m_error.isEmpty(); }
     QString error() const { return m_error; }
 
-    // Entry n, 1 to 70: its title and its text (lines joined with CR LF); empty for 69, 70,
+    // Entry n, 1 to 70: its title and its text (lines joined with CR LF); empty for 70,
     // for any other number and for a refused file.
     QString title(int n) const;
     QString text(int n) const;

@@ -11,7 +11,7 @@ namespace veltra {
 
 class ReportDocument;
 
-// The templates window `modelli`: the numbered list of the 68 letter and contract templates
+// The templates window `modelli`: the numbered list of the 69 letter and contract templates
 // (and two empty entries), the chosen one's title and text, read-only, and its export to the
 // word processor headed with the condominium's name.
 class ModelliWindow : public WorkWindow

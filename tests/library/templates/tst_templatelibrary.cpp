@@ -45,7 +45,7 @@ void TestTemplateLibrary::textsKeepTheirLinesTabsAndBlanks()
                        "\tIl locatore/comodante/altro\r\n"
                        "\r\n"
                        "\r\n";
-    bytes += numberedTemplates(67, 2).mid(QByteArray("# modelli di prova\n# formato: [modello N] titolo\n").size());
+    bytes += numberedTemplates(68, 2).mid(QByteArray("# modelli di prova\n# formato: [modello N] titolo\n").size());
     const TemplateLibrary library = TemplateLibrary::parse(bytes);
     QVERIFY2(library.isValid(), qPrintable(library.error()));
     QCOMPARE(library.title(1), QStringLiteral("aggiornamento del canone"));
@@ -53,15 +53,15 @@ void TestTemplateLibrary::textsKeepTheirLinesTabsAndBlanks()
     // underscores stay; lines are joined with CR LF.
     QCOMPARE(library.text(1), QStringLiteral("Raccomandata a.r.\r\nSpett.le __________\r\n\r\n"
                                              "\tIl locatore/comodante/altro"));
-    QCOMPARE(library.title(68), QStringLiteral("titolo 68"));
-    QCOMPARE(library.text(68), QStringLiteral("testo 68"));
+    QCOMPARE(library.title(69), QStringLiteral("titolo 69"));
+    QCOMPARE(library.text(69), QStringLiteral("testo 69"));
 }
 
 void TestTemplateLibrary::entriesBeyondTheTemplatesAreEmpty()
 {
-    const TemplateLibrary library = TemplateLibrary::parse(numberedTemplates(68));
+    const TemplateLibrary library = TemplateLibrary::parse(numberedTemplates(69));
     QVERIFY2(library.isValid(), qPrintable(library.error()));
-    for (int n : {0, 69, 70, 71}) {
+    for (int n : {0, 70, 71}) {
         QVERIFY(library.title(n).isEmpty());
         QVERIFY(library.text(n).isEmpty());
     }
@@ -71,7 +71,7 @@ void TestTemplateLibrary::entriesBeyondTheTemplatesAreEmpty()
 // back in its own notation.
 void TestTemplateLibrary::carriageReturnsBeforeALineEndAreNoText()
 {
-    QByteArray bytes = numberedTemplates(68);
+    QByteArray bytes = numberedTemplates(69);
     bytes.replace("[modello 1] titolo 1\n", "[modello 1]  titolo 1 \r\r\n").replace("testo 1\n", "testo 1\r\r\nseguito\n");
     const TemplateLibrary library = TemplateLibrary::parse(bytes);
     QVERIFY2(library.isValid(), qPrintable(library.error()));
@@ -84,12 +84,12 @@ void TestTemplateLibrary::malformedFileIsRefusedNamingTheLine_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     const QString start = QStringLiteral("Il file modelli.txt non è leggibile: ");
-    QByteArray valid = numberedTemplates(68);
+    QByteArray valid = numberedTemplates(69);
     // Line 3 is the header of template 1, line 4 its text, line 5 the header of template 2.
-    QTest::newRow("67 templates") << numberedTemplates(67)
-                                  << start + QStringLiteral("i modelli sono 67 invece di 68.");
-    QTest::newRow("69 templates") << numberedTemplates(69)
-                                  << start + QStringLiteral("riga 139: i modelli devono essere 68.");
+    QTest::newRow("68 templates") << numberedTemplates(68)
+                                  << start + QStringLiteral("i modelli sono 68 invece di 69.");
+    QTest::newRow("70 templates") << numberedTemplates(70)
+                                  << start + QStringLiteral("riga 141: i modelli devono essere 69.");
     QTest::newRow("number skipped")
         << QByteArray(valid).replace("[modello 2] ", "[modello 3] ")
         << start + QStringLiteral("riga 5: atteso il modello 2.");
@@ -103,15 +103,15 @@ void TestTemplateLibrary::malformedFileIsRefusedNamingTheLine_data()
         << QByteArray(valid).replace("testo 1\n", "\n  \n")
         << start + QStringLiteral("riga 3: il modello 1 non ha testo.");
     QTest::newRow("empty last text")
-        << QByteArray(valid).replace("testo 68\n", "")
-        << start + QStringLiteral("riga 137: il modello 68 non ha testo.");
+        << QByteArray(valid).replace("testo 69\n", "")
+        << start + QStringLiteral("riga 139: il modello 69 non ha testo.");
     QTest::newRow("text before the first template")
         << QByteArray(valid).replace("[modello 1]", "Oggetto:\n[modello 1]")
         << start + QStringLiteral("riga 3: atteso \"[modello 1] titolo\".");
     QTest::newRow("not UTF-8")
         << QByteArray(valid).replace("testo 7", "qualit\xe0")
         << start + QStringLiteral("il testo non è in codifica UTF-8.");
-    QTest::newRow("empty file") << QByteArray() << start + QStringLiteral("i modelli sono 0 invece di 68.");
+    QTest::newRow("empty file") << QByteArray() << start + QStringLiteral("i modelli sono 0 invece di 69.");
 }
 
 void TestTemplateLibrary::malformedFileIsRefusedNamingTheLine()

@@ -62,7 +62,7 @@ void TestModelliWindow::cleanup()
 QByteArray numberedTemplates()
 {
     QByteArray bytes = "# modelli di prova\n";
-    for (int n = 1; n <= 68; ++n)
+    for (int n = 1; n <= 69; ++n)
         bytes += "[modello " + QByteArray::number(n) + "] modello numero " + QByteArray::number(n)
             + "\n\nOggetto: " + QByteArray::number(n) + "\n\tIl locatore/altro ____\n\n";
     return bytes;
@@ -86,8 +86,7 @@ void TestModelliWindow::listHasSeventyLinesWithTheirSpacing()
     QCOMPARE(list->item(0)->text(), QStringLiteral("   1) modello numero 1"));
     QCOMPARE(list->item(8)->text(), QStringLiteral("   9) modello numero 9"));
     QCOMPARE(list->item(9)->text(), QStringLiteral(" 10) modello numero 10"));
-    QCOMPARE(list->item(67)->text(), QStringLiteral(" 68) modello numero 68"));
-    QCOMPARE(list->item(68)->text(), QStringLiteral(" 69) "));
+    QCOMPARE(list->item(68)->text(), QStringLiteral(" 69) modello numero 69"));
     QCOMPARE(list->item(69)->text(), QStringLiteral(" 70) "));
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label61"))->text(), QStringLiteral("Modelli per il condominio"));
     QCOMPARE(window->passo()->text(),
@@ -108,9 +107,9 @@ void TestModelliWindow::choosingTheFirstAndTheLastTemplate()
     QCOMPARE(text->toPlainText(), QStringLiteral("Oggetto: 1\n\tIl locatore/altro ____"));
     QVERIFY(text->isReadOnly());
     QCOMPARE(window->passo()->text(), QStringLiteral("scegli un altro modello o stampa con Word quello visualizzato"));
-    window->chooseTemplate(68);
-    QCOMPARE(title->text(), QStringLiteral("modello numero 68"));
-    QCOMPARE(text->toPlainText(), QStringLiteral("Oggetto: 68\n\tIl locatore/altro ____"));
+    window->chooseTemplate(69);
+    QCOMPARE(title->text(), QStringLiteral("modello numero 69"));
+    QCOMPARE(text->toPlainText(), QStringLiteral("Oggetto: 69\n\tIl locatore/altro ____"));
 }
 
 void TestModelliWindow::shippedLibraryFirstAndLastTitles()
@@ -120,6 +119,7 @@ void TestModelliWindow::shippedLibraryFirstAndLastTitles()
     const auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
     QCOMPARE(list->item(0)->text(), QStringLiteral("   1) aggiornamento del canone"));
     QCOMPARE(list->item(67)->text(), QStringLiteral(" 68) verbale di assemblea di seconda convocazione"));
+    QCOMPARE(list->item(68)->text(), QStringLiteral(" 69) contratto di appalto per lavori condominiali"));
     window->chooseTemplate(1);
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("tit"))->text(), QStringLiteral("aggiornamento del canone"));
     QCOMPARE(window->findChild<QPlainTextEdit *>(QStringLiteral("testo"))->toPlainText(),
@@ -130,7 +130,7 @@ void TestModelliWindow::shippedLibraryFirstAndLastTitles()
     // Every title, the longest included, fits the label that shows it.
     window->show();
     const auto *title = window->findChild<QLabel *>(QStringLiteral("tit"));
-    for (int n = 1; n <= 68; ++n) {
+    for (int n = 1; n <= 69; ++n) {
         window->chooseTemplate(n);
         QVERIFY2(TextFit::fittingSize(title).height() <= title->height(), qPrintable(title->text()));
         QVERIFY2(TextFit::fittingSize(title).width() <= title->width(), qPrintable(title->text()));
@@ -141,7 +141,7 @@ void TestModelliWindow::choosingAnEmptyEntryEmptiesTitleAndText()
 {
     ModelliWindow *window = open(numberedTemplates());
     window->chooseTemplate(5);
-    window->chooseTemplate(69);
+    window->chooseTemplate(70);
     QVERIFY(window->findChild<QLabel *>(QStringLiteral("tit"))->text().isEmpty());
     QVERIFY(window->findChild<QPlainTextEdit *>(QStringLiteral("testo"))->toPlainText().isEmpty());
     QCOMPARE(ReportContents::paragraphTexts(window->printout()).size(), 1);
@@ -181,10 +181,10 @@ void TestModelliWindow::printShowsItsStatusTexts()
 void TestModelliWindow::unreadableFileIsShownAsItsMessage()
 {
     QByteArray shortFile = numberedTemplates();
-    shortFile.truncate(shortFile.indexOf("[modello 68]"));
+    shortFile.truncate(shortFile.indexOf("[modello 69]"));
     ModelliWindow *window = open(shortFile);
     QCOMPARE(window->findChild<QPlainTextEdit *>(QStringLiteral("testo"))->toPlainText(),
-             QStringLiteral("Il file modelli.txt non è leggibile: i modelli sono 67 invece di 68."));
+             QStringLiteral("Il file modelli.txt non è leggibile: i modelli sono 68 invece di 69."));
     const auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
     QCOMPARE(list->count(), 70);
     QCOMPARE(list->item(0)->text(), QStringLiteral("   1) "));
