@@ -67,7 +67,7 @@ CoefficientTable orientationTable()
                QStringLiteral("4) ambienti senza finestre...............................................................0,75")}}},
             QStringLiteral("NOTE: con questo coefficiente si considerano tutti i vantaggi e gli "
                            "svantaggi derivanti all'ambiente dalla posizione rispetto ai punti "
-                           "cardinali. Indipendentemente dalle altre caratteristcihe del locale "
+                           "cardinali. Indipendentemente dalle altre caratteristiche del locale "
                            "vanno valutati: quantità di sole, di luce, di calore, di eventuali "
                            "correnti d'aria e venti."),
             QString()};
@@ -85,12 +85,12 @@ CoefficientTable prospectTable()
                QStringLiteral("4) su chiostrine...............................................0,80"),
                QStringLiteral("5) locali senza finestre, cantinati.....................0,75")}}},
             QStringLiteral("NOTE: vanno considerati i benefici che derivano all'ambiente "
-                           "dall'apertura su una facciata piuttosto che su di un altra "
+                           "dall'apertura su una facciata piuttosto che su di un'altra "
                            "dell'edificio e quindi dalla visuale più o meno libera e panoramica. "
                            "I vantaggi connessi con l'altezza dalla quota stradale vanno "
                            "considerati nel coefficiente di piano. I maggiori o minori benefici "
                            "devono riferirsi ad un assetto edilizio stabile già realizzato o da "
-                           "realizzare sulla base di precidi vincoli urbanistici."),
+                           "realizzare sulla base di precisi vincoli urbanistici."),
             QString()};
 }
 
@@ -122,7 +122,7 @@ CoefficientTable functionTable()
                            "standards non si siano rispettati o vi siano gradi diversi di "
                            "funzionalità. Ad esempio se si verificano anomalie tra percentuali di "
                            "superficie utile di stanze e percentuale di superficie di disimpegni "
-                           "nonchè differenze di criteri distributivi."),
+                           "nonché differenze di criteri distributivi."),
             QString()};
 }
 

@@ -79,7 +79,7 @@ const QList<Category> &categories()
           {"Rifacimento di chiavi e serrature", 100},
           {"Tinteggiatura di pareti", 100},
           {"Sostituzione di vetri", 100},
-          {"Manutenzione ordinaria di apparecchi e condutture di elettricità e dell 'impianto "
+          {"Manutenzione ordinaria di apparecchi e condutture di elettricità e dell'impianto "
            "citofonico", 100},
           {"Verniciatura di opere in legno e metallo", 100},
           {"Manutenzione straordinaria dell'impianto di riscaldamento", 0}}},
@@ -96,7 +96,7 @@ const QList<Category> &categories()
           {"Consumo di acqua ed energia elettrica per le parti comuni", 100},
           {"Installazione e sostituzione di serrature", 0},
           {"Manutenzione delle aree verdi, compresa la riparazione degli attrezzi utilizzati", 100},
-          {"Installazione di attrezzature quali caselle postali, cartelli segnalatori bidoni, "
+          {"Installazione di attrezzature quali caselle postali, cartelli segnalatori, bidoni, "
            "armadietti per contatori, zerbini, ecc.", 0},
           {"Manutenzione ordinaria di attrezzature quali caselle postali, cartelli segnalatori, "
            "bidoni, armadietti per contatori, ecc.", 100}}},

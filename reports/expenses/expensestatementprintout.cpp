@@ -22,7 +22,7 @@ const QList<QStringList> Legend = {
     { QStringLiteral("n."), QStringLiteral("numero d'ordine del condomino") },
     { QStringLiteral("nome"), QStringLiteral("nome del condomino") },
     { QStringLiteral("indirizzo"), QStringLiteral("indirizzo del condomino") },
-    { QStringLiteral("perc.%"), QStringLiteral("percetuale di ripartizione per convenzione") },
+    { QStringLiteral("perc.%"), QStringLiteral("percentuale di ripartizione per convenzione") },
     { QStringLiteral("millesimi"), QStringLiteral("millesimi di proprietà") },
     { QStringLiteral("piano"), QStringLiteral("millesimi di piano o d'uso") },
     { QStringLiteral("risc."),
@@ -30,7 +30,7 @@ const QList<QStringList> Legend = {
     { QStringLiteral("1/3"),
       QStringLiteral("partecipazione alla ripartizione di un terzo per lastrici solari") },
     { QStringLiteral("2/3 %"),
-      QStringLiteral("percentuale di partecipazione alla ripartizione di due terzo per lastrici solari") },
+      QStringLiteral("percentuale di partecipazione alla ripartizione di due terzi per lastrici solari") },
     { QStringLiteral("spesa"), QStringLiteral("spesa ripartita") }
 };
 

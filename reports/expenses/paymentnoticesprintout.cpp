@@ -31,7 +31,7 @@ const QStringList OwnerHeading = {
 
 const QStringList Explanations = {
     QStringLiteral("la spesa da ripartire è stata moltiplicata per i millesimi di proprietà e "
-                   "diviso per 1000."),
+                   "divisa per 1000."),
     QStringLiteral("la spesa da ripartire è stata moltiplicata per i millesimi di proprietà "
                    "diviso 1000 e poi è stata aggiunta la percentuale della convenzione "
                    "stabilita."),

@@ -30,7 +30,7 @@ const LetterTexts &lettersOf(PaymentLetters::Kind kind)
                        "proprietà e riguardante la spesa in oggetto."),
         QStringLiteral("La somma da pagare è la seguente: euro ")};
     static const LetterTexts receipt{
-        QStringLiteral("Oggetto: ricvevuta di pagamento al condomino n."),
+        QStringLiteral("Oggetto: ricevuta di pagamento al condomino n."),
         QStringLiteral("Si riceve dalla S/V il contributo relativo alla sua proprietà e "
                        "riguardante la spesa in oggetto."),
         QStringLiteral("La somma pagata è la seguente: euro ")};

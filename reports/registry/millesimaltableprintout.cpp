@@ -71,7 +71,7 @@ int MillesimalTablePrintout::appendTableSection(ReportDocument &document,
                                  + QStringLiteral("Tabella dei millesimi di proprietà per la ripartizione delle spese generali e delle spese per scale ed ascensori ai sensi dell'art.1124 C.C. (millesimi di proprietà + millesimi d'uso : 2 = millesimi per scale).")
                                  + CR,
                              10);
-    document.appendParagraph(QStringLiteral("La tabella può essere usata nel seguente modo: le spese generali, o per le scale, vanno moltiplicate per ciascun valore dei rispettivi millesimi e diviso 1000.")
+    document.appendParagraph(QStringLiteral("La tabella può essere usata nel seguente modo: le spese generali, o per le scale, vanno moltiplicate per ciascun valore dei rispettivi millesimi e divise per 1000.")
                                  + CR + CR,
                              10);
     const int owners = std::clamp(state.ownerCount, 0, MaxOwners);

@@ -89,7 +89,7 @@ inline QList<Window> windows()
          },
          QString::fromUtf16(u"NOTE: con questo coefficiente si considerano tutti i vantaggi e gli svantaggi "
              u"derivanti all'ambiente dalla posizione rispetto ai punti cardinali. "
-             u"Indipendentemente dalle altre caratteristcihe del locale vanno valutati: "
+             u"Indipendentemente dalle altre caratteristiche del locale vanno valutati: "
              u"quantità di sole, di luce, di calore, di eventuali correnti d'aria e venti.")},
         {QString::fromUtf16(u"coeffprospetto"),
          QString::fromUtf16(u"Coefficienti di prospetto"),
@@ -104,11 +104,11 @@ inline QList<Window> windows()
               }},
          },
          QString::fromUtf16(u"NOTE: vanno considerati i benefici che derivano all'ambiente dall'apertura su "
-             u"una facciata piuttosto che su di un altra dell'edificio e quindi dalla visuale "
+             u"una facciata piuttosto che su di un'altra dell'edificio e quindi dalla visuale "
              u"più o meno libera e panoramica. I vantaggi connessi con l'altezza dalla quota "
              u"stradale vanno considerati nel coefficiente di piano. I maggiori o minori "
              u"benefici devono riferirsi ad un assetto edilizio stabile già realizzato o da "
-             u"realizzare sulla base di precidi vincoli urbanistici.")},
+             u"realizzare sulla base di precisi vincoli urbanistici.")},
         {QString::fromUtf16(u"coeffluminosità"),
          QString::fromUtf16(u"Coefficienti di luminosità"),
          {
@@ -131,7 +131,7 @@ inline QList<Window> windows()
          QString::fromUtf16(u" Va valutato un coefficiente tra 1,00 e 0,90 nei casi in cui gli standards non "
              u"si siano rispettati o vi siano gradi diversi di funzionalità. Ad esempio se si "
              u"verificano anomalie tra percentuali di superficie utile di stanze e percentuale "
-             u"di superficie di disimpegni nonchè differenze di criteri distributivi.")},
+             u"di superficie di disimpegni nonché differenze di criteri distributivi.")},
         {QString::fromUtf16(u"coeffvolume"),
          QString::fromUtf16(u"Coefficienti di volume"),
          {

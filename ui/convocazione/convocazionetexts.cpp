@@ -72,7 +72,7 @@ QString fieldTip(const char *name)
 
 QStringList subjectEntries()
 {
-    return {QStringLiteral("convocazione asemblea di condominio in seduta ordinaria"),
+    return {QStringLiteral("convocazione assemblea di condominio in seduta ordinaria"),
             QStringLiteral("convocazione assemblea di condominio in seduta straordinaria")};
 }
 

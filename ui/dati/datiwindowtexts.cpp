@@ -9,7 +9,7 @@ const QList<Caption> &headings()
     static const QList<Caption> list = {
         {"lb1", "Condominio:", "il nome del condominio su cui si opera"},
         {"Label2", "tot.condomini", "il numero totale dei condomini"},
-        {"Label16", "Ripartizione delle spese di riscaldamanento:",
+        {"Label16", "Ripartizione delle spese di riscaldamento:",
          "non scegliere la relativa opzione se non necessaria"},
         {"Label56", "n.", "numero d'ordine del condomino"},
         {"Label57", "nome condomino", "il nome del singolo condomino"},

@@ -120,7 +120,7 @@ void Shell::showWorkWindow(int k)
 void Shell::switchWindow(WorkWindow &from, int k)
 {
     if (from.number() == k) {
-        const QString question = QStringLiteral("E' questa la finestra '") + from.info().selfName
+        const QString question = QStringLiteral("È questa la finestra '") + from.info().selfName
             + QStringLiteral("': si vuole la guida della finestra?");
         if (m_platform.askYesNo(MessageIcon::Question, m_state.texts.helpTitle, question, true))
             showWindowHelp(k);

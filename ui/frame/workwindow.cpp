@@ -42,9 +42,9 @@ QString toolTipOf(int button, const WorkWindowInfo &info)
     if (button == 4 && info.name == QLatin1String("sentenze"))
         return QStringLiteral("stampa sentenza visualizzata");
     if (button == 12 && info.misspeltViewTips)
-        return QStringLiteral("visualizza frinestra 'Regolamento'");
+        return QStringLiteral("visualizza finestra 'Regolamento'");
     if (button == 13 && info.misspeltViewTips)
-        return QStringLiteral("visualizza finestra 'Modelli");
+        return QStringLiteral("visualizza finestra 'Modelli'");
     if (button >= 5 && button <= 13)
         return QStringLiteral("visualizza finestra '%1'").arg(workWindowInfo(button - 4).selfName);
     return tips.at(button - 1);

@@ -38,7 +38,7 @@ void TestTenantSplitTable::rowsAsListed_data()
                        << "Installazione e manutenzione straordinaria degli impianti" << 0 << 100;
     QTest::newRow("44") << 44 << "Interno all'appartamento"
                         << "Manutenzione ordinaria di apparecchi e condutture di elettricità e "
-                           "dell 'impianto citofonico"
+                           "dell'impianto citofonico"
                         << 100 << 0;
     QTest::newRow("60") << 60 << "Portierato"
                         << "Trattamento economico del portiere e del sostituto, compresi "

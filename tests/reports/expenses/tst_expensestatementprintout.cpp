@@ -114,9 +114,9 @@ void TestExpenseStatementPrintout::sectionHasHeadItemLegendAndOwners()
     const ReportTable &legend = document.table(2);
     QCOMPARE(legend.rows(), 12);
     QCOMPARE(tableRow(legend, 1), QStringList({"simbolo", "significato"}));
-    QCOMPARE(tableRow(legend, 6), QStringList({"perc.%", "percetuale di ripartizione per convenzione"}));
+    QCOMPARE(tableRow(legend, 6), QStringList({"perc.%", "percentuale di ripartizione per convenzione"}));
     QCOMPARE(tableRow(legend, 11), QStringList({"2/3 %", QString::fromUtf8(
-        "percentuale di partecipazione alla ripartizione di due terzo per lastrici solari")}));
+        "percentuale di partecipazione alla ripartizione di due terzi per lastrici solari")}));
     QCOMPARE(tableRow(legend, 12), QStringList({"spesa", "spesa ripartita"}));
 
     const ReportTable &owners = document.table(3);

@@ -145,7 +145,7 @@ void TestPaymentNoticesPrintout::noticeBlocksInOrder()
         QString::fromUtf8("La somma da pagare è la seguente: euro 100,00") + CR,
         QString::fromUtf8("Il calcolo è stato effettuato secondo i seguenti criteri:") + CR,
         QString::fromUtf8("la spesa da ripartire è stata moltiplicata per i millesimi di "
-                          "proprietà e diviso per 1000.") + CR,
+                          "proprietà e divisa per 1000.") + CR,
         QString(),
         QString(),
         QString(CR) + QStringLiteral("Data: 09/03/2026") + CR + CR,

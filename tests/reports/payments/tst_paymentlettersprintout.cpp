@@ -133,7 +133,7 @@ void TestPaymentLettersPrintout::receiptDiffersInThreeLinesAndRecordsThePayment(
     const ReportDocument document = PaymentLettersPrintout::build(
         *m_state, 2, QStringLiteral("2569"), PaymentLetters::Kind::Receipt, {3}, true, Today);
     const QStringList texts = ReportContents::paragraphTexts(document);
-    QCOMPARE(texts[7], QStringLiteral("Oggetto: ricvevuta di pagamento al condomino n. 3") + CR + CR);
+    QCOMPARE(texts[7], QStringLiteral("Oggetto: ricevuta di pagamento al condomino n. 3") + CR + CR);
     QCOMPARE(texts[8], QStringLiteral("Si riceve dalla S/V il contributo relativo alla sua "
                                       "proprietà e riguardante la spesa in oggetto.") + CR);
     QCOMPARE(texts[9], QStringLiteral("La somma pagata è la seguente: euro  411.5.") + CR);

@@ -63,7 +63,7 @@ void TestMillesimalTablePrintout::tableOfAllOwnersWithFixedTotal()
     QVERIFY(blocks[1].text.endsWith(QStringLiteral("= millesimi per scale).") + CR));
     QCOMPARE(blocks[1].fontSize, std::optional<int>(10));
     QVERIFY(!blocks[1].bold);
-    QVERIFY(blocks[2].text.endsWith(QStringLiteral("e diviso 1000.") + CR + CR));
+    QVERIFY(blocks[2].text.endsWith(QStringLiteral("e divise per 1000.") + CR + CR));
     QCOMPARE(blocks[2].fontSize, std::optional<int>(10));
 
     const ReportTable &table = document.table(1);

@@ -225,7 +225,7 @@ void TestAssembleaWindow::ownViewEntryKeepsItsCheckMark()
     m_platform->answers.enqueue(false);
     entry->trigger();
     QCOMPARE(m_platform->lastMessage().text,
-             QStringLiteral("E' questa la finestra 'Assemblea': si vuole la guida della finestra?"));
+             QStringLiteral("È questa la finestra 'Assemblea': si vuole la guida della finestra?"));
     QVERIFY(entry->isChecked());
     QVERIFY(!action(QStringLiteral("finestra4"))->isChecked());
 }

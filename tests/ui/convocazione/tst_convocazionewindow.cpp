@@ -131,7 +131,7 @@ void TestConvocazioneWindow::opensWithTheDayAsNoticeDateAndTheDefaultTexts()
     auto *subject = control<QComboBox>(QStringLiteral("oggett"));
     QCOMPARE(subject->count(), 2);
     QCOMPARE(subject->itemText(0),
-             QStringLiteral("convocazione asemblea di condominio in seduta ordinaria"));
+             QStringLiteral("convocazione assemblea di condominio in seduta ordinaria"));
     QCOMPARE(subject->itemText(1),
              QStringLiteral("convocazione assemblea di condominio in seduta straordinaria"));
     QCOMPARE(subject->currentText(), QString());
@@ -464,7 +464,7 @@ void TestConvocazioneWindow::ownViewEntryAsksForTheWindowsGuide()
     QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Question);
     QCOMPARE(m_platform->lastMessage().title, QStringLiteral("Veltra: aiuto in linea"));
     QCOMPARE(m_platform->lastMessage().text,
-             QStringLiteral("E' questa la finestra 'Convocazione': si vuole la guida della "
+             QStringLiteral("È questa la finestra 'Convocazione': si vuole la guida della "
                             "finestra?"));
     QVERIFY(m_window->findChild<QAction *>(QStringLiteral("finestra6"))->isChecked());
 }

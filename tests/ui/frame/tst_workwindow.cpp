@@ -85,8 +85,8 @@ void TestWorkWindow::frameCarriesCaptionMenuTitleAndToolbar_data()
     QStringList sentenze = common;
     sentenze[3] = QStringLiteral("stampa sentenza visualizzata");
     QStringList modelli = common;
-    modelli[11] = QStringLiteral("visualizza frinestra 'Regolamento'");
-    modelli[12] = QStringLiteral("visualizza finestra 'Modelli");
+    modelli[11] = QStringLiteral("visualizza finestra 'Regolamento'");
+    modelli[12] = QStringLiteral("visualizza finestra 'Modelli'");
     QTest::newRow("dati") << 1 << "Veltra: tabella dati dei condomini" << QList<int>{} << dati;
     QTest::newRow("conduttore") << 3 << "Veltra: ripartizione delle spese tra locatore e conduttore"
                                 << QList<int>{1, 2, 18, 19} << common;
@@ -130,8 +130,8 @@ void TestWorkWindow::frameCarriesCaptionMenuTitleAndToolbar()
 void TestWorkWindow::textWindowsHaveMisspeltTipsAndPlainCaptions()
 {
     WorkWindow *payments = m_shell->workWindow(4);
-    QCOMPARE(button(payments, 12)->toolTip(), QStringLiteral("visualizza frinestra 'Regolamento'"));
-    QCOMPARE(button(payments, 13)->toolTip(), QStringLiteral("visualizza finestra 'Modelli"));
+    QCOMPARE(button(payments, 12)->toolTip(), QStringLiteral("visualizza finestra 'Regolamento'"));
+    QCOMPARE(button(payments, 13)->toolTip(), QStringLiteral("visualizza finestra 'Modelli'"));
     QCOMPARE(payments->findChild<QAction *>(QStringLiteral("apri"))->text(), QStringLiteral("&Apri..."));
     WorkWindow *regulation = m_shell->workWindow(8);
     QCOMPARE(regulation->findChild<QAction *>(QStringLiteral("apri"))->text(), QStringLiteral("Apri..."));
@@ -153,7 +153,7 @@ void TestWorkWindow::selfEntryQuestionYesAndNo()
     QCOMPARE(question.icon, MessageIcon::Question);
     QCOMPARE(question.title, QStringLiteral("Veltra: aiuto in linea"));
     QCOMPARE(question.text,
-             QStringLiteral("E' questa la finestra 'Regolamento': si vuole la guida della finestra?"));
+             QStringLiteral("È questa la finestra 'Regolamento': si vuole la guida della finestra?"));
     QVERIFY(regulation->isVisible());
     m_platform->answers.enqueue(true);
     button(regulation, 12)->trigger();
