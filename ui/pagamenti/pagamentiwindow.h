@@ -4,7 +4,7 @@
 #include "core/payments/paymentsledger.h"
 #include "reports/payments/paymentsprintcheck.h"
 #include "ui/frame/workwindow.h"
-#include "ui/pagamenti/pagamenticheck.h"
+#include "core/payments/pagamenticheck.h"
 
 #include <memory>
 

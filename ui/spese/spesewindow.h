@@ -2,7 +2,7 @@
 
 #include "core/expenses/expenseallocation.h"
 #include "core/expenses/expenseseries.h"
-#include "ui/spese/spesecheck.h"
+#include "core/expenses/spesecheck.h"
 #include "ui/frame/workwindow.h"
 
 #include <memory>

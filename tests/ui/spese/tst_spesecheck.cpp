@@ -1,6 +1,6 @@
 #include "core/expenses/expensearchive.h"
 #include "core/state/sharedstate.h"
-#include "ui/spese/spesecheck.h"
+#include "core/expenses/spesecheck.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "ui/spese/spesecheck.h"
+#include "core/expenses/spesecheck.h"
 
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"

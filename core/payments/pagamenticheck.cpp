@@ -1,4 +1,4 @@
-#include "ui/pagamenti/pagamenticheck.h"
+#include "core/payments/pagamenticheck.h"
 
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
