@@ -263,8 +263,13 @@ void ProportionalResizer::resizeFormTo(const QSize &size)
     }
     for (int pass = 0; pass < 2; ++pass) {
         window->resize(window->size() + size - m_form->size());
-        if (QLayout *layout = window->layout())
-            layout->setGeometry(window->rect());
+        // The layout's own pass, not a bare setGeometry over the whole window: that one
+        // would lay the tool bar and the form from the window's top edge, over the menu
+        // bar, which only the layout's pass places and makes room for.
+        if (QLayout *layout = window->layout()) {
+            layout->invalidate();
+            layout->activate();
+        }
     }
 }
 

@@ -26,6 +26,7 @@ private slots:
     void frameCarriesCaptionMenuTitleAndToolbar_data();
     void frameCarriesCaptionMenuTitleAndToolbar();
     void textWindowsHaveMisspeltTipsAndPlainCaptions();
+    void menuBarShowsAboveTheBarsWhenTheWindowOpens();
     void selfEntryQuestionYesAndNo();
     void switchingShowsTargetAndKeepsSource();
     void greyForAllReachesWindowsNeverOpened();
@@ -125,6 +126,22 @@ void TestWorkWindow::frameCarriesCaptionMenuTitleAndToolbar()
     }
     QCOMPARE(shownTips, toolTips);
     QCOMPARE(window->passo()->objectName(), QStringLiteral("passo"));
+}
+
+// The menu bar holds commands found nowhere else ("Salva con nome...", the print entries,
+// "Colore di sfondo"): each window opens with it in view, above the tool bar and the form.
+void TestWorkWindow::menuBarShowsAboveTheBarsWhenTheWindowOpens()
+{
+    for (int k = 1; k <= WorkWindowCount; ++k) {
+        m_shell->showWorkWindow(k);
+        WorkWindow *window = m_shell->existingWorkWindow(k);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect bar = window->menuBar()->geometry();
+        QVERIFY2(window->menuBar()->isVisible() && bar.height() > 0, qPrintable(window->objectName()));
+        QVERIFY(window->rect().contains(bar));
+        QVERIFY2(bar.bottom() < window->toolBar()->geometry().top(), qPrintable(window->objectName()));
+        QVERIFY(bar.bottom() < window->form()->geometry().top());
+    }
 }
 
 void TestWorkWindow::textWindowsHaveMisspeltTipsAndPlainCaptions()
