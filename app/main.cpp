@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltra"));
-    veltra::QtPlatform::installItalianTranslations(application);
+    veltra::QtPlatform::installItalianLocale(application);
     veltra::SharedState state;
     veltra::QtPlatform platform;
     veltra::Shell shell(state, platform, QApplication::applicationDirPath());

@@ -115,6 +115,12 @@ bool QtPlatform::installItalianTranslations(QCoreApplication &application)
     return QCoreApplication::installTranslator(translator);
 }
 
+bool QtPlatform::installItalianLocale(QCoreApplication &application)
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    return installItalianTranslations(application);
+}
+
 void QtPlatform::showMessage(MessageIcon icon, const QString &title, const QString &text)
 {
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());

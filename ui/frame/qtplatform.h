@@ -32,6 +32,10 @@ public:
     // translations installed with Qt; false when they are missing, and the dialogs stay in
     // English.
     static bool installItalianTranslations(QCoreApplication &application);
+    // The program speaks Italian whatever the system's locale: Italian numbers (decimal
+    // comma), dates and month names in every widget and in Qt's dialogs, and the dialogs'
+    // own texts; false when the translations are missing.
+    static bool installItalianLocale(QCoreApplication &application);
 
     void showMessage(MessageIcon icon, const QString &title, const QString &text) override;
     bool askYesNo(MessageIcon icon, const QString &title, const QString &text,

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -99,6 +100,7 @@ private slots:
     void everyFileFilterShowsArchivesWithoutExtension();
     void dialogsOpenInTheFolderOfTheLastFileChosen();
     void deleteDialogOpensInTheWorkingFolder();
+    void italianWhateverTheSystemsLocale();
 
 private:
     QtPlatform m_platform;
@@ -279,6 +281,19 @@ void TestQtPlatform::deleteDialogOpensInTheWorkingFolder()
     QCOMPARE(title, state.texts.deleteDialogTitle);
     QVERIFY(!QFile::exists(borgo));
     touch(borgo);
+}
+
+// On a system set to English the program still writes 1.234,5 and "marzo", in its own
+// widgets and in Qt's dialogs.
+void TestQtPlatform::italianWhateverTheSystemsLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(QtPlatform::installItalianLocale(*qApp));
+    QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
+    QCOMPARE(QLocale().monthName(3), QStringLiteral("marzo"));
+    QFileDialog dialog;
+    QCOMPARE(dialog.locale().language(), QLocale::Italian);
+    QCOMPARE(dialog.locale().decimalPoint(), QStringLiteral(","));
 }
 
 QTEST_MAIN(TestQtPlatform)
