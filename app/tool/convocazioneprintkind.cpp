@@ -1,10 +1,12 @@
 #include "convocazioneprintkind.h"
 
 #include "noticeloader.h"
+#include "printgate.h"
 #include "registryloader.h"
 #include "toolcommand.h"
 
 #include "core/assembly/meetingnotice.h"
+#include "core/assembly/noticecheck.h"
 #include "core/state/sharedstate.h"
 #include "reports/assembly/meetingnoticeprintout.h"
 
@@ -48,7 +50,8 @@ QString synopsis()
     return QStringLiteral("AVVISI --dati DATI [--copie 2]");
 }
 
-int build(const QStringList &arguments, ReportDocument &document, QTextStream &err)
+int build(const QStringList &arguments, const PrintGate &gate, ReportDocument &document,
+          QTextStream &err)
 {
     Arguments parsed;
     if (!parse(arguments, parsed)) {
@@ -68,6 +71,9 @@ int build(const QStringList &arguments, ReportDocument &document, QTextStream &e
         err << "veltra-tool: " << *refusal << "\n";
         return ExitDataRejected;
     }
+    const int admitted = gate.admit(NoticeCheck::printClearance(notice), err);
+    if (admitted != ExitSuccess)
+        return admitted;
     document = MeetingNoticePrintout::build(state, notice, parsed.copies);
     return ExitSuccess;
 }

@@ -1,10 +1,12 @@
 #include "paymentprintkinds.h"
 
 #include "paymentseriesloader.h"
+#include "printgate.h"
 #include "stampacommand.h"
 
 #include "core/payments/accountcards.h"
 #include "core/payments/balancesheet.h"
+#include "core/payments/pagamenticheck.h"
 #include "core/payments/paymentletters.h"
 #include "core/state/sharedstate.h"
 #include "reports/document/reportdocument.h"
@@ -20,14 +22,21 @@ namespace {
 
 using Build = std::function<ReportDocument(PaymentSeriesLoader &loader)>;
 
-StampaCommand::FileBuilder printout(bool letters, const Build &build)
+// A printout of what the window shows on the item, once it passes the window's check.
+StampaCommand::FileBuilder printout(const PrintGate &gate, bool letters, const Build &build)
 {
-    return [letters, build](const QString &file, ReportDocument &document, QTextStream &err) {
+    return [&gate, letters, build](const QString &file, ReportDocument &document,
+                                   QTextStream &err) {
         PaymentSeriesLoader loader;
         const int opened = openPrintable(loader, file, letters, err);
-        if (opened == ExitSuccess)
+        if (opened != ExitSuccess)
+            return opened;
+        const PagamentiCheck::WindowView view = PagamentiCheck::viewOfLedger(loader.ledger());
+        const int admitted =
+            gate.admit(PagamentiCheck::printClearance(loader.state(), view), err);
+        if (admitted == ExitSuccess)
             document = build(loader);
-        return opened;
+        return admitted;
     };
 }
 
@@ -58,24 +67,25 @@ int openPrintable(PaymentSeriesLoader &loader, const QString &file, bool letters
 
 void addTo(StampaCommand &command)
 {
-    command.addFileKind(QStringLiteral("pagamenti"), printout(false, [](PaymentSeriesLoader &loader) {
+    const PrintGate &gate = command.gate();
+    command.addFileKind(QStringLiteral("pagamenti"), printout(gate, false, [](PaymentSeriesLoader &loader) {
         return PaymentsWindowPrintout::build(loader.ledger(), false);
     }));
     command.addFileKind(QStringLiteral("tuttipagamenti"),
-                        printout(false, [](PaymentSeriesLoader &loader) {
+                        printout(gate, false, [](PaymentSeriesLoader &loader) {
                             return PaymentsWindowPrintout::build(loader.ledger(), true);
                         }));
-    command.addFileKind(QStringLiteral("solleciti"), printout(true, [](PaymentSeriesLoader &loader) {
+    command.addFileKind(QStringLiteral("solleciti"), printout(gate, true, [](PaymentSeriesLoader &loader) {
         return letters(loader, PaymentLetters::Kind::Reminder);
     }));
-    command.addFileKind(QStringLiteral("ricevute"), printout(true, [](PaymentSeriesLoader &loader) {
+    command.addFileKind(QStringLiteral("ricevute"), printout(gate, true, [](PaymentSeriesLoader &loader) {
         return letters(loader, PaymentLetters::Kind::Receipt);
     }));
-    command.addFileKind(QStringLiteral("schede"), printout(false, [](PaymentSeriesLoader &loader) {
+    command.addFileKind(QStringLiteral("schede"), printout(gate, false, [](PaymentSeriesLoader &loader) {
         return AccountCardsPrintout::build(AccountCards::collect(loader.ledger(), 1, true),
                                            loader.ledger().managementType());
     }));
-    command.addFileKind(QStringLiteral("bilancio"), printout(false, [](PaymentSeriesLoader &loader) {
+    command.addFileKind(QStringLiteral("bilancio"), printout(gate, false, [](PaymentSeriesLoader &loader) {
         return BalancePrintout::build(BalanceSheet::collect(loader.ledger()),
                                       loader.ledger().managementType());
     }));

@@ -8,7 +8,8 @@
 #include "referenceprintkind.h"
 #include "registryloader.h"
 
-#include "core/registry/millesimalcomputation.h"
+#include "core/expenses/spesecheck.h"
+#include "core/registry/condominiumcheck.h"
 #include "core/state/sharedstate.h"
 #include "reports/registry/completeprintout.h"
 #include "reports/registry/dataformprintout.h"
@@ -28,11 +29,11 @@ namespace {
 const char *const NothingToPrint = "veltra-tool: Attenzione: non vi sono dati da stampare.\n";
 
 // The condominium printouts read the registry as the window holds it after opening: the
-// tables recomputed from the units.
+// tables recomputed from the units, once the data pass the window's check.
 StampaCommand::FileBuilder registryPrintout(
-    const std::function<ReportDocument(const SharedState &)> &build)
+    const PrintGate &gate, const std::function<ReportDocument(const SharedState &)> &build)
 {
-    return [build](const QString &file, ReportDocument &document, QTextStream &err) {
+    return [&gate, build](const QString &file, ReportDocument &document, QTextStream &err) {
         SharedState state;
         const int loaded = RegistryLoader::load(QStringLiteral("stampa"), {file}, state, err);
         if (loaded != ExitSuccess)
@@ -41,7 +42,10 @@ StampaCommand::FileBuilder registryPrintout(
             err << NothingToPrint;
             return int(ExitDataRejected);
         }
-        recomputeTables(state);
+        const int admitted =
+            gate.admit(CondominiumCheck::printClearance(state, state.heatingBasis), err);
+        if (admitted != ExitSuccess)
+            return admitted;
         document = build(state);
         return int(ExitSuccess);
     };
@@ -53,9 +57,11 @@ using ExpenseBuild = std::function<ReportDocument(const SharedState &, int k, Ma
 
 // The expense printouts read an item file as the expense window shows it after moving to
 // the item, and refuse what the window refuses, with the window's message.
-StampaCommand::FileBuilder expensePrintout(const ExpenseRefusal &refusal, const ExpenseBuild &build)
+StampaCommand::FileBuilder expensePrintout(const PrintGate &gate, const ExpenseRefusal &refusal,
+                                           const ExpenseBuild &build)
 {
-    return [refusal, build](const QString &file, ReportDocument &document, QTextStream &err) {
+    return [&gate, refusal, build](const QString &file, ReportDocument &document,
+                                   QTextStream &err) {
         SharedState state;
         ExpenseItemLoader::Item item;
         const int loaded = ExpenseItemLoader::load(file, state, item, err);
@@ -65,6 +71,10 @@ StampaCommand::FileBuilder expensePrintout(const ExpenseRefusal &refusal, const 
             err << "veltra-tool: " << refused->text << "\n";
             return int(ExitDataRejected);
         }
+        const SpeseCheck::WindowChoices choices = SpeseCheck::choicesOfItem(state, item.type);
+        const int admitted = gate.admit(SpeseCheck::printClearance(state, item.k, choices), err);
+        if (admitted != ExitSuccess)
+            return admitted;
         document = build(state, item.k, item.type);
         return int(ExitSuccess);
     };
@@ -82,22 +92,24 @@ StampaCommand::StampaCommand()
                     document = DataFormPrintout::build();
                 return loaded;
             });
-    addFileKind(QStringLiteral("condomini"), registryPrintout([](const SharedState &state) {
+    addFileKind(QStringLiteral("condomini"), registryPrintout(m_gate, [](const SharedState &state) {
                 return OwnerSheetsPrintout::build(state, 0);
             }));
-    addFileKind(QStringLiteral("millesimi"), registryPrintout(&MillesimalTablePrintout::build));
-    addFileKind(QStringLiteral("completa"), registryPrintout(&CompletePrintout::build));
+    addFileKind(QStringLiteral("millesimi"), registryPrintout(m_gate, &MillesimalTablePrintout::build));
+    addFileKind(QStringLiteral("completa"), registryPrintout(m_gate, &CompletePrintout::build));
     addFileKind(QStringLiteral("spesa"),
-            expensePrintout([](const SharedState &state,
+            expensePrintout(m_gate, [](const SharedState &state,
                                ManagementType) { return ExpensePrintCheck::statementRefusal(state); },
                             &ExpenseStatementPrintout::build));
     addFileKind(QStringLiteral("avvisi"),
-            expensePrintout(&ExpensePrintCheck::noticesRefusal,
+            expensePrintout(m_gate, &ExpensePrintCheck::noticesRefusal,
                             [](const SharedState &state, int k, ManagementType) {
                                 return PaymentNoticesPrintout::build(state, k, QDate::currentDate());
                             }));
     addKind(QStringLiteral("convocazione"), ConvocazionePrintKind::synopsis(),
-            &ConvocazionePrintKind::build);
+            [this](const QStringList &arguments, ReportDocument &document, QTextStream &err) {
+                return ConvocazionePrintKind::build(arguments, m_gate, document, err);
+            });
     addKind(QStringLiteral("maggioranze"), ReferencePrintKind::synopsis(),
             &ReferencePrintKind::buildMajorities);
     addKind(QStringLiteral("conduttore"), ReferencePrintKind::synopsis(),
@@ -112,7 +124,8 @@ QString StampaCommand::argumentsSynopsis() const
     QStringList kinds;
     for (auto kind = m_kinds.cbegin(); kind != m_kinds.cend(); ++kind)
         kinds << kind.key() + QLatin1Char(' ') + kind->synopsis;
-    return QStringLiteral("{") + kinds.join(QStringLiteral(" | ")) + QStringLiteral("} -o OUT");
+    return QStringLiteral("{") + kinds.join(QStringLiteral(" | "))
+        + QStringLiteral("} [--forza] -o OUT");
 }
 
 void StampaCommand::addKind(const QString &kind, const QString &synopsis, const Builder &builder)
@@ -133,8 +146,10 @@ void StampaCommand::addFileKind(const QString &kind, const FileBuilder &builder)
             });
 }
 
-int StampaCommand::run(const QStringList &arguments, QTextStream &, QTextStream &err)
+int StampaCommand::run(const QStringList &given, QTextStream &, QTextStream &err)
 {
+    QStringList arguments = given;
+    m_gate.setForced(arguments.removeAll(QStringLiteral("--forza")) > 0);
     const int n = int(arguments.size());
     if (n < 3 || arguments.at(n - 2) != QLatin1String("-o") || !m_kinds.contains(arguments.at(0))) {
         err << "veltra-tool: uso: veltra-tool stampa " << argumentsSynopsis() << "\n";

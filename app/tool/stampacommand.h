@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printgate.h"
 #include "toolcommand.h"
 
 #include <QMap>
@@ -13,7 +14,8 @@ class ReportDocument;
 // "stampa KIND ARGUMENTS -o OUT": a printout rendered to a document without a window, by the
 // same builders the windows use. Each kind takes its own arguments (most an archive FILE).
 // The name of OUT chooses the format: ".doc" and ".rtf" give RTF, anything else OpenDocument
-// Text.
+// Text. A printout whose window runs a data check is built only after the same check:
+// an error refuses it, a warning too unless "--forza" is given.
 class StampaCommand : public ToolCommand
 {
 public:
@@ -40,6 +42,9 @@ public:
     // A kind that takes exactly one archive FILE.
     void addFileKind(const QString &kind, const FileBuilder &builder);
 
+    // What the builders ask before building over a check's finding.
+    const PrintGate &gate() const { return m_gate; }
+
 private:
     struct Kind
     {
@@ -47,6 +52,7 @@ private:
         Builder builder;
     };
     QMap<QString, Kind> m_kinds;
+    PrintGate m_gate;
 };
 
 } // namespace veltra

@@ -117,14 +117,26 @@ NoticeCheck::Finding NoticeCheck::check(const MeetingNotice &notice)
     const auto first = dateOf(notice.firstCallDate, "la data della prima convocazione", problems);
     const auto second = dateOf(notice.secondCallDate, "la data della seconda convocazione",
                                problems);
+    QStringList &warnings = finding.warnings;
     if (noticeDate && first)
-        checkNoticeTerm(*noticeDate, *first, problems);
+        checkNoticeTerm(*noticeDate, *first, warnings);
     if (first && second)
-        checkSecondCall(*first, *second, problems);
-    checkAgenda(notice, problems);
+        checkSecondCall(*first, *second, warnings);
+    checkAgenda(notice, warnings);
+    problems << warnings;
     finding.passed = problems.isEmpty();
     finding.text = finding.passed ? passedText() : problems.join(QLatin1Char('\n'));
     return finding;
+}
+
+PrintClearance NoticeCheck::printClearance(const MeetingNotice &notice)
+{
+    const Finding finding = check(notice);
+    if (finding.passed)
+        return PrintClearance::granted();
+    if (finding.problems.size() > finding.warnings.size())
+        return PrintClearance::refused(MessageIcon::Critical, finding.text);
+    return PrintClearance::askFirst(finding.text);
 }
 
 } // namespace veltra

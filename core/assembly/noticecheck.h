@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/printing/printclearance.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,10 +28,18 @@ public:
     {
         bool passed = false;
         QStringList problems; // one sentence each, in the order of the checks
+        // Those of the problems that are terms of the law and the agenda: the notice can
+        // still be printed over them, on the administrator's word. The others (a date
+        // missing or no date) make the notice unprintable.
+        QStringList warnings;
         QString text;         // the message: the problems one per line, or the all-clear
     };
 
     static Finding check(const MeetingNotice &notice);
+
+    // Whether the notice may be printed: refused over a problem that is no warning, asked
+    // over warnings alone.
+    static PrintClearance printClearance(const MeetingNotice &notice);
 
     // The message of a notice with nothing to correct.
     static QString passedText();

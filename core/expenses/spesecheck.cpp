@@ -231,6 +231,21 @@ Finding check(const SharedState &state, int k, const WindowChoices &choices)
                    QStringLiteral("I dati sono stati immessi correttamente.")};
 }
 
+WindowChoices choicesOfItem(const SharedState &state, ManagementType type)
+{
+    WindowChoices choices;
+    choices.managementOptionMarked = type != ManagementType::None;
+    choices.managementType = managementTypeText(type);
+    choices.criterionOption = state.calcType >= 1 && state.calcType <= 6 ? state.calcType : 0;
+    return choices;
+}
+
+PrintClearance printClearance(const SharedState &state, int k, const WindowChoices &choices)
+{
+    const Finding finding = check(state, k, choices);
+    return PrintClearance::fromFinding(finding.passed, finding.icon, finding.text);
+}
+
 } // namespace SpeseCheck
 
 } // namespace veltra

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/expenses/managementtype.h"
 #include "core/platform/platform.h"
+#include "core/printing/printclearance.h"
 
 #include <QString>
 
@@ -39,6 +41,13 @@ struct Finding
 };
 
 Finding check(const SharedState &state, int k, const WindowChoices &choices);
+
+// The choices the window shows once it has read an item of a series of type: the series'
+// option and the item's criterion (state.calcType) marked.
+WindowChoices choicesOfItem(const SharedState &state, ManagementType type);
+
+// Whether item k's statement and payment notices may be printed, after the check above.
+PrintClearance printClearance(const SharedState &state, int k, const WindowChoices &choices);
 
 } // namespace SpeseCheck
 

@@ -1,6 +1,7 @@
 #include "core/payments/pagamenticheck.h"
 
 #include "core/numbers/numbertext.h"
+#include "core/payments/paymentsledger.h"
 #include "core/state/sharedstate.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ std::optional<QString> stepHint(const SharedState &state, const WindowView &view
     return std::nullopt;
 }
 
-Finding check(const SharedState &state, const WindowView &view)
+Finding check(const SharedState &state, const WindowView &view, Purpose purpose)
 {
     if (state.ownerCount == 0)
         return fails(MessageIcon::Exclamation,
@@ -68,12 +69,27 @@ Finding check(const SharedState &state, const WindowView &view)
     if (view.type == ManagementType::None)
         return fails(MessageIcon::Critical,
                      QStringLiteral("Scegliere il tipo di gestione dei dati (preventivi o spese)."));
-    if (view.type == ManagementType::Spese) {
+    if (view.type == ManagementType::Spese && purpose == Purpose::Command) {
         if (const std::optional<Finding> owner = ownerWithoutDates(state))
             return *owner;
     }
     return Finding{true, MessageIcon::Information,
                    QStringLiteral("I dati sono stati immessi correttamente.")};
+}
+
+WindowView viewOfLedger(const PaymentsLedger &ledger)
+{
+    WindowView view;
+    view.managementOptionMarked = ledger.managementType() != ManagementType::None;
+    view.type = ledger.managementType();
+    view.shown = ledger.shownItem();
+    return view;
+}
+
+PrintClearance printClearance(const SharedState &state, const WindowView &view)
+{
+    const Finding finding = check(state, view, Purpose::Printing);
+    return PrintClearance::fromFinding(finding.passed, finding.icon, finding.text);
 }
 
 } // namespace veltra::PagamentiCheck

@@ -3,6 +3,7 @@
 #include "core/expenses/expenseitem.h"
 #include "core/expenses/managementtype.h"
 #include "core/platform/platform.h"
+#include "core/printing/printclearance.h"
 
 #include <QString>
 
@@ -10,6 +11,7 @@
 
 namespace veltra {
 
+class PaymentsLedger;
 class SharedState;
 
 // The rules of the payments window over what it shows: the step hint that tells the user
@@ -34,10 +36,22 @@ struct Finding
     QString text;
 };
 
+// What the check is run for. Before a print the owners who have neither paid nor been
+// reminded are not named: they are what the balance, the cards and the reminders are
+// printed for.
+enum class Purpose { Command, Printing };
+
 // The first failing test's message (titled checkTitle), or the confirmation. Under
 // "spese" the first owner who has neither paid nor been reminded is named; under
 // "preventivi", where dates cannot be typed, no owner is.
-Finding check(const SharedState &state, const WindowView &view);
+Finding check(const SharedState &state, const WindowView &view,
+              Purpose purpose = Purpose::Command);
+
+// The view of the window once it has moved to the ledger's item, its type marked.
+WindowView viewOfLedger(const PaymentsLedger &ledger);
+
+// Whether the window's printouts may be built from what it shows, after the check.
+PrintClearance printClearance(const SharedState &state, const WindowView &view);
 
 } // namespace PagamentiCheck
 

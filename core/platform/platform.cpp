@@ -5,25 +5,22 @@
 
 namespace veltra {
 
-namespace {
-
-QString enterFolderOf(const QString &fileName)
+void Platform::enterFolderOf(const QString &fileName)
 {
     if (!fileName.isEmpty())
         QDir::setCurrent(QFileInfo(fileName).absolutePath());
-    return fileName;
 }
-
-} // namespace
 
 QString Platform::openFileName(const FileDialogRequest &request)
 {
-    return enterFolderOf(askOpenFileName(request));
+    const QString fileName = askOpenFileName(request);
+    enterFolderOf(fileName);
+    return fileName;
 }
 
 QString Platform::saveFileName(const FileDialogRequest &request)
 {
-    return enterFolderOf(askSaveFileName(request));
+    return askSaveFileName(request);
 }
 
 } // namespace veltra

@@ -53,7 +53,10 @@ public:
     // The file chosen in an open dialog, or an empty text when cancelled. A chosen file's
     // folder becomes the current working folder, where the expense series is looked for.
     QString openFileName(const FileDialogRequest &request);
+    // The file chosen in a save dialog, or an empty text when cancelled. The working folder
+    // moves only once the file is written (enterFolderOf), so a failed save leaves it.
     QString saveFileName(const FileDialogRequest &request);
+    static void enterFolderOf(const QString &fileName);
 
     // The colour chosen (0xRRGGBB) with initial preselected, or nothing when cancelled.
     virtual std::optional<unsigned int> chooseColour(unsigned int initial) = 0;

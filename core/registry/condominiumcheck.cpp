@@ -1,6 +1,7 @@
 #include "core/registry/condominiumcheck.h"
 
 #include "core/numbers/numbertext.h"
+#include "core/registry/millesimalcomputation.h"
 #include "core/state/sharedstate.h"
 
 #include <algorithm>
@@ -111,6 +112,19 @@ CondominiumCheck::Finding CondominiumCheck::check(const SharedState &state, int 
     if (form == Form::BeforeSaving)
         return Finding{true, MessageIcon::None, QString()};
     return Finding{true, MessageIcon::Information, passedText()};
+}
+
+PrintClearance CondominiumCheck::printClearance(SharedState &state, int heatingOption)
+{
+    const Finding finding = check(state, heatingOption, Form::BeforeSaving);
+    if (!finding.passed)
+        return PrintClearance::refused(finding.icon, finding.text);
+    if (!recomputeTables(state))
+        return PrintClearance::refused(MessageIcon::Critical,
+                                       QStringLiteral("Il calcolo dei millesimi si è interrotto: "
+                                                      "una superficie o un coefficiente è vuoto "
+                                                      "o non è un numero."));
+    return PrintClearance::granted();
 }
 
 } // namespace veltra

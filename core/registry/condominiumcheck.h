@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/platform.h"
+#include "core/printing/printclearance.h"
 
 #include <QString>
 
@@ -29,6 +30,11 @@ public:
     // heatingOption is the heating option marked in the window: 0 none, 1 "per cubatura",
     // 2 "per superficie radiante"; only a marked option makes heating values required.
     static Finding check(const SharedState &state, int heatingOption, Form form);
+
+    // Whether the owners' sheets and the millesimal table may be printed: the data pass the
+    // check and the millesimal tables are recomputed from them to the end, so that no table
+    // is printed from a computation that stopped half-way.
+    static PrintClearance printClearance(SharedState &state, int heatingOption);
 
     // The confirmation of complete data.
     static QString passedText();

@@ -35,6 +35,7 @@ private slots:
     void checkOfAnUnreadableFileSaysSoInOneLine();
     void printsTwoNoticesPerOwner();
     void printRefusesWhatItCannotPrint();
+    void printFollowsTheCheck();
 
 private:
     QString writeNotice(const MeetingNotice &notice, const QString &name) const;
@@ -137,6 +138,44 @@ void TestNoticeTool::printRefusesWhatItCannotPrint()
         QCOMPARE(misuse.exitCode, 2);
         QVERIFY(misuse.err.startsWith(QStringLiteral("veltra-tool: uso: veltra-tool stampa convocazione AVVISI --dati DATI")));
     }
+    QVERIFY(!QFileInfo::exists(output));
+}
+
+// A notice of three days (7th to 10th of March) is printed only with --forza, and says why
+// either way; a first call on the 31st of February is never printed.
+void TestNoticeTool::printFollowsTheCheck()
+{
+    MeetingNotice late = validNotice();
+    late.noticeDate = QStringLiteral("07/03/2027");
+    const QString notices = writeNotice(late, QStringLiteral("Veltra-avvisi-tardi"));
+    const QString registry = RegistryFixture::writeCondominium(m_dir->path(), 2);
+    const QString output = m_dir->filePath(QStringLiteral("avvisi.odt"));
+    const QStringList print = {QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
+                               QStringLiteral("--dati"), registry};
+    const QStringList to = {QStringLiteral("-o"), output};
+
+    const ToolRun refused = runTool(print + to);
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains(QStringLiteral("precede di 3 giorni la prima convocazione")),
+             qPrintable(refused.err));
+    QVERIFY(refused.err.contains(QStringLiteral("--forza")));
+    QVERIFY(!QFileInfo::exists(output));
+    const ToolRun check = runTool({QStringLiteral("controlla-avviso"), notices});
+    QVERIFY(refused.err.contains(check.out.trimmed()));
+
+    const ToolRun forced = runTool(print + QStringList{QStringLiteral("--forza")} + to);
+    QCOMPARE(forced.exitCode, 0);
+    QVERIFY(forced.err.contains(QStringLiteral("precede di 3 giorni")));
+    QVERIFY(QFileInfo(output).size() > 0);
+    QVERIFY(QFile::remove(output));
+
+    late.firstCallDate = QStringLiteral("31/02/2027");
+    const QString impossible = writeNotice(late, QStringLiteral("Veltra-avvisi-impossibile"));
+    const ToolRun never = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"),
+                                   impossible, QStringLiteral("--dati"), registry,
+                                   QStringLiteral("--forza"), QStringLiteral("-o"), output});
+    QCOMPARE(never.exitCode, 1);
+    QVERIFY(never.err.contains(QStringLiteral("\"31/02/2027\"")));
     QVERIFY(!QFileInfo::exists(output));
 }
 

@@ -78,10 +78,13 @@ private slots:
     void printsTheOwnerTenantTableWithoutAnArchive();
     void balanceAndCardOfASeriesAsCsv();
     void paymentPrintoutsLeaveTheSeriesUnwritten();
+    void printsNothingFromDataTheCheckRefuses();
+    void printsAnItemWithoutDescriptionOnlyWhenForced();
 
 private:
     QTemporaryDir m_folder;
     QString m_archive;
+    QString m_completeArchive;
     QString m_item;
     QString m_budgetItem;
 };
@@ -99,6 +102,10 @@ void TestVeltraTool::initTestCase()
              {makeUnit(QStringLiteral("20")), makeUnit(QStringLiteral("50"), {}, QStringLiteral("cantina"), QString())});
     m_archive = m_folder.filePath(QStringLiteral("Veltra-dati-Aurora"));
     QVERIFY(CondominiumArchive::save(state, m_archive));
+    // The cellar's volume, which the check asks for under heating by volume.
+    state.unit(2, 2).heatingValue = QStringLiteral("80");
+    m_completeArchive = m_folder.filePath(QStringLiteral("Veltra-dati-Aurora completo"));
+    QVERIFY(CondominiumArchive::save(state, m_completeArchive));
     QFile expenses(m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 1")));
     QVERIFY(expenses.open(QIODevice::WriteOnly));
     expenses.write("\"Aurora\",1,\"100,00\",\"luce\",\"10/01/2001\",1\r\n");
@@ -147,12 +154,7 @@ void TestVeltraTool::verifiesWithTheStoredHeatingBasis()
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.out, QStringLiteral("Condomino n. 2:\n- digitare la cubatura del locale n. 2\n"));
 
-    SharedState state;
-    CondominiumArchive::apply(CondominiumArchive::load(m_archive), state);
-    state.unit(2, 2).heatingValue = QStringLiteral("80");
-    const QString complete = m_folder.filePath(QStringLiteral("complete"));
-    QVERIFY(CondominiumArchive::save(state, complete));
-    const ToolRun passed = runTool({QStringLiteral("verifica"), complete});
+    const ToolRun passed = runTool({QStringLiteral("verifica"), m_completeArchive});
     QCOMPARE(passed.exitCode, 0);
     QCOMPARE(passed.out, QStringLiteral("I dati sono stati immessi correttamente.\n"));
 }
@@ -239,8 +241,8 @@ void TestVeltraTool::printsTheMillesimalTableToADocument()
     if (!OfficeReader::available())
         QSKIP("LibreOffice is not installed");
     const QString output = m_folder.filePath(QStringLiteral("tabella.odt"));
-    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("millesimi"), m_archive,
-                                 QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("millesimi"),
+                                 m_completeArchive, QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     OfficeReader reader;
@@ -254,8 +256,8 @@ void TestVeltraTool::printsTheMillesimalTableToADocument()
 void TestVeltraTool::printsTheCompletePrintAsRtfUnderADocName()
 {
     const QString output = m_folder.filePath(QStringLiteral("completa.doc"));
-    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("completa"), m_archive,
-                                 QStringLiteral("-o"), output});
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("completa"),
+                                 m_completeArchive, QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 0);
     QFile document(output);
     QVERIFY(document.open(QIODevice::ReadOnly));
@@ -465,6 +467,57 @@ void TestVeltraTool::paymentPrintoutsLeaveTheSeriesUnwritten()
     QCOMPARE(text.count(QStringLiteral("Oggetto: sollecito di pagamento al condomino n.")), 1);
     QVERIFY(text.contains(QStringLiteral("condomino n. 3")));
     QVERIFY(text.contains(QStringLiteral("(spesa n. 3)")));
+}
+
+// A surface typed "cinquantotto" stops the millesimal computation: no condominium printout
+// may come of it, forced or not, and the tool says what the check says.
+void TestVeltraTool::printsNothingFromDataTheCheckRefuses()
+{
+    SharedState state;
+    state.condoName = QStringLiteral("Tigli");
+    addOwner(state, QStringLiteral("Ferretti"), QStringLiteral("1"),
+             {makeUnit(QStringLiteral("cinquantotto"))});
+    addOwner(state, QStringLiteral("Colombo"), QStringLiteral("2"), {makeUnit(QStringLiteral("40"))});
+    const QString archive = m_folder.filePath(QStringLiteral("Veltra-dati-Tigli"));
+    QVERIFY(CondominiumArchive::save(state, archive));
+    const ToolRun check = runTool({QStringLiteral("verifica"), archive});
+    QCOMPARE(check.exitCode, 1);
+    const QString output = m_folder.filePath(QStringLiteral("tigli.odt"));
+    for (const char *kind : {"millesimi", "completa", "condomini"}) {
+        for (const QStringList &force : {QStringList(), QStringList{QStringLiteral("--forza")}}) {
+            const ToolRun run = runTool(QStringList{QStringLiteral("stampa"), QString::fromLatin1(kind),
+                                                    archive} + force
+                                        + QStringList{QStringLiteral("-o"), output});
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(run.err, QStringLiteral("veltra-tool: ") + check.out);
+            QVERIFY(!QFileInfo::exists(output));
+        }
+    }
+}
+
+// A missing description is a warning of the expense window's check, as in the window.
+void TestVeltraTool::printsAnItemWithoutDescriptionOnlyWhenForced()
+{
+    SharedState item;
+    item.condoName = QStringLiteral("Aurora");
+    item.calcType = 1;
+    item.item(1) = {QStringLiteral("300,00"), QString(), QStringLiteral("10/01/2001")};
+    item.ownerCount = 1;
+    item.owner(1).ownerName = QStringLiteral("Rossi");
+    item.owner(1).ownerMillesimi = Cell::fromNumber(1000);
+    item.owner(1).takesPart = 1;
+    const QString path = m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2003 1"));
+    QVERIFY(ExpenseArchive::save(item, 1, true, path));
+    const QString output = m_folder.filePath(QStringLiteral("senza.odt"));
+    const ToolRun refused = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), path,
+                                     QStringLiteral("-o"), output});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains(QStringLiteral("Digitare il tipo di spesa.")), qPrintable(refused.err));
+    QVERIFY(!QFileInfo::exists(output));
+    const ToolRun forced = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), path,
+                                    QStringLiteral("--forza"), QStringLiteral("-o"), output});
+    QCOMPARE(forced.exitCode, 0);
+    QVERIFY(QFileInfo::exists(output));
 }
 
 QTEST_GUILESS_MAIN(TestVeltraTool)

@@ -196,11 +196,6 @@ QString saveDialogFilter()
     return QStringLiteral("File Veltra-avvisi- | Veltra-avvisi-*");
 }
 
-QString archivePrefix()
-{
-    return QStringLiteral("Veltra-avvisi-");
-}
-
 } // namespace ConvocazioneTexts
 
 } // namespace veltra

@@ -42,8 +42,6 @@ QString unwritableFieldMessage(const QString &field, const QString &reason);
 
 QString openDialogFilter();
 QString saveDialogFilter();
-// The name the first save dialog proposes.
-QString archivePrefix();
 
 } // namespace ConvocazioneTexts
 

@@ -36,7 +36,6 @@ void showText(QLineEdit *field, const QString &text)
 ConvocazioneWindow::ConvocazioneWindow(Shell &shell, QWidget *parent)
     : WorkWindow(shell, 6, parent)
     , m_form(std::make_unique<ConvocazioneForm>(form()))
-    , m_lastDialogName(ConvocazioneTexts::archivePrefix())
 {
     connectControls();
     if (auto *own = findChild<QAction *>(QStringLiteral("finestra6"))) {
@@ -220,7 +219,6 @@ void ConvocazioneWindow::openNoticeFile()
     const QString path = platform().openFileName(request);
     if (path.isEmpty())
         return;
-    m_lastDialogName = path;
     const NoticeArchive::LoadResult result = NoticeArchive::load(path);
     if (!result.isComplete()) {
         tellUser(MessageIcon::Critical, state().texts.appTitle,
@@ -243,20 +241,20 @@ void ConvocazioneWindow::saveArchiveAs()
 {
     const QString previousName = m_archiveName;
     m_archiveName.clear();
-    if (!saveNotice())
+    if (!saveNotice(previousName))
         m_archiveName = previousName;
 }
 
 // A text the archive cannot carry back stops the save before any dialog; a failed write
 // leaves the previous file as it was.
-bool ConvocazioneWindow::saveNotice()
+bool ConvocazioneWindow::saveNotice(const QString &ownName)
 {
     if (const auto unwritable = NoticeArchive::firstUnwritableField(m_notice)) {
         tellUser(MessageIcon::Critical, state().texts.checkTitle,
                  ConvocazioneTexts::unwritableFieldMessage(unwritable->field, unwritable->reason));
         return false;
     }
-    const QString path = m_archiveName.isEmpty() ? chooseSaveName() : m_archiveName;
+    const QString path = m_archiveName.isEmpty() ? chooseSaveName(ownName) : m_archiveName;
     if (path.isEmpty())
         return false;
     if (!NoticeArchive::save(m_notice, path)) {
@@ -265,20 +263,17 @@ bool ConvocazioneWindow::saveNotice()
         return false;
     }
     m_archiveName = path;
+    Platform::enterFolderOf(path);
     return true;
 }
 
-QString ConvocazioneWindow::chooseSaveName()
+QString ConvocazioneWindow::chooseSaveName(const QString &ownName)
 {
     FileDialogRequest request;
     request.title = ArchiveDialogTexts::saveAsTitle();
     request.filter = ConvocazioneTexts::saveDialogFilter();
     request.selectedFilter = 1;
-    request.proposedName = m_lastDialogName;
-    const QString path = platform().saveFileName(request);
-    if (!path.isEmpty())
-        m_lastDialogName = path;
-    return path;
+    return chooseArchiveSaveName(request, ownName);
 }
 
 void ConvocazioneWindow::checkData()
@@ -314,13 +309,15 @@ void ConvocazioneWindow::printMain()
 }
 
 // With no owners there is no one to call: the user is told, rather than handed an empty
-// document.
+// document. A notice the check finds fault with is printed only on the user's word.
 void ConvocazioneWindow::printNotices()
 {
     if (const auto refusal = MeetingNoticePrintout::refusal(state())) {
         tellUser(MessageIcon::Exclamation, state().texts.checkTitle, *refusal);
         return;
     }
+    if (!clearedForPrinting(NoticeCheck::printClearance(m_notice)))
+        return;
     setStepHint(MeetingNoticePrintout::openingStatus());
     const ReportDocument document = MeetingNoticePrintout::build(state(), m_notice, copies());
     handOverDocument(document, MeetingNoticePrintout::closingStatus());

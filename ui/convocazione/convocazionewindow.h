@@ -60,15 +60,15 @@ private:
     void showCondominiumName();
     void loadCondominium();
     void openNoticeFile();
-    bool saveNotice();
-    QString chooseSaveName();
+    // Writes the notice, asking for its name when there is none; the dialog proposes
+    // ownName, the file the notice came from, or a name made from the condominium's.
+    bool saveNotice(const QString &ownName = QString());
+    QString chooseSaveName(const QString &ownName);
     void tellUser(MessageIcon icon, const QString &title, const QString &text);
 
     std::unique_ptr<ConvocazioneForm> m_form;
     MeetingNotice m_notice;
     QString m_archiveName;
-    // The file name the next save dialog proposes: the last one chosen in this window.
-    QString m_lastDialogName;
 };
 
 } // namespace veltra

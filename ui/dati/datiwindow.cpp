@@ -569,15 +569,16 @@ void DatiWindow::saveArchiveAs()
 {
     const QString previousName = m_archiveName;
     m_archiveName.clear();
-    if (!saveCondominium(ArchiveDialogTexts::saveAsTitle()))
+    if (!saveCondominium(ArchiveDialogTexts::saveAsTitle(), previousName))
         m_archiveName = previousName;
 }
 
-bool DatiWindow::saveCondominium(const QString &dialogTitle)
+bool DatiWindow::saveCondominium(const QString &dialogTitle, const QString &ownName)
 {
     if (!dataReadyForSaving())
         return false;
-    const QString path = m_archiveName.isEmpty() ? chooseSaveName(dialogTitle) : m_archiveName;
+    const QString path =
+        m_archiveName.isEmpty() ? chooseSaveName(dialogTitle, ownName) : m_archiveName;
     if (path.isEmpty())
         return false;
     if (!CondominiumArchive::save(state(), path)) {
@@ -586,6 +587,7 @@ bool DatiWindow::saveCondominium(const QString &dialogTitle)
         return false;
     }
     m_archiveName = path;
+    Platform::enterFolderOf(path);
     return true;
 }
 
@@ -608,13 +610,13 @@ bool DatiWindow::dataReadyForSaving()
     return true;
 }
 
-QString DatiWindow::chooseSaveName(const QString &dialogTitle)
+QString DatiWindow::chooseSaveName(const QString &dialogTitle, const QString &ownName)
 {
     FileDialogRequest request;
     request.title = dialogTitle;
     request.filter = DatiTexts::saveDialogFilter();
     request.selectedFilter = 1;
-    return platform().saveFileName(request);
+    return chooseArchiveSaveName(request, ownName);
 }
 
 // --- printouts ---
@@ -632,6 +634,8 @@ bool DatiWindow::beginOwnerPrint(const QString &openingStatus)
                                QStringLiteral("Attenzione: non vi sono dati da stampare."));
         return false;
     }
+    if (!clearedForPrinting(CondominiumCheck::printClearance(state(), heatingOption())))
+        return false;
     for (int top = 6; top <= n; top += DatiForm::Rows)
         m_form->vscroll1->setValue(top);
     setStepHint(openingStatus);

@@ -94,10 +94,13 @@ private:
     void lightNumberLabel(QObject *label);
     void showFloorOrderWarning();
 
-    bool saveCondominium(const QString &dialogTitle);
+    // Writes the archive, asking for its name when there is none; the dialog proposes
+    // ownName, the file the data came from, or a name made from the condominium's.
+    bool saveCondominium(const QString &dialogTitle, const QString &ownName = QString());
     bool dataReadyForSaving();
-    QString chooseSaveName(const QString &dialogTitle);
-    // The common start of the owner printouts: false when there is nothing to print.
+    QString chooseSaveName(const QString &dialogTitle, const QString &ownName);
+    // The common start of the owner printouts: false when there is nothing to print or the
+    // check refuses the print.
     bool beginOwnerPrint(const QString &openingStatus);
     // The expense and payments windows take up the owners, millesimi and heating values
     // now in the shared state before another window is shown.

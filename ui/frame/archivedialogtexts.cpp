@@ -19,4 +19,17 @@ QString saveFailedMessage(const QString &path)
         .arg(path);
 }
 
+QString prefixAddedMessage(const QString &prefix, const QString &path)
+{
+    return QStringLiteral("Il nome del file non inizia con \"%1\", come quello degli archivi "
+                          "che l'elenco dei file mostra: il file viene salvato come %2.")
+        .arg(prefix, path);
+}
+
+QString prefixAddedReplaceQuestion(const QString &prefix, const QString &path)
+{
+    return prefixAddedMessage(prefix, path)
+        + QStringLiteral("\nQuesto file esiste già: sostituirlo?");
+}
+
 } // namespace veltra::ArchiveDialogTexts

@@ -1,15 +1,19 @@
 #include "ui/frame/workwindow.h"
 
 #include "core/platform/platform.h"
+#include "core/printing/printclearance.h"
 #include "core/state/sharedstate.h"
 #include "reports/document/documenthandover.h"
+#include "ui/frame/archivedialogtexts.h"
 #include "ui/frame/proportionalresizer.h"
 #include "ui/frame/shell.h"
 #include "ui/frame/toolbarpictures.h"
 #include "ui/frame/twips.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -54,6 +58,12 @@ QString toolTipOf(int button, const WorkWindowInfo &info)
 QString caption(const QString &text, const WorkWindowInfo &info)
 {
     return info.plainCaptions ? QString(text).remove(QLatin1Char('&')) : text;
+}
+
+// A condominium's name as part of a file name: a slash would name a folder.
+QString fileNamePart(const QString &name)
+{
+    return QString(name).replace(QLatin1Char('/'), QLatin1Char('-'));
 }
 
 } // namespace
@@ -109,6 +119,43 @@ void WorkWindow::load()
 void WorkWindow::setStepHint(const QString &text)
 {
     m_passo->setText(text);
+}
+
+bool WorkWindow::clearedForPrinting(const PrintClearance &clearance)
+{
+    const QString &title = state().texts.checkTitle;
+    switch (clearance.verdict()) {
+    case PrintClearance::Verdict::Print:
+        return true;
+    case PrintClearance::Verdict::AskFirst:
+        return platform().askYesNo(clearance.icon(), title, clearance.question(), false);
+    case PrintClearance::Verdict::Refuse:
+        break;
+    }
+    platform().showMessage(clearance.icon(), title, clearance.text());
+    return false;
+}
+
+QString WorkWindow::chooseArchiveSaveName(FileDialogRequest request, const QString &archivePath)
+{
+    const QString prefix = info().archivePrefix;
+    request.proposedName =
+        archivePath.isEmpty() ? prefix + fileNamePart(state().condoName) : archivePath;
+    const QString chosen = platform().saveFileName(request);
+    // A file chosen in the list is the user's to replace; only a new name gets the prefix.
+    const QFileInfo file(chosen);
+    if (chosen.isEmpty() || file.fileName().startsWith(prefix) || file.exists())
+        return chosen;
+    const QString path = QDir(file.path()).filePath(prefix + file.fileName());
+    if (!QFileInfo::exists(path)) {
+        platform().showMessage(MessageIcon::Information, state().texts.appTitle,
+                               ArchiveDialogTexts::prefixAddedMessage(prefix, path));
+        return path;
+    }
+    const bool replace = platform().askYesNo(
+        MessageIcon::Question, state().texts.appTitle,
+        ArchiveDialogTexts::prefixAddedReplaceQuestion(prefix, path), false);
+    return replace ? path : QString();
 }
 
 void WorkWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)

@@ -13,7 +13,9 @@ class QToolBar;
 
 namespace veltra {
 
+struct FileDialogRequest;
 class Platform;
+class PrintClearance;
 class ProportionalResizer;
 class ReportDocument;
 class SharedState;
@@ -75,6 +77,14 @@ protected:
     virtual void initialise() {}
     // Turns "S&tampa" into a submenu and adds an entry to it.
     QAction *addPrintEntry(const QString &caption);
+    // Whether a print may go on after its window's check: an error is shown and refuses it,
+    // a warning asks whether to print anyway (No the default).
+    bool clearedForPrinting(const PrintClearance &clearance);
+    // The save dialog of the window's archive, proposing the archive's own file name, or
+    // for a new archive (archivePath empty) the prefix and the condominium's name. A new
+    // name typed without the prefix gets it, and the user is told, or asked when a file of
+    // that name exists. Empty when the user cancels.
+    QString chooseArchiveSaveName(FileDialogRequest request, const QString &archivePath);
     // Hands a printout to the word processor and shows in `passo` how the hand-over ended,
     // with closingStatus as the hint when it went well.
     void handOverDocument(const ReportDocument &document, const QString &closingStatus);

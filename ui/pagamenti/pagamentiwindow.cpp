@@ -382,10 +382,11 @@ void PagamentiWindow::clearWindow()
 
 // --- printouts ---
 
+// A print needs something to print, then what the window shows must pass its check.
 bool PagamentiWindow::refused(const std::optional<ExpensePrintCheck::Refusal> &refusal)
 {
     if (!refusal)
-        return false;
+        return !clearedForPrinting(PagamentiCheck::printClearance(state(), view()));
     tellUser(refusal->icon, refusal->text);
     return true;
 }

@@ -635,6 +635,16 @@ void SpeseWindow::clearWindow()
 
 // --- printouts ---
 
+// A print needs something to print, then the item must pass the window's check.
+bool SpeseWindow::readyToPrint(const std::optional<ExpensePrintCheck::Refusal> &refusal)
+{
+    if (refusal) {
+        tellUser(refusal->icon, refusal->text);
+        return false;
+    }
+    return clearedForPrinting(SpeseCheck::printClearance(state(), itemNumber(), choices()));
+}
+
 void SpeseWindow::printMain()
 {
     printAllocation();
@@ -642,10 +652,8 @@ void SpeseWindow::printMain()
 
 void SpeseWindow::printAllocation()
 {
-    if (const auto refusal = ExpensePrintCheck::statementRefusal(state())) {
-        tellUser(refusal->icon, refusal->text);
+    if (!readyToPrint(ExpensePrintCheck::statementRefusal(state())))
         return;
-    }
     setStepHint(ExpenseStatementPrintout::openingStatus());
     handOverDocument(ExpenseStatementPrintout::build(state(), itemNumber(), m_series.type()),
                      ExpenseStatementPrintout::closingStatus());
@@ -654,10 +662,8 @@ void SpeseWindow::printAllocation()
 // Each following item is loaded as a move of the item scroll bar loads it.
 void SpeseWindow::printAllAllocations()
 {
-    if (const auto refusal = ExpensePrintCheck::statementRefusal(state())) {
-        tellUser(refusal->icon, refusal->text);
+    if (!readyToPrint(ExpensePrintCheck::statementRefusal(state())))
         return;
-    }
     setStepHint(ExpenseStatementPrintout::openingStatus());
     const ReportDocument document = ExpenseStatementPrintout::buildFrom(
         state(), itemNumber(), m_series.type(), [this](int j) { setItemNumber(j); });
@@ -666,10 +672,8 @@ void SpeseWindow::printAllAllocations()
 
 void SpeseWindow::printPaymentNotices()
 {
-    if (const auto refusal = ExpensePrintCheck::noticesRefusal(state(), m_series.type())) {
-        tellUser(refusal->icon, refusal->text);
+    if (!readyToPrint(ExpensePrintCheck::noticesRefusal(state(), m_series.type())))
         return;
-    }
     setStepHint(PaymentNoticesPrintout::openingStatus());
     handOverDocument(PaymentNoticesPrintout::build(state(), itemNumber(), platform().today()),
                      QString());

@@ -3,6 +3,7 @@
 #include "core/expenses/expenseallocation.h"
 #include "core/expenses/expenseseries.h"
 #include "core/expenses/spesecheck.h"
+#include "reports/expenses/expenseprintcheck.h"
 #include "ui/frame/workwindow.h"
 
 #include <memory>
@@ -94,6 +95,9 @@ private:
     void countSeries();
     bool saveItem();
     void tellUser(MessageIcon icon, const QString &text);
+    // False, after telling the user why, when there is nothing to print or the item fails
+    // the check.
+    bool readyToPrint(const std::optional<ExpensePrintCheck::Refusal> &refusal);
     void showArticle(const QString &text);
     void unmarkOptions();
     void clearOwnerInputs();

@@ -54,6 +54,7 @@ private slots:
     void ownViewEntryAsksForTheWindowsGuide();
     void checkNamesWhatIsWrongOrSaysAllIsRight();
     void printHandsOverOneNoticePerOwnerAndCopy();
+    void printAsksOverAShortNoticeAndRefusesAnImpossibleDate();
     void instructionsListTheWindowsSteps();
 
 private:
@@ -505,6 +506,37 @@ void TestConvocazioneWindow::printHandsOverOneNoticePerOwnerAndCopy()
     QCOMPARE(hint(), QStringLiteral("ho visualizzato i dati su WORD (")
                          + QFileInfo(m_platform->documents.last()).fileName() + QLatin1Char(')'));
     QCOMPARE(m_platform->messages.size(), 1);
+}
+
+// Dated today, the 9th, for a first call on the 12th: three days, short of the five the law
+// asks. The notice is printed only on the user's word; an impossible date never.
+void TestConvocazioneWindow::printAsksOverAShortNoticeAndRefusesAnImpossibleDate()
+{
+    m_platform->fileNames.enqueue(RegistryFixture::writeCondominium(m_dir->path(), 2));
+    m_window->openArchive();
+    fillValidNotice();
+    type(QStringLiteral("dat1"), QStringLiteral("12/12/2026"));
+    QPushButton *print = control<QPushButton>(QStringLiteral("cmdStampa"));
+    print->click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    const ScriptedPlatform::Message asked = m_platform->lastMessage();
+    QVERIFY(asked.question);
+    QCOMPARE(asked.title, m_state->texts.checkTitle);
+    QVERIFY2(asked.text.contains(QStringLiteral("precede di 3 giorni")), qPrintable(asked.text));
+    QVERIFY(asked.text.endsWith(QStringLiteral("Stampare comunque?")));
+    QVERIFY(m_platform->documents.isEmpty());
+
+    m_platform->answers.enqueue(true);
+    print->click();
+    QCOMPARE(m_platform->documents.size(), 1);
+
+    type(QStringLiteral("dat2"), QStringLiteral("31/02/2027"));
+    m_platform->answers.enqueue(true);
+    m_window->toolBar()->findChild<QAction *>(QStringLiteral("button4"))->trigger();
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    QVERIFY(!m_platform->lastMessage().question);
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("\"31/02/2027\"")));
+    QCOMPARE(m_platform->documents.size(), 1);
 }
 
 void TestConvocazioneWindow::instructionsListTheWindowsSteps()

@@ -60,11 +60,15 @@ private slots:
     void printWithoutOwnersSaysNothingToPrint();
     void printMovesOwnerListByPages();
     void rowPrintButtonPrintsOneSheetAndIsForgotten();
+    void everyOwnerPrintIsRefusedWithTheCheckMessage();
+    void saveDialogProposesTheArchiveNameAndAddsThePrefix();
+    void failedSaveLeavesTheWorkingFolder();
 
 private:
     QString writeFile(const QString &name, const QByteArray &content) const;
     void typeSomething();
     void fillComplete();
+    void trigger(const QString &caption);
 
     QTemporaryDir m_dir;
     SharedState *m_state = nullptr;
@@ -123,6 +127,15 @@ void TestDatiWindowArchive::fillComplete()
     addOwner(*m_state, QStringLiteral("Bianchi"), QStringLiteral("2"), {makeUnit(QStringLiteral("30"))});
     m_window->refreshOwnerRows();
     m_window->findChild<QRadioButton *>(QStringLiteral("Option1_1"))->click();
+}
+
+// The menu entry of that caption; the tool bar's buttons carry their tooltips as text.
+void TestDatiWindowArchive::trigger(const QString &caption)
+{
+    for (QAction *action : m_window->findChildren<QAction *>()) {
+        if (action->text() == caption && !qobject_cast<QToolBar *>(action->parent()))
+            action->trigger();
+    }
 }
 
 void TestDatiWindowArchive::openShowsArchiveAndMarksHeatingOption()
@@ -418,6 +431,91 @@ void TestDatiWindowArchive::rowPrintButtonPrintsOneSheetAndIsForgotten()
     QCOMPARE(texts.value(1).count(QStringLiteral("Tabella analitica del condomino n.")), 8);
     QVERIFY(texts.value(1).contains(heading.arg(1)));
     QVERIFY(texts.value(1).contains(heading.arg(8)));
+}
+
+// A surface of 20 digits swallows every millesimo; no owner printout may carry that, and each
+// tells the user what the check tells him. The blank data form needs no data.
+void TestDatiWindowArchive::everyOwnerPrintIsRefusedWithTheCheckMessage()
+{
+    fillComplete();
+    QLineEdit *surface = m_window->findChild<QLineEdit *>(QStringLiteral("sup_1"));
+    surface->clear();
+    QTest::keyClicks(surface, QStringLiteral("12345678901234567890"));
+    m_window->checkData();
+    QCOMPARE(m_platform->messages.size(), 1);
+    const ScriptedPlatform::Message check = m_platform->lastMessage();
+    QCOMPARE(check.icon, MessageIcon::Critical);
+    QVERIFY2(check.text.startsWith(QStringLiteral("Condomino n. 1:\n")), qPrintable(check.text));
+
+    m_window->setStepHint(QStringLiteral("prima"));
+    const QStringList prints = {QStringLiteral("solo tabella &millesimi"),
+                                QStringLiteral("&dati condomini"), QStringLiteral("stampa completa")};
+    for (const QString &print : prints)
+        trigger(print);
+    m_window->toolBar()->findChild<QAction *>(QStringLiteral("button4"))->trigger();
+    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("stamp_2")), Qt::LeftButton);
+    QCOMPARE(m_platform->messages.size(), 6);
+    for (int m = 1; m < 6; ++m) {
+        QCOMPARE(m_platform->messages.at(m).text, check.text);
+        QCOMPARE(m_platform->messages.at(m).icon, MessageIcon::Critical);
+        QCOMPARE(m_platform->messages.at(m).title, m_state->texts.checkTitle);
+    }
+    QVERIFY(m_platform->documents.isEmpty());
+    QCOMPARE(m_window->passo()->text(), QStringLiteral("prima"));
+
+    m_platform->documentsOpen = false;
+    trigger(QStringLiteral("&modello acquisizione dati"));
+    QCOMPARE(m_platform->documents.size(), 1);
+}
+
+// "Salva con nome..." proposes the file the data came from, "&Salva" of a new archive the
+// prefix and the condominium's name; a name typed without the prefix is saved with it.
+void TestDatiWindowArchive::saveDialogProposesTheArchiveNameAndAddsThePrefix()
+{
+    fillComplete();
+    m_platform->fileNames.enqueue(m_dir.filePath(QStringLiteral("Aurora 2027")));
+    m_window->saveArchive();
+    QCOMPARE(m_platform->dialogs.last().proposedName, QStringLiteral("Veltra-dati-Aurora"));
+    const QString prefixed = m_dir.filePath(QStringLiteral("Veltra-dati-Aurora 2027"));
+    QCOMPARE(m_window->archiveName(), prefixed);
+    QVERIFY(QFileInfo::exists(prefixed));
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("Aurora 2027"))));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->lastMessage().text.contains(prefixed));
+
+    m_platform->fileNames.enqueue(QString());
+    m_window->saveArchiveAs();
+    QCOMPARE(m_platform->dialogs.last().proposedName, prefixed);
+
+    // Over an existing file of the prefixed name the user decides; No writes nothing.
+    m_platform->fileNames.enqueue(m_dir.filePath(QStringLiteral("Aurora 2027")));
+    m_platform->answers.enqueue(false);
+    m_window->saveArchiveAs();
+    QVERIFY(m_platform->lastMessage().question);
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("Aurora 2027"))));
+    QCOMPARE(m_window->archiveName(), prefixed);
+}
+
+void TestDatiWindowArchive::failedSaveLeavesTheWorkingFolder()
+{
+    fillComplete();
+    const QString start = QDir::currentPath();
+    const QString working = m_dir.filePath(QStringLiteral("lavoro"));
+    QVERIFY(QDir().mkpath(working));
+    QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("Veltra-dati-cartella"))));
+    QDir::setCurrent(working);
+    // A folder as target can never be written.
+    m_platform->fileNames.enqueue(m_dir.filePath(QStringLiteral("Veltra-dati-cartella")));
+    m_window->saveArchive();
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    const QString afterFailure = QDir::currentPath();
+
+    m_platform->fileNames.enqueue(m_dir.filePath(QStringLiteral("Veltra-dati-Aurora")));
+    m_window->saveArchiveAs();
+    const QString afterSave = QDir::currentPath();
+    QDir::setCurrent(start);
+    QCOMPARE(afterFailure, QDir(working).absolutePath());
+    QCOMPARE(afterSave, QDir(m_dir.path()).absolutePath());
 }
 
 QTEST_MAIN(TestDatiWindowArchive)
