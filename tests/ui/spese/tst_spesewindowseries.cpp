@@ -290,6 +290,14 @@ void TestSpeseWindowSeries::printCommandsHandOverOrRefuse()
     QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato il documento ")
                                             + QFileInfo(m_platform->documents.last()).fileName());
 
+    // An item the check refuses is printed by no command.
+    control<QLineEdit>(QStringLiteral("spesatotale"))->clear();
+    m_window->printAllocation();
+    m_window->printPaymentNotices();
+    QCOMPARE(m_platform->documents.size(), 2);
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Digitare la somma da ripartire."));
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+
     m_window->clearWindow();
     m_window->printAllocation();
     QCOMPARE(m_platform->documents.size(), 2);
