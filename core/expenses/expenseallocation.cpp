@@ -128,25 +128,32 @@ void allocateByHeating(SharedState &state, double amount)
     }
 }
 
-// Criterion 5, art. 1124: half by value (property millesimi), half by floor height.
+// One half of the amount shared by weight among the participants whose weights add up
+// to total; a half with nothing to weigh it charges nobody.
+double byWeight(double half, double weight, double total)
+{
+    return total == 0 ? 0.0 : half * weight / total;
+}
+
+// Criterion 5, art. 1124: half by value (property millesimi), half by floor height, each
+// half among the owners the stairs serve, so that each weighs exactly half whoever is left
+// out. When the participants' floor millesimi are all zero (all on the ground floor) the
+// whole amount goes by value, and the other way round.
 void allocateByStairsRule(SharedState &state, double amount)
 {
-    const int n = ownerLimit(state);
-    double halves = 0;
-    for (int i = 1; i <= n; ++i) {
-        const Owner &owner = state.owner(i);
-        if (takesPart(owner))
-            halves += (numberOf(owner.ownerMillesimi) + numberOf(owner.floorMillesimi)) / 2;
-    }
-    for (int i = 1; i <= n; ++i) {
+    const StairsTotals totals = stairsTotals(state);
+    const double valueHalf = totals.floorMillesimi == 0 ? amount : amount / 2;
+    const double heightHalf = totals.ownerMillesimi == 0 ? amount : amount / 2;
+    for (int i = 1, n = ownerLimit(state); i <= n; ++i) {
         Owner &owner = state.owner(i);
-        if (halves == 0) {
+        if (!takesPart(owner)) {
             setShare(owner, 0.0);
             continue;
         }
-        setShare(owner, owner.takesPart * (amount / halves)
-                            * (numberOf(owner.ownerMillesimi) + numberOf(owner.floorMillesimi))
-                            / 2);
+        setShare(owner,
+                 byWeight(valueHalf, numberOf(owner.ownerMillesimi), totals.ownerMillesimi)
+                     + byWeight(heightHalf, numberOf(owner.floorMillesimi),
+                                totals.floorMillesimi));
     }
 }
 
@@ -186,6 +193,19 @@ void allocateByRoofTerraceRule(SharedState &state, double amount)
 }
 
 } // namespace
+
+StairsTotals stairsTotals(const SharedState &state)
+{
+    StairsTotals totals;
+    for (int i = 1, n = ownerLimit(state); i <= n; ++i) {
+        const Owner &owner = state.owner(i);
+        if (!takesPart(owner))
+            continue;
+        totals.ownerMillesimi += numberOf(owner.ownerMillesimi);
+        totals.floorMillesimi += numberOf(owner.floorMillesimi);
+    }
+    return totals;
+}
 
 bool ColumnAccess::isEditable(ExpenseColumn column) const
 {

@@ -64,6 +64,16 @@ struct AllocationResult
 // criterion 2.
 AllocationResult allocateExpense(SharedState &state, int k);
 
+// What the stairs rule (criterion 5) divides its halves by: the property millesimi and
+// the floor millesimi of the owners who take part, in thousandths.
+struct StairsTotals
+{
+    double ownerMillesimi = 0;
+    double floorMillesimi = 0;
+};
+
+StairsTotals stairsTotals(const SharedState &state);
+
 // The editable columns for calcType; every column while the amount is empty.
 ColumnAccess columnAccess(int calcType, bool amountEmpty);
 

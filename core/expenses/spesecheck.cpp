@@ -1,5 +1,6 @@
 #include "core/expenses/spesecheck.h"
 
+#include "core/expenses/expenseallocation.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 
@@ -148,6 +149,20 @@ QString twoThirdsFault(const Owner &owner)
     return wrongNumber(owner.twoThirdsPercent, "la percentuale dei millesimi per due terzi");
 }
 
+// The stairs rule shares its halves by the participants' property and floor millesimi:
+// when both add up to zero there is nothing to weigh the amount by.
+Finding checkStairsTotals(const SharedState &state)
+{
+    const StairsTotals totals = stairsTotals(state);
+    if (totals.ownerMillesimi != 0 || totals.floorMillesimi != 0)
+        return Finding{true, MessageIcon::None, QString()};
+    return fails(MessageIcon::Critical,
+                 QStringLiteral("Nessuna quota può essere calcolata:\n- i condomini che "
+                                "partecipano alla spesa hanno in tutto zero millesimi di "
+                                "proprietà e zero millesimi di piano;\n- correggere i millesimi "
+                                "o scegliere i condomini serviti dalle scale o dall'ascensore."));
+}
+
 Finding checkOwners(const SharedState &state, int criterion)
 {
     const int n = ownerLimit(state);
@@ -156,6 +171,8 @@ Finding checkOwners(const SharedState &state, int criterion)
         if (!fault.isEmpty())
             return fails(MessageIcon::Critical, ownerPrefix(i) + fault);
     }
+    if (criterion == 5)
+        return checkStairsTotals(state);
     if (criterion != 6)
         return Finding{true, MessageIcon::None, QString()};
     for (int i = 1; i <= n; ++i) {

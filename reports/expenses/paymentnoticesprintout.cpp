@@ -40,9 +40,10 @@ const QStringList Explanations = {
     QStringLiteral("la spesa da ripartire è stata moltiplicata per la superficie radiante "
                    "dell'unità immobiliare e divisa per la somma di tutte le superfici "
                    "radianti."),
-    QStringLiteral("la spesa da ripartire è stata moltiplicata per la semisomma dei millesimi "
-                   "di proprietà e di uso della propria unità immobiliare e divisa per la "
-                   "semisomma dei millesimi totali di proprietà e di uso (art.1124 C.C.)."),
+    QStringLiteral("la spesa da ripartire è stata divisa tra i condomini che vi partecipano: "
+                   "metà in proporzione ai millesimi di proprietà, l'altra metà in proporzione "
+                   "ai millesimi di piano, cioè all'altezza di ciascun piano dal suolo "
+                   "(art.1124 C.C.)."),
     QStringLiteral("la spesa da ripartire è stata divisa secondo i dettami dell'art.1126 del "
                    "Codice Civile che si riporta.")
 };

@@ -93,6 +93,7 @@ class TestExpenseAllocation : public QObject
 private slots:
     void allocatesByEachCriterion_data();
     void allocatesByEachCriterion();
+    void stairsHalvesAreSharedAmongTheOwnersServed();
     void totalPercentAboveHundredClearsTheOffendingOwner();
     void emptyAmountLeavesSharesAndOpensEveryColumn();
     void heatingCriteriaStoreZeroForEmptyQuantities();
@@ -136,10 +137,21 @@ void TestExpenseAllocation::allocatesByEachCriterion_data()
         << QList<OwnerInput>{withFloor("600", "400,000"), withFloor("400", "600,000"),
                              withFloor("300", "100", 0)}
         << QStringList{"50,00", "50,00", "0,00"};
-    // Halves (100 + 300) / 2 = 200 and (300 + 0) / 2 = 150 of 350: 120 × 200/350, 120 × 150/350.
+    // 60 by value over 400 millesimi, 60 by height over 300: 15 + 60 and 45 + 0.
     QTest::newRow("5: empty floor millesimi count 0")
         << 5 << "120" << QList<OwnerInput>{withFloor("100", "300"), withFloor("300", "")}
-        << QStringList{"68,57", "51,43"};
+        << QStringList{"75,00", "45,00"};
+    // Owner 1 weighs only by value, owner 2 only by height: each takes one whole half,
+    // however the two tables add up.
+    QTest::newRow("5: each half is half the amount")
+        << 5 << "1.000" << QList<OwnerInput>{withFloor("300", "0"), withFloor("0", "200"),
+                                             withFloor("500", "0", 0)}
+        << QStringList{"500,00", "500,00", "0,00"};
+    // Nobody served stands above the ground: 1000 by value, 90 and 110 of 200.
+    QTest::newRow("5: every participant on the ground floor")
+        << 5 << "1.000" << QList<OwnerInput>{withFloor("90", "0,000"), withFloor("110", "0,000"),
+                                             withFloor("300", "500", 0)}
+        << QStringList{"450,00", "550,00", "0,00"};
     // One third 100 to owner 1 alone; two thirds 200 by 200 and 300 covered millesimi.
     QTest::newRow("6: terrace, one third and two thirds")
         << 6 << "300"
@@ -224,6 +236,34 @@ void TestExpenseAllocation::allocatesByEachCriterion()
     QVERIFY(result.computed);
     QVERIFY(result.clearedPercentOwners.isEmpty());
     QCOMPARE(shares(state), expected);
+}
+
+// Ten flats, two on each of the floors 0 to 4; the lift does not serve the two on the
+// ground floor. The floor millesimi are those of the registry: floor k weighs k of
+// 0 + 1 + 2 + 3 + 4 = 10, so it has k × 100, split between its flats by property millesimi.
+// The eight flats served have 800 property millesimi and all 1000 floor millesimi, so the
+// value half of 500,00 is 0,625 a millesimo and the height half of 500,00 is 0,50:
+//   floor 1:  80 → 50,00 + 40 × 0,50 = 20,00 → 70,00;   120 → 75,00 + 30,00 → 105,00
+//   floor 2: 100 → 62,50 + 50,00 → 112,50, twice
+//   floor 3:  70 → 43,75 + 105 × 0,50 = 52,50 → 96,25; 130 → 81,25 + 97,50 → 178,75
+//   floor 4: 120 → 75,00 + 240 × 0,50 = 120,00 → 195,00; 80 → 50,00 + 80,00 → 130,00
+// The value parts add up to 500,00 and so do the height parts.
+void TestExpenseAllocation::stairsHalvesAreSharedAmongTheOwnersServed()
+{
+    SharedState state;
+    fillOwners(state, {withFloor("90", "0,000", 0), withFloor("110", "0,000", 0),
+                       withFloor("80", "40,000"), withFloor("120", "60,000"),
+                       withFloor("100", "100,000"), withFloor("100", "100,000"),
+                       withFloor("70", "105,000"), withFloor("130", "195,000"),
+                       withFloor("120", "240,000"), withFloor("80", "160,000")});
+    state.calcType = StairsArt1124;
+    state.item(1).expenseAmount = QStringLiteral("1.000,00");
+    allocateExpense(state, 1);
+    QCOMPARE(shares(state), (QStringList{"0,00", "0,00", "70,00", "105,00", "112,50", "112,50",
+                                         "96,25", "178,75", "195,00", "130,00"}));
+    const StairsTotals totals = stairsTotals(state);
+    QCOMPARE(totals.ownerMillesimi, 800.0);
+    QCOMPARE(totals.floorMillesimi, 1000.0);
 }
 
 void TestExpenseAllocation::totalPercentAboveHundredClearsTheOffendingOwner()

@@ -51,6 +51,7 @@ private slots:
     void aTextThatIsNoNumberIsNeverCounted_data();
     void aTextThatIsNoNumberIsNeverCounted();
     void dataTheCriterionDoesNotCountAreNotJudged();
+    void stairsRuleWithNothingToWeighSaysWhy();
     void theShippedSampleItemsPass();
 };
 
@@ -144,6 +145,30 @@ void TestSpeseCheck::dataTheCriterionDoesNotCountAreNotJudged()
     QVERIFY(!checkUnder(state, 3).passed);
     QVERIFY(!checkUnder(state, 5).passed);
     QVERIFY(!checkUnder(state, 6).passed);
+}
+
+// Owner 3 is not served; owners 1 and 2 have no millesimi of either kind.
+void TestSpeseCheck::stairsRuleWithNothingToWeighSaysWhy()
+{
+    SharedState state;
+    fillItem(state);
+    for (int i = 1; i <= 2; ++i) {
+        state.owner(i).ownerMillesimi = Cell::fromNumber(0);
+        state.owner(i).floorMillesimi = QStringLiteral("0,000");
+    }
+    state.owner(3).takesPart = 0;
+    const SpeseCheck::Finding finding = checkUnder(state, 5);
+    QVERIFY(!finding.passed);
+    QCOMPARE(finding.icon, MessageIcon::Critical);
+    QCOMPARE(finding.text,
+             QString::fromUtf8("Nessuna quota può essere calcolata:\n- i condomini che partecipano "
+                               "alla spesa hanno in tutto zero millesimi di proprietà e zero "
+                               "millesimi di piano;\n- correggere i millesimi o scegliere i "
+                               "condomini serviti dalle scale o dall'ascensore."));
+
+    // Floor millesimi alone are enough: the whole amount then goes by floor height.
+    state.owner(2).floorMillesimi = QStringLiteral("500,000");
+    QVERIFY(checkUnder(state, 5).passed);
 }
 
 void TestSpeseCheck::theShippedSampleItemsPass()
