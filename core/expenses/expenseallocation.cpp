@@ -318,15 +318,25 @@ void initExpenseInputs(SharedState &state)
 {
     for (int i = 1, n = ownerLimit(state); i <= n; ++i) {
         Owner &owner = state.owner(i);
-        owner.floorMillesimi = formatNumber(owner.useMillesimi, NumberFormat::MillesimiPattern);
-        // Cut to one decimal after every unit, so that no owner pays for a tenth of a cubic
-        // metre he does not heat. The cut is taken on the decimal figure: in binary 141,8 is
-        // 141,79999…, which a plain cut would make 141,7.
-        double heating = 0;
-        for (int j = 1, units = std::clamp(owner.unitCount, 0, MaxUnits); j <= units; ++j)
-            heating = DecimalCut::cut(heating + numberOf(owner.units[j].heatingValue), 1);
-        owner.heatingQuantity = Cell::fromNumber(heating);
+        owner.floorMillesimi = registryFloorMillesimi(owner);
+        owner.heatingQuantity = Cell::fromNumber(registryHeatingQuantity(owner));
     }
+}
+
+QString registryFloorMillesimi(const Owner &owner)
+{
+    return formatNumber(owner.useMillesimi, NumberFormat::MillesimiPattern);
+}
+
+// Cut to one decimal after every unit, so that no owner pays for a tenth of a cubic metre
+// he does not heat. The cut is taken on the decimal figure: in binary 141,8 is 141,79999…,
+// which a plain cut would make 141,7.
+double registryHeatingQuantity(const Owner &owner)
+{
+    double heating = 0;
+    for (int j = 1, units = std::clamp(owner.unitCount, 0, MaxUnits); j <= units; ++j)
+        heating = DecimalCut::cut(heating + numberOf(owner.units[j].heatingValue), 1);
+    return heating;
 }
 
 void toggleTakesPartForAll(SharedState &state)

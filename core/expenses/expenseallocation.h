@@ -6,6 +6,7 @@
 namespace veltra {
 
 class SharedState;
+struct Owner;
 
 // The per-owner input columns of the expense window, in the order of its grid.
 enum class ExpenseColumn {
@@ -88,6 +89,12 @@ int criterionForHeatingBasis(int heatingBasis);
 // is useMillesimi as "##0.000", heatingQuantity the units' heatingValue summed and cut to
 // one decimal after every addition (cubic metres or square metres).
 void initExpenseInputs(SharedState &state);
+
+// What the registry gives an owner for the stairs rule: his useMillesimi as "##0.000".
+QString registryFloorMillesimi(const Owner &owner);
+// What the registry gives an owner for the heating criteria: the heatingValue of his units
+// summed and cut to one decimal after every addition (cubic metres or square metres).
+double registryHeatingQuantity(const Owner &owner);
 
 // The "tutti" command: when owner 1 takes part every owner 1..ownerCount leaves the item,
 // otherwise every one takes part.

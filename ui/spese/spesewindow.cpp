@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,10 +196,8 @@ void SpeseWindow::connectPrintEntries()
 
 void SpeseWindow::reinitialiseFromSharedState()
 {
-    const int criterion = criterionForHeatingBasis(state().heatingBasis);
-    if (criterion != NoCriterion)
-        chooseCriterion(criterion);
-    initExpenseInputs(state());
+    const bool keepsItem = !state().item(itemNumber()).expenseAmount.isEmpty();
+    const bool reallocate = keepsItem ? offerRegistryMillesimi() : takeUpRegistry();
     for (int r = 1; r <= SpeseForm::Rows; ++r)
         m_form->rows[r].check1->setToolTip(SpeseTexts::participationTip(r));
     showHeader();
@@ -208,7 +207,55 @@ void SpeseWindow::reinitialiseFromSharedState()
         m_form->vscroll1->setValue(1);
     }
     redrawOwnerRows();
-    allocate();
+    if (reallocate)
+        allocate();
+}
+
+void SpeseWindow::changeEvent(QEvent *event)
+{
+    WorkWindow::changeEvent(event);
+    // The question's own box hands the activation back when it closes.
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || m_offering
+        || state().item(itemNumber()).expenseAmount.isEmpty())
+        return;
+    const bool reallocate = offerRegistryMillesimi();
+    redrawOwnerRows();
+    if (reallocate) {
+        showStepHint();
+        allocate();
+    }
+}
+
+// An item without amount starts from the condominium: the criterion its heating basis
+// suggests, and the floor millesimi and heating quantities of the units.
+bool SpeseWindow::takeUpRegistry()
+{
+    const int criterion = criterionForHeatingBasis(state().heatingBasis);
+    if (criterion != NoCriterion)
+        chooseCriterion(criterion);
+    initExpenseInputs(state());
+    return true;
+}
+
+// An item with an amount changes only when the user changes it: when the registry's
+// millesimi are no longer the item's, he chooses whether to bring them in and allocate again.
+bool SpeseWindow::offerRegistryMillesimi()
+{
+    const std::optional<int> owner = m_itemMillesimi.compareWithRegistry(state(), itemNumber());
+    if (!owner)
+        return false;
+    const QString question = SpeseTexts::registryChangedQuestion(
+        itemNumber(), *owner, state().owner(*owner).ownerName);
+    m_offering = true;
+    const bool bringIn =
+        platform().askYesNo(MessageIcon::Question, state().texts.checkTitle, question, false);
+    m_offering = false;
+    if (!bringIn) {
+        m_itemMillesimi.declineRegistry(itemNumber());
+        return false;
+    }
+    m_itemMillesimi.takeRegistry(state());
+    return true;
 }
 
 void SpeseWindow::showHeader()
@@ -288,6 +335,7 @@ void SpeseWindow::managementOptionToggled(int j, bool on)
     for (int k = 1; k <= MaxItems; ++k)
         state().item(k).expenseAmount.clear();
     m_series.setType(j == 1 ? ManagementType::Preventivi : ManagementType::Spese);
+    m_itemMillesimi.forgetDeclined();
     m_form->esport->setEnabled(j == 1);
     // Every amount is empty now: a later item steps back to item 1, which opens the series.
     itemNumberChanged(itemNumber());
@@ -517,6 +565,7 @@ void SpeseWindow::allocate()
     for (int i = 0; i < result.clearedPercentOwners.size(); ++i)
         tellUser(MessageIcon::Critical, percentOverLimitMessage());
     showAllocationResults(result);
+    m_itemMillesimi.record(state());
 }
 
 // The allocation writes the shares, and may empty a fixed percentage or put 0 into an
@@ -610,6 +659,7 @@ void SpeseWindow::clearWindow()
 {
     unmarkOptions();
     m_series.clear();
+    m_itemMillesimi.forgetDeclined();
     m_form->esport->setEnabled(false);
     state().calcType = NoCriterion;
     clearOwnerInputs();

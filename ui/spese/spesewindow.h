@@ -2,6 +2,7 @@
 
 #include "core/expenses/expenseallocation.h"
 #include "core/expenses/expenseseries.h"
+#include "core/expenses/itemmillesimi.h"
 #include "core/expenses/spesecheck.h"
 #include "reports/expenses/expenseprintcheck.h"
 #include "ui/frame/workwindow.h"
@@ -34,9 +35,12 @@ public:
     int criterionOption() const;
     const ExpenseSeries &series() const { return m_series; }
 
-    // The opening initialisation: the criterion from the heating basis, the owners' floor
-    // millesimi and heating quantities from the condominium, the header and the rows from
-    // the first owner. The condominium window runs it again before it opens another window.
+    // The opening initialisation: for an item without amount, the criterion from the heating
+    // basis and the owners' floor millesimi and heating quantities from the condominium;
+    // then the header and the rows from the first owner. The condominium window runs it
+    // again before it opens another window; an item with an amount then keeps its criterion,
+    // inputs and shares, and the user is asked whether to bring in the registry's millesimi
+    // when they are no longer the item's.
     void reinitialiseFromSharedState();
 
     void openArchive() override;
@@ -68,11 +72,16 @@ public:
 
 protected:
     void initialise() override;
+    // Coming back to this window from another by the window manager is a switch too: the
+    // item is held against the registry's millesimi as the condominium window's hand-over does.
+    void changeEvent(QEvent *event) override;
 
 private:
     void connectControls();
     void connectRow(int r);
     void connectPrintEntries();
+    bool takeUpRegistry();
+    bool offerRegistryMillesimi();
 
     void itemNumberChanged(int k);
     void managementOptionToggled(int j, bool on);
@@ -107,8 +116,10 @@ private:
 
     std::unique_ptr<SpeseForm> m_form;
     ExpenseSeries m_series;
+    ItemMillesimi m_itemMillesimi;
     // Set by the copy to end: the next change of the item number is only displayed.
     bool m_suppressMove = false;
+    bool m_offering = false; // the registry's millesimi are being offered
 };
 
 } // namespace veltra

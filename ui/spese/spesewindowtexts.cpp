@@ -1,5 +1,7 @@
 #include "ui/spese/spesewindowtexts.h"
 
+#include "core/numbers/numbertext.h"
+
 #include <array>
 
 namespace veltra {
@@ -143,6 +145,17 @@ QString stepHint(int rule)
         "altro tipo di calcolo)",
     };
     return QString::fromUtf8(hints.at(rule - 1));
+}
+
+QString registryChangedQuestion(int k, int i, const QString &ownerName)
+{
+    return QString::fromUtf8("I millesimi della tabella dei condomini non sono più quelli con cui "
+                             "è stata ripartita la spesa n.%1 (il primo a cambiare è il "
+                             "condomino n.%2, %3).\nRiprendere dalla tabella i millesimi di "
+                             "proprietà, i millesimi di piano e le quantità per il riscaldamento "
+                             "e ripartire di nuovo la spesa?\nCon No la spesa resta ripartita "
+                             "come prima.")
+        .arg(NumberText::str(k), NumberText::str(i), ownerName);
 }
 
 QString instructions()

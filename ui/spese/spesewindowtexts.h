@@ -34,6 +34,9 @@ QString heatingHeadingTip(int calcType);
 // The step hint by its rule number, 1 to 15.
 QString stepHint(int rule);
 
+// The registry's millesimi are no longer those item k was allocated by, first for owner i.
+QString registryChangedQuestion(int k, int i, const QString &ownerName);
+
 QString instructions();
 QString articlesTitle();
 

@@ -1,3 +1,5 @@
+#include "core/numbers/numberformat.h"
+#include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 #include "support/registryfixture.h"
 #include "support/scriptedplatform.h"
@@ -8,11 +10,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace veltra;
@@ -37,11 +42,18 @@ private slots:
     void topRowShowsOwnersFromItsNumber();
     void clearWindowEmptiesEverythingAndTheCondominiumWindow();
     void handOverFromCondominiumWindowReinitialises();
+    void switchingWindowsKeepsTheSampleItemAsAllocated();
+    void changedRegistryMillesimiAreBroughtInOnlyWhenChosen();
 
 private:
     void type(const QString &name, const QString &text) const;
     QString hint() const;
     void addOwners(const QList<double> &millesimi);
+    // The sample condominium copied into folder, opened in the condominium window, and
+    // item 1 of its expense series opened in this window through the frame's switch.
+    DatiWindow *openSample(const QTemporaryDir &folder);
+    void switchToCondominiumAndBack(DatiWindow *dati);
+    QString shown(const QString &name) const;
 
 };
 
@@ -318,6 +330,111 @@ void TestSpeseWindow::handOverFromCondominiumWindowReinitialises()
     QCOMPARE(control<QLineEdit>(QStringLiteral("risc_1"))->text(), QStringLiteral("120,3"));
     QCOMPARE(control<QLineEdit>(QStringLiteral("risc_2"))->text(), QStringLiteral("100"));
     QCOMPARE(m_platform->unscripted, 0);
+}
+
+DatiWindow *TestSpeseWindow::openSample(const QTemporaryDir &folder)
+{
+    const QDir sample(QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio"));
+    for (const QString &name : sample.entryList(QDir::Files)) {
+        if (!QFile::copy(sample.filePath(name), folder.filePath(name)))
+            qFatal("cannot copy %s", qPrintable(name));
+    }
+    auto *dati = qobject_cast<DatiWindow *>(m_shell->workWindow(1));
+    m_platform->fileNames.enqueue(folder.filePath(QStringLiteral("Veltra-dati-Condominio Le Magnolie")));
+    dati->openArchive();
+    dati->findChild<QAction *>(QStringLiteral("finestra2"))->trigger();
+    m_platform->fileNames.enqueue(
+        folder.filePath(QStringLiteral("Veltra-spese-Condominio Le Magnolie- 2026 1")));
+    control<QRadioButton>(QStringLiteral("Option2_2"))->click();
+    return dati;
+}
+
+void TestSpeseWindow::switchToCondominiumAndBack(DatiWindow *dati)
+{
+    m_window->findChild<QAction *>(QStringLiteral("finestra1"))->trigger();
+    dati->findChild<QAction *>(QStringLiteral("finestra2"))->trigger();
+}
+
+QString TestSpeseWindow::shown(const QString &name) const
+{
+    if (auto *field = m_window->findChild<QLineEdit *>(name))
+        return field->text();
+    return control<QLabel>(name)->text();
+}
+
+// Item 1 of the sample goes by art. 1124 while the condominium heats by volume: the switch
+// must not put the heating criterion in its place, nor take its inputs from the units.
+void TestSpeseWindow::switchingWindowsKeepsTheSampleItemAsAllocated()
+{
+    QTemporaryDir folder;
+    DatiWindow *dati = openSample(folder);
+    QVERIFY(control<QRadioButton>(QStringLiteral("Option1_5"))->isChecked());
+    QCOMPARE(shown(QStringLiteral("spe_1")), QStringLiteral("79,79"));
+
+    switchToCondominiumAndBack(dati);
+    QVERIFY(control<QRadioButton>(QStringLiteral("Option1_5"))->isChecked());
+    QCOMPARE(m_state->calcType, 5);
+    QCOMPARE(shown(QStringLiteral("spe_1")), QStringLiteral("79,79"));
+    QCOMPARE(shown(QStringLiteral("spe_2")), QStringLiteral("98,21"));
+    QCOMPARE(shown(QStringLiteral("risc_1")), QStringLiteral("0"));
+    QVERIFY(m_platform->messages.isEmpty());
+
+    m_window->saveArchive();
+    QVERIFY(m_platform->messages.isEmpty());
+    QFile saved(folder.filePath(QStringLiteral("Veltra-spese-Condominio Le Magnolie- 2026 1")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = saved.readAll().split('\n');
+    QVERIFY2(lines.at(0).endsWith("\"15/01/2026\",5\r"), lines.at(0).constData());
+    QVERIFY2(lines.at(1).endsWith(",\"79,79\"\r"), lines.at(1).constData());
+    QVERIFY2(lines.at(3).endsWith(",\"98,21\"\r"), lines.at(3).constData());
+}
+
+// A surface edited in the condominium window changes the registry's millesimi; the item
+// keeps its own until the user brings the new ones in, and is then allocated on them.
+void TestSpeseWindow::changedRegistryMillesimiAreBroughtInOnlyWhenChosen()
+{
+    QTemporaryDir folder;
+    DatiWindow *dati = openSample(folder);
+    m_window->findChild<QAction *>(QStringLiteral("finestra1"))->trigger();
+    dati->findChild<QLineEdit *>(QStringLiteral("sup_1"))->setText(QStringLiteral("73,00"));
+    const double registryMillesimi = m_state->owner(1).ownerMillesimi.toNumber();
+    QVERIFY(registryMillesimi > 19);
+
+    m_platform->answers.enqueue(false);
+    dati->findChild<QAction *>(QStringLiteral("finestra2"))->trigger();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->lastMessage().question);
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("spesa n. 1")));
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("Ferretti Giorgio")));
+    QCOMPARE(shown(QStringLiteral("mill_1")), QStringLiteral("18,1"));
+    QCOMPARE(shown(QStringLiteral("spe_1")), QStringLiteral("79,79"));
+    m_window->setItemNumber(2);
+    m_window->setItemNumber(1);
+    QCOMPARE(shown(QStringLiteral("mill_1")), QStringLiteral("18,1"));
+    QCOMPARE(shown(QStringLiteral("spe_1")), QStringLiteral("79,79"));
+    // Declined once, the same registry is not offered again for the same item.
+    switchToCondominiumAndBack(dati);
+    QCOMPARE(m_platform->messages.size(), 1);
+
+    // Another edit in the condominium window changes the registry again.
+    m_window->findChild<QAction *>(QStringLiteral("finestra1"))->trigger();
+    dati->findChild<QLineEdit *>(QStringLiteral("sup_1"))->setText(QStringLiteral("74,00"));
+    const double newMillesimi = m_state->owner(1).ownerMillesimi.toNumber();
+    m_platform->answers.enqueue(true);
+    dati->findChild<QAction *>(QStringLiteral("finestra2"))->trigger();
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_state->owner(1).ownerMillesimi.toNumber(), newMillesimi);
+    QCOMPARE(shown(QStringLiteral("mill_1")), m_state->owner(1).ownerMillesimi.toText());
+    // Art. 1124: half by property, half by floor millesimi, over everybody taking part.
+    double halves = 0;
+    for (int i = 1; i <= m_state->ownerCount; ++i) {
+        const Owner &owner = m_state->owner(i);
+        halves += (owner.ownerMillesimi.toNumber()
+                   + NumberText::read(owner.floorMillesimi).value_or(0)) / 2;
+    }
+    const double half1 = (newMillesimi + NumberText::read(shown(QStringLiteral("pian_1"))).value_or(0)) / 2;
+    QCOMPARE(shown(QStringLiteral("spe_1")), formatNumber(1464 * half1 / halves, NumberFormat::EuroPattern));
+    QVERIFY(shown(QStringLiteral("spe_1")) != QStringLiteral("79,79"));
 }
 
 QTEST_MAIN(TestSpeseWindow)

@@ -307,7 +307,8 @@ void TestSpeseWindowSeries::printCommandsHandOverOrRefuse()
 }
 
 // The condominium's heating basis marks the heating criterion when the window is set up
-// again; an item saved "per millesimi" opened afterwards leaves that one marked alone.
+// again on an item without amount; an item saved "per millesimi" opened afterwards leaves
+// that one marked alone.
 void TestSpeseWindowSeries::openedItemMarksOnlyItsOwnCriterion()
 {
     chooseType(2);
@@ -316,6 +317,7 @@ void TestSpeseWindowSeries::openedItemMarksOnlyItsOwnCriterion()
     QVERIFY(QFile::exists(path(ManagementType::Spese, 1)));
 
     m_state->heatingBasis = 1;
+    type(QStringLiteral("spesatotale"), QString());
     m_window->reinitialiseFromSharedState();
     QCOMPARE(m_state->calcType, 3);
     m_platform->fileNames.enqueue(path(ManagementType::Spese, 1));
