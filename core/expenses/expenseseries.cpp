@@ -1,7 +1,9 @@
 #include "core/expenses/expenseseries.h"
 
+#include "core/expenses/datefaults.h"
 #include "core/expenses/expensearchive.h"
 #include "core/expenses/expensefilename.h"
+#include "core/numbers/numbertext.h"
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
 
@@ -125,11 +127,12 @@ std::optional<QString> ExpenseSeries::saveRefusal(int k) const
     if (k < 1 || k > MaxItems)
         return QStringLiteral("La spesa n.%1 non esiste: le spese vanno da 1 a 200.").arg(k);
     const QString &date = m_state.item(k).expenseDate;
+    if (const std::optional<QString> fault = DateFaults::itemDate(k, date))
+        return *fault;
     if (!ExpenseFileName::yearOf(date)) {
-        return QString::fromUtf8("La data della spesa \"%1\" non è una data nella forma "
-                                 "gg/mm/aaaa: senza l'anno il file della spesa non può "
-                                 "essere salvato.")
-            .arg(date);
+        return QString::fromUtf8("La spesa n.%1 non ha la data: senza l'anno il file della "
+                                 "spesa non può essere salvato.")
+            .arg(NumberText::str(k));
     }
     if (const std::optional<QChar> breaker = fileNameBreaker(m_state.condoName)) {
         return QString::fromUtf8("Il file non è stato salvato: il nome del condominio "
@@ -143,6 +146,10 @@ std::optional<QString> ExpenseSeries::saveRefusal(int k) const
         return QString::fromUtf8("Il file non è stato salvato: %1 %2; correggere il dato e "
                                  "salvare di nuovo.")
             .arg(unwritable->field, unwritable->reason);
+    }
+    if (m_type == ManagementType::Spese) {
+        if (const std::optional<QString> fault = DateFaults::ledgerDates(m_state, k))
+            return *fault;
     }
     return std::nullopt;
 }

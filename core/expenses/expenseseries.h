@@ -75,7 +75,8 @@ public:
     // is current and k is 1, asking again while the chosen name does not end with "1".
     OpenResult open(int k, Platform &platform);
 
-    // Why item k cannot be saved (no type, a date without a year, a text the file cannot
+    // Why item k cannot be saved (no type, a date that is no day of the calendar, for the
+    // expenses a payment or reminder date that is none, a text the file cannot
     // carry, a condominium name that cannot be part of a file name), as the Italian message
     // to show titled checkTitle; nothing when it can. The window's data check comes first.
     std::optional<QString> saveRefusal(int k) const;

@@ -1,5 +1,6 @@
 #include "core/expenses/spesecheck.h"
 
+#include "core/expenses/datefaults.h"
 #include "core/expenses/expenseallocation.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
@@ -231,6 +232,8 @@ Finding check(const SharedState &state, int k, const WindowChoices &choices)
         return fails(MessageIcon::Exclamation, QStringLiteral("Digitare il tipo di spesa."));
     if (item.expenseDate.isEmpty())
         return fails(MessageIcon::Critical, QStringLiteral("Digitare la data della spesa."));
+    if (const std::optional<QString> fault = DateFaults::itemDate(k, item.expenseDate))
+        return fails(MessageIcon::Critical, *fault);
     if (choices.managementType.isEmpty())
         return fails(MessageIcon::Critical,
                      QStringLiteral("Scegliere il tipo di gestione dei dati (preventivi o spese)."));

@@ -1,5 +1,6 @@
 #include "core/payments/pagamenticheck.h"
 
+#include "core/expenses/datefaults.h"
 #include "core/numbers/numbertext.h"
 #include "core/payments/paymentsledger.h"
 #include "core/state/sharedstate.h"
@@ -69,6 +70,11 @@ Finding check(const SharedState &state, const WindowView &view, Purpose purpose)
     if (view.type == ManagementType::None)
         return fails(MessageIcon::Critical,
                      QStringLiteral("Scegliere il tipo di gestione dei dati (preventivi o spese)."));
+    if (view.type == ManagementType::Spese) {
+        // A date that is no day would count the owner as paid: printing refuses it too.
+        if (const std::optional<QString> fault = DateFaults::ledgerDates(state, view.item))
+            return fails(MessageIcon::Critical, *fault);
+    }
     if (view.type == ManagementType::Spese && purpose == Purpose::Command) {
         if (const std::optional<Finding> owner = ownerWithoutDates(state))
             return *owner;
@@ -83,6 +89,7 @@ WindowView viewOfLedger(const PaymentsLedger &ledger)
     view.managementOptionMarked = ledger.managementType() != ManagementType::None;
     view.type = ledger.managementType();
     view.shown = ledger.shownItem();
+    view.item = ledger.currentItem();
     return view;
 }
 

@@ -24,6 +24,7 @@ struct WindowView
     bool managementOptionMarked = false;
     ManagementType type = ManagementType::None;
     ExpenseItem shown; // amount, description and date of the item shown
+    int item = 1;      // its number
 };
 
 // The hint for passo; nothing when the hint is left as it is (a budget item shown).
@@ -42,7 +43,8 @@ struct Finding
 enum class Purpose { Command, Printing };
 
 // The first failing test's message (titled checkTitle), or the confirmation. Under
-// "spese" the first owner who has neither paid nor been reminded is named; under
+// "spese" the first owner whose payment or reminder date is no date is named, then the first
+// who has neither paid nor been reminded; under
 // "preventivi", where dates cannot be typed, no owner is.
 Finding check(const SharedState &state, const WindowView &view,
               Purpose purpose = Purpose::Command);

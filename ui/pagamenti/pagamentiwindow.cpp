@@ -313,6 +313,7 @@ PagamentiCheck::WindowView PagamentiWindow::view() const
     view.type = m_ledger.managementType();
     view.shown = {m_form->spesatotale->text(), m_form->tipospesa->text(),
                   m_form->dataspesa->text()};
+    view.item = m_ledger.currentItem();
     return view;
 }
 

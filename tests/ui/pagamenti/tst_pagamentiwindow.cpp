@@ -50,6 +50,7 @@ private slots:
     void cardButtonMarksItsOwnerAndKeepsTheType();
     void printingWithNothingLoadedIsRefused();
     void saveWritesTheTypedDates();
+    void datesThatAreNoDayAreRefusedByTheCheckAndTheSave();
     void clearEmptiesThisTheExpenseAndTheCondominiumWindow();
     void condominiumHandOverRunsTheOpeningAgain();
 
@@ -304,6 +305,49 @@ void TestPagamentiWindow::saveWritesTheTypedDates()
     QFile file(path(1));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("\r\n,\"03/02/2001\"\r\n"));
+}
+
+// A payment date that is no day of the calendar would count the owner as paid: the check
+// and the save refuse it, naming the owner, the field and the item.
+void TestPagamentiWindow::datesThatAreNoDayAreRefusedByTheCheckAndTheSave()
+{
+    chooseSpese();
+    QFile file(path(1));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    const QString howTo = QStringLiteral(" non è una data del calendario: scriverla nella "
+                                         "forma gg/mm/aaaa (per esempio 15/01/2026) oppure "
+                                         "lasciarla vuota.");
+    for (const QString &date : {QStringLiteral("31/02/2026"), QStringLiteral("non pagato"),
+                                QStringLiteral("00/00/0000"), QStringLiteral("2026-13-01")}) {
+        control<QLineEdit>(QStringLiteral("pag_3"))->setText(date);
+        m_platform->messages.clear();
+        trigger(QStringLiteral("controllo"));
+        trigger(QStringLiteral("salva"));
+        const QString reason = QStringLiteral("Condomino n. 3:\n- la data del pagamento della "
+                                              "spesa n. 1 \"") + date + QLatin1Char('"') + howTo;
+        QCOMPARE(m_platform->messages.size(), 2);
+        QCOMPARE(m_platform->messages[0].text, reason);
+        QCOMPARE(m_platform->messages[1].text, reason);
+    }
+    control<QLineEdit>(QStringLiteral("pag_3"))->setText(QStringLiteral("15/01/2001"));
+    control<QLineEdit>(QStringLiteral("soll_4"))->setText(QStringLiteral("30/02/2001"));
+    m_platform->messages.clear();
+    trigger(QStringLiteral("salva"));
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Condomino n. 4:\n- la data del sollecito della spesa n. 1 "
+                            "\"30/02/2001\"") + howTo);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    file.close();
+
+    // The marker of the printouts and an empty date are no faults.
+    control<QLineEdit>(QStringLiteral("soll_4"))->setText(Marker);
+    control<QLineEdit>(QStringLiteral("pag_3"))->clear();
+    m_platform->messages.clear();
+    trigger(QStringLiteral("salva"));
+    QVERIFY(m_platform->messages.isEmpty());
 }
 
 void TestPagamentiWindow::clearEmptiesThisTheExpenseAndTheCondominiumWindow()

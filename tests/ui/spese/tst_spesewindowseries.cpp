@@ -35,7 +35,7 @@ private slots:
     void cleanup();
 
     void saveAndReopenRoundTrip();
-    void dateWithoutYearIsRefused();
+    void datesThatAreNoDayAreRefusedByTheCheckAndTheSave();
     void movingPastAnItemWithoutAmountStepsBack();
     void dialogAsksAgainForTheFirstFile();
     void copyToEndAfterEveryItemWasShown();
@@ -168,15 +168,30 @@ void TestSpeseWindowSeries::saveAndReopenRoundTrip()
     QCOMPARE(dati->ownerTop(), 1);
 }
 
-void TestSpeseWindowSeries::dateWithoutYearIsRefused()
+// The check and the save give the same reason, naming the field and the date as typed.
+void TestSpeseWindowSeries::datesThatAreNoDayAreRefusedByTheCheckAndTheSave()
 {
     chooseType(2);
-    fillItem(1, QStringLiteral("10 gennaio"));
-    save();
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
-    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("10 gennaio")));
+    for (const QString &date : {QStringLiteral("31/02/2026"), QStringLiteral("10 gennaio"),
+                                QStringLiteral("2026-13-01")}) {
+        fillItem(1, date);
+        const QString reason = QStringLiteral("La data della spesa n. 1 \"") + date
+            + QStringLiteral("\" non è una data del calendario: scriverla nella forma "
+                             "gg/mm/aaaa (per esempio 15/01/2026).");
+        m_platform->messages.clear();
+        m_window->checkData();
+        save();
+        QCOMPARE(m_platform->messages.size(), 2);
+        QCOMPARE(m_platform->messages[0].text, reason);
+        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Critical);
+        QCOMPARE(m_platform->messages[1].text, reason);
+        QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
+    }
     QVERIFY(QDir(m_folder->path()).entryList(QDir::Files).isEmpty());
+    fillItem(1, QStringLiteral("28/02/2026"));
+    save();
+    QVERIFY(QFile::exists(m_folder->filePath(
+        ExpenseFileName::build(ManagementType::Spese, QStringLiteral("Rossi"), 2026, 1))));
 }
 
 void TestSpeseWindowSeries::movingPastAnItemWithoutAmountStepsBack()
