@@ -1,5 +1,6 @@
 #include "core/expenses/runningtotal.h"
 
+#include "core/numbers/numberformat.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 
@@ -17,13 +18,18 @@ double condominiumRunningTotal(const SharedState &state, int k)
 
 QString shownTotal(double euro)
 {
-    return NumberText::plain(euro);
+    return formatNumber(euro, NumberFormat::EuroPattern);
 }
 
-QString line(const QString &shown, const QString &qualifier)
+QString shownAmount(const QString &euro)
+{
+    return formatNumberText(euro, NumberFormat::EuroPattern);
+}
+
+QString line(const QString &total, const QString &qualifier)
 {
     return QStringLiteral("Totale progressivo spese ") + qualifier + QStringLiteral(": euro ")
-        + shown;
+        + shownAmount(total);
 }
 
 } // namespace veltra::RunningTotal

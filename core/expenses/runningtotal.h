@@ -14,13 +14,16 @@ namespace RunningTotal {
 // one that is no number, adds nothing.
 double condominiumRunningTotal(const SharedState &state, int k);
 
-// A total in euro as the payments window shows it: the shortest decimal form with the
-// decimal comma and no grouping ("1150,5").
+// A total in euro as people read it: "##,##0.00" ("1.150,50").
 QString shownTotal(double euro);
 
-// "Totale progressivo spese " + qualifier + ": euro " + shown: qualifier is empty for the
-// expenses, "preventivate" for a budget.
-QString line(const QString &shown, const QString &qualifier = QString());
+// An amount kept as text ("1150,5", "1.150,50") as people read it: "##,##0.00"; a text that
+// is no number is shown as it is.
+QString shownAmount(const QString &euro);
+
+// "Totale progressivo spese " + qualifier + ": euro " + the total as people read it:
+// qualifier is empty for the expenses, "preventivate" for a budget.
+QString line(const QString &total, const QString &qualifier = QString());
 
 } // namespace RunningTotal
 

@@ -1,6 +1,7 @@
 #include "core/registry/millesimalcomputation.h"
 
 #include "core/numbers/decimalcut.h"
+#include "core/numbers/numberformat.h"
 #include "core/numbers/numberscan.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
@@ -207,7 +208,7 @@ QString ownerCaption(const SharedState &state, int ownerTop)
     return QStringLiteral("Condomino n.") + NumberText::str(ownerTop) + QStringLiteral(": ")
         + owner.ownerName + QStringLiteral(" - ") + QStringLiteral("numero locali: ")
         + NumberText::str(owner.unitCount) + QStringLiteral(" - millesimi totali: ")
-        + NumberText::str(owner.ownerMillesimi.toNumber());
+        + formatNumber(owner.ownerMillesimi.toNumber(), NumberFormat::MillesimiPattern);
 }
 
 } // namespace veltra

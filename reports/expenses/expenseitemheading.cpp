@@ -1,6 +1,7 @@
 #include "reports/expenses/expenseitemheading.h"
 
 #include "core/expenses/expensefilename.h"
+#include "core/expenses/runningtotal.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 #include "reports/document/reportdocument.h"
@@ -60,7 +61,7 @@ void ExpenseItemHeading::appendItemTable(ReportDocument &document, const SharedS
     const ExpenseItem &item = state.item(k);
     const QList<QStringList> rows = {
         { QStringLiteral("tipologia"), QStringLiteral("valore") },
-        { QStringLiteral("somma da ripartire"), item.expenseAmount },
+        { QStringLiteral("somma da ripartire"), RunningTotal::shownAmount(item.expenseAmount) },
         { QStringLiteral("tipo di spesa"), item.expenseType },
         { dateLabel, item.expenseDate },
         { QStringLiteral("tipo di calcolo"), criterionCaption(state.calcType) }

@@ -1,6 +1,7 @@
 #include "reports/payments/accountcardsprintout.h"
 
 #include "core/expenses/expensefilename.h"
+#include "core/expenses/runningtotal.h"
 #include "core/numbers/numbertext.h"
 #include "reports/document/printstatus.h"
 #include "reports/payments/paymentstables.h"
@@ -57,10 +58,11 @@ QList<QStringList> AccountCardsPrintout::tableRows(const AccountCard &card)
     QList<QStringList> rows = {Heading};
     for (int j = 1; j <= card.rows.size(); ++j) {
         const AccountCardRow &row = card.rows[j - 1];
-        rows.append({NumberText::str(j), row.amount, row.description, row.date, row.paymentDate,
-                     row.reminderDate, row.share});
+        rows.append({NumberText::str(j), RunningTotal::shownAmount(row.amount), row.description,
+                     row.date, row.paymentDate, row.reminderDate,
+                     RunningTotal::shownAmount(row.share)});
     }
-    rows.append({QStringLiteral("totali"), card.shownTotal, QString(), QString(), QString(),
+    rows.append({QStringLiteral("totali"), RunningTotal::shownAmount(card.shownTotal), QString(), QString(), QString(),
                  QString(), PaymentsTables::ownerTotal(card.ownerTotal)});
     return rows;
 }

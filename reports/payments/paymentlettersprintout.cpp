@@ -49,7 +49,7 @@ void appendHead(ReportDocument &document, const SharedState &state, int k,
     ExpenseItemHeading::appendItemTable(document, state, k, QStringLiteral("data della spesa"));
 }
 
-// The sum is the share read as a number and written as Str writes it: " 1234.5".
+// The sum is the share as people read money: "1.234,50".
 void appendLetter(ReportDocument &document, const SharedState &state, int i,
                   const LetterTexts &texts, const QDate &today)
 {
@@ -60,8 +60,9 @@ void appendLetter(ReportDocument &document, const SharedState &state, int i,
     document.appendParagraph(AddressIndent + owner.ownerAddress + CR + CR + CR, 12);
     document.appendParagraph(texts.subject + NumberText::str(i) + CR + CR, 10);
     document.appendParagraph(texts.request + CR, 10);
-    const double share = NumberText::read(owner.shareAmount).value_or(0.0);
-    document.appendParagraph(texts.sum + NumberText::str(share) + QStringLiteral(".") + CR, 10);
+    document.appendParagraph(texts.sum + RunningTotal::shownAmount(owner.shareAmount)
+                                 + QStringLiteral(".") + CR,
+                             10);
     document.appendParagraph(QStringLiteral("Data: ") + PaymentLetters::dateText(today) + CR + CR,
                              10);
     document.appendParagraph(QStringLiteral("Distinti saluti") + CR, 10);

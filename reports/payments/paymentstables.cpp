@@ -1,6 +1,6 @@
 #include "reports/payments/paymentstables.h"
 
-#include "core/numbers/numbertext.h"
+#include "core/expenses/runningtotal.h"
 #include "reports/document/reportdocument.h"
 
 #include <algorithm>
@@ -23,7 +23,7 @@ int append(ReportDocument &document, const QList<QStringList> &rows,
 
 QString ownerTotal(double euro)
 {
-    return NumberText::plain(euro);
+    return RunningTotal::shownTotal(euro);
 }
 
 } // namespace veltra::PaymentsTables

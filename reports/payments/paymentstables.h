@@ -17,7 +17,7 @@ namespace PaymentsTables {
 int append(ReportDocument &document, const QList<QStringList> &rows,
            std::optional<int> fontSize = std::nullopt);
 
-// The running total of an owner as the window and the printouts show it: "1150,5".
+// The running total of an owner as the window and the printouts show it: "1.150,50".
 QString ownerTotal(double euro);
 
 } // namespace PaymentsTables

@@ -331,7 +331,7 @@ void TestVeltraTool::printsPaymentNoticesOfAnItemFile()
     QCOMPARE(text.count(QStringLiteral("Oggetto: avviso di pagamento al condomino n.")), 2);
     QVERIFY(text.contains(QStringLiteral("condomino n. 1")));
     QVERIFY(text.contains(QStringLiteral("condomino n. 3")));
-    QCOMPARE(text.count(QStringLiteral("Totale progressivo spese : euro 1500")), 2);
+    QCOMPARE(text.count(QStringLiteral("Totale progressivo spese : euro 1.500,00")), 2);
     QCOMPARE(reader.pageCounts({output}), QList<int>({2}));
 }
 
@@ -426,7 +426,7 @@ void TestVeltraTool::balanceAndCardOfASeriesAsCsv()
                             " 1,\"1.000,00\",pulizia,10/05/2001,12/05/2001,----------,\"250,00\"\n"
                             " 2,\"500,00\",\"luce, gas\",10/06/2001,----------,----------,\"125,00\"\n"
                             " 3,\"300,00\",ascensore,10/07/2001,----------,----------,\"75,00\"\n"
-                            "totali,1800,,,,,450\n"));
+                            "totali,\"1.800,00\",,,,,\"450,00\"\n"));
 }
 
 void TestVeltraTool::paymentPrintoutsLeaveTheSeriesUnwritten()

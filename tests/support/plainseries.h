@@ -2,6 +2,7 @@
 
 #include "core/expenses/expensearchive.h"
 #include "core/expenses/expensefilename.h"
+#include "core/numbers/numberformat.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 
@@ -84,8 +85,12 @@ public:
             rows.append(QStringList{NumberText::str(j)} + shownItem()
                         + QStringList{owner.paymentDate, owner.reminderDate, owner.shareAmount});
         }
-        rows.append({QStringLiteral("totali"), shownTotal, QString(), QString(), QString(),
-                     QString(), NumberText::plain(state->owner(i).ownerRunningTotal)});
+        // Totals are money people read: two decimals and the thousands dot.
+        const QString euro = NumberFormat::EuroPattern;
+        rows.append({QStringLiteral("totali"),
+                     formatNumber(NumberText::read(shownTotal).value_or(0.0), euro), QString(),
+                     QString(), QString(), QString(),
+                     formatNumber(state->owner(i).ownerRunningTotal, euro)});
         return rows;
     }
 

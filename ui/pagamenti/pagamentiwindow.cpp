@@ -1,6 +1,6 @@
 #include "ui/pagamenti/pagamentiwindow.h"
 
-#include "core/numbers/numbertext.h"
+#include "core/expenses/runningtotal.h"
 #include "core/platform/platform.h"
 #include "core/payments/accountcards.h"
 #include "core/payments/balancesheet.h"
@@ -8,6 +8,7 @@
 #include "reports/payments/accountcardsprintout.h"
 #include "reports/payments/balanceprintout.h"
 #include "reports/payments/paymentlettersprintout.h"
+#include "reports/payments/paymentstables.h"
 #include "reports/payments/paymentswindowprintout.h"
 #include "ui/dati/datiwindow.h"
 #include "ui/frame/shell.h"
@@ -201,10 +202,10 @@ void PagamentiWindow::showLedger()
     showHeader();
     m_form->ann->setText(PagamentiTexts::yearLabel(state().item(1).expenseDate));
     const ExpenseItem shown = m_ledger.shownItem();
-    m_form->spesatotale->setText(shown.expenseAmount);
+    m_form->spesatotale->setText(RunningTotal::shownAmount(shown.expenseAmount));
     m_form->tipospesa->setText(shown.expenseType);
     m_form->dataspesa->setText(shown.expenseDate);
-    m_form->totanno->setText(m_ledger.shownTotal());
+    m_form->totanno->setText(RunningTotal::shownAmount(m_ledger.shownTotal()));
     const std::optional<int> count = m_ledger.archivedCount();
     m_form->totspe->setText(count ? QString::number(*count) : QString());
     drawOwnerRows();
@@ -262,7 +263,7 @@ void PagamentiWindow::drawOwnerRows()
         showTextIfChanged(row.pag, owner.paymentDate);
         showTextIfChanged(row.soll, owner.reminderDate);
         row.pagann->setText(owner.ownerName.isEmpty() ? QString()
-                                                      : NumberText::plain(owner.ownerRunningTotal));
+                                                      : PaymentsTables::ownerTotal(owner.ownerRunningTotal));
         enableLetterButtons(r);
     }
     m_drawing = false;

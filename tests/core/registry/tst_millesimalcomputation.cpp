@@ -338,11 +338,12 @@ void TestMillesimalComputation::ownerCaptionText()
     addOwnersOnFloors(state, {"10", "10", "10"}, {"1", "1", "1"});
     state.owner(2).ownerName = QStringLiteral("Bianchi Anna");
     QVERIFY(recomputeTables(state));
-    // Str puts its blank before every number that is not negative.
+    // Str puts its blank before every count that is not negative; the millesimi read as
+    // millesimi do, with the decimal comma (a point would read as a thousands separator).
     QCOMPARE(ownerCaption(state, 2), QStringLiteral("Condomino n. 2: Bianchi Anna - numero "
-                                                    "locali:  1 - millesimi totali:  333.333"));
+                                                    "locali:  1 - millesimi totali: 333,333"));
     QCOMPARE(ownerCaption(state, 7), QStringLiteral("Condomino n. 7:  - numero locali:  0 - "
-                                                    "millesimi totali:  0"));
+                                                    "millesimi totali: 0,000"));
 }
 
 void TestMillesimalComputation::figuresBeyondAnyNumberNeverGiveUndefinedMillesimi_data()

@@ -133,7 +133,7 @@ void TestPaymentNoticesPrintout::noticeBlocksInOrder()
     const QStringList expected = {
         QStringLiteral("Condominio: Le Querce") + CR + CR,
         QStringLiteral("GESTIONE SPESE  2001  (spesa n. 3)"),
-        QStringLiteral("Totale progressivo spese : euro 980,5"),
+        QStringLiteral("Totale progressivo spese : euro 980,50"),
         QStringLiteral("numero condomini:  5") + CR + CR,
         QString(),
         QString(CR) + CR + blanks + QStringLiteral("Al condomino") + CR,
@@ -217,12 +217,15 @@ void TestPaymentNoticesPrintout::runningTotalSumsItemsOneToCurrent()
     m_state->item(2).expenseAmount = QStringLiteral("due euro");
     QCOMPARE(RunningTotal::condominiumRunningTotal(*m_state, 3), 980.0);
     QCOMPARE(RunningTotal::condominiumRunningTotal(*m_state, 1000), 985.0);
+    // People read money with two decimals and the thousands dot.
     QCOMPARE(RunningTotal::line(RunningTotal::shownTotal(1150.5)),
-             QStringLiteral("Totale progressivo spese : euro 1150,5"));
-    QCOMPARE(RunningTotal::line(QStringLiteral("7"), QStringLiteral("preventivate")),
-             QStringLiteral("Totale progressivo spese preventivate: euro 7"));
+             QStringLiteral("Totale progressivo spese : euro 1.150,50"));
+    QCOMPARE(RunningTotal::line(QStringLiteral("1234567,891"), QStringLiteral("preventivate")),
+             QStringLiteral("Totale progressivo spese preventivate: euro 1.234.567,89"));
+    QCOMPARE(RunningTotal::shownAmount(QStringLiteral("-0,004")), QStringLiteral("0,00"));
+    QCOMPARE(RunningTotal::shownAmount(QStringLiteral("mille")), QStringLiteral("mille"));
     const ReportDocument document = PaymentNoticesPrintout::build(*m_state, 1, Today);
-    QCOMPARE(document.blocks()[2].text, QStringLiteral("Totale progressivo spese : euro 1000"));
+    QCOMPARE(document.blocks()[2].text, QStringLiteral("Totale progressivo spese : euro 1.000,00"));
 }
 
 void TestPaymentNoticesPrintout::dateWithoutYearLeavesTheYearOut()

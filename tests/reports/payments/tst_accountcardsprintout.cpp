@@ -79,8 +79,8 @@ void TestAccountCardsPrintout::cardOfATwoItemSeries()
              QStringList({QStringLiteral(" 2"), QStringLiteral("50,00"), QStringLiteral("luce"),
                           QStringLiteral("10/06/2001"), Marker, Marker, QStringLiteral("20,00")}));
     QCOMPARE(ReportContents::tableRow(table, 4),
-             QStringList({QStringLiteral("totali"), QStringLiteral("1050"), QString(), QString(),
-                          QString(), QString(), QStringLiteral("420")}));
+             QStringList({QStringLiteral("totali"), QStringLiteral("1.050,00"), QString(), QString(),
+                          QString(), QString(), QStringLiteral("420,00")}));
     using A = ReportAlignment;
     QCOMPARE(document.columnAlignments(1),
              QVector<A>({A::Left, A::Right, A::Left, A::Right, A::Right, A::Right, A::Right}));

@@ -90,7 +90,7 @@ void TestPaymentLettersPrintout::letterBlocksOfOneReminder()
     const QStringList expected = {
         QStringLiteral("Condominio: Rossi") + CR + CR,
         QStringLiteral("GESTIONE SPESE  2001  (spesa n. 2)"),
-        QStringLiteral("Totale progressivo spese : euro 2569"),
+        QStringLiteral("Totale progressivo spese : euro 2.569,00"),
         QStringLiteral("numero condomini:  4") + CR + CR,
         QString(CR) + CR + indent + QStringLiteral("Al condomino") + CR,
         indent + QStringLiteral("Condomino 1") + CR,
@@ -98,7 +98,7 @@ void TestPaymentLettersPrintout::letterBlocksOfOneReminder()
         QStringLiteral("Oggetto: sollecito di pagamento al condomino n. 1") + CR + CR,
         QStringLiteral("Si sollecita la S/V a voler pagare il contributo relativo alla sua "
                        "proprietà e riguardante la spesa in oggetto.") + CR,
-        QStringLiteral("La somma da pagare è la seguente: euro  1234.5.") + CR,
+        QStringLiteral("La somma da pagare è la seguente: euro 1.234,50.") + CR,
         QStringLiteral("Data: 09/12/2026") + CR + CR,
         QStringLiteral("Distinti saluti") + CR,
         QStringLiteral("L'Amministratore") + CR + CR,
@@ -136,7 +136,7 @@ void TestPaymentLettersPrintout::receiptDiffersInThreeLinesAndRecordsThePayment(
     QCOMPARE(texts[7], QStringLiteral("Oggetto: ricevuta di pagamento al condomino n. 3") + CR + CR);
     QCOMPARE(texts[8], QStringLiteral("Si riceve dalla S/V il contributo relativo alla sua "
                                       "proprietà e riguardante la spesa in oggetto.") + CR);
-    QCOMPARE(texts[9], QStringLiteral("La somma pagata è la seguente: euro  411.5.") + CR);
+    QCOMPARE(texts[9], QStringLiteral("La somma pagata è la seguente: euro 411,50.") + CR);
     // A second run finds nobody left without a payment date.
     QVERIFY(PaymentLetters::record(*m_state, PaymentLetters::Kind::Receipt, 0, Today).isEmpty());
 }

@@ -117,7 +117,7 @@ void TestPaymentsWindowPrintout::budgetSectionNamesThePreventivi()
     const QStringList texts =
         ReportContents::paragraphTexts(PaymentsWindowPrintout::build(*m_ledger, false));
     QCOMPARE(texts[1], QStringLiteral("GESTIONE PAGAMENTI PREVENTIVI  2001  (spesa n. 1)") + CR);
-    QCOMPARE(texts[2], QStringLiteral("Totale progressivo spese preventivate: euro 90") + CR);
+    QCOMPARE(texts[2], QStringLiteral("Totale progressivo spese preventivate: euro 90,00") + CR);
 }
 
 QTEST_GUILESS_MAIN(TestPaymentsWindowPrintout)

@@ -134,7 +134,7 @@ void TestDatiWindow::typingUnitFieldsStoresCellsAndShowsResults()
     type(QStringLiteral("dest_1"), QStringLiteral("0,9"));
     QCOMPARE(label(QStringLiteral("virt_1"))->text(), QStringLiteral("22,95"));
     QCOMPARE(m_window->findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(),
-             QStringLiteral("Condomino n. 1: Rossi - numero locali:  1 - millesimi totali:  1000"));
+             QStringLiteral("Condomino n. 1: Rossi - numero locali:  1 - millesimi totali: 1000,000"));
     QCOMPARE(label(QStringLiteral("Label1"))->text(), QStringLiteral("1"));
     QVERIFY(m_platform->messages.isEmpty());
 }

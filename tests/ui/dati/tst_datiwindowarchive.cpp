@@ -234,7 +234,7 @@ void TestDatiWindowArchive::wrongFileAnsweredYesKeepsNothingOfThePreviousCondomi
     m_window->openArchive();
     QCOMPARE(m_window->heatingOption(), 2);
     auto *frame = m_window->findChild<QGroupBox *>(QStringLiteral("Frame1"));
-    QVERIFY2(frame->title().endsWith(QStringLiteral("millesimi totali:  500")),
+    QVERIFY2(frame->title().endsWith(QStringLiteral("millesimi totali: 500,000")),
              qPrintable(frame->title()));
 
     m_platform->fileNames.enqueue(

@@ -138,10 +138,10 @@ void TestPagamentiWindow::choosingSpeseReadsTheFirstFileAndRefreshesTheCondomini
     QCOMPARE(text(QStringLiteral("tot")), QStringLiteral("4"));
     QCOMPARE(text(QStringLiteral("ann")), QStringLiteral("Anno  2001"));
     QCOMPARE(text(QStringLiteral("spesatotale")), QStringLiteral("1.000,00"));
-    QCOMPARE(text(QStringLiteral("totanno")), QStringLiteral("1000"));
+    QCOMPARE(text(QStringLiteral("totanno")), QStringLiteral("1.000,00"));
     QCOMPARE(text(QStringLiteral("totspe")), QStringLiteral("2"));
     QCOMPARE(text(QStringLiteral("spe_1")), QStringLiteral("400,00"));
-    QCOMPARE(text(QStringLiteral("pagann_1")), QStringLiteral("400"));
+    QCOMPARE(text(QStringLiteral("pagann_1")), QStringLiteral("400,00"));
     QCOMPARE(control<QLineEdit>(QStringLiteral("pag_1"))->text(), QStringLiteral("15/01/2001"));
     QCOMPARE(m_window->passo()->text(),
              QStringLiteral("immettere eventuali date di pagamento o di sollecito, correggere, "
@@ -151,8 +151,8 @@ void TestPagamentiWindow::choosingSpeseReadsTheFirstFileAndRefreshesTheCondomini
 
     control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(2);
     QCOMPARE(text(QStringLiteral("ns")), QStringLiteral("2"));
-    QCOMPARE(text(QStringLiteral("totanno")), QStringLiteral("1100"));
-    QCOMPARE(text(QStringLiteral("pagann_1")), QStringLiteral("440"));
+    QCOMPARE(text(QStringLiteral("totanno")), QStringLiteral("1.100,00"));
+    QCOMPARE(text(QStringLiteral("pagann_1")), QStringLiteral("440,00"));
     // Item 3 has no file: its fields and shares show empty.
     control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(3);
     QVERIFY(text(QStringLiteral("spesatotale")).isEmpty());
