@@ -1,6 +1,5 @@
 #include "core/numbers/numberfilter.h"
 
-#include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
 
 namespace veltra {
@@ -21,24 +20,23 @@ QString numberRejectedMessage()
                           "usare solo numeri e la virgola per i decimali.");
 }
 
-void normaliseNumber(SharedState &state, Platform &platform)
+// Only the refused key is lost: what was typed before it stays, so that the field and the
+// millesimi computed from it keep to what the user meant.
+bool normaliseNumber(SharedState &state)
 {
     state.numberOut.clear();
     const QString &in = state.numberIn;
     if (in.isEmpty() || in == QLatin1String(","))
-        return;
+        return false;
+    if (in == QLatin1String("-"))
+        return true;
     for (const QChar c : in) {
         if (isKept(c))
             state.numberOut.append(c);
     }
-    // Pasted text loses its stray characters silently; a wrong key just typed at the end
-    // is told to the user, so that he learns to type the decimal comma.
-    if (!isKept(in.back()) || in == QLatin1String("-")) {
-        platform.showMessage(MessageIcon::Critical, state.texts.checkTitle,
-                             numberRejectedMessage());
-        state.numberOut.clear();
-        state.numberIn.clear();
-    }
+    // A wrong key just typed at the end is told to the user, so that he learns to type the
+    // decimal comma.
+    return !isKept(in.back());
 }
 
 } // namespace veltra

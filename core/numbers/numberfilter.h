@@ -4,16 +4,16 @@
 
 namespace veltra {
 
-class Platform;
 class SharedState;
 
-// The filter every typed number passes: reads numberIn and leaves in numberOut only the
-// digits, the comma and the minus sign. A wrong character typed at the end (the usual case
-// while typing) or a lone "-" is rejected with a critical message titled checkTitle, and
-// then both numberIn and numberOut are emptied.
-void normaliseNumber(SharedState &state, Platform &platform);
+// The filter every typed number passes: reads numberIn, the text as typed, and leaves in
+// numberOut only its digits, commas and minus signs (a lone "-" leaves nothing). Returns
+// true when the key just pressed was a wrong one, that is when the last character is none of
+// those or the text is a lone "-": the caller tells the user, in a way that lets him type on.
+// Wrong characters elsewhere (pasted text) are dropped silently.
+bool normaliseNumber(SharedState &state);
 
-// The text of the rejection message.
+// What the user is told when a wrong key is refused.
 QString numberRejectedMessage();
 
 } // namespace veltra

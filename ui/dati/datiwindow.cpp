@@ -169,22 +169,30 @@ void DatiWindow::nomeChanged()
         showStepHint();
 }
 
-QString DatiWindow::inputRuleText(const QString &text, const QString &previous, bool numeric)
+QString DatiWindow::inputRuleText(const QString &text, const QString &previous, bool numeric,
+                                  bool *refused)
 {
     if (text == QLatin1String("+"))
         return previous;
     if (!numeric)
         return text;
     state().numberIn = text;
-    normaliseNumber(state(), platform());
+    const bool wrongKey = normaliseNumber(state());
+    if (refused)
+        *refused = wrongKey;
     return state().numberOut;
 }
 
+// A field that loses characters keeps its cursor where the user was typing.
 bool DatiWindow::rewriteField(QLineEdit *field, const QString &text)
 {
-    if (field->text() == text)
+    const QString old = field->text();
+    if (old == text)
         return false;
+    const int cursor = field->cursorPosition() - int(old.size() - text.size());
     field->setText(text);
+    if (text.size() < old.size())
+        field->setCursorPosition(qMax(0, cursor));
     return true;
 }
 
@@ -231,10 +239,16 @@ void DatiWindow::unitFieldChanged(int r, UnitField f)
     QLineEdit *field = m_form->units[r].field(f);
     const int i = ownerTop();
     const int u = unitTop() + r - 1;
+    bool refused = false;
     const QString text = inputRuleText(field->text(), DatiRegistry::unitCell(state().unit(i, u - 1), f),
-                                       DatiRegistry::isNumeric(f));
-    if (rewriteField(field, text))
+                                       DatiRegistry::isNumeric(f), &refused);
+    if (rewriteField(field, text)) {
+        // Told in the hint, which takes no keystroke: a message box would swallow the
+        // keys typed next.
+        if (refused)
+            setStepHint(numberRejectedMessage());
         return;
+    }
     DatiRegistry::unitCell(state().unit(i, u), f) = text;
     afterUnitChange(f);
 }

@@ -79,8 +79,10 @@ private:
     void judgeFloorOrder(int o);
     void heatingOptionToggled(int k, bool on);
     // "+" and the number filter: the text the field must show; differs from text when the
-    // field is to be rewritten, which runs its change handling again.
-    QString inputRuleText(const QString &text, const QString &previous, bool numeric);
+    // field is to be rewritten, which runs its change handling again. refused, when given,
+    // tells whether a wrong key was left out of a number.
+    QString inputRuleText(const QString &text, const QString &previous, bool numeric,
+                          bool *refused = nullptr);
     bool rewriteField(QLineEdit *field, const QString &text);
     void afterOwnerChange(DatiRegistry::OwnerField field);
     void afterUnitChange(DatiRegistry::UnitField field);

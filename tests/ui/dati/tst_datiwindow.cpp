@@ -28,7 +28,7 @@ private slots:
     void cleanup();
 
     void typingUnitFieldsStoresCellsAndShowsResults();
-    void wrongCharacterTypedEmptiesNumericField();
+    void wrongKeyInANumberIsRefusedAloneAndTypingGoesOn();
     void plusCopiesTheFieldOfThePreviousOwner();
     void plusInFirstUnitRowEmptiesTheField();
     void plusReachesUnitScrolledOutOfView();
@@ -139,15 +139,32 @@ void TestDatiWindow::typingUnitFieldsStoresCellsAndShowsResults()
     QVERIFY(m_platform->messages.isEmpty());
 }
 
-void TestDatiWindow::wrongCharacterTypedEmptiesNumericField()
+// A wrong key in a number is refused alone and told in the hint, which takes no keystroke:
+// the keys typed after it reach the field, and the millesimi follow the field's text.
+void TestDatiWindow::wrongKeyInANumberIsRefusedAloneAndTypingGoesOn()
 {
-    type(QStringLiteral("nomcond_1"), QStringLiteral("Rossi"));
-    type(QStringLiteral("sup_1"), QStringLiteral("25."));
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
-    QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
-    QCOMPARE(edit(QStringLiteral("sup_1"))->text(), QString());
-    QCOMPARE(m_state->unit(1, 1).netSurface, QString());
+    addThreeOwners(); // Rossi 10 + 11, Bianchi 20, Verdi 30 + 31 + 32 square metres
+    QLineEdit *surface = edit(QStringLiteral("sup_1"));
+    surface->clear();
+    type(QStringLiteral("sup_1"), QStringLiteral("4a"));
+    QCOMPARE(surface->text(), QStringLiteral("4"));
+    QCOMPARE(m_window->passo()->text(),
+             QStringLiteral("Attenzione! il dato digitato non è corretto: usare solo numeri e "
+                            "la virgola per i decimali."));
+    type(QStringLiteral("sup_1"), QStringLiteral("0."));
+    QCOMPARE(surface->text(), QStringLiteral("40"));
+    QCOMPARE(m_state->unit(1, 1).netSurface, QStringLiteral("40"));
+    // 40 of 40 + 11 + 20 + 93 = 164 square metres; Rossi holds 51 of them.
+    QCOMPARE(label(QStringLiteral("mill_1"))->text(), QStringLiteral("243,902"));
+    QVERIFY(m_window->findChild<QGroupBox *>(QStringLiteral("Frame1"))
+                ->title()
+                .endsWith(QStringLiteral("millesimi totali: 310,976")));
+    QVERIFY(m_platform->messages.isEmpty());
+
+    // A wrong key typed inside the number leaves the cursor where the user types on.
+    surface->setCursorPosition(1);
+    type(QStringLiteral("sup_1"), QStringLiteral("x5"));
+    QCOMPARE(surface->text(), QStringLiteral("450"));
 }
 
 void TestDatiWindow::plusCopiesTheFieldOfThePreviousOwner()
