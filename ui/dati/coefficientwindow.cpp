@@ -1,8 +1,10 @@
 #include "ui/dati/coefficientwindow.h"
 
+#include "ui/dati/leaderlabel.h"
 #include "ui/frame/proportionalresizer.h"
 #include "ui/frame/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -88,8 +90,8 @@ int CoefficientWindow::addColumns(const CoefficientTable &table)
             top += RowHeight;
         }
         for (int r = 0; r < column.rows.size(); ++r) {
-            addLabel(prefix + QStringLiteral("riga%1").arg(r + 1), column.rows.at(r),
-                     QRect(left, top, width, RowHeight));
+            place(new LeaderLabel(column.rows.at(r), this),
+                  prefix + QStringLiteral("riga%1").arg(r + 1), QRect(left, top, width, RowHeight));
             top += RowHeight;
         }
         bottom = qMax(bottom, top);
@@ -100,10 +102,25 @@ int CoefficientWindow::addColumns(const CoefficientTable &table)
 QLabel *CoefficientWindow::addLabel(const QString &name, const QString &text, const QRect &twips)
 {
     auto *label = new QLabel(text, this);
-    label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
+    return place(label, name, twips);
+}
+
+QLabel *CoefficientWindow::place(QLabel *label, const QString &name, const QRect &twips)
+{
+    label->setObjectName(name);
     label->setGeometry(Twips::toPixels(twips, font()));
     return label;
+}
+
+// A reference looked up in passing is put away with Esc, as a dialog would be.
+void CoefficientWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace veltra

@@ -23,10 +23,14 @@ public:
 
     CoefficientKind kind() const { return m_kind; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildControls(const CoefficientTable &table);
     int addColumns(const CoefficientTable &table);
     QLabel *addLabel(const QString &name, const QString &text, const QRect &twips);
+    QLabel *place(QLabel *label, const QString &name, const QRect &twips);
 
     CoefficientKind m_kind;
     ProportionalResizer *m_resizer;

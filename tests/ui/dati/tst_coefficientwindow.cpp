@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace veltra;
 
 class TestCoefficientWindow : public QObject
@@ -17,8 +19,44 @@ class TestCoefficientWindow : public QObject
 private slots:
     void showsRowsAndNote_data();
     void showsRowsAndNote();
-    void chiudoClosesTheWindow();
+    void leadersLineTheValuesUp_data();
+    void leadersLineTheValuesUp();
+    void chiudoAndEscCloseTheWindow();
 };
+
+namespace {
+
+// Where a label's drawing ends on the right, and the widest run of blank pixel columns
+// between its first and its last drawn one.
+struct Ink
+{
+    int right = -1;
+    int widestGap = 0;
+};
+
+Ink inkOf(QLabel *label)
+{
+    const QImage image = label->grab().toImage();
+    const QRgb background = image.pixel(0, 0);
+    Ink ink;
+    int gap = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        bool inked = false;
+        for (int y = 0; y < image.height() && !inked; ++y)
+            inked = image.pixel(x, y) != background;
+        if (!inked) {
+            ++gap;
+            continue;
+        }
+        if (ink.right >= 0)
+            ink.widestGap = qMax(ink.widestGap, gap);
+        ink.right = x;
+        gap = 0;
+    }
+    return ink;
+}
+
+} // namespace
 
 void TestCoefficientWindow::showsRowsAndNote_data()
 {
@@ -68,17 +106,60 @@ void TestCoefficientWindow::showsRowsAndNote()
     QVERIFY(window.rect().contains(chiudo->geometry()));
 }
 
-void TestCoefficientWindow::chiudoClosesTheWindow()
+void TestCoefficientWindow::leadersLineTheValuesUp_data()
 {
-    QPointer<CoefficientWindow> window =
-        new CoefficientWindow(coefficientTable(CoefficientKind::Floor));
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTest::addColumn<int>("kind");
+    for (const CoefficientTable &table : coefficientTables()) {
+        if (!table.columns.isEmpty())
+            QTest::newRow(qPrintable(table.objectName)) << int(table.kind);
+    }
+}
 
-    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("chiudo")),
-                      Qt::LeftButton);
+// As drawn, the values of a column end on one line and the dots run from each item to its
+// value, whatever the font.
+void TestCoefficientWindow::leadersLineTheValuesUp()
+{
+    QFETCH(int, kind);
+    CoefficientWindow window(coefficientTable(CoefficientKind(kind)));
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QFontMetrics metrics = window.fontMetrics();
+    const int leaderGap = 2 * metrics.horizontalAdvance(QLatin1Char(' '))
+        + metrics.horizontalAdvance(QLatin1Char('.'));
 
-    QTRY_VERIFY(window.isNull());
+    for (int c = 1;; ++c) {
+        const QString column = QStringLiteral("colonna%1riga").arg(c);
+        QList<int> ends;
+        for (QLabel *row : window.findChildren<QLabel *>()) {
+            if (!row->objectName().startsWith(column))
+                continue;
+            const Ink ink = inkOf(row);
+            QVERIFY2(ink.widestGap <= leaderGap, qPrintable(row->text()));
+            ends << ink.right;
+        }
+        if (ends.isEmpty())
+            break;
+        QVERIFY2(ends.size() > 1, qPrintable(column));
+        std::sort(ends.begin(), ends.end());
+        QVERIFY2(ends.last() - ends.first() <= 1, qPrintable(column));
+    }
+}
+
+void TestCoefficientWindow::chiudoAndEscCloseTheWindow()
+{
+    for (const bool byKey : {false, true}) {
+        QPointer<CoefficientWindow> window =
+            new CoefficientWindow(coefficientTable(CoefficientKind::Floor));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto *chiudo = window->findChild<QPushButton *>(QStringLiteral("chiudo"));
+        if (byKey)
+            QTest::keyClick(chiudo, Qt::Key_Escape);
+        else
+            QTest::mouseClick(chiudo, Qt::LeftButton);
+        QTRY_VERIFY(window.isNull());
+    }
 }
 
 QTEST_MAIN(TestCoefficientWindow)
