@@ -34,6 +34,11 @@ ModelliWindow::ModelliWindow(Shell &shell, QWidget *parent)
     m_list = new QListWidget(form());
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setGeometry(8, 34, 236, 300);
+    // The titles are long: each takes the lines it needs instead of running past the edge.
+    m_list->setWordWrap(true);
+    m_list->setTextElideMode(Qt::ElideNone);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setResizeMode(QListView::Adjust);
     m_title = new QLabel(form());
     m_title->setObjectName(QStringLiteral("tit"));
     // The longest titles take two lines.

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -134,6 +135,17 @@ void TestModelliWindow::shippedLibraryFirstAndLastTitles()
         window->chooseTemplate(n);
         QVERIFY2(TextFit::fittingSize(title).height() <= title->height(), qPrintable(title->text()));
         QVERIFY2(TextFit::fittingSize(title).width() <= title->width(), qPrintable(title->text()));
+    }
+    // So does every line of the list, within its width, on the lines the title needs.
+    const int width = list->viewport()->width();
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    for (int row = 0; row < list->count(); ++row) {
+        const QRect line = list->visualItemRect(list->item(row));
+        const QRect needed = list->fontMetrics().boundingRect(
+            QRect(0, 0, line.width() - 2 * margin, 1 << 20), Qt::TextWordWrap, list->item(row)->text());
+        QVERIFY2(line.left() >= 0 && line.right() < width, qPrintable(list->item(row)->text()));
+        QVERIFY2(needed.width() <= line.width() - 2 * margin && needed.height() <= line.height(),
+                 qPrintable(list->item(row)->text()));
     }
 }
 
