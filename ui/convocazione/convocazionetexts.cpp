@@ -28,8 +28,6 @@ const FieldTip FieldLabels[] = {
 
 const QList<Caption> &labels()
 {
-    // The hour and place labels of each call carry a ditto mark: they stand under the call's
-    // date label and repeat it.
     static const QList<Caption> list = {
         {"lb1", "Condominio:", "il nome del condominio su cui si opera"},
         {"Label2", " oggetto.......................:",
@@ -41,13 +39,13 @@ const QList<Caption> &labels()
         {"Label4", " data 1a convocazione:",
          "l'avviso di convocazione deve essere comunicato ai condomini almeno cinque giorni "
          "prima"},
-        {"Label6", "\"  ora:", "indicare l'ora della prima convocazione"},
-        {"Label10", "\"  luogo:", "indicare il luogo della prima convocazione"},
+        {"Label6", " ora:", "indicare l'ora della prima convocazione"},
+        {"Label10", " luogo:", "indicare il luogo della prima convocazione"},
         {"Label7", " data 2a convocazione:",
          "indicare la data della seconda convocazione (il giorno dopo oppure entro 10 giorni "
          "secondo il codice civile)"},
-        {"Label11", "\"  ora:", "indicare l'ora della seconda convocazione"},
-        {"Label12", "\"  luogo:", "indicare il luogo della seconda convocazione"},
+        {"Label11", " ora:", "indicare l'ora della seconda convocazione"},
+        {"Label12", " luogo:", "indicare il luogo della seconda convocazione"},
         {"Label13", " discussione.................:",
          "si possono trattare solo gli argomenti riportati nell'ordine del giorno"},
         {"Label8", " note.................:", "eventuali note aggiuntive nell'avviso"},

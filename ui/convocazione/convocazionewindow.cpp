@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,7 +63,17 @@ void ConvocazioneWindow::initialise()
 {
     m_notice.noticeDate = platform().today().toString(QStringLiteral("dd/MM/yyyy"));
     showNotice();
+    showCondominiumName();
     setStepHint(ConvocazioneTexts::openingHint());
+}
+
+// The condominium may have changed while the window stood aside: an archive or an expense
+// file opened in another window brings its own name.
+bool ConvocazioneWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+        showCondominiumName();
+    return WorkWindow::event(event);
 }
 
 void ConvocazioneWindow::connectControls()

@@ -47,6 +47,7 @@ public:
 
 protected:
     void initialise() override;
+    bool event(QEvent *event) override;
 
 private:
     void connectControls();

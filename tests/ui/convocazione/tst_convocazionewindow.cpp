@@ -41,6 +41,7 @@ private slots:
     void cleanup();
 
     void opensWithTheDayAsNoticeDateAndTheDefaultTexts();
+    void showsTheLoadedCondominiumAndPlainCallLabels();
     void firstOpenLoadsTheCondominiumThenNoticeFiles();
     void choosingASubjectWithoutCondominiumAsksForIt();
     void agendaScrolledToSixEditsPointEightInRowThree();
@@ -161,6 +162,27 @@ void TestConvocazioneWindow::opensWithTheDayAsNoticeDateAndTheDefaultTexts()
             QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
     }
     QVERIFY(m_window->findChild<QAction *>(QStringLiteral("finestra6"))->isChecked());
+}
+
+// The hour and the place stand on the line of their call's date, with no ditto mark. The
+// condominium loaded before the window opened, or while it stood hidden, heads it.
+void TestConvocazioneWindow::showsTheLoadedCondominiumAndPlainCallLabels()
+{
+    for (const char *hour : {"Label6", "Label11"})
+        QCOMPARE(control<QLabel>(QLatin1String(hour))->text(), QStringLiteral(" ora:"));
+    for (const char *place : {"Label10", "Label12"})
+        QCOMPARE(control<QLabel>(QLatin1String(place))->text(), QStringLiteral(" luogo:"));
+
+    deleteWindow();
+    createState();
+    m_state->condoName = QStringLiteral("Le Magnolie");
+    QVERIFY(openWindow(6));
+    QCOMPARE(control<QLabel>(QStringLiteral("nome"))->text(), QStringLiteral("Le Magnolie"));
+
+    m_window->hide();
+    m_state->condoName = QStringLiteral("I Cedri"); // as an expense file opened elsewhere sets it
+    m_shell->showWorkWindow(6);
+    QCOMPARE(control<QLabel>(QStringLiteral("nome"))->text(), QStringLiteral("I Cedri"));
 }
 
 void TestConvocazioneWindow::firstOpenLoadsTheCondominiumThenNoticeFiles()
