@@ -2,6 +2,19 @@
 
 namespace veltra {
 
+namespace {
+
+// "3.08.05": the build's version, minor and patch numbers of two figures each.
+QString versionText()
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(VELTRA_VERSION_MAJOR)
+        .arg(VELTRA_VERSION_MINOR, 2, 10, QLatin1Char('0'))
+        .arg(VELTRA_VERSION_PATCH, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
 SharedState::SharedState()
     : m_owners(std::make_unique<std::array<Owner, MaxOwners + 1>>())
 {
@@ -11,8 +24,8 @@ void SharedState::initSharedStrings()
 {
     texts.appTitle = QStringLiteral("Veltra");
     texts.appSubtitle = QStringLiteral("gestione di condomini");
-    texts.versionText = QStringLiteral("3.08.05");
-    texts.versionDate = QStringLiteral("29/12/00");
+    texts.versionText = versionText();
+    texts.releaseYear = QString::number(VELTRA_RELEASE_YEAR);
     texts.checkTitle = texts.appTitle + QStringLiteral(": controllo dati immessi nella finestra attiva");
     texts.helpTitle = texts.appTitle + QStringLiteral(": aiuto in linea");
     texts.deleteDialogTitle =

@@ -18,8 +18,8 @@ struct AppTexts
 {
     QString appTitle;
     QString appSubtitle;
-    QString versionText;
-    QString versionDate;
+    QString versionText;       // the build's version, "3.08.05"
+    QString releaseYear;       // the year the version was released, "2026"
     QString checkTitle;        // title of every data-check and input-error message
     QString helpTitle;         // title of every help message
     QString deleteDialogTitle; // title of the file dialog of every "Elimina" command

@@ -167,7 +167,7 @@ void Shell::showAbout()
                            QStringLiteral("Informazioni su ") + texts.appTitle,
                            texts.appTitle + QStringLiteral(" - ") + texts.appSubtitle
                                + QStringLiteral("\nversione ") + texts.versionText
-                               + QStringLiteral(" del ") + texts.versionDate);
+                               + QStringLiteral(" del ") + texts.releaseYear);
 }
 
 void Shell::showSupport()

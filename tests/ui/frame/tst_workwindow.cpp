@@ -36,7 +36,7 @@ private slots:
     void deleteOffersTheWindowsPrefix_data();
     void deleteOffersTheWindowsPrefix();
     void closedWindowReopensFreshlyLoaded();
-    void aboutBoxShowsTitleVersionAndDate();
+    void aboutBoxShowsTitleVersionAndYear();
 
 private:
     QAction *button(WorkWindow *window, int number) const;
@@ -302,14 +302,12 @@ void TestWorkWindow::closedWindowReopensFreshlyLoaded()
              QStringLiteral("cliccare su un tasto per visualizzare la maggioranza richiesta dalla legge"));
 }
 
-void TestWorkWindow::aboutBoxShowsTitleVersionAndDate()
+// The about box gives the version the build was made as, 3.8.5, and the year of its release.
+void TestWorkWindow::aboutBoxShowsTitleVersionAndYear()
 {
     button(m_shell->workWindow(1), 17)->trigger();
-    const QString text = m_platform->lastMessage().text;
-    QVERIFY(text.contains(QLatin1String("Veltra")));
-    QVERIFY(text.contains(QLatin1String("gestione di condomini")));
-    QVERIFY(text.contains(QLatin1String("3.08.05")));
-    QVERIFY(text.contains(QLatin1String("29/12/00")));
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Veltra - gestione di condomini\nversione 3.08.05 del 2026"));
 }
 
 QTEST_MAIN(TestWorkWindow)
