@@ -53,9 +53,20 @@ QString DocumentHandover::reserveName()
     return QString();
 }
 
-void DocumentHandover::tell(const QString &text)
+void DocumentHandover::setStatusLine(std::function<void(const QString &)> show,
+                                     const QString &shownText)
 {
-    m_platform.showMessage(MessageIcon::Exclamation, m_messageTitle, text);
+    m_showStatus = std::move(show);
+    m_shownText = shownText;
+}
+
+// The status line first, then the one sentence that says what went wrong, if anything did.
+void DocumentHandover::end(const QString &failure)
+{
+    if (m_showStatus)
+        m_showStatus(closingStatus(m_shownText));
+    if (!failure.isEmpty())
+        m_platform.showMessage(MessageIcon::Exclamation, m_messageTitle, failure);
 }
 
 bool DocumentHandover::handOver(const ReportDocument &document)
@@ -66,17 +77,18 @@ bool DocumentHandover::handOver(const ReportDocument &document)
         if (!m_lastPath.isEmpty())
             QFile::remove(m_lastPath);
         m_lastPath.clear();
-        tell(QStringLiteral("Non è stato possibile salvare il documento nella cartella %1.")
-                 .arg(QDir::toNativeSeparators(m_folder)));
+        end(QStringLiteral("Non è stato possibile salvare il documento nella cartella %1.")
+                .arg(QDir::toNativeSeparators(m_folder)));
         return false;
     }
     if (!m_platform.openDocument(m_lastPath)) {
-        tell(QStringLiteral("Il documento è stato salvato in %1, ma nessun programma di "
-                            "videoscrittura lo ha aperto.")
-                 .arg(QDir::toNativeSeparators(m_lastPath)));
+        end(QStringLiteral("Il documento è stato salvato in %1, ma nessun programma di "
+                           "videoscrittura lo ha aperto.")
+                .arg(QDir::toNativeSeparators(m_lastPath)));
         return false;
     }
     m_opened = true;
+    end(QString());
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace veltra {
 
 class Platform;
@@ -20,6 +22,11 @@ public:
 
     // The folder "Veltra" inside the user's documents folder.
     static QString defaultFolder();
+
+    // A window's status line, given closingStatus(shownText) as soon as each hand-over has
+    // ended and before any message about it, so that it never reads as still loading while
+    // the user is told why the print failed.
+    void setStatusLine(std::function<void(const QString &)> show, const QString &shownText);
     QString folder() const { return m_folder; }
 
     // Writes document under a new name and opens it; false, after telling the user in one
@@ -38,13 +45,15 @@ public:
 
 private:
     QString reserveName();
-    void tell(const QString &text);
+    void end(const QString &failure);
 
     Platform &m_platform;
     QString m_messageTitle;
     QString m_folder;
     QString m_lastPath;
     bool m_opened = false;
+    std::function<void(const QString &)> m_showStatus;
+    QString m_shownText;
 };
 
 } // namespace veltra

@@ -6,6 +6,7 @@
 #include "reports/tenancy/tenantsplitprintout.h"
 #include "ui/frame/formcontrols.h"
 #include "ui/frame/shell.h"
+#include "ui/frame/wheelforwarder.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -84,6 +85,7 @@ ConduttoreWindow::ConduttoreWindow(Shell &shell, QWidget *parent)
     m_scroll->setPageStep(10);
     m_scroll->setGeometry(620, RowsTop, 16, Rows * RowPitch - 2);
     connect(m_scroll, &QScrollBar::valueChanged, this, [this] { redrawRows(); });
+    new WheelForwarder(form(), m_scroll);
 
     auto *spese = new QPushButton(QStringLiteral("&Spese"), form());
     spese->setObjectName(QStringLiteral("cmdspese"));

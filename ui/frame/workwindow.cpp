@@ -161,8 +161,8 @@ QString WorkWindow::chooseArchiveSaveName(FileDialogRequest request, const QStri
 void WorkWindow::handOverDocument(const ReportDocument &document, const QString &closingStatus)
 {
     DocumentHandover handover(platform(), state().texts.appTitle);
+    handover.setStatusLine([this](const QString &status) { setStepHint(status); }, closingStatus);
     handover.handOver(document);
-    setStepHint(handover.closingStatus(closingStatus));
 }
 
 unsigned int WorkWindow::backgroundRgb() const

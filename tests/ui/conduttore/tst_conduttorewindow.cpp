@@ -5,17 +5,40 @@
 #include "ui/frame/shell.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QWheelEvent>
 
 using namespace veltra;
 
-class TestConduttoreWindow : public QObject, private WorkWindowFixture<ConduttoreWindow>
+namespace {
+
+// Records what the window's step hint reads while each message is on the screen.
+class HintWatchingPlatform : public ScriptedPlatform
+{
+public:
+    void showMessage(MessageIcon icon, const QString &title, const QString &text) override
+    {
+        hintsShown << (window ? window->passo()->text() : QString());
+        ScriptedPlatform::showMessage(icon, title, text);
+    }
+
+    WorkWindow *window = nullptr;
+    QStringList hintsShown;
+};
+
+} // namespace
+
+class TestConduttoreWindow : public QObject,
+                             private WorkWindowFixture<ConduttoreWindow, HintWatchingPlatform>
 {
     Q_OBJECT
 
@@ -28,10 +51,12 @@ private slots:
     void rowFourIsTheLandlordsWholly();
     void rowSixtyShowsTheTenantsNinetyPerCent();
     void scrollEndsOnRowsSixtyFiveToSeventyFour();
+    void wheelOverTheRowsScrollsThem();
     void speseShowsTheExpenseWindow();
     void unsupportedCommandsAreDisabledAndDoNothing();
     void deleteOffersTheDatiArchivesAndRemovesTheChosenFile();
     void printHandsOverTheTableAndSaysSo();
+    void failedPrintSaysHowItEndedWhileTellingWhy();
     void helpSaysWhereTheSplitComesFrom();
     void rowTextsFitTheirLabels();
 
@@ -123,6 +148,28 @@ void TestConduttoreWindow::scrollEndsOnRowsSixtyFiveToSeventyFour()
     QCOMPARE(cell("num", 1), QStringLiteral("55"));
 }
 
+// One notch of the wheel over a row's text moves the table as far as over any list; at the
+// end of the table it moves nothing.
+void TestConduttoreWindow::wheelOverTheRowsScrollsThem()
+{
+    auto turn = [this](const char *name, int r, int notches) {
+        QWidget *label = control<QLabel>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(r));
+        const QPointF centre(label->width() / 2.0, label->height() / 2.0);
+        QWheelEvent event(centre, label->mapToGlobal(centre), QPoint(), QPoint(0, -120 * notches),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(label, &event);
+    };
+    const int lines = QApplication::wheelScrollLines();
+    turn("spes", 3, 1);
+    QCOMPARE(m_window->topRow(), 1 + lines);
+    QCOMPARE(cell("num", 1), QString::number(1 + lines));
+    turn("con", 10, -1);
+    QCOMPARE(m_window->topRow(), 1);
+    m_window->setTopRow(65);
+    turn("tip", 1, 1);
+    QCOMPARE(m_window->topRow(), 65);
+}
+
 void TestConduttoreWindow::speseShowsTheExpenseWindow()
 {
     auto *spese = m_window->findChild<QPushButton *>(QStringLiteral("cmdspese"));
@@ -176,6 +223,31 @@ void TestConduttoreWindow::printHandsOverTheTableAndSaysSo()
     QCOMPARE(m_window->passo()->text(), QStringLiteral("ho visualizzato i dati su WORD (")
                                             + QFileInfo(m_platform->documents.last()).fileName()
                                             + QLatin1Char(')'));
+}
+
+// While the user reads why a print failed, the hint already says how it ended, not that the
+// word processor is still loading.
+void TestConduttoreWindow::failedPrintSaysHowItEndedWhileTellingWhy()
+{
+    m_platform->window = m_window;
+    m_platform->documentsOpen = false;
+    m_window->printMain();
+    const QString saved = QStringLiteral("ho salvato il documento in ")
+        + QDir::toNativeSeparators(m_platform->documents.last());
+    QCOMPARE(m_platform->hintsShown, QStringList{saved});
+    QCOMPARE(m_window->passo()->text(), saved);
+
+    // A file where the documents' folder should be: nothing can be written.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QVERIFY(QDir().mkpath(documents));
+    QDir(documents + QStringLiteral("/Veltra")).removeRecursively();
+    QFile blocker(documents + QStringLiteral("/Veltra"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    m_window->printMain();
+    QCOMPARE(m_platform->hintsShown.last(), QString::fromUtf8("il documento non è stato salvato"));
+    QCOMPARE(m_window->passo()->text(), QString::fromUtf8("il documento non è stato salvato"));
+    QVERIFY(blocker.remove());
 }
 
 void TestConduttoreWindow::helpSaysWhereTheSplitComesFrom()
