@@ -16,6 +16,7 @@
 #include "ui/frame/splashwindow.h"
 #include "ui/frame/startwindow.h"
 #include "ui/frame/tipwindow.h"
+#include "ui/frame/windowplacement.h"
 #include "ui/frame/workwindow.h"
 #include "ui/frame/workwindowcatalogue.h"
 #include "ui/help/helpcontentswindow.h"
@@ -67,9 +68,7 @@ void Shell::showMainChooser()
         m_startWindow = new StartWindow(*this);
         m_startWindow->load();
     }
-    m_startWindow->show();
-    m_startWindow->raise();
-    m_startWindow->activateWindow();
+    bringForward(m_startWindow);
 }
 
 void Shell::confirmExit()
@@ -79,9 +78,11 @@ void Shell::confirmExit()
         QStringLiteral("Vuoi uscire da ") + m_state.texts.appTitle + QLatin1Char('?'), false);
     if (!quit)
         return;
-    closeEveryWindow();
+    // The closing screen comes first: were the last window closed with none left shown,
+    // the run would end.
     if (m_splash)
         m_splash->showClosingScreen();
+    closeEveryWindow();
 }
 
 void Shell::chooseProcedure(int k)
@@ -111,7 +112,14 @@ WorkWindow *Shell::existingWorkWindow(int k) const
 
 void Shell::showWorkWindow(int k)
 {
-    WorkWindow *window = workWindow(k);
+    bringForward(workWindow(k));
+}
+
+// Shown, on top and taking the keyboard: a window already open comes forward rather than
+// staying behind the one it was asked from, where the window manager would leave it after a
+// raise alone.
+void Shell::bringForward(QWidget *window)
+{
     window->show();
     window->raise();
     window->activateWindow();
@@ -141,8 +149,7 @@ void Shell::showCoefficientWindow(CoefficientKind kind)
     QPointer<CoefficientWindow> &window = m_coefficientWindows.at(int(kind));
     if (!window)
         window = new CoefficientWindow(coefficientTable(kind));
-    window->show();
-    window->raise();
+    bringForward(window);
 }
 
 CoefficientWindow *Shell::coefficientWindow(CoefficientKind kind) const
@@ -150,14 +157,16 @@ CoefficientWindow *Shell::coefficientWindow(CoefficientKind kind) const
     return m_coefficientWindows.at(int(kind));
 }
 
-void Shell::showTips()
+void Shell::showTips(const QWidget *askedFrom)
 {
     if (!m_tipWindow) {
         m_tipWindow = new TipWindow(m_applicationFolder);
         m_tipWindow->load();
     }
-    m_tipWindow->show();
-    m_tipWindow->raise();
+    // A tips window already open stays where the user put it.
+    if (!m_tipWindow->isVisible())
+        WindowPlacement::centreOver(m_tipWindow, askedFrom);
+    bringForward(m_tipWindow);
 }
 
 void Shell::showAbout()
@@ -185,8 +194,7 @@ void Shell::showHelpContents()
 {
     if (!m_helpContents)
         m_helpContents = new HelpContentsWindow(*this);
-    m_helpContents->show();
-    m_helpContents->raise();
+    bringForward(m_helpContents);
 }
 
 void Shell::showWindowHelp(int k)
@@ -203,8 +211,7 @@ void Shell::showHelpPage(const QString &window)
             return;
         helpWindow = new HelpWindow(*this, *guide->page(window));
     }
-    helpWindow->show();
-    helpWindow->raise();
+    bringForward(helpWindow);
 }
 
 const HelpGuide *Shell::helpGuide()

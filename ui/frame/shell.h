@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+class QWidget;
+
 namespace veltra {
 
 class Platform;
@@ -61,7 +63,9 @@ public:
     void showCoefficientWindow(CoefficientKind kind);
     CoefficientWindow *coefficientWindow(CoefficientKind kind) const;
 
-    void showTips();
+    // The tips, opened over the window they were asked from (none: where the system puts
+    // them).
+    void showTips(const QWidget *askedFrom);
     void showAbout();
     void showSupport();
     void showHelpContents();
@@ -80,6 +84,7 @@ public:
     TipWindow *tipWindow() const;
 
 private:
+    static void bringForward(QWidget *window);
     WorkWindow *createWorkWindow(int k);
     void closeEveryWindow();
 

@@ -73,10 +73,13 @@ QLabel *SplashWindow::label(int index) const
     return findChild<QLabel *>(QStringLiteral("label_%1").arg(index));
 }
 
+// The splash has done its work once the start window stands: it steps aside, kept for the
+// closing screen.
 void SplashWindow::mousePressEvent(QMouseEvent *)
 {
     m_shell.platform().soundPlayer().pause();
     m_shell.showMainChooser();
+    hide();
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent *)

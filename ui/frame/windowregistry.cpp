@@ -18,7 +18,7 @@ QList<RegisteredWindow> registeredWindows()
         windows.append({table.objectName,
                         [kind](Shell &shell) { shell.showCoefficientWindow(kind); }});
     }
-    windows.append({QStringLiteral("frmTip"), [](Shell &shell) { shell.showTips(); }});
+    windows.append({QStringLiteral("frmTip"), [](Shell &shell) { shell.showTips(nullptr); }});
     windows.append({QStringLiteral("sommario"), [](Shell &shell) { shell.showHelpContents(); }});
     for (const QString &page : HelpGuide::windowNames())
         windows.append({page, [page](Shell &shell) { shell.showHelpPage(page); }});

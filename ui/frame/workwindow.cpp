@@ -262,7 +262,7 @@ void WorkWindow::buildMenus()
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
     entry(help, "guida", "&Guida in linea", [this] { m_shell.showHelpContents(); });
-    entry(help, "suggerimenti", "&Suggerimenti...", [this] { m_shell.showTips(); });
+    entry(help, "suggerimenti", "&Suggerimenti...", [this] { m_shell.showTips(this); });
     entry(help, "supporto", "Supporto &prodotto", [this] { m_shell.showSupport(); });
     entry(help, "informazioni", "&Informazioni su Veltra", [this] { m_shell.showAbout(); });
 
@@ -288,7 +288,7 @@ void WorkWindow::buildToolBar()
         [this] { printMain(); },
         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
         [this] { m_shell.showHelpContents(); },
-        [this] { m_shell.showTips(); },
+        [this] { m_shell.showTips(this); },
         [this] { m_shell.showSupport(); },
         [this] { m_shell.showAbout(); },
         [this] { checkData(); },

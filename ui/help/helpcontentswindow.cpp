@@ -155,7 +155,7 @@ void HelpContentsWindow::mouseMoveEvent(QMouseEvent *event)
 void HelpContentsWindow::openRow(int row)
 {
     if (row == RowCount) {
-        m_shell.showTips();
+        m_shell.showTips(this);
         return;
     }
     m_shell.showHelpPage(HelpGuide::windowNames().at(row - 1));

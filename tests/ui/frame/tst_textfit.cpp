@@ -377,7 +377,7 @@ void TestTextFit::everyShippedTipFitsItsBox()
 {
     m_shell = std::make_unique<Shell>(*m_state, *m_platform,
                                       QStringLiteral(VELTRA_SOURCE_DIR "/data"));
-    m_shell->showTips();
+    m_shell->showTips(nullptr);
     QWidget *tips = m_shell->tipWindow();
     auto *text = tips->findChild<QLabel *>(QStringLiteral("lblTipText"));
     auto *next = tips->findChild<QPushButton *>(QStringLiteral("cmdNextTip"));

@@ -1,6 +1,7 @@
 #include "core/state/sharedstate.h"
 #include "support/scriptedplatform.h"
 #include "ui/frame/shell.h"
+#include "ui/frame/tipwindow.h"
 #include "ui/frame/workwindow.h"
 #include "ui/help/helpwindow.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -37,6 +39,7 @@ private slots:
     void deleteOffersTheWindowsPrefix();
     void closedWindowReopensFreshlyLoaded();
     void aboutBoxShowsTitleVersionAndYear();
+    void tipsOpenOverTheWindowTheyWereAskedFrom();
 
 private:
     QAction *button(WorkWindow *window, int number) const;
@@ -308,6 +311,20 @@ void TestWorkWindow::aboutBoxShowsTitleVersionAndYear()
     button(m_shell->workWindow(1), 17)->trigger();
     QCOMPARE(m_platform->lastMessage().text,
              QStringLiteral("Veltra - gestione di condomini\nversione 3.08.05 del 2026"));
+}
+
+// Asked for from a window away from the screen's centre, the tips stand over that window.
+void TestWorkWindow::tipsOpenOverTheWindowTheyWereAskedFrom()
+{
+    m_shell->showWorkWindow(4);
+    WorkWindow *window = m_shell->existingWorkWindow(4);
+    window->move(0, 0);
+    QVERIFY(window->frameGeometry().center() != window->screen()->availableGeometry().center());
+    button(window, 15)->trigger();
+    QWidget *tips = m_shell->tipWindow();
+    QVERIFY(tips->isVisible());
+    const QPoint offset = tips->frameGeometry().center() - window->frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
 }
 
 QTEST_MAIN(TestWorkWindow)

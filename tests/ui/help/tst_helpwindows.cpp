@@ -36,6 +36,7 @@ private slots:
     void hoveringLeavesExactlyOneEntryBold();
     void pressingAnEntryOpensItsPageAndReleasingFramesIt();
     void everyRowOpensItsWindow();
+    void pageAskedForAgainComesForward();
     void everyWorkWindowOpensTheContents_data();
     void everyWorkWindowOpensTheContents();
     void menuTitleAndSelfEntryOpenTheWindowsOwnPage_data();
@@ -166,6 +167,26 @@ void TestHelpWindows::everyRowOpensItsWindow()
     window->findChild<QPushButton *>(QStringLiteral("puls16"))->click();
     QVERIFY(m_shell->tipWindow() && m_shell->tipWindow()->isVisible());
     QCOMPARE(m_platform->messages.size(), 0);
+}
+
+// A page asked for again while it is open behind another window comes forward, the same
+// window and the only one of its kind.
+void TestHelpWindows::pageAskedForAgainComesForward()
+{
+    HelpContentsWindow *window = contents();
+    window->findChild<QPushButton *>(QStringLiteral("puls6"))->click();
+    HelpWindow *page = m_shell->helpWindow(QStringLiteral("guidaspese"));
+    QVERIFY(QTest::qWaitForWindowActive(page));
+    m_shell->showWorkWindow(2);
+    QVERIFY(QTest::qWaitForWindowActive(m_shell->existingWorkWindow(2)));
+
+    window->findChild<QPushButton *>(QStringLiteral("puls6"))->click();
+    QCOMPARE(m_shell->helpWindow(QStringLiteral("guidaspese")), page);
+    QVERIFY(QTest::qWaitForWindowActive(page));
+    int pages = 0;
+    for (const QWidget *top : QApplication::topLevelWidgets())
+        pages += top->objectName() == QLatin1String("guidaspese") && top->isVisible();
+    QCOMPARE(pages, 1);
 }
 
 void TestHelpWindows::everyWorkWindowOpensTheContents_data()
