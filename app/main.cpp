@@ -31,6 +31,8 @@ int main(int argc, char *argv[])
     veltra::SharedState state;
     veltra::QtPlatform platform;
     veltra::Shell shell(state, platform, QApplication::applicationDirPath());
+    QObject::connect(&shell, &veltra::Shell::runEnded, &application, &QApplication::quit,
+                     Qt::QueuedConnection);
     shell.start();
     return application.exec();
 }

@@ -8,6 +8,9 @@
 #include "ui/convocazione/convocazioneform.h"
 #include "ui/convocazione/convocazionetexts.h"
 #include "ui/frame/archivedialogtexts.h"
+#include "ui/frame/edithistory.h"
+#include "ui/frame/editstep.h"
+#include "ui/frame/rowsnapshot.h"
 #include "ui/frame/shell.h"
 
 #include <QAction>
@@ -38,6 +41,7 @@ ConvocazioneWindow::ConvocazioneWindow(Shell &shell, QWidget *parent)
     : WorkWindow(shell, 6, parent)
     , m_form(std::make_unique<ConvocazioneForm>(form()))
 {
+    keepEditHistory();
     connectControls();
     if (auto *own = findChild<QAction *>(QStringLiteral("finestra6"))) {
         own->setCheckable(true);
@@ -101,9 +105,10 @@ void ConvocazioneWindow::connectControls()
 
 void ConvocazioneWindow::connectText(QLineEdit *field, QString MeetingNotice::*text)
 {
-    connect(field, &QLineEdit::textChanged, this, [this, text](const QString &typed) {
+    connect(field, &QLineEdit::textChanged, this, [this, field, text](const QString &typed) {
         if (m_notice.*text == typed)
             return;
+        const EditStep step(*this, field->objectName());
         m_notice.*text = typed;
         showStepHint();
     });
@@ -115,6 +120,7 @@ void ConvocazioneWindow::subjectTyped(const QString &text)
 {
     if (m_notice.subject == text)
         return;
+    const EditStep step(*this, QStringLiteral("oggett"));
     m_notice.subject = text;
     showStepHint();
 }
@@ -138,6 +144,7 @@ void ConvocazioneWindow::numberTyped()
     const QString text = m_form->numer->text();
     if (m_notice.number == text)
         return;
+    const EditStep step(*this, QStringLiteral("numer"));
     m_notice.number = text;
     if (text.size() > ConvocazioneTexts::PrintLengthLimit)
         tellUser(MessageIcon::Exclamation, state().texts.checkTitle,
@@ -153,6 +160,7 @@ void ConvocazioneWindow::agendaRowTyped(int r)
         return;
     if (!m_notice.agendaPointTyped(j) && text.isEmpty())
         return;
+    const EditStep step(*this, QStringLiteral("giorn %1").arg(j));
     m_notice.setAgendaPoint(j, text);
     showStepHint();
 }
@@ -223,6 +231,8 @@ void ConvocazioneWindow::openArchive()
 // A file that cannot be read whole changes nothing in the window.
 void ConvocazioneWindow::openNoticeFile()
 {
+    if (!settleUnsavedChanges())
+        return;
     FileDialogRequest request;
     request.title = ArchiveDialogTexts::openTitle();
     request.filter = ConvocazioneTexts::openDialogFilter();
@@ -241,6 +251,7 @@ void ConvocazioneWindow::openNoticeFile()
     m_notice = result.notice;
     showNotice();
     showStepHint();
+    editHistory()->restart();
 }
 
 void ConvocazioneWindow::saveArchive()
@@ -275,6 +286,7 @@ bool ConvocazioneWindow::saveNotice(const QString &ownName)
     }
     m_archiveName = path;
     Platform::enterFolderOf(path);
+    editHistory()->markSaved();
     return true;
 }
 
@@ -310,6 +322,52 @@ void ConvocazioneWindow::showInstructions()
 void ConvocazioneWindow::tellUser(MessageIcon icon, const QString &title, const QString &text)
 {
     platform().showMessage(icon, title, text);
+}
+
+// --- edit history ---
+
+// The header holds the notice's twelve texts; row j agenda point j, with whether it was
+// ever typed, which the archive tells apart from an emptied point.
+RowSnapshot ConvocazioneWindow::captureEdits() const
+{
+    RowSnapshot snapshot;
+    for (const QString MeetingNotice::*text : noticeTexts())
+        snapshot.header.append(m_notice.*text);
+    snapshot.rows.resize(MeetingNotice::AgendaPoints + 1);
+    for (int j = 1; j <= MeetingNotice::AgendaPoints; ++j) {
+        if (m_notice.agendaPointTyped(j))
+            snapshot.rows[j] = QStringList{m_notice.agendaPoint(j)};
+    }
+    return snapshot;
+}
+
+void ConvocazioneWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)
+{
+    int k = 0;
+    for (QString MeetingNotice::*text : noticeTexts())
+        m_notice.*text = to.header.value(k++);
+    const QList<int> changed = RowSnapshot::changedRows(to, from);
+    for (int j : changed) {
+        if (to.row(j).isEmpty())
+            m_notice.forgetAgendaPoint(j);
+        else
+            m_notice.setAgendaPoint(j, to.row(j).first());
+    }
+    showNotice();
+    // The agenda point put back is brought into view.
+    if (!changed.isEmpty() && changed.first() > ConvocazioneForm::Rows)
+        m_form->agendaBar->setValue(changed.first());
+    showStepHint();
+}
+
+QList<QString MeetingNotice::*> ConvocazioneWindow::noticeTexts()
+{
+    return {&MeetingNotice::subject,         &MeetingNotice::number,
+            &MeetingNotice::openingText,     &MeetingNotice::firstCallDate,
+            &MeetingNotice::firstCallHour,   &MeetingNotice::firstCallPlace,
+            &MeetingNotice::secondCallDate,  &MeetingNotice::secondCallHour,
+            &MeetingNotice::secondCallPlace, &MeetingNotice::agendaHeading,
+            &MeetingNotice::noticeDate,      &MeetingNotice::notes};
 }
 
 // --- printout ---

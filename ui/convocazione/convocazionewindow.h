@@ -41,6 +41,8 @@ public:
     void checkData() override;
     void clearWindow() override;
     void showInstructions() override;
+    RowSnapshot captureEdits() const override;
+    void restoreEdits(const RowSnapshot &to, const RowSnapshot &from) override;
 
     void printNotices();
     void showStepHint();
@@ -66,6 +68,8 @@ private:
     bool saveNotice(const QString &ownName = QString());
     QString chooseSaveName(const QString &ownName);
     void tellUser(MessageIcon icon, const QString &title, const QString &text);
+    // The notice's texts in the order the history keeps them.
+    static QList<QString MeetingNotice::*> noticeTexts();
 
     std::unique_ptr<ConvocazioneForm> m_form;
     MeetingNotice m_notice;

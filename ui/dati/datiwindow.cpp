@@ -14,6 +14,9 @@
 #include "ui/dati/datiform.h"
 #include "ui/dati/datiwindowtexts.h"
 #include "ui/frame/archivedialogtexts.h"
+#include "ui/frame/edithistory.h"
+#include "ui/frame/editstep.h"
+#include "ui/frame/rowsnapshot.h"
 #include "ui/frame/shell.h"
 #include "ui/pagamenti/pagamentiwindow.h"
 #include "ui/spese/spesewindow.h"
@@ -71,6 +74,7 @@ DatiWindow::DatiWindow(Shell &shell, QWidget *parent)
     : WorkWindow(shell, 1, parent)
     , m_form(std::make_unique<DatiForm>(form()))
 {
+    keepEditHistory();
     connectControls();
     connectPrintEntries();
     form()->setMouseTracking(true);
@@ -157,6 +161,7 @@ void DatiWindow::connectPrintEntries()
 
 void DatiWindow::nomeChanged()
 {
+    const EditStep step(*this, QStringLiteral("nome"));
     state().condoName = m_form->nome->text();
     // The meeting notice heads its page with the condominium's name.
     if (WorkWindow *notice = shell().existingWorkWindow(6)) {
@@ -200,6 +205,7 @@ void DatiWindow::ownerFieldChanged(int r, OwnerField f)
 {
     QLineEdit *field = m_form->owners[r].field(f);
     const int o = ownerTop() + r - 1;
+    const EditStep step(*this, QStringLiteral("owner %1 %2").arg(o).arg(int(f)));
     const QString text =
         inputRuleText(field->text(), DatiRegistry::ownerCell(state().owner(o - 1), f), false);
     // The rewritten field runs this handling again on its new text.
@@ -240,6 +246,7 @@ void DatiWindow::unitFieldChanged(int r, UnitField f)
     const int i = ownerTop();
     const int u = unitTop() + r - 1;
     bool refused = false;
+    const EditStep step(*this, QStringLiteral("unit %1 %2 %3").arg(i).arg(u).arg(int(f)));
     const QString text = inputRuleText(field->text(), DatiRegistry::unitCell(state().unit(i, u - 1), f),
                                        DatiRegistry::isNumeric(f), &refused);
     if (rewriteField(field, text)) {
@@ -312,6 +319,7 @@ void DatiWindow::heatingOptionToggled(int k, bool on)
 {
     if (!on)
         return;
+    const EditStep step(*this);
     showHeatingOption(k);
     state().heatingBasis = k;
     showStepHint();
@@ -358,8 +366,11 @@ void DatiWindow::showOwnersFromFirst()
     refreshOwnerRows();
 }
 
+// A refresh stores back what the fields show: one step, which is none unless a field held
+// something else.
 void DatiWindow::refreshOwnerRows()
 {
+    const EditStep step(*this);
     const RefreshBatch batch(*this);
     showText(m_form->nome, state().condoName);
     for (int r = 1; r <= DatiForm::Rows; ++r) {
@@ -378,6 +389,7 @@ void DatiWindow::refreshOwnerRows()
 
 void DatiWindow::refreshUnitRows()
 {
+    const EditStep step(*this);
     const RefreshBatch batch(*this);
     const int i = ownerTop();
     for (int r = 1; r <= DatiForm::Rows; ++r) {
@@ -428,22 +440,41 @@ void DatiWindow::showStepHint()
 
 void DatiWindow::copyPreviousOwner(int r)
 {
-    if (state().ownerCount == 0)
+    const int o = ownerTop() + r - 1;
+    if (o == 1 || state().ownerCount == 0)
         return;
-    DatiRegistry::copyPreviousOwner(state(), ownerTop() + r - 1);
+    const bool held = !ownerRow(o).mid(0, DatiRegistry::OwnerFieldCount).join(QString()).isEmpty();
+    if (held
+        && !platform().askYesNo(MessageIcon::Question, state().texts.appTitle,
+                                DatiTexts::copyOverOwnerQuestion(o), false))
+        return;
+    const EditStep step(*this);
+    DatiRegistry::copyPreviousOwner(state(), o);
     refreshOwnerRows();
 }
 
 void DatiWindow::copyPreviousUnit(int r)
 {
-    if (state().owner(ownerTop()).unitCount == 0)
+    const int i = ownerTop();
+    const int u = unitTop() + r - 1;
+    if (u == 1 || state().owner(i).unitCount == 0)
         return;
-    DatiRegistry::copyPreviousUnit(state(), ownerTop(), unitTop() + r - 1);
+    const Unit &unit = state().unit(i, u);
+    bool held = false;
+    for (int f = 0; f < DatiRegistry::UnitFieldCount; ++f)
+        held = held || !DatiRegistry::unitCell(unit, UnitField(f)).isEmpty();
+    if (held
+        && !platform().askYesNo(MessageIcon::Question, state().texts.appTitle,
+                                DatiTexts::copyOverUnitQuestion(u), false))
+        return;
+    const EditStep step(*this);
+    DatiRegistry::copyPreviousUnit(state(), i, u);
     refreshUnitRows();
 }
 
 void DatiWindow::deleteOwner(int r)
 {
+    const EditStep step(*this);
     DatiRegistry::removeOwner(state(), ownerTop() + r - 1);
     recountOwners();
     refreshOwnerRows();
@@ -452,6 +483,7 @@ void DatiWindow::deleteOwner(int r)
 
 void DatiWindow::deleteUnit(int r)
 {
+    const EditStep step(*this);
     if (!DatiRegistry::removeUnit(state(), ownerTop(), unitTop() + r - 1))
         return;
     refreshUnitRows();
@@ -474,6 +506,95 @@ void DatiWindow::clearWindow()
     m_form->frame1->setTitle(QString());
     unmarkHeatingOptions();
     showStepHint();
+}
+
+// --- edit history ---
+
+// The header holds the condominium's name, the heating basis and the option marked, which
+// clearing unmarks while the basis stays.
+RowSnapshot DatiWindow::captureEdits() const
+{
+    RowSnapshot snapshot;
+    snapshot.header = {state().condoName, QString::number(state().heatingBasis),
+                       QString::number(heatingOption())};
+    snapshot.rows.resize(MaxOwners + 1);
+    for (int o = 1; o <= MaxOwners; ++o)
+        snapshot.rows[o] = ownerRow(o);
+    return snapshot;
+}
+
+// Name, address and floor, then the ten input cells of each unit up to the last one that
+// holds any; the computed cells follow from these.
+QStringList DatiWindow::ownerRow(int o) const
+{
+    const Owner &owner = state().owner(o);
+    QStringList row;
+    for (int k = 0; k < DatiRegistry::OwnerFieldCount; ++k)
+        row.append(DatiRegistry::ownerCell(owner, OwnerField(k)));
+    int last = 0;
+    for (int j = 1; j <= MaxUnits; ++j) {
+        for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k) {
+            if (!DatiRegistry::unitCell(owner.units[j], UnitField(k)).isEmpty())
+                last = j;
+        }
+    }
+    for (int j = 1; j <= last; ++j) {
+        for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k)
+            row.append(DatiRegistry::unitCell(owner.units[j], UnitField(k)));
+    }
+    return row;
+}
+
+void DatiWindow::putOwnerRow(int o, const QStringList &row)
+{
+    Owner &owner = state().owner(o);
+    for (int k = 0; k < DatiRegistry::OwnerFieldCount; ++k)
+        DatiRegistry::ownerCell(owner, OwnerField(k)) = row.value(k);
+    for (int j = 1; j <= MaxUnits; ++j) {
+        Unit &unit = owner.units[j];
+        unit.clear();
+        const int first = DatiRegistry::OwnerFieldCount + (j - 1) * DatiRegistry::UnitFieldCount;
+        for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k)
+            DatiRegistry::unitCell(unit, UnitField(k)) = row.value(first + k);
+    }
+    owner.unitCount = DatiRegistry::countUnits(owner);
+}
+
+void DatiWindow::putHeader(const QStringList &header)
+{
+    state().condoName = header.value(0);
+    state().heatingBasis = header.value(1).toInt();
+    const int option = header.value(2).toInt();
+    if (option == 1 || option == 2)
+        m_form->option[option]->setChecked(true);
+    else
+        unmarkHeatingOptions();
+}
+
+// The rows come back as the owner recorded in them; the first one changed is brought into
+// view, so that the user sees what was put back.
+void DatiWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)
+{
+    const RefreshBatch batch(*this);
+    if (to.header != from.header)
+        putHeader(to.header);
+    const QList<int> changed = RowSnapshot::changedRows(to, from);
+    for (int o : changed)
+        putOwnerRow(o, to.row(o));
+    recountOwners();
+    if (!changed.isEmpty())
+        showOwner(changed.first());
+    refreshOwnerRows();
+    m_pendingHint = m_pendingRecompute = true;
+}
+
+void DatiWindow::showOwner(int o)
+{
+    const int top = ownerTop();
+    if (o >= top && o < top + DatiForm::Rows)
+        return;
+    const QSignalBlocker blocker(m_form->vscroll1);
+    m_form->vscroll1->setValue(o);
 }
 
 // --- mouse over and clicks on the number labels ---
@@ -547,6 +668,8 @@ void DatiWindow::reinitialiseExpenseAndPaymentsWindows()
 
 void DatiWindow::openArchive()
 {
+    if (!settleUnsavedChanges())
+        return;
     FileDialogRequest request;
     request.title = ArchiveDialogTexts::openTitle();
     request.filter = DatiTexts::openDialogFilter();
@@ -567,11 +690,14 @@ void DatiWindow::openArchive()
         m_archiveName = previousName;
         return;
     }
-    const RefreshBatch batch(*this);
-    clearWindow();
-    CondominiumArchive::apply(result, state());
-    markHeatingOptionFromState();
-    refreshOwnerRows();
+    {
+        const RefreshBatch batch(*this);
+        clearWindow();
+        CondominiumArchive::apply(result, state());
+        markHeatingOptionFromState();
+        refreshOwnerRows();
+    }
+    editHistory()->restart();
 }
 
 void DatiWindow::saveArchive()
@@ -602,6 +728,7 @@ bool DatiWindow::saveCondominium(const QString &dialogTitle, const QString &ownN
     }
     m_archiveName = path;
     Platform::enterFolderOf(path);
+    editHistory()->markSaved();
     return true;
 }
 

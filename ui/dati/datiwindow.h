@@ -42,6 +42,8 @@ public:
     void clearWindow() override;
     void showInstructions() override;
     void handOver() override;
+    RowSnapshot captureEdits() const override;
+    void restoreEdits(const RowSnapshot &to, const RowSnapshot &from) override;
 
     void refreshOwnerRows();
     // The owners list was replaced by a file of another window: shown again from the first.
@@ -53,7 +55,8 @@ public:
     // The owner or unit shown in row r (1 to 5) is deleted at once, without a question.
     void deleteOwner(int r);
     void deleteUnit(int r);
-    // The owner or unit shown in row r takes the data of the one numbered one less.
+    // The owner or unit shown in row r takes the data of the one numbered one less; the
+    // first has none before it, and data already there are replaced only when the user says so.
     void copyPreviousOwner(int r);
     void copyPreviousUnit(int r);
 
@@ -95,6 +98,10 @@ private:
     void showText(QLineEdit *field, const QString &text);
     void lightNumberLabel(QObject *label);
     void showFloorOrderWarning();
+    QStringList ownerRow(int o) const;
+    void putOwnerRow(int o, const QStringList &row);
+    void putHeader(const QStringList &header);
+    void showOwner(int o);
 
     // Writes the archive, asking for its name when there is none; the dialog proposes
     // ownName, the file the data came from, or a name made from the condominium's.

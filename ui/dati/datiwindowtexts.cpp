@@ -137,6 +137,22 @@ QString instructions()
         "- effettuare il controllo dei dati immessi cliccando sul tasto ABC.");
 }
 
+QString copyOverOwnerQuestion(int o)
+{
+    return QStringLiteral("Il condomino n.%1 contiene già dei dati: sostituirli con quelli del "
+                          "condomino n.%2?")
+        .arg(o)
+        .arg(o - 1);
+}
+
+QString copyOverUnitQuestion(int u)
+{
+    return QStringLiteral("Il locale n.%1 contiene già dei dati: sostituirli con quelli del "
+                          "locale n.%2?")
+        .arg(u)
+        .arg(u - 1);
+}
+
 QString deletedDataQuestion()
 {
     return QStringLiteral("Attenzione:\nsono stati cancellati dei dati, riprenderli "

@@ -36,6 +36,9 @@ QString heatingUnit(int heatingOption);
 QString floorOrderWarning();
 QString instructions();
 QString deletedDataQuestion();
+// Clicking the number of a row that holds data: replace them with those of the row before.
+QString copyOverOwnerQuestion(int o);
+QString copyOverUnitQuestion(int u);
 // Opening a file that breaks off at `line`: load what was read, or keep the data shown.
 QString partialArchiveQuestion(const QString &path, int line);
 QString unwritableFieldMessage(const QString &field, const QString &reason);

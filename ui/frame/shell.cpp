@@ -73,10 +73,21 @@ void Shell::showMainChooser()
 
 void Shell::confirmExit()
 {
-    const bool quit = m_platform.askYesNo(
-        MessageIcon::Question, QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
-        QStringLiteral("Vuoi uscire da ") + m_state.texts.appTitle + QLatin1Char('?'), false);
-    if (!quit)
+    bool changed = false;
+    for (const QPointer<WorkWindow> &window : m_workWindows) {
+        if (!window || !window->hasUnsavedChanges())
+            continue;
+        changed = true;
+        if (!window->settleUnsavedChanges())
+            return;
+    }
+    // With every change settled there is nothing left to lose, and no more to ask.
+    if (!changed
+        && !m_platform.askYesNo(MessageIcon::Question,
+                                QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
+                                QStringLiteral("Vuoi uscire da ") + m_state.texts.appTitle
+                                    + QLatin1Char('?'),
+                                false))
         return;
     // The closing screen comes first: were the last window closed with none left shown,
     // the run would end.
@@ -93,6 +104,26 @@ void Shell::chooseProcedure(int k)
     if (k == 2 || k == 4)
         workWindow(2)->openArchive();
     showWorkWindow(k);
+}
+
+void Shell::windowClosed(QWidget *closed)
+{
+    if (!m_closingEveryWindow && !anyWindowShownBut(closed))
+        emit runEnded();
+}
+
+// The windows of the run are the splash, the start window and the work windows; help,
+// tips and coefficient windows only accompany them.
+bool Shell::anyWindowShownBut(QWidget *closed) const
+{
+    QList<QWidget *> windows = {m_splash, m_startWindow};
+    for (const QPointer<WorkWindow> &window : m_workWindows)
+        windows.append(window);
+    for (QWidget *window : windows) {
+        if (window && window != closed && window->isVisible())
+            return true;
+    }
+    return false;
 }
 
 WorkWindow *Shell::workWindow(int k)
@@ -264,6 +295,7 @@ WorkWindow *Shell::createWorkWindow(int k)
 
 void Shell::closeEveryWindow()
 {
+    m_closingEveryWindow = true;
     for (QPointer<WorkWindow> &window : m_workWindows) {
         if (window)
             window->close();
@@ -280,6 +312,7 @@ void Shell::closeEveryWindow()
     if (m_startWindow)
         m_startWindow->close();
     delete m_startWindow;
+    m_closingEveryWindow = false;
 }
 
 } // namespace veltra

@@ -44,8 +44,14 @@ public:
     // Launch: the splash window with its tune.
     void start();
     void showMainChooser();
-    // Asks whether to quit; on Yes closes every window and shows the closing screen.
+    // Asks whether to save the windows' unsaved changes, or, when there are none, whether to
+    // quit; then closes every window and shows the closing screen.
     void confirmExit();
+    // True while the shell closes every window, which asks nothing.
+    bool closingEveryWindow() const { return m_closingEveryWindow; }
+    // A work window or the start window was closed by the user: when no window of the run
+    // is left on screen, the run ends.
+    void windowClosed(QWidget *closed);
     // Procedure k of the start window: the condominium archive first, then window k.
     void chooseProcedure(int k);
 
@@ -83,8 +89,14 @@ public:
     StartWindow *startWindow() const;
     TipWindow *tipWindow() const;
 
+signals:
+    // The user closed the last window of the run.
+    void runEnded();
+
 private:
     static void bringForward(QWidget *window);
+    bool anyWindowShownBut(QWidget *closed) const;
+
     WorkWindow *createWorkWindow(int k);
     void closeEveryWindow();
 
@@ -99,6 +111,7 @@ private:
     std::unique_ptr<HelpGuide> m_helpGuide;
     QPointer<HelpContentsWindow> m_helpContents;
     QMap<QString, QPointer<HelpWindow>> m_helpWindows;
+    bool m_closingEveryWindow = false;
 };
 
 } // namespace veltra

@@ -118,6 +118,7 @@ void StartWindow::closeEvent(QCloseEvent *event)
 {
     m_resizer.reset();
     QMainWindow::closeEvent(event);
+    m_shell.windowClosed(this);
 }
 
 void StartWindow::buildHeadings()

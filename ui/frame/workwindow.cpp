@@ -5,7 +5,9 @@
 #include "core/state/sharedstate.h"
 #include "reports/document/documenthandover.h"
 #include "ui/frame/archivedialogtexts.h"
+#include "ui/frame/edithistory.h"
 #include "ui/frame/proportionalresizer.h"
+#include "ui/frame/rowsnapshot.h"
 #include "ui/frame/shell.h"
 #include "ui/frame/toolbarpictures.h"
 #include "ui/frame/twips.h"
@@ -217,10 +219,74 @@ QAction *WorkWindow::addPrintEntry(const QString &text)
     return m_printMenu->addAction(text);
 }
 
+void WorkWindow::keepEditHistory()
+{
+    m_history = new EditHistory(this);
+    QAction *first = m_editMenu->actions().value(0);
+    m_editMenu->insertAction(first, m_history->createUndoAction(this));
+    m_editMenu->insertAction(first, m_history->createRedoAction(this));
+    m_editMenu->insertSeparator(first);
+    setWindowTitle(info().caption + QStringLiteral("[*]"));
+    connect(m_history, &EditHistory::modifiedChanged, this, &QWidget::setWindowModified);
+}
+
+RowSnapshot WorkWindow::captureEdits() const
+{
+    return {};
+}
+
+void WorkWindow::restoreEdits(const RowSnapshot &, const RowSnapshot &) {}
+
+bool WorkWindow::hasUnsavedChanges() const
+{
+    return m_history && m_history->isModified();
+}
+
+bool WorkWindow::settleUnsavedChanges()
+{
+    if (!hasUnsavedChanges())
+        return true;
+    enum { Save, DoNotSave, Cancel };
+    const int choice = platform().askChoice(
+        MessageIcon::Question, info().caption, QStringLiteral("Salvare le modifiche?"),
+        {QStringLiteral("Salva"), QStringLiteral("Non salvare"), QStringLiteral("Annulla")}, Save);
+    if (choice == DoNotSave)
+        return true;
+    if (choice != Save)
+        return false;
+    // A save that the user cancelled or the check refused leaves the changes unsaved.
+    saveArchive();
+    return !hasUnsavedChanges();
+}
+
+void WorkWindow::clearWindowCommand()
+{
+    QList<WorkWindow *> cleared = {this};
+    for (int k : windowsClearedAlong()) {
+        if (WorkWindow *window = m_shell.existingWorkWindow(k))
+            cleared.append(window);
+    }
+    for (WorkWindow *window : cleared) {
+        if (!window->settleUnsavedChanges())
+            return;
+    }
+    clearWindow();
+    // An emptied window starts new data: what it held is in its file or was given up.
+    for (WorkWindow *window : cleared) {
+        if (window->m_history)
+            window->m_history->restart();
+    }
+}
+
 void WorkWindow::closeEvent(QCloseEvent *event)
 {
+    if (!m_shell.closingEveryWindow() && !settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     m_resizer.reset();
     QMainWindow::closeEvent(event);
+    m_shell.windowClosed(this);
 }
 
 void WorkWindow::buildMenus()
@@ -248,10 +314,11 @@ void WorkWindow::buildMenus()
     entry(m_fileMenu, "esci", "Es&ci", [this] { m_shell.confirmExit(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    m_editMenu = edit;
     entry(edit, "colore", "&Colore di sfondo", [this] { chooseBackgroundColour(); });
     entry(edit, "controllo", window.plainCaptions ? "Controlla dati immessi" : "Controllo &dati immessi",
           [this] { checkData(); });
-    entry(edit, "cancella", "C&ancella dati finestra", [this] { clearWindow(); });
+    entry(edit, "cancella", "C&ancella dati finestra", [this] { clearWindowCommand(); });
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&Visualizza"));
     for (int k = 1; k <= WorkWindowCount; ++k) {
@@ -292,7 +359,7 @@ void WorkWindow::buildToolBar()
         [this] { m_shell.showSupport(); },
         [this] { m_shell.showAbout(); },
         [this] { checkData(); },
-        [this] { clearWindow(); },
+        [this] { clearWindowCommand(); },
         [this] { m_shell.confirmExit(); },
     };
     for (int button = 1; button <= 20; ++button) {

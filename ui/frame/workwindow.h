@@ -13,9 +13,11 @@ class QToolBar;
 
 namespace veltra {
 
+class EditHistory;
 struct FileDialogRequest;
 class Platform;
 class PrintClearance;
+struct RowSnapshot;
 class ProportionalResizer;
 class ReportDocument;
 class SharedState;
@@ -69,12 +71,34 @@ public:
     // Runs before this window opens another work window.
     virtual void handOver() {}
 
+    // The history of the window's edits; nullptr in the windows whose data are fixed.
+    EditHistory *editHistory() const { return m_history; }
+    bool hasUnsavedChanges() const;
+    // Before the window's data are given up: when they changed since opened or saved, asks
+    // whether to save them. False when the user keeps them (Annulla, or a save that did not
+    // go through), and the command that asked must stop.
+    bool settleUnsavedChanges();
+    // "C&ancella dati finestra" as the user gives it: unsaved changes of the data it empties
+    // are settled first, and the emptied windows' histories start again.
+    void clearWindowCommand();
+
+    // A data window's data as its history keeps them, and their putting back: the rows
+    // that differ between to and from are written into the state, the fields show them,
+    // and what an edit recomputes is recomputed.
+    virtual RowSnapshot captureEdits() const;
+    virtual void restoreEdits(const RowSnapshot &to, const RowSnapshot &from);
+
     void chooseBackgroundColour();
     void deleteArchiveFile();
 
 protected:
     // The window's own initialisation, last step of the load sequence.
     virtual void initialise() {}
+    // A data window keeps the history of its edits, with "&Annulla" and "&Ripeti" in the
+    // "&Modifica" menu and the title marked while its data have unsaved changes.
+    void keepEditHistory();
+    // The other work windows (numbers) whose data this window's clearing empties too.
+    virtual QList<int> windowsClearedAlong() const { return {}; }
     // Turns "S&tampa" into a submenu and adds an entry to it.
     QAction *addPrintEntry(const QString &caption);
     // Whether a print may go on after its window's check: an error is shown and refuses it,
@@ -107,6 +131,8 @@ private:
     QLabel *m_passo;
     QToolBar *m_toolBar = nullptr;
     QMenu *m_fileMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
+    EditHistory *m_history = nullptr;
     QAction *m_printAction = nullptr;
     QMenu *m_printMenu = nullptr;
     unsigned int m_lastChosenColour = 0;

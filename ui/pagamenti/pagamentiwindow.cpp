@@ -11,6 +11,9 @@
 #include "reports/payments/paymentstables.h"
 #include "reports/payments/paymentswindowprintout.h"
 #include "ui/dati/datiwindow.h"
+#include "ui/frame/edithistory.h"
+#include "ui/frame/editstep.h"
+#include "ui/frame/rowsnapshot.h"
 #include "ui/frame/shell.h"
 #include "ui/pagamenti/pagamentiform.h"
 #include "ui/pagamenti/pagamentiwindowtexts.h"
@@ -45,6 +48,7 @@ PagamentiWindow::PagamentiWindow(Shell &shell, QWidget *parent)
 {
     if (auto *saveAs = findChild<QAction *>(QStringLiteral("salvanome")))
         saveAs->setEnabled(false);
+    keepEditHistory();
     connectControls();
     connectPrintEntries();
     takeOverFirstToolButton();
@@ -73,8 +77,7 @@ void PagamentiWindow::connectControls()
     for (int j = 1; j <= 2; ++j)
         connect(f.option1[j], &QRadioButton::toggled, this,
                 [this, j](bool on) { managementOptionToggled(j, on); });
-    connect(f.vscroll2, &QScrollBar::valueChanged, this,
-            [this](int k) { showMove(m_ledger.goToItem(k)); });
+    connect(f.vscroll2, &QScrollBar::valueChanged, this, [this](int k) { itemMoved(k); });
     connect(f.vscroll1, &QScrollBar::valueChanged, this, [this] { drawOwnerRows(); });
     connect(f.cmdspese, &QPushButton::clicked, this, [this] { shell().switchWindow(*this, 2); });
     for (int r = 1; r <= PagamentiForm::Rows; ++r)
@@ -128,6 +131,7 @@ void PagamentiWindow::takeOverFirstToolButton()
 
 void PagamentiWindow::reinitialiseFromSharedState()
 {
+    const EditHistory::Unrecorded unrecorded(*editHistory());
     for (int r = 1; r <= PagamentiForm::Rows; ++r) {
         m_form->rows[r].unsollecito->setToolTip(PagamentiTexts::reminderButtonTip());
         m_form->rows[r].unaricevuta->setToolTip(PagamentiTexts::receiptButtonTip());
@@ -178,8 +182,21 @@ void PagamentiWindow::setItemNumber(int k)
         m_form->vscroll2->setValue(k);
 }
 
+// The files read replace the dates typed: they are saved first if the user wants.
+void PagamentiWindow::itemMoved(int k)
+{
+    if (!settleUnsavedChanges()) {
+        const QSignalBlocker blocker(m_form->vscroll2);
+        m_form->vscroll2->setValue(m_ledger.currentItem());
+        return;
+    }
+    showMove(m_ledger.goToItem(k));
+}
+
 void PagamentiWindow::rereadCurrentItem()
 {
+    if (!settleUnsavedChanges())
+        return;
     showMove(m_ledger.goToItem(itemNumber()));
 }
 
@@ -188,8 +205,10 @@ void PagamentiWindow::rereadCurrentItem()
 void PagamentiWindow::showMove(const PaymentsLedger::Move &move)
 {
     showLedger();
-    if (move.opened)
-        refreshCondominiumWindow();
+    if (!move.opened)
+        return;
+    refreshCondominiumWindow();
+    editHistory()->restart();
 }
 
 void PagamentiWindow::showLedger()
@@ -220,17 +239,53 @@ void PagamentiWindow::refreshCondominiumWindow()
 
 void PagamentiWindow::openArchive()
 {
+    if (!settleUnsavedChanges())
+        return;
     if (m_ledger.openItemFile() != PaymentsLedger::OpenOutcome::Opened)
         return;
     showLedger();
     refreshCondominiumWindow();
+    editHistory()->restart();
 }
 
 void PagamentiWindow::saveArchive()
 {
     QString error;
-    if (!m_ledger.saveItemFile(&error))
+    if (!m_ledger.saveItemFile(&error)) {
         tellUser(MessageIcon::Critical, error);
+        return;
+    }
+    editHistory()->markSaved();
+}
+
+// --- edit history ---
+
+// Row i holds owner i's dates of payment and of the last reminder, the window's only edits.
+RowSnapshot PagamentiWindow::captureEdits() const
+{
+    RowSnapshot snapshot;
+    snapshot.rows.resize(MaxOwners + 1);
+    for (int i = 1; i <= MaxOwners; ++i) {
+        const Owner &owner = state().owner(i);
+        if (!owner.paymentDate.isEmpty() || !owner.reminderDate.isEmpty())
+            snapshot.rows[i] = QStringList{owner.paymentDate, owner.reminderDate};
+    }
+    return snapshot;
+}
+
+void PagamentiWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)
+{
+    const QList<int> changed = RowSnapshot::changedRows(to, from);
+    for (int i : changed) {
+        Owner &owner = state().owner(i);
+        owner.paymentDate = to.row(i).value(0);
+        owner.reminderDate = to.row(i).value(1);
+    }
+    const int top = topRow();
+    if (!changed.isEmpty() && (changed.first() < top || changed.first() >= top + PagamentiForm::Rows))
+        m_form->vscroll1->setValue(changed.first());
+    drawOwnerRows();
+    showStepHint();
 }
 
 // --- rows ---
@@ -286,6 +341,7 @@ void PagamentiWindow::dateTyped(int r, bool payment)
     const PagamentiForm::OwnerRow &row = m_form->rows[r];
     QLineEdit *field = payment ? row.pag : row.soll;
     const QString text = field->text();
+    const EditStep step(*this, QStringLiteral("%1 %2").arg(field->objectName()).arg(topRow() + r - 1));
     if (text == QLatin1String("+") && topRow() + r - 2 >= 1) {
         const Owner &above = state().owner(topRow() + r - 2);
         const QString repeated = r >= 2

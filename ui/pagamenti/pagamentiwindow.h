@@ -42,6 +42,8 @@ public:
     void checkData() override;
     void clearWindow() override;
     void showInstructions() override;
+    RowSnapshot captureEdits() const override;
+    void restoreEdits(const RowSnapshot &to, const RowSnapshot &from) override;
 
     // Marks management option j (1 preventivi, 2 spese), which opens the series at item 1.
     void chooseManagementType(int j);
@@ -62,6 +64,8 @@ public:
 
 protected:
     void initialise() override;
+    // Clearing the payments clears the expenses, and these the condominium.
+    QList<int> windowsClearedAlong() const override { return {2, 1}; }
 
 private:
     void connectControls();
@@ -70,6 +74,7 @@ private:
     void takeOverFirstToolButton();
 
     void managementOptionToggled(int j, bool on);
+    void itemMoved(int k);
     void dateTyped(int r, bool payment);
     void enableLetterButtons(int r);
     void showMove(const PaymentsLedger::Move &move);

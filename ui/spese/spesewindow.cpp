@@ -7,6 +7,9 @@
 #include "reports/expenses/expensestatementprintout.h"
 #include "reports/expenses/paymentnoticesprintout.h"
 #include "ui/dati/datiwindow.h"
+#include "ui/frame/edithistory.h"
+#include "ui/frame/editstep.h"
+#include "ui/frame/rowsnapshot.h"
 #include "ui/frame/shell.h"
 #include "ui/spese/speseform.h"
 #include "ui/spese/spesewindowtexts.h"
@@ -114,6 +117,7 @@ SpeseWindow::SpeseWindow(Shell &shell, QWidget *parent)
     if (auto *saveAs = findChild<QAction *>(QStringLiteral("salvanome")))
         saveAs->setEnabled(false);
     m_form->esport->setEnabled(false);
+    keepEditHistory();
     connectControls();
     connectPrintEntries();
 }
@@ -196,6 +200,7 @@ void SpeseWindow::connectPrintEntries()
 
 void SpeseWindow::reinitialiseFromSharedState()
 {
+    const EditHistory::Unrecorded unrecorded(*editHistory());
     const bool keepsItem = !state().item(itemNumber()).expenseAmount.isEmpty();
     const bool reallocate = keepsItem ? offerRegistryMillesimi() : takeUpRegistry();
     for (int r = 1; r <= SpeseForm::Rows; ++r)
@@ -271,6 +276,7 @@ void SpeseWindow::amountChanged()
     ExpenseItem &item = state().item(itemNumber());
     if (m_form->spesatotale->text() == item.expenseAmount)
         return;
+    const EditStep step(*this, QStringLiteral("spesatotale"));
     item.expenseAmount = m_form->spesatotale->text();
     showStepHint();
     allocate();
@@ -281,6 +287,7 @@ void SpeseWindow::descriptionChanged()
     ExpenseItem &item = state().item(itemNumber());
     if (m_form->tipospesa->text() == item.expenseType)
         return;
+    const EditStep step(*this, QStringLiteral("tipospesa"));
     item.expenseType = m_form->tipospesa->text();
     showStepHint();
 }
@@ -290,6 +297,7 @@ void SpeseWindow::dateChanged()
     ExpenseItem &item = state().item(itemNumber());
     if (m_form->dataspesa->text() == item.expenseDate)
         return;
+    const EditStep step(*this, QStringLiteral("dataspesa"));
     item.expenseDate = m_form->dataspesa->text();
     showStepHint();
 }
@@ -299,6 +307,7 @@ void SpeseWindow::rowFieldChanged(int r, ExpenseColumn column)
 {
     QLineEdit *field = m_form->rows[r].field(column);
     const QString text = field->text();
+    const EditStep step(*this, QStringLiteral("%1 %2").arg(int(column)).arg(topRow() + r - 1));
     if (isCappedAtHundred(column) && SpeseCheck::leadingNumber(text) > 100) {
         // The rewritten field runs this handling again and stores the 100.
         field->setText(QStringLiteral("100"));
@@ -317,6 +326,7 @@ void SpeseWindow::rowBoxToggled(int r, ExpenseColumn column, bool on)
     int &flag = column == ExpenseColumn::TakesPart ? owner.takesPart : owner.oneThirdFlag;
     if ((flag != 0) == on)
         return;
+    const EditStep step(*this);
     flag = on ? 1 : 0;
     afterInputChange();
 }
@@ -345,6 +355,7 @@ void SpeseWindow::criterionOptionToggled(int j, bool on)
 {
     if (!on)
         return;
+    const EditStep step(*this);
     state().calcType = j;
     if (j == HeatingByVolume || j == HeatingByRadiantSurface) {
         m_form->heatingHeading->setText(SpeseTexts::heatingHeading(j));
@@ -393,13 +404,15 @@ void SpeseWindow::itemNumberChanged(int k)
         m_form->vscroll2->setValue(k - 1);
         return;
     }
-    openItem(k);
+    const bool opened = openItem(k);
     showItemFields();
     if (state().item(k).expenseAmount.isEmpty())
         emptyShares();
     showStepHint();
     allocate();
     countSeries();
+    if (opened)
+        editHistory()->restart();
 }
 
 bool SpeseWindow::openItem(int k)
@@ -455,6 +468,8 @@ void SpeseWindow::countSeries()
 
 void SpeseWindow::openArchive()
 {
+    if (!settleUnsavedChanges())
+        return;
     const int k = itemNumber();
     if (!openItem(k))
         return;
@@ -463,6 +478,7 @@ void SpeseWindow::openArchive()
     showStepHint();
     allocate();
     countSeries();
+    editHistory()->restart();
 }
 
 void SpeseWindow::saveArchive()
@@ -484,6 +500,7 @@ bool SpeseWindow::saveItem()
         tellUser(MessageIcon::Critical, error);
         return false;
     }
+    editHistory()->markSaved();
     return true;
 }
 
@@ -527,7 +544,89 @@ void SpeseWindow::exportToExpenses()
 
 void SpeseWindow::toggleAll()
 {
+    const EditStep step(*this);
     toggleTakesPartForAll(state());
+    redrawOwnerRows();
+    showStepHint();
+    allocate();
+}
+
+// --- edit history ---
+
+namespace {
+
+// A cell keeps whether it holds a number or a text; a number is written in full.
+QStringList cellTexts(const Cell &cell)
+{
+    if (cell.isNumber())
+        return {QStringLiteral("n"), QString::number(cell.toNumber(), 'g', 17)};
+    return {QStringLiteral("t"), cell.toText()};
+}
+
+Cell cellFrom(const QStringList &row, int at)
+{
+    if (row.value(at) == QLatin1String("n"))
+        return Cell::fromNumber(row.value(at + 1).toDouble());
+    return Cell::fromText(row.value(at + 1));
+}
+
+} // namespace
+
+// The header holds the criterion; rows 1 to 200 the items' amount, description and date;
+// row 200 + i owner i's allocation inputs.
+RowSnapshot SpeseWindow::captureEdits() const
+{
+    RowSnapshot snapshot;
+    snapshot.header = {QString::number(state().calcType), QString::number(criterionOption())};
+    snapshot.rows.resize(MaxItems + MaxOwners + 1);
+    for (int k = 1; k <= MaxItems; ++k) {
+        const ExpenseItem &item = state().item(k);
+        snapshot.rows[k] = {item.expenseAmount, item.expenseType, item.expenseDate};
+    }
+    for (int i = 1; i <= MaxOwners; ++i) {
+        const Owner &owner = state().owner(i);
+        snapshot.rows[MaxItems + i] =
+            QStringList{QString::number(owner.takesPart), owner.fixedPercent, owner.floorMillesimi,
+                        QString::number(owner.oneThirdFlag), owner.twoThirdsPercent}
+            + cellTexts(owner.ownerMillesimi) + cellTexts(owner.heatingQuantity);
+    }
+    return snapshot;
+}
+
+void SpeseWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)
+{
+    const QList<int> changed = RowSnapshot::changedRows(to, from);
+    int firstOwner = 0;
+    for (int n : changed) {
+        const QStringList row = to.row(n);
+        if (n <= MaxItems) {
+            state().item(n) = ExpenseItem{row.value(0), row.value(1), row.value(2)};
+            continue;
+        }
+        Owner &owner = state().owner(n - MaxItems);
+        owner.takesPart = row.value(0).toInt();
+        owner.fixedPercent = row.value(1);
+        owner.floorMillesimi = row.value(2);
+        owner.oneThirdFlag = row.value(3).toInt();
+        owner.twoThirdsPercent = row.value(4);
+        owner.ownerMillesimi = cellFrom(row, 5);
+        owner.heatingQuantity = cellFrom(row, 7);
+        firstOwner = firstOwner ? firstOwner : n - MaxItems;
+    }
+    if (to.header != from.header) {
+        const int criterion = to.header.value(1).toInt();
+        if (criterion >= 1 && criterion <= SpeseForm::Criteria)
+            chooseCriterion(criterion);
+        else
+            for (int j = 1; j <= SpeseForm::Criteria; ++j)
+                unmark(m_form->option1[j]);
+        state().calcType = to.header.value(0).toInt();
+    }
+    if (firstOwner && (firstOwner < topRow() || firstOwner >= topRow() + SpeseForm::Rows)) {
+        const QSignalBlocker blocker(m_form->vscroll1);
+        m_form->vscroll1->setValue(firstOwner);
+    }
+    showItemFields();
     redrawOwnerRows();
     showStepHint();
     allocate();

@@ -49,6 +49,8 @@ public:
     void checkData() override;
     void clearWindow() override;
     void showInstructions() override;
+    RowSnapshot captureEdits() const override;
+    void restoreEdits(const RowSnapshot &to, const RowSnapshot &from) override;
 
     // Moves the item scroll bar to k, which loads item k as a move by the user does.
     void setItemNumber(int k);
@@ -75,6 +77,8 @@ protected:
     // Coming back to this window from another by the window manager is a switch too: the
     // item is held against the registry's millesimi as the condominium window's hand-over does.
     void changeEvent(QEvent *event) override;
+    // Clearing the expenses clears the condominium too.
+    QList<int> windowsClearedAlong() const override { return {1}; }
 
 private:
     void connectControls();

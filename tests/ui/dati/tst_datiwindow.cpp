@@ -4,6 +4,7 @@
 #include "ui/dati/datiwindow.h"
 #include "ui/frame/shell.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,8 +34,8 @@ private slots:
     void plusInFirstUnitRowEmptiesTheField();
     void plusReachesUnitScrolledOutOfView();
     void scrollingOwnersShowsUnitsFromTheFirst();
-    void clickOnNumberLabelCopiesPreviousRow();
-    void clickOnFirstOwnerNumberEmptiesOwnerOne();
+    void clickOnNumberLabelAsksBeforeCopyingOverData();
+    void undoTakesBackTypingCopiesAndDeletions();
     void numberLabelsLightUpUnderTheMouse();
     void deleteOwnerTwoOfThreeMovesTheThird();
     void deleteOwnerBeyondTheCountKeepsTheLastOwnersUnits();
@@ -238,9 +239,25 @@ void TestDatiWindow::scrollingOwnersShowsUnitsFromTheFirst()
                 .startsWith(QStringLiteral("Condomino n. 2: Bianchi")));
 }
 
-void TestDatiWindow::clickOnNumberLabelCopiesPreviousRow()
+// The first row has no row before it; a row holding data takes the previous one's only
+// when the user says so, and an empty row takes it at once.
+void TestDatiWindow::clickOnNumberLabelAsksBeforeCopyingOverData()
 {
     addThreeOwners();
+    QTest::mouseClick(label(QStringLiteral("rum_1")), Qt::LeftButton);
+    QTest::mouseClick(label(QStringLiteral("num_1")), Qt::LeftButton);
+    QCOMPARE(m_state->owner(1).ownerName, QStringLiteral("Rossi"));
+    QCOMPARE(m_state->unit(1, 1).netSurface, QStringLiteral("10"));
+    QVERIFY(m_platform->messages.isEmpty());
+
+    m_platform->answers.enqueue(false);
+    QTest::mouseClick(label(QStringLiteral("rum_2")), Qt::LeftButton);
+    QCOMPARE(m_state->owner(2).ownerName, QStringLiteral("Bianchi"));
+    QVERIFY(m_platform->lastMessage().question);
+    QCOMPARE(m_platform->lastMessage().text,
+             QStringLiteral("Il condomino n.2 contiene già dei dati: sostituirli con quelli del "
+                            "condomino n.1?"));
+    m_platform->answers.enqueue(true);
     QTest::mouseClick(label(QStringLiteral("rum_2")), Qt::LeftButton);
     QCOMPARE(m_state->owner(2).ownerName, QStringLiteral("Rossi"));
     QCOMPARE(m_state->owner(2).ownerFloor, QStringLiteral("1"));
@@ -249,22 +266,66 @@ void TestDatiWindow::clickOnNumberLabelCopiesPreviousRow()
 
     m_state->unit(1, 1).coeffLight = QStringLiteral("0,9");
     m_window->refreshUnitRows();
+    m_platform->answers.enqueue(true);
     QTest::mouseClick(label(QStringLiteral("num_2")), Qt::LeftButton);
     QCOMPARE(m_state->unit(1, 2).coeffLight, QStringLiteral("0,9"));
     QCOMPARE(m_state->unit(1, 2).netSurface, QStringLiteral("10"));
     QCOMPARE(edit(QStringLiteral("lum_2"))->text(), QStringLiteral("0,9"));
     QCOMPARE(label(QStringLiteral("virt_2"))->text(), QStringLiteral("9"));
+    QTest::mouseClick(label(QStringLiteral("num_3")), Qt::LeftButton);
+    QCOMPARE(m_state->unit(1, 3).netSurface, QStringLiteral("10"));
+    QCOMPARE(m_platform->messages.size(), 3);
+    QCOMPARE(m_platform->unscripted, 0);
 }
 
-void TestDatiWindow::clickOnFirstOwnerNumberEmptiesOwnerOne()
+// Surfaces 10 + 11, 20 and 30 + 31 + 32 with every coefficient 1: owner 1 holds 21 of 134
+// square metres, 156,716 thousandths.
+void TestDatiWindow::undoTakesBackTypingCopiesAndDeletions()
 {
     addThreeOwners();
-    QTest::mouseClick(label(QStringLiteral("rum_1")), Qt::LeftButton);
-    QCOMPARE(m_state->owner(1).ownerName, QString());
-    QCOMPARE(m_state->owner(1).ownerAddress, QString());
-    QCOMPARE(m_state->owner(1).ownerFloor, QString());
+    QAction *undo = m_window->findChild<QAction *>(QStringLiteral("annulla"));
+    QAction *redo = m_window->findChild<QAction *>(QStringLiteral("ripeti"));
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!m_window->isWindowModified());
+
+    // The keystrokes of one field are one step: 1005 + 11 of 1129 square metres.
+    type(QStringLiteral("sup_1"), QStringLiteral("05"));
+    QCOMPARE(m_state->owner(1).ownerMillesimi.toNumber(), 899.911);
+    QVERIFY(m_window->isWindowModified());
+    undo->trigger();
+    QCOMPARE(edit(QStringLiteral("sup_1"))->text(), QStringLiteral("10"));
+    QCOMPARE(m_state->unit(1, 1).netSurface, QStringLiteral("10"));
+    QCOMPARE(m_state->owner(1).ownerMillesimi.toNumber(), 156.716);
+    QCOMPARE(label(QStringLiteral("virt_1"))->text(), QStringLiteral("10"));
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!m_window->isWindowModified());
+    redo->trigger();
+    QCOMPARE(edit(QStringLiteral("sup_1"))->text(), QStringLiteral("1005"));
+    QCOMPARE(m_state->owner(1).ownerMillesimi.toNumber(), 899.911);
+
+    // Owner 2 comes back with his unit, in his place, and the millesimi with him.
+    m_window->findChild<QPushButton *>(QStringLiteral("canc_2"))->click();
     QCOMPARE(m_state->ownerCount, 2);
-    QCOMPARE(label(QStringLiteral("Label1"))->text(), QStringLiteral("2"));
+    undo->trigger();
+    QCOMPARE(m_state->ownerCount, 3);
+    QCOMPARE(m_state->owner(2).ownerName, QStringLiteral("Bianchi"));
+    QCOMPARE(m_state->unit(2, 1).unitName, QStringLiteral("cucina"));
+    QCOMPARE(m_state->owner(2).unitCount, 1);
+    QCOMPARE(m_state->owner(3).ownerName, QStringLiteral("Verdi"));
+    QCOMPARE(m_state->owner(3).unitCount, 3);
+    QCOMPARE(edit(QStringLiteral("nomcond_2"))->text(), QStringLiteral("Bianchi"));
+    QCOMPARE(label(QStringLiteral("Label1"))->text(), QStringLiteral("3"));
+    QCOMPARE(m_state->owner(2).ownerMillesimi.toNumber(), 17.715);
+
+    // A copy taken back, seen from another owner: the list comes back to the owner.
+    m_platform->answers.enqueue(true);
+    QTest::mouseClick(label(QStringLiteral("rum_3")), Qt::LeftButton);
+    QCOMPARE(m_state->owner(3).ownerName, QStringLiteral("Bianchi"));
+    m_window->findChild<QScrollBar *>(QStringLiteral("VScroll1"))->setValue(10);
+    undo->trigger();
+    QCOMPARE(m_state->owner(3).ownerName, QStringLiteral("Verdi"));
+    QCOMPARE(m_window->ownerTop(), 3);
+    QCOMPARE(edit(QStringLiteral("nomcond_1"))->text(), QStringLiteral("Verdi"));
 }
 
 void TestDatiWindow::numberLabelsLightUpUnderTheMouse()
@@ -489,12 +550,13 @@ void TestDatiWindow::handOverAsksAboutDeletedData()
     m_window->findChild<QPushButton *>(QStringLiteral("canc2_1"))->click();
     QCOMPARE(m_state->owner(1).unitCount, 0);
     m_platform->answers.enqueue(true);
+    m_platform->choices.enqueue(1); // the deletions are not saved before the archive opens
     m_platform->fileNames.enqueue(QString()); // the archive dialog is then cancelled
     m_window->findChild<QPushButton *>(QStringLiteral("cmdspese"))->click();
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Question);
-    QCOMPARE(m_platform->lastMessage().title, m_state->texts.checkTitle);
-    QCOMPARE(m_platform->lastMessage().text,
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->messages.first().icon, MessageIcon::Question);
+    QCOMPARE(m_platform->messages.first().title, m_state->texts.checkTitle);
+    QCOMPARE(m_platform->messages.first().text,
              QStringLiteral("Attenzione:\nsono stati cancellati dei dati, riprenderli "
                             "dall'archivio se si deve operare nella finestra Spese."));
     QCOMPARE(m_platform->dialogs.size(), 1);
@@ -502,7 +564,7 @@ void TestDatiWindow::handOverAsksAboutDeletedData()
 
     m_platform->answers.enqueue(false);
     m_window->findChild<QAction *>(QStringLiteral("finestra4"))->trigger();
-    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->messages.size(), 3);
     QCOMPARE(m_platform->dialogs.size(), 1);
     QVERIFY(m_shell->existingWorkWindow(4)->isVisible());
     QCOMPARE(m_platform->unscripted, 0);

@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -40,6 +42,8 @@ private slots:
     void closedWindowReopensFreshlyLoaded();
     void aboutBoxShowsTitleVersionAndYear();
     void tipsOpenOverTheWindowTheyWereAskedFrom();
+    void closingWithUnsavedChangesAsksAndTheLastWindowEndsTheRun();
+    void exitAsksAboutUnsavedChangesInsteadOfQuitting();
 
 private:
     QAction *button(WorkWindow *window, int number) const;
@@ -110,7 +114,8 @@ void TestWorkWindow::frameCarriesCaptionMenuTitleAndToolbar()
     QFETCH(QList<int>, disabled);
     QFETCH(QStringList, toolTips);
     WorkWindow *window = m_shell->workWindow(k);
-    QCOMPARE(window->windowTitle(), caption);
+    // The data windows' titles carry the mark of unsaved changes, shown only while there are.
+    QCOMPARE(QString(window->windowTitle()).remove(QStringLiteral("[*]")), caption);
     auto *title = qobject_cast<QToolButton *>(window->menuBar()->cornerWidget(Qt::TopRightCorner));
     QCOMPARE(title->text(), QStringLiteral("Fi&nestra n.%1 di 9").arg(k));
     QList<QAction *> buttons;
@@ -325,6 +330,65 @@ void TestWorkWindow::tipsOpenOverTheWindowTheyWereAskedFrom()
     QVERIFY(tips->isVisible());
     const QPoint offset = tips->frameGeometry().center() - window->frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+// The notice window closes at once while nothing changed; with a change it asks, Annulla and
+// a save that did not go through keep it open, and a saved notice lets it close.
+void TestWorkWindow::closingWithUnsavedChangesAsksAndTheLastWindowEndsTheRun()
+{
+    QSignalSpy ended(m_shell, &Shell::runEnded);
+    m_shell->showWorkWindow(1);
+    m_shell->showWorkWindow(6);
+    QVERIFY(m_shell->existingWorkWindow(1)->close());
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(ended.size(), 0);
+
+    WorkWindow *notice = m_shell->existingWorkWindow(6);
+    QTest::keyClicks(notice->findChild<QLineEdit *>(QStringLiteral("numer")), QStringLiteral("7"));
+    QVERIFY(notice->isWindowModified());
+    m_platform->choices.enqueue(2);
+    QVERIFY(!notice->close());
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Salvare le modifiche?"));
+    QCOMPARE(m_platform->lastMessage().buttons,
+             (QStringList{QStringLiteral("Salva"), QStringLiteral("Non salvare"),
+                          QStringLiteral("Annulla")}));
+    m_platform->choices.enqueue(0);
+    m_platform->fileNames.enqueue(QString());
+    QVERIFY(!notice->close());
+    QVERIFY(notice->isVisible());
+    QCOMPARE(ended.size(), 0);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Veltra-avvisi-prova"));
+    m_platform->choices.enqueue(0);
+    m_platform->fileNames.enqueue(path);
+    QVERIFY(notice->close());
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(m_platform->unscripted, 0);
+}
+
+// With changes the exit asks to save them, window by window, and then nothing more; Annulla
+// keeps every window open.
+void TestWorkWindow::exitAsksAboutUnsavedChangesInsteadOfQuitting()
+{
+    m_shell->showWorkWindow(1);
+    m_shell->showWorkWindow(6);
+    QTest::keyClicks(m_shell->existingWorkWindow(6)->findChild<QLineEdit *>(QStringLiteral("numer")),
+                     QStringLiteral("7"));
+    m_platform->choices.enqueue(2);
+    m_shell->confirmExit();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_shell->existingWorkWindow(6)->isVisible());
+    QVERIFY(m_shell->existingWorkWindow(1)->isVisible());
+
+    m_platform->choices.enqueue(1);
+    m_shell->confirmExit();
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Salvare le modifiche?"));
+    QVERIFY(!m_shell->existingWorkWindow(6));
+    QVERIFY(!m_shell->existingWorkWindow(1));
+    QCOMPARE(m_platform->unscripted, 0);
 }
 
 QTEST_MAIN(TestWorkWindow)

@@ -41,7 +41,7 @@ private slots:
     void opensOnTheSharedCondominium();
     void choosingSpeseReadsTheFirstFileAndRefreshesTheCondominiumWindow();
     void plusRepeatsTheDateAboveAndTheButtonsFollowThePayment();
-    void typedDateIsLostWhenMovingToAnotherItem();
+    void typedDateIsUndoneAndAskedAboutBeforeMoving();
     void toolbarOpenReadsTheSeriesAgainUpToTheItem();
     void preventiviEmptiesAndLocksTheDates();
     void checkNamesTheFirstOwnerWithoutDatesUnderSpeseOnly();
@@ -115,7 +115,7 @@ void TestPagamentiWindow::chooseSpese()
 
 void TestPagamentiWindow::opensOnTheSharedCondominium()
 {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Veltra: pagamenti delle spese"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Veltra: pagamenti delle spese[*]"));
     QCOMPARE(text(QStringLiteral("nome")), QStringLiteral("Rossi"));
     QCOMPARE(text(QStringLiteral("tot")), QStringLiteral("2"));
     QCOMPARE(text(QStringLiteral("nomcond_2")), QStringLiteral("Verdi"));
@@ -183,14 +183,31 @@ void TestPagamentiWindow::plusRepeatsTheDateAboveAndTheButtonsFollowThePayment()
     QCOMPARE(m_state->owner(2).paymentDate, QStringLiteral("15/01/2001"));
 }
 
-void TestPagamentiWindow::typedDateIsLostWhenMovingToAnotherItem()
+// Moving to another item reads the item files again over the typed dates: it asks first.
+void TestPagamentiWindow::typedDateIsUndoneAndAskedAboutBeforeMoving()
 {
     chooseSpese();
-    control<QLineEdit>(QStringLiteral("pag_3"))->setText(QStringLiteral("30/01/2001"));
+    QLineEdit *date = control<QLineEdit>(QStringLiteral("pag_3"));
+    date->setText(QStringLiteral("30/01/2001"));
+    QVERIFY(m_window->isWindowModified());
+    trigger(QStringLiteral("annulla"));
+    QVERIFY(date->text().isEmpty());
+    QVERIFY(m_state->owner(3).paymentDate.isEmpty());
+    QVERIFY(!m_window->isWindowModified());
+    trigger(QStringLiteral("ripeti"));
+    QCOMPARE(m_state->owner(3).paymentDate, QStringLiteral("30/01/2001"));
+
+    m_platform->choices.enqueue(2);
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(2);
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Salvare le modifiche?"));
+    QCOMPARE(m_window->itemNumber(), 1);
+    QCOMPARE(date->text(), QStringLiteral("30/01/2001"));
+    m_platform->choices.enqueue(1);
     control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(2);
     control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(1);
-    QVERIFY(control<QLineEdit>(QStringLiteral("pag_3"))->text().isEmpty());
+    QVERIFY(date->text().isEmpty());
     QVERIFY(m_state->owner(3).paymentDate.isEmpty());
+    QCOMPARE(m_platform->unscripted, 0);
 }
 
 void TestPagamentiWindow::toolbarOpenReadsTheSeriesAgainUpToTheItem()
@@ -199,6 +216,7 @@ void TestPagamentiWindow::toolbarOpenReadsTheSeriesAgainUpToTheItem()
     control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(2);
     control<QLineEdit>(QStringLiteral("pag_1"))->setText(QStringLiteral("01/06/2001"));
     m_state->owner(1).ownerRunningTotal = 0;
+    m_platform->choices.enqueue(1); // the typed date is not saved first
     control<QAction>(QStringLiteral("button1"))->trigger();
     QVERIFY(m_state->owner(1).paymentDate.isEmpty());
     QCOMPARE(m_state->owner(1).ownerRunningTotal, 440.0);

@@ -44,6 +44,7 @@ private slots:
     void handOverFromCondominiumWindowReinitialises();
     void switchingWindowsKeepsTheSampleItemAsAllocated();
     void changedRegistryMillesimiAreBroughtInOnlyWhenChosen();
+    void undoPutsBackInputsAndShares();
 
 private:
     void type(const QString &name, const QString &text) const;
@@ -288,6 +289,7 @@ void TestSpeseWindow::clearWindowEmptiesEverythingAndTheCondominiumWindow()
     control<QRadioButton>(QStringLiteral("Option1_1"))->click();
     type(QStringLiteral("spesatotale"), QStringLiteral("100"));
     type(QStringLiteral("perc_1"), QStringLiteral("5"));
+    m_platform->choices.enqueue(1); // the item typed is not saved first
     m_window->findChild<QAction *>(QStringLiteral("cancella"))->trigger();
     QCOMPARE(m_state->ownerCount, 0);
     QVERIFY(m_state->condoName.isEmpty());
@@ -435,6 +437,27 @@ void TestSpeseWindow::changedRegistryMillesimiAreBroughtInOnlyWhenChosen()
     const double half1 = (newMillesimi + NumberText::read(shown(QStringLiteral("pian_1"))).value_or(0)) / 2;
     QCOMPARE(shown(QStringLiteral("spe_1")), formatNumber(1464 * half1 / halves, NumberFormat::EuroPattern));
     QVERIFY(shown(QStringLiteral("spe_1")) != QStringLiteral("79,79"));
+}
+
+// Two owners of 500 thousandths share 100 euro; without the second the first pays it all.
+void TestSpeseWindow::undoPutsBackInputsAndShares()
+{
+    addOwners({500, 500});
+    control<QPushButton>(QStringLiteral("tutti"))->click();
+    control<QRadioButton>(QStringLiteral("Option1_1"))->click();
+    type(QStringLiteral("spesatotale"), QStringLiteral("100"));
+    control<QCheckBox>(QStringLiteral("Check1_2"))->setChecked(false);
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_1"))->text(), QStringLiteral("100,00"));
+
+    QAction *undo = m_window->findChild<QAction *>(QStringLiteral("annulla"));
+    undo->trigger();
+    QVERIFY(control<QCheckBox>(QStringLiteral("Check1_2"))->isChecked());
+    QCOMPARE(m_state->owner(2).takesPart, 1);
+    QCOMPARE(control<QLabel>(QStringLiteral("spe_1"))->text(), QStringLiteral("50,00"));
+    QCOMPARE(m_state->owner(2).shareAmount, QStringLiteral("50,00"));
+    undo->trigger();
+    QVERIFY(m_state->item(1).expenseAmount.isEmpty());
+    QVERIFY(control<QLineEdit>(QStringLiteral("spesatotale"))->text().isEmpty());
 }
 
 QTEST_MAIN(TestSpeseWindow)

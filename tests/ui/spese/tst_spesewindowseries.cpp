@@ -335,6 +335,7 @@ void TestSpeseWindowSeries::openedItemMarksOnlyItsOwnCriterion()
     type(QStringLiteral("spesatotale"), QString());
     m_window->reinitialiseFromSharedState();
     QCOMPARE(m_state->calcType, 3);
+    m_platform->choices.enqueue(1); // the emptied amount is not saved
     m_platform->fileNames.enqueue(path(ManagementType::Spese, 1));
     m_window->findChild<QAction *>(QStringLiteral("apri"))->trigger();
 

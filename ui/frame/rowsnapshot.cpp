@@ -1,0 +1,34 @@
+#include "ui/frame/rowsnapshot.h"
+
+#include <algorithm>
+
+namespace veltra {
+
+bool RowSnapshot::operator==(const RowSnapshot &other) const
+{
+    return header == other.header && rows == other.rows;
+}
+
+QList<int> RowSnapshot::changedRows(const RowSnapshot &a, const RowSnapshot &b)
+{
+    QList<int> changed;
+    const int count = int(std::max(a.rows.size(), b.rows.size()));
+    for (int n = 0; n < count; ++n) {
+        if (a.row(n) != b.row(n))
+            changed.append(n);
+    }
+    return changed;
+}
+
+RowSnapshot RowSharing::share(RowSnapshot fresh)
+{
+    const int common = int(std::min(fresh.rows.size(), m_last.rows.size()));
+    for (int n = 0; n < common; ++n) {
+        if (fresh.rows.at(n) == m_last.rows.at(n))
+            fresh.rows[n] = m_last.rows.at(n);
+    }
+    m_last = fresh;
+    return fresh;
+}
+
+} // namespace veltra
