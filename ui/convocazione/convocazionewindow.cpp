@@ -328,17 +328,24 @@ void ConvocazioneWindow::tellUser(MessageIcon icon, const QString &title, const 
 
 // The header holds the notice's twelve texts; row j agenda point j, with whether it was
 // ever typed, which the archive tells apart from an emptied point.
-RowSnapshot ConvocazioneWindow::captureEdits() const
+QStringList ConvocazioneWindow::editHeader() const
 {
-    RowSnapshot snapshot;
+    QStringList header;
     for (const QString MeetingNotice::*text : noticeTexts())
-        snapshot.header.append(m_notice.*text);
-    snapshot.rows.resize(MeetingNotice::AgendaPoints + 1);
-    for (int j = 1; j <= MeetingNotice::AgendaPoints; ++j) {
-        if (m_notice.agendaPointTyped(j))
-            snapshot.rows[j] = QStringList{m_notice.agendaPoint(j)};
-    }
-    return snapshot;
+        header.append(m_notice.*text);
+    return header;
+}
+
+int ConvocazioneWindow::editRowCount() const
+{
+    return MeetingNotice::AgendaPoints + 1;
+}
+
+QStringList ConvocazioneWindow::editRow(int j) const
+{
+    if (!m_notice.agendaPointTyped(j))
+        return {};
+    return {m_notice.agendaPoint(j)};
 }
 
 void ConvocazioneWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)

@@ -41,7 +41,9 @@ public:
     void checkData() override;
     void clearWindow() override;
     void showInstructions() override;
-    RowSnapshot captureEdits() const override;
+    QStringList editHeader() const override;
+    int editRowCount() const override;
+    QStringList editRow(int n) const override;
     void restoreEdits(const RowSnapshot &to, const RowSnapshot &from) override;
 
     void printNotices();

@@ -161,7 +161,7 @@ void DatiWindow::connectPrintEntries()
 
 void DatiWindow::nomeChanged()
 {
-    const EditStep step(*this, QStringLiteral("nome"));
+    const EditStep step(*this, QStringLiteral("nome"), 0);
     state().condoName = m_form->nome->text();
     // The meeting notice heads its page with the condominium's name.
     if (WorkWindow *notice = shell().existingWorkWindow(6)) {
@@ -205,7 +205,7 @@ void DatiWindow::ownerFieldChanged(int r, OwnerField f)
 {
     QLineEdit *field = m_form->owners[r].field(f);
     const int o = ownerTop() + r - 1;
-    const EditStep step(*this, QStringLiteral("owner %1 %2").arg(o).arg(int(f)));
+    const EditStep step(*this, QStringLiteral("owner %1 %2").arg(o).arg(int(f)), o);
     const QString text =
         inputRuleText(field->text(), DatiRegistry::ownerCell(state().owner(o - 1), f), false);
     // The rewritten field runs this handling again on its new text.
@@ -246,7 +246,7 @@ void DatiWindow::unitFieldChanged(int r, UnitField f)
     const int i = ownerTop();
     const int u = unitTop() + r - 1;
     bool refused = false;
-    const EditStep step(*this, QStringLiteral("unit %1 %2 %3").arg(i).arg(u).arg(int(f)));
+    const EditStep step(*this, QStringLiteral("unit %1 %2 %3").arg(i).arg(u).arg(int(f)), i);
     const QString text = inputRuleText(field->text(), DatiRegistry::unitCell(state().unit(i, u - 1), f),
                                        DatiRegistry::isNumeric(f), &refused);
     if (rewriteField(field, text)) {
@@ -512,15 +512,40 @@ void DatiWindow::clearWindow()
 
 // The header holds the condominium's name, the heating basis and the option marked, which
 // clearing unmarks while the basis stays.
-RowSnapshot DatiWindow::captureEdits() const
+QStringList DatiWindow::editHeader() const
 {
-    RowSnapshot snapshot;
-    snapshot.header = {state().condoName, QString::number(state().heatingBasis),
-                       QString::number(heatingOption())};
-    snapshot.rows.resize(MaxOwners + 1);
-    for (int o = 1; o <= MaxOwners; ++o)
-        snapshot.rows[o] = ownerRow(o);
-    return snapshot;
+    return {state().condoName, QString::number(state().heatingBasis),
+            QString::number(heatingOption())};
+}
+
+int DatiWindow::editRowCount() const
+{
+    return MaxOwners + 1;
+}
+
+QStringList DatiWindow::editRow(int o) const
+{
+    return ownerRow(o);
+}
+
+// Compared cell by cell where it stands: a keystroke compares the whole registry twice,
+// and building its rows would cost more than the keystroke's own work.
+bool DatiWindow::editRowIs(int o, const QStringList &row) const
+{
+    const Owner &owner = state().owner(o);
+    for (int k = 0; k < DatiRegistry::OwnerFieldCount; ++k) {
+        if (DatiRegistry::ownerCell(owner, OwnerField(k)) != row.value(k))
+            return false;
+    }
+    for (int j = 1; j <= MaxUnits; ++j) {
+        const int first = DatiRegistry::OwnerFieldCount + (j - 1) * DatiRegistry::UnitFieldCount;
+        for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k) {
+            const QString &cell = DatiRegistry::unitCell(owner.units[j], UnitField(k));
+            if (first + k < row.size() ? cell != row.at(first + k) : !cell.isEmpty())
+                return false;
+        }
+    }
+    return true;
 }
 
 // Name, address and floor, then the ten input cells of each unit up to the last one that
@@ -691,6 +716,7 @@ void DatiWindow::openArchive()
         return;
     }
     {
+        const EditHistory::Unrecorded unrecorded(*editHistory());
         const RefreshBatch batch(*this);
         clearWindow();
         CondominiumArchive::apply(result, state());

@@ -42,7 +42,10 @@ public:
     void clearWindow() override;
     void showInstructions() override;
     void handOver() override;
-    RowSnapshot captureEdits() const override;
+    QStringList editHeader() const override;
+    int editRowCount() const override;
+    QStringList editRow(int n) const override;
+    bool editRowIs(int o, const QStringList &row) const override;
     void restoreEdits(const RowSnapshot &to, const RowSnapshot &from) override;
 
     void refreshOwnerRows();

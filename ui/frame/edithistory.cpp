@@ -1,5 +1,7 @@
 #include "ui/frame/edithistory.h"
 
+#include "ui/frame/workwindow.h"
+
 #include <QAction>
 #include <QKeySequence>
 
@@ -46,6 +48,28 @@ bool EditHistory::beginStep()
 void EditHistory::endStep()
 {
     --m_depth;
+}
+
+RowSnapshot EditHistory::capture(const WorkWindow &window, int row)
+{
+    const int count = window.editRowCount();
+    if (row >= 0 && row < count && m_lastCapture.rows.size() == count) {
+        m_lastCapture.header = window.editHeader();
+        if (!window.editRowIs(row, m_lastCapture.rows.at(row)))
+            m_lastCapture.rows[row] = window.editRow(row);
+        return m_lastCapture;
+    }
+    RowSnapshot snapshot;
+    snapshot.header = window.editHeader();
+    snapshot.rows.reserve(count);
+    for (int n = 0; n < count; ++n) {
+        if (n < m_lastCapture.rows.size() && window.editRowIs(n, m_lastCapture.rows.at(n)))
+            snapshot.rows.append(m_lastCapture.rows.at(n));
+        else
+            snapshot.rows.append(window.editRow(n));
+    }
+    m_lastCapture = snapshot;
+    return snapshot;
 }
 
 void EditHistory::push(QUndoCommand *command)

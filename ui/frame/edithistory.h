@@ -9,6 +9,8 @@ class QAction;
 
 namespace veltra {
 
+class WorkWindow;
+
 // The undo history of one data window since its file was opened: every edit the user makes
 // is one step ("Annulla" takes it back, "Ripeti" makes it again), and the data count as
 // changed while the history stands away from the point where they were last opened or
@@ -41,8 +43,12 @@ public:
     void endStep();
     // Takes ownership; the command's data are already in place, so its first redo does nothing.
     void push(QUndoCommand *command);
-    // The window's data as just captured, sharing the rows that did not change.
-    RowSnapshot capture(RowSnapshot fresh) { return m_sharing.share(std::move(fresh)); }
+    // The window's data as they stand. The rows that did not change since the last capture
+    // are that capture's, shared: a long history holds one copy of what its steps have in
+    // common, and a capture costs a comparison where nothing changed. With a row number
+    // (0 or more) only the header and that row are read again: the others may be stale
+    // there, but alike before and after the step, which is all a step compares.
+    RowSnapshot capture(const WorkWindow &window, int row = -1);
 
     // Held while the window's data change otherwise than by an edit of the user (a step
     // put back, the window set up again from the shared state): those changes are no steps.
@@ -64,7 +70,7 @@ signals:
 
 private:
     QUndoStack m_stack;
-    RowSharing m_sharing;
+    RowSnapshot m_lastCapture;
     int m_depth = 0;
     bool m_unrecorded = false;
 };

@@ -14,7 +14,11 @@ class WorkWindow;
 class EditStep
 {
 public:
+    // Every row of the window's data may change.
     explicit EditStep(WorkWindow &window, QString mergeKey = QString());
+    // Only the header and row `row` may change, so that only they are captured; row 0, which
+    // stays empty in every window, stands for the header alone.
+    EditStep(WorkWindow &window, QString mergeKey, int row);
     ~EditStep();
 
     EditStep(const EditStep &) = delete;
@@ -24,6 +28,7 @@ private:
     WorkWindow &m_window;
     const bool m_recording;
     const QString m_mergeKey;
+    const int m_row = -1;
     RowSnapshot m_before;
 };
 

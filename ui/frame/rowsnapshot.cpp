@@ -20,15 +20,4 @@ QList<int> RowSnapshot::changedRows(const RowSnapshot &a, const RowSnapshot &b)
     return changed;
 }
 
-RowSnapshot RowSharing::share(RowSnapshot fresh)
-{
-    const int common = int(std::min(fresh.rows.size(), m_last.rows.size()));
-    for (int n = 0; n < common; ++n) {
-        if (fresh.rows.at(n) == m_last.rows.at(n))
-            fresh.rows[n] = m_last.rows.at(n);
-    }
-    m_last = fresh;
-    return fresh;
-}
-
 } // namespace veltra

@@ -23,15 +23,4 @@ struct RowSnapshot
     QStringList row(int n) const { return rows.value(n); }
 };
 
-// Successive captures of one window share the rows that did not change, so that a long
-// history holds one copy of what its steps have in common.
-class RowSharing
-{
-public:
-    RowSnapshot share(RowSnapshot fresh);
-
-private:
-    RowSnapshot m_last;
-};
-
 } // namespace veltra

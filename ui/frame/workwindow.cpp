@@ -230,11 +230,6 @@ void WorkWindow::keepEditHistory()
     connect(m_history, &EditHistory::modifiedChanged, this, &QWidget::setWindowModified);
 }
 
-RowSnapshot WorkWindow::captureEdits() const
-{
-    return {};
-}
-
 void WorkWindow::restoreEdits(const RowSnapshot &, const RowSnapshot &) {}
 
 bool WorkWindow::hasUnsavedChanges() const

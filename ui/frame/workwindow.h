@@ -3,6 +3,7 @@
 #include "ui/frame/workwindowcatalogue.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <memory>
 
@@ -82,10 +83,15 @@ public:
     // are settled first, and the emptied windows' histories start again.
     void clearWindowCommand();
 
-    // A data window's data as its history keeps them, and their putting back: the rows
-    // that differ between to and from are written into the state, the fields show them,
-    // and what an edit recomputes is recomputed.
-    virtual RowSnapshot captureEdits() const;
+    // A data window's data as its history keeps them: a header of single texts and
+    // numbered rows of texts (owners, items, agenda points).
+    virtual QStringList editHeader() const { return {}; }
+    virtual int editRowCount() const { return 0; }
+    virtual QStringList editRow(int) const { return {}; }
+    // Whether row n holds what row says; a window may answer without building the row.
+    virtual bool editRowIs(int n, const QStringList &row) const { return editRow(n) == row; }
+    // Their putting back: the rows that differ between to and from are written into the
+    // state, the fields show them, and what an edit recomputes is recomputed.
     virtual void restoreEdits(const RowSnapshot &to, const RowSnapshot &from);
 
     void chooseBackgroundColour();

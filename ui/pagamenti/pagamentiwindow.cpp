@@ -261,16 +261,22 @@ void PagamentiWindow::saveArchive()
 // --- edit history ---
 
 // Row i holds owner i's dates of payment and of the last reminder, the window's only edits.
-RowSnapshot PagamentiWindow::captureEdits() const
+QStringList PagamentiWindow::editHeader() const
 {
-    RowSnapshot snapshot;
-    snapshot.rows.resize(MaxOwners + 1);
-    for (int i = 1; i <= MaxOwners; ++i) {
-        const Owner &owner = state().owner(i);
-        if (!owner.paymentDate.isEmpty() || !owner.reminderDate.isEmpty())
-            snapshot.rows[i] = QStringList{owner.paymentDate, owner.reminderDate};
-    }
-    return snapshot;
+    return {};
+}
+
+int PagamentiWindow::editRowCount() const
+{
+    return MaxOwners + 1;
+}
+
+QStringList PagamentiWindow::editRow(int i) const
+{
+    const Owner &owner = state().owner(i);
+    if (owner.paymentDate.isEmpty() && owner.reminderDate.isEmpty())
+        return {};
+    return {owner.paymentDate, owner.reminderDate};
 }
 
 void PagamentiWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)
@@ -341,7 +347,8 @@ void PagamentiWindow::dateTyped(int r, bool payment)
     const PagamentiForm::OwnerRow &row = m_form->rows[r];
     QLineEdit *field = payment ? row.pag : row.soll;
     const QString text = field->text();
-    const EditStep step(*this, QStringLiteral("%1 %2").arg(field->objectName()).arg(topRow() + r - 1));
+    const int i = topRow() + r - 1;
+    const EditStep step(*this, QStringLiteral("%1 %2").arg(field->objectName()).arg(i), i);
     if (text == QLatin1String("+") && topRow() + r - 2 >= 1) {
         const Owner &above = state().owner(topRow() + r - 2);
         const QString repeated = r >= 2

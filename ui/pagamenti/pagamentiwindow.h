@@ -42,7 +42,9 @@ public:
     void checkData() override;
     void clearWindow() override;
     void showInstructions() override;
-    RowSnapshot captureEdits() const override;
+    QStringList editHeader() const override;
+    int editRowCount() const override;
+    QStringList editRow(int n) const override;
     void restoreEdits(const RowSnapshot &to, const RowSnapshot &from) override;
 
     // Marks management option j (1 preventivi, 2 spese), which opens the series at item 1.

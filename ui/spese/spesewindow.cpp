@@ -287,7 +287,7 @@ void SpeseWindow::descriptionChanged()
     ExpenseItem &item = state().item(itemNumber());
     if (m_form->tipospesa->text() == item.expenseType)
         return;
-    const EditStep step(*this, QStringLiteral("tipospesa"));
+    const EditStep step(*this, QStringLiteral("tipospesa"), itemNumber());
     item.expenseType = m_form->tipospesa->text();
     showStepHint();
 }
@@ -297,7 +297,7 @@ void SpeseWindow::dateChanged()
     ExpenseItem &item = state().item(itemNumber());
     if (m_form->dataspesa->text() == item.expenseDate)
         return;
-    const EditStep step(*this, QStringLiteral("dataspesa"));
+    const EditStep step(*this, QStringLiteral("dataspesa"), itemNumber());
     item.expenseDate = m_form->dataspesa->text();
     showStepHint();
 }
@@ -307,6 +307,7 @@ void SpeseWindow::rowFieldChanged(int r, ExpenseColumn column)
 {
     QLineEdit *field = m_form->rows[r].field(column);
     const QString text = field->text();
+    // The allocation that follows may change other owners' inputs too: every row is captured.
     const EditStep step(*this, QStringLiteral("%1 %2").arg(int(column)).arg(topRow() + r - 1));
     if (isCappedAtHundred(column) && SpeseCheck::leadingNumber(text) > 100) {
         // The rewritten field runs this handling again and stores the 100.
@@ -574,23 +575,26 @@ Cell cellFrom(const QStringList &row, int at)
 
 // The header holds the criterion; rows 1 to 200 the items' amount, description and date;
 // row 200 + i owner i's allocation inputs.
-RowSnapshot SpeseWindow::captureEdits() const
+QStringList SpeseWindow::editHeader() const
 {
-    RowSnapshot snapshot;
-    snapshot.header = {QString::number(state().calcType), QString::number(criterionOption())};
-    snapshot.rows.resize(MaxItems + MaxOwners + 1);
-    for (int k = 1; k <= MaxItems; ++k) {
-        const ExpenseItem &item = state().item(k);
-        snapshot.rows[k] = {item.expenseAmount, item.expenseType, item.expenseDate};
+    return {QString::number(state().calcType), QString::number(criterionOption())};
+}
+
+int SpeseWindow::editRowCount() const
+{
+    return MaxItems + MaxOwners + 1;
+}
+
+QStringList SpeseWindow::editRow(int n) const
+{
+    if (n <= MaxItems) {
+        const ExpenseItem &item = state().item(n);
+        return {item.expenseAmount, item.expenseType, item.expenseDate};
     }
-    for (int i = 1; i <= MaxOwners; ++i) {
-        const Owner &owner = state().owner(i);
-        snapshot.rows[MaxItems + i] =
-            QStringList{QString::number(owner.takesPart), owner.fixedPercent, owner.floorMillesimi,
-                        QString::number(owner.oneThirdFlag), owner.twoThirdsPercent}
-            + cellTexts(owner.ownerMillesimi) + cellTexts(owner.heatingQuantity);
-    }
-    return snapshot;
+    const Owner &owner = state().owner(n - MaxItems);
+    return QStringList{QString::number(owner.takesPart), owner.fixedPercent, owner.floorMillesimi,
+                       QString::number(owner.oneThirdFlag), owner.twoThirdsPercent}
+        + cellTexts(owner.ownerMillesimi) + cellTexts(owner.heatingQuantity);
 }
 
 void SpeseWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)

@@ -49,7 +49,9 @@ public:
     void checkData() override;
     void clearWindow() override;
     void showInstructions() override;
-    RowSnapshot captureEdits() const override;
+    QStringList editHeader() const override;
+    int editRowCount() const override;
+    QStringList editRow(int n) const override;
     void restoreEdits(const RowSnapshot &to, const RowSnapshot &from) override;
 
     // Moves the item scroll bar to k, which loads item k as a move by the user does.
