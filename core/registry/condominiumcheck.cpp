@@ -30,9 +30,9 @@ QString heatingValueName(int heatingOption)
     return QStringLiteral("la cubatura o superficie radiante");
 }
 
-// What is wrong with the first cell of a unit that is empty or does not read as a number,
-// as "- digitare la superficie" or "- correggere la superficie"; the caller adds the unit
-// and, for a text that is no number, why. Empty when every cell is right.
+// What is wrong with the first cell of a unit that is empty, does not read as a number or
+// is below zero, as "- digitare la superficie" or "- correggere la superficie"; the caller
+// adds the unit and, for a text that is no number or below zero, why. Empty when every cell is right.
 struct UnitFault
 {
     QString text;
@@ -60,6 +60,11 @@ std::optional<UnitFault> firstFault(const Unit &unit, int heatingOption)
         const QString reason = NumberText::fault(*cell);
         if (!reason.isEmpty())
             return UnitFault{QStringLiteral("- correggere ") + name, reason};
+        // A unit never holds less than nothing: below zero it would take millesimi away
+        // from the others.
+        if (NumberText::read(*cell).value_or(0) < 0)
+            return UnitFault{QStringLiteral("- correggere ") + name,
+                             QStringLiteral("\"%1\" è minore di zero").arg(*cell)};
     }
     return std::nullopt;
 }

@@ -133,11 +133,26 @@ void TestCondominiumCheck::findsTheFirstMissingDatum_data()
         << critical
         << QString::fromUtf8("Condomino n. 1:\n- correggere la superficie del locale n. 1: "
                              "\"circa venticinque metri quadra…\" non è un numero.");
-    QTest::newRow("a negative or decimal figure is a number")
-        << Change([](SharedState &s) {
-               s.unit(1, 1).coeffLight = QStringLiteral("-0,5");
-               s.unit(1, 2).netSurface = QStringLiteral("1.234,56");
-           })
+    QTest::newRow("a decimal figure with thousands is a number")
+        << Change([](SharedState &s) { s.unit(1, 2).netSurface = QStringLiteral("1.234,56"); })
+        << int(MessageIcon::Information) << "I dati sono stati immessi correttamente.";
+    QTest::newRow("a coefficient below zero")
+        << Change([](SharedState &s) { s.unit(1, 1).coeffLight = QStringLiteral("-0,5"); })
+        << critical
+        << QString::fromUtf8("Condomino n. 1:\n- correggere il coefficiente di luminosità del "
+                             "locale n. 1: \"-0,5\" è minore di zero.");
+    QTest::newRow("a surface below zero")
+        << Change([](SharedState &s) { s.unit(2, 2).netSurface = QStringLiteral("-58"); })
+        << critical
+        << QString::fromUtf8("Condomino n. 2:\n- correggere la superficie del locale n. 2: "
+                             "\"-58\" è minore di zero.");
+    QTest::newRow("a volume below zero")
+        << Change([](SharedState &s) { s.unit(1, 2).heatingValue = QStringLiteral("-120,5"); })
+        << critical
+        << QString::fromUtf8("Condomino n. 1:\n- correggere la cubatura del locale n. 2: "
+                             "\"-120,5\" è minore di zero.");
+    QTest::newRow("zero is no fault")
+        << Change([](SharedState &s) { s.unit(1, 1).coeffVolume = QStringLiteral("0"); })
         << int(MessageIcon::Information) << "I dati sono stati immessi correttamente.";
     QTest::newRow("owners beyond the count are not examined")
         << Change([](SharedState &s) { s.owner(3).ownerName = QStringLiteral("Verdi"); })
