@@ -3,6 +3,8 @@
 #include "core/assembly/calendardate.h"
 #include "core/assembly/meetingnotice.h"
 
+#include <QRegularExpression>
+
 #include <optional>
 
 namespace veltra {
@@ -23,6 +25,11 @@ QString days(qint64 count)
     return count == 1 ? QStringLiteral("un solo giorno") : QStringLiteral("%1 giorni").arg(count);
 }
 
+QString capitalised(const QString &text)
+{
+    return text.isEmpty() ? text : text.at(0).toUpper() + text.mid(1);
+}
+
 // The day a date field names; a missing or unreadable one is named among the problems.
 std::optional<QDate> dateOf(const QString &text, const char *name, QStringList &problems)
 {
@@ -32,11 +39,41 @@ std::optional<QDate> dateOf(const QString &text, const char *name, QStringList &
         return std::nullopt;
     }
     const std::optional<QDate> date = CalendarDate::read(text);
-    if (!date)
+    if (!date) {
         problems << QStringLiteral("%1 \"%2\" non è una data del calendario: scriverla nella "
                                    "forma gg/mm/aaaa (per esempio 05/03/2027).")
-                        .arg(what.at(0).toUpper() + what.mid(1), text.trimmed());
+                        .arg(capitalised(what), text.trimmed());
+        return std::nullopt;
+    }
+    // A year mistyped by a digit ("0027", "2207") is a real date no assembly is called on.
+    if (date->year() < NoticeCheck::FirstYear || date->year() > NoticeCheck::LastYear) {
+        problems << QStringLiteral("%1 \"%2\" cade fuori degli anni dal %3 al %4: correggere "
+                                   "l'anno.")
+                        .arg(capitalised(what), text.trimmed())
+                        .arg(NoticeCheck::FirstYear)
+                        .arg(NoticeCheck::LastYear);
+        return std::nullopt;
+    }
     return date;
+}
+
+// An hour typed as the notice prints it, "21", "21.00", "21:30" or "21,30", after an
+// optional "ore"; an empty one is asked for by the step hint, not here.
+void checkHour(const QString &text, const char *name, QStringList &problems)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^(?:ore\\s+)?([0-9]{1,2})(?:[.:,]([0-9]{2}))?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QString typed = text.trimmed();
+    if (typed.isEmpty())
+        return;
+    const QRegularExpressionMatch match = form.match(typed);
+    const bool real = match.hasMatch() && match.captured(1).toInt() <= 23
+        && match.captured(2).toInt() <= 59;
+    if (!real)
+        problems << QString::fromUtf8("%1 \"%2\" non è un'ora del giorno: scriverla nella forma "
+                                      "hh.mm, da 0.00 a 23.59 (per esempio 21.00).")
+                        .arg(capitalised(QString::fromUtf8(name)), typed);
 }
 
 void checkNoticeTerm(const QDate &notice, const QDate &first, QStringList &problems)
@@ -117,6 +154,8 @@ NoticeCheck::Finding NoticeCheck::check(const MeetingNotice &notice)
     const auto first = dateOf(notice.firstCallDate, "la data della prima convocazione", problems);
     const auto second = dateOf(notice.secondCallDate, "la data della seconda convocazione",
                                problems);
+    checkHour(notice.firstCallHour, "l'ora della prima convocazione", problems);
+    checkHour(notice.secondCallHour, "l'ora della seconda convocazione", problems);
     QStringList &warnings = finding.warnings;
     if (noticeDate && first)
         checkNoticeTerm(*noticeDate, *first, warnings);

@@ -14,7 +14,8 @@ class MeetingNotice;
 // att. c.c.); the second call must fall on a day after the first (art. 1136, third
 // paragraph, c.c.; art. 66, fourth paragraph, disp. att.) and not more than ten days after
 // it (art. 1136, third paragraph); and the notice must state its agenda (art. 66, third
-// paragraph). Days are counted on the calendar, back from the day of the first call: a
+// paragraph). Dates fall within the years 1900 to 2100 and hours are hours of the day.
+// Days are counted on the calendar, back from the day of the first call: a
 // notice dated the 29th of March calls an assembly of the 3rd of April in time.
 class NoticeCheck
 {
@@ -23,6 +24,9 @@ public:
     static constexpr int MinimumNoticeDays = 5;
     // Longest span, in days, from the first call to the second.
     static constexpr int MaximumSecondCallDays = 10;
+    // The years a date of the notice may fall in.
+    static constexpr int FirstYear = 1900;
+    static constexpr int LastYear = 2100;
 
     struct Finding
     {

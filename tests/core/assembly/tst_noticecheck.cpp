@@ -32,6 +32,8 @@ private slots:
     void secondCallOnALaterDayWithinTen_data();
     void secondCallOnALaterDayWithinTen();
     void datesThatAreNoDatesAreNamedAndNotCompared();
+    void hoursAndYearsMustBeReal_data();
+    void hoursAndYearsMustBeReal();
     void agendaMustBeStatedAndPrintedWhole();
     void everyProblemIsListedInOrder();
 };
@@ -135,6 +137,44 @@ void TestNoticeCheck::datesThatAreNoDatesAreNamedAndNotCompared()
         notice(QStringLiteral("1/3/27"), QStringLiteral("10/03/2027"), QStringLiteral("11/03/2027")));
     QCOMPARE(shortYear.problems.size(), 1);
     QVERIFY(shortYear.problems.first().startsWith(QStringLiteral("La data dell'avviso \"1/3/27\"")));
+}
+
+void TestNoticeCheck::hoursAndYearsMustBeReal_data()
+{
+    QTest::addColumn<QString>("firstHour");
+    QTest::addColumn<QString>("noticeDate");
+    QTest::addColumn<QString>("problem"); // the start of the one problem; empty: none
+    const QString inTime = QStringLiteral("01/03/2027");
+    QTest::newRow("hour and minutes") << "21.30" << inTime << QString();
+    QTest::newRow("hour alone, after ore") << "ore 9" << inTime << QString();
+    QTest::newRow("last minute of the day") << "23:59" << inTime << QString();
+    QTest::newRow("no hour 25") << "25.99" << inTime
+                                << QString::fromUtf8("L'ora della prima convocazione \"25.99\" non è un'ora");
+    QTest::newRow("no minute 60") << "18.60" << inTime
+                                  << QString::fromUtf8("L'ora della prima convocazione \"18.60\"");
+    QTest::newRow("words") << "dopo cena" << inTime
+                           << QString::fromUtf8("L'ora della prima convocazione \"dopo cena\"");
+    QTest::newRow("year 0001") << "21.00" << "01/03/0001"
+                               << QStringLiteral("La data dell'avviso \"01/03/0001\" cade fuori degli anni dal 1900 al 2100");
+    QTest::newRow("year 2101") << "21.00" << "01/03/2101"
+                               << QStringLiteral("La data dell'avviso \"01/03/2101\" cade fuori");
+}
+
+void TestNoticeCheck::hoursAndYearsMustBeReal()
+{
+    QFETCH(QString, firstHour);
+    QFETCH(QString, noticeDate);
+    QFETCH(QString, problem);
+    MeetingNotice checked = notice(noticeDate, QStringLiteral("10/03/2027"),
+                                   QStringLiteral("11/03/2027"));
+    checked.firstCallHour = firstHour;
+    const NoticeCheck::Finding finding = NoticeCheck::check(checked);
+    if (problem.isEmpty()) {
+        QVERIFY2(finding.passed, qPrintable(finding.text));
+        return;
+    }
+    QCOMPARE(finding.problems.size(), 1);
+    QVERIFY2(finding.problems.first().startsWith(problem), qPrintable(finding.text));
 }
 
 void TestNoticeCheck::agendaMustBeStatedAndPrintedWhole()
