@@ -36,7 +36,27 @@ std::optional<QByteArray> DataFile::read(const QString &path, QString *error)
         *error = refusal(fileName, QStringLiteral("il file manca o non si può aprire"));
         return std::nullopt;
     }
-    return file.readAll();
+    QByteArray bytes = file.readAll();
+    if (!cutAtClosingLine(bytes)) {
+        *error = refusal(fileName, QStringLiteral("il file è incompleto, manca l'ultima riga \"")
+                                       + QString::fromLatin1(ClosingLine) + QLatin1Char('"'));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool DataFile::cutAtClosingLine(QByteArray &bytes)
+{
+    QByteArray text = bytes;
+    while (!text.isEmpty() && (text.endsWith('\n') || text.endsWith('\r') || text.endsWith(' ')))
+        text.chop(1);
+    if (!text.endsWith(ClosingLine))
+        return false;
+    text.chop(qsizetype(qstrlen(ClosingLine)));
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        return false;
+    bytes = text;
+    return true;
 }
 
 QString DataFile::refusal(const QString &fileName, const QString &what)

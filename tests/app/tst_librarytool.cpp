@@ -25,6 +25,8 @@ private slots:
     void refusesWhatItCannotPrint_data();
     void refusesWhatItCannotPrint();
     void malformedDataFileIsRefusedWithItsMessage();
+    void dataFileCutShortIsRefusedByName_data();
+    void dataFileCutShortIsRefusedByName();
 
 private:
     QTemporaryDir m_dir;
@@ -113,7 +115,7 @@ void TestLibraryTool::malformedDataFileIsRefusedWithItsMessage()
     QTemporaryDir folder;
     QFile file(QDir(folder.path()).filePath(QStringLiteral("sentenze.txt")));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[sentenza 1.1]\nSenza citazione.\nfonte: https://x.it\n");
+    file.write("[sentenza 1.1]\nSenza citazione.\nfonte: https://x.it\n# fine del file\n");
     file.close();
     const ToolRun run = runTool({QStringLiteral("sentenze"), QStringLiteral("--dati"), folder.path()});
     QCOMPARE(run.exitCode, 3);
@@ -125,6 +127,41 @@ void TestLibraryTool::malformedDataFileIsRefusedWithItsMessage()
     QCOMPARE(missing.exitCode, 3);
     QCOMPARE(missing.err, QStringLiteral("veltra-tool: Il file regolamento.txt non è leggibile: il file manca o "
                                          "non si può aprire.\n"));
+}
+
+
+void TestLibraryTool::dataFileCutShortIsRefusedByName_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<double>("kept");
+    QTest::addColumn<QStringList>("command");
+    QTest::newRow("regulation at half") << "regolamento.txt" << 0.5 << QStringList{"stampa", "regolamento"};
+    QTest::newRow("templates at 99 %") << "modelli.txt" << 0.99 << QStringList{"stampa", "modelli", "1"};
+    QTest::newRow("rulings at 90 %") << "sentenze.txt" << 0.9 << QStringList{"sentenze"};
+}
+
+void TestLibraryTool::dataFileCutShortIsRefusedByName()
+{
+    QFETCH(QString, fileName);
+    QFETCH(double, kept);
+    QFETCH(QStringList, command);
+    QTemporaryDir folder;
+    QFile shipped(QDir(DataFolder).filePath(fileName));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray bytes = shipped.readAll();
+    QFile cut(QDir(folder.path()).filePath(fileName));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.left(qsizetype(bytes.size() * kept)));
+    cut.close();
+    QStringList arguments = command;
+    arguments << QStringLiteral("--dati") << folder.path();
+    if (command.first() == QLatin1String("stampa"))
+        arguments << QStringLiteral("-o") << QDir(folder.path()).filePath(QStringLiteral("x.odt"));
+    const ToolRun run = runTool(arguments);
+    QCOMPARE(run.exitCode, 3);
+    QCOMPARE(run.err, QStringLiteral("veltra-tool: Il file %1 non è leggibile: il file è incompleto, manca "
+                                     "l'ultima riga \"# fine del file\".\n").arg(fileName));
+    QVERIFY(run.out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestLibraryTool)

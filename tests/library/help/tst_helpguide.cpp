@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace veltra;
@@ -33,7 +34,7 @@ private slots:
     void keepsLinesWithCrLfAndDropsSurroundingEmptyLines();
     void refusesMalformedFilesNamingTheLine_data();
     void refusesMalformedFilesNamingTheLine();
-    void missingFileIsNamed();
+    void missingOrCutShortFileIsNamed();
     void shippedGuideHasFifteenPagesInOrder();
     void shippedLegalTextsHoldEveryArticleOnceInOrder_data();
     void shippedLegalTextsHoldEveryArticleOnceInOrder();
@@ -108,11 +109,24 @@ void TestHelpGuide::refusesMalformedFilesNamingTheLine()
     QVERIFY2(error.contains(message), qPrintable(error));
 }
 
-void TestHelpGuide::missingFileIsNamed()
+void TestHelpGuide::missingOrCutShortFileIsNamed()
 {
     QString error;
     QVERIFY(!HelpGuide::fromFile(QStringLiteral("/nonexistent/guida.txt"), &error));
     QCOMPARE(error, QStringLiteral("Il file guida.txt non è leggibile: il file manca o non si può aprire."));
+
+    // The guide with its last page cut at nine tenths of the file.
+    QFile shipped(QStringLiteral(VELTRA_SOURCE_DIR "/data/guida.txt"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray bytes = shipped.readAll();
+    QTemporaryDir folder;
+    QFile cut(folder.filePath(QStringLiteral("guida.txt")));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.left(bytes.size() * 9 / 10));
+    cut.close();
+    QVERIFY(!HelpGuide::fromFile(cut.fileName(), &error));
+    QCOMPARE(error, QStringLiteral("Il file guida.txt non è leggibile: il file è incompleto, manca "
+                                   "l'ultima riga \"# fine del file\"."));
 }
 
 namespace {

@@ -73,7 +73,7 @@ ModelliWindow *TestModelliWindow::open(const QByteArray &templates)
 {
     QFile file(QDir(m_data.path()).filePath(QStringLiteral("modelli.txt")));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(templates);
+        file.write(templates + "# fine del file\n");
     file.close();
     m_shell = new Shell(*m_state, *m_platform, m_data.path());
     return qobject_cast<ModelliWindow *>(m_shell->workWindow(9));

@@ -125,7 +125,7 @@ void TestRegolamentoWindow::malformedFileIsShownAsItsMessageAndNotPrinted()
     QTemporaryDir folder;
     QFile file(QDir(folder.path()).filePath(QStringLiteral("regolamento.txt")));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Regolamento di condominio\nArt. 1\nArt. 2\nArt. 4\n");
+    file.write("Regolamento di condominio\nArt. 1\nArt. 2\nArt. 4\n# fine del file\n");
     file.close();
     RegolamentoWindow *window = open(folder.path());
     const QString message = QStringLiteral("Il file regolamento.txt non è leggibile: riga 4: atteso \"Art. 3\".");

@@ -260,7 +260,8 @@ void TestSentenzeWindow::malformedFileIsShownAsItsMessage()
     QTemporaryDir folder;
     QFile file(QDir(folder.path()).filePath(QStringLiteral("sentenze.txt")));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[sentenza 1.2]\nPrincipio. - (Cassazione, 01/01/2000, n.1)\nfonte: https://x.it\n");
+    file.write("[sentenza 1.2]\nPrincipio. - (Cassazione, 01/01/2000, n.1)\nfonte: https://x.it\n"
+               "# fine del file\n");
     file.close();
     SentenzeWindow *window = open(folder.path());
     QCOMPARE(shown(window), QStringLiteral("Il file sentenze.txt non è leggibile: riga 1: attesa la sentenza 1.1."));
