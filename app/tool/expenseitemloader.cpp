@@ -66,13 +66,12 @@ int ExpenseItemLoader::load(const QString &path, SharedState &state, Item &item,
 {
     const ExpenseArchive::LoadResult loaded = loadEitherType(path, item.type);
     if (!loaded.opened) {
-        err << "veltra-tool: impossibile aprire il file \"" << path << "\"\n";
+        err << notOpenedLine(path, loaded.problem);
         return ExitUnreadableFile;
     }
     if (!loaded.isComplete()) {
-        err << "veltra-tool: il file \"" << path
-            << "\" non è un archivio di spesa leggibile (errore alla riga " << loaded.failedLine
-            << ")\n";
+        err << "veltra-tool: il file \"" << path << "\" non è un archivio di spesa leggibile: "
+            << loaded.problem << "\n";
         return ExitUnreadableFile;
     }
     item.k = itemNumberOf(path);

@@ -10,13 +10,13 @@ int NoticeLoader::load(const QString &path, MeetingNotice &notice, QTextStream &
 {
     const NoticeArchive::LoadResult result = NoticeArchive::load(path);
     if (!result.opened) {
-        err << "veltra-tool: impossibile aprire il file \"" << path << "\"\n";
+        err << notOpenedLine(path, result.problem);
         return ExitUnreadableFile;
     }
     if (!result.isComplete()) {
         err << "veltra-tool: il file \"" << path
             << "\" non è un avviso di convocazione leggibile (errore alla riga "
-            << result.failedLine << ")\n";
+            << result.failedLine << ")" << causeText(result.problem) << "\n";
         return ExitUnreadableFile;
     }
     notice = result.notice;

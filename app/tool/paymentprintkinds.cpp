@@ -56,8 +56,10 @@ int openPrintable(PaymentSeriesLoader &loader, const QString &file, bool letters
     const int opened = loader.open(file, err);
     if (opened != ExitSuccess)
         return opened;
-    const auto refusal = letters ? PaymentsPrintCheck::lettersRefusal(loader.ledger())
-                                 : PaymentsPrintCheck::refusal(loader.ledger());
+    auto refusal = letters ? PaymentsPrintCheck::lettersRefusal(loader.ledger())
+                           : PaymentsPrintCheck::refusal(loader.ledger());
+    if (!refusal && !letters)
+        refusal = PaymentsPrintCheck::seriesRefusal(loader.ledger());
     if (refusal) {
         err << "veltra-tool: " << refusal->text << "\n";
         return ExitDataRejected;

@@ -26,6 +26,12 @@ ManagementType typeOfName(const QString &path)
 
 } // namespace
 
+int PaymentSeriesLoader::refuse(QTextStream &err) const
+{
+    err << "veltra-tool: " << m_ledger->problem() << "\n";
+    return ExitUnreadableFile;
+}
+
 PaymentSeriesLoader::PaymentSeriesLoader()
     : m_state(std::make_unique<SharedState>())
 {
@@ -48,31 +54,34 @@ int PaymentSeriesLoader::open(const QString &path, QTextStream &err)
     const ExpenseArchive::LoadResult item =
         ExpenseArchive::load(absolute, type == ManagementType::Spese);
     if (!item.opened) {
-        err << "veltra-tool: impossibile aprire il file \"" << path << "\"\n";
+        err << notOpenedLine(path, item.problem);
         return ExitUnreadableFile;
     }
     if (!item.isComplete()) {
         err << "veltra-tool: il file \"" << path << "\" non è un archivio di "
-            << managementTypeText(type) << " leggibile (errore alla riga " << item.failedLine
-            << ")\n";
+            << managementTypeText(type) << " leggibile: " << item.problem << "\n";
         return ExitUnreadableFile;
     }
-    QString first = absolute;
-    first.replace(ItemNumber, NumberText::str(1));
-    m_platform = std::make_unique<ToolPlatform>(first);
+    QString firstName = absolute;
+    firstName.replace(ItemNumber, NumberText::str(1));
+    m_platform = std::make_unique<ToolPlatform>(firstName);
     m_ledger = std::make_unique<PaymentsLedger>(*m_state, *m_platform);
     // The open dialog enters the folder of the file chosen; the output named on the command
     // line stays relative to the folder the tool was started in.
     const QString startFolder = QDir::currentPath();
-    const bool opened = m_ledger->chooseManagementType(type).opened;
+    const PaymentsLedger::Move first = m_ledger->chooseManagementType(type);
     QDir::setCurrent(startFolder);
-    if (!opened) {
-        err << "veltra-tool: il primo file della serie \"" << first
+    if (first.refusedItem != 0)
+        return refuse(err);
+    if (!first.opened) {
+        err << "veltra-tool: il primo file della serie \"" << firstName
             << "\" manca o non è leggibile\n";
         return ExitUnreadableFile;
     }
-    for (int j = 2; j <= k; ++j)
-        m_ledger->goToItem(j);
+    for (int j = 2; j <= k; ++j) {
+        if (m_ledger->goToItem(j).refusedItem != 0)
+            return refuse(err);
+    }
     return ExitSuccess;
 }
 

@@ -23,7 +23,8 @@ public:
     ~PaymentSeriesLoader();
 
     // Opens the series of path, a "Veltra-spese-…" or "Veltra-preventivi-…" item file, and
-    // moves to its item. ExitSuccess, or the exit code after one line on err.
+    // moves to its item; an item up to it that cannot be counted refuses the whole series.
+    // ExitSuccess, or the exit code after one line on err.
     int open(const QString &path, QTextStream &err);
 
     SharedState &state() { return *m_state; }
@@ -31,6 +32,9 @@ public:
     QDate today() const { return m_platform ? m_platform->today() : QDate::currentDate(); }
 
 private:
+    // The ledger's problem on err: an item of the series could not be counted.
+    int refuse(QTextStream &err) const;
+
     std::unique_ptr<SharedState> m_state;
     std::unique_ptr<ToolPlatform> m_platform;
     std::unique_ptr<PaymentsLedger> m_ledger;

@@ -17,13 +17,13 @@ int RegistryLoader::load(const QString &commandName, const QStringList &argument
     const QString &path = arguments.first();
     const CondominiumArchive::LoadResult result = CondominiumArchive::load(path);
     if (!result.opened) {
-        err << "veltra-tool: impossibile aprire il file \"" << path << "\"\n";
+        err << notOpenedLine(path, result.problem);
         return ExitUnreadableFile;
     }
     if (!result.isComplete()) {
         err << "veltra-tool: il file \"" << path
             << "\" non è un archivio di condominio leggibile (errore alla riga "
-            << result.failedLine << ")\n";
+            << result.failedLine << ")" << causeText(result.problem) << "\n";
         return ExitUnreadableFile;
     }
     CondominiumArchive::apply(result, state);

@@ -14,6 +14,19 @@ enum ToolExit {
     ExitUnreadableFile = 3
 };
 
+// ": " and the cause of a failed reading, when one is known.
+inline QString causeText(const QString &problem)
+{
+    return problem.isEmpty() ? QString() : QStringLiteral(": ") + problem;
+}
+
+// The error line for a file that could not be opened.
+inline QString notOpenedLine(const QString &path, const QString &problem)
+{
+    return QStringLiteral("veltra-tool: impossibile aprire il file \"%1\"%2\n")
+        .arg(path, causeText(problem));
+}
+
 // One subcommand of veltra-tool ("millesimi", "verifica"…): it takes the arguments after
 // its name, writes its result on out and its single error line on err.
 class ToolCommand

@@ -3,6 +3,7 @@
 #include "core/archive/archivetext.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <charconv>
 
@@ -34,19 +35,55 @@ qsizetype skipDigits(QStringView text, qsizetype &pos)
     return pos - start;
 }
 
+// Why a path that is no regular file cannot be read, for the message that names it.
+QString notAFileReason(const QFileInfo &info)
+{
+    if (info.isDir())
+        return QStringLiteral("è una cartella, non un file");
+    if (info.isSymLink())
+        return QStringLiteral("è un collegamento interrotto");
+    if (!info.exists())
+        return QStringLiteral("il file non esiste");
+    return QString::fromUtf8("non è un file ordinario (è un dispositivo o una coda)");
+}
+
 } // namespace
 
 ArchiveReader::ArchiveReader(const QByteArray &bytes)
     : m_text(ArchiveText::decode(bytes))
 {
+    if (ArchiveText::hasMisleadingMark(bytes)) {
+        m_problem = QString::fromUtf8("il file comincia con il segno BOM dell'UTF-8, ma il "
+                                      "testo che segue è in Windows-1252");
+        fail();
+    }
 }
 
 bool ArchiveReader::open(const QString &path)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    // A folder, a device or a pipe is no archive: reading a pipe would wait for ever.
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile()) {
+        m_problem = notAFileReason(info);
         return false;
-    *this = ArchiveReader(file.read(MaxArchiveBytes));
+    }
+    if (info.size() > MaxArchiveBytes) {
+        m_problem = QString::fromUtf8("il file supera i 64 MB: non è un archivio di questo "
+                                      "programma");
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_problem = QStringLiteral("il file non può essere aperto in lettura");
+        return false;
+    }
+    const QByteArray bytes = file.read(MaxArchiveBytes + 1);
+    if (bytes.size() > MaxArchiveBytes) {
+        m_problem = QString::fromUtf8("il file supera i 64 MB: non è un archivio di questo "
+                                      "programma");
+        return false;
+    }
+    *this = ArchiveReader(bytes);
     return true;
 }
 

@@ -19,7 +19,7 @@ namespace veltra {
 class ArchiveReader
 {
 public:
-    // Larger files are no archive of this system; only their beginning is read.
+    // Larger files are no archive of this system: they are refused, never read in part.
     static constexpr qint64 MaxArchiveBytes = 64 * 1024 * 1024;
 
     ArchiveReader() = default;
@@ -27,8 +27,13 @@ public:
     // are (ArchiveText).
     explicit ArchiveReader(const QByteArray &bytes);
 
-    // Reads the whole file; false when it cannot be opened (no name, missing, unreadable).
+    // Reads the whole file; false, with problem(), when it cannot be opened (no name,
+    // missing, not a regular file, larger than MaxArchiveBytes, unreadable).
     bool open(const QString &path);
+    // What makes the whole file unreadable, in Italian: why open() failed, or a byte-order
+    // mark of UTF-8 before text that is not (then the reading fails on line 1). Empty
+    // otherwise.
+    QString problem() const { return m_problem; }
 
     QString readText();
     // A quoted field as its text, an empty quoted one as an empty text; an empty field as
@@ -68,6 +73,7 @@ private:
     bool m_lineDone = false;
     bool m_inRecord = false;
     int m_failedLine = 0;
+    QString m_problem;
 };
 
 } // namespace veltra

@@ -20,6 +20,15 @@ bool isAscii(const QByteArray &bytes)
 
 } // namespace
 
+bool hasMisleadingMark(const QByteArray &bytes)
+{
+    if (!bytes.startsWith(ByteOrderMark))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes.mid(ByteOrderMark.size()));
+    return utf8.hasError();
+}
+
 QString decode(const QByteArray &bytes)
 {
     const bool marked = bytes.startsWith(ByteOrderMark);

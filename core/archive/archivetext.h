@@ -15,6 +15,10 @@ namespace ArchiveText {
 
 QString decode(const QByteArray &bytes);
 
+// Whether the bytes begin with the UTF-8 byte order mark but what follows is not UTF-8:
+// an editor put the mark before Windows-1252 text, and no reading of it can be trusted.
+bool hasMisleadingMark(const QByteArray &bytes);
+
 } // namespace ArchiveText
 
 } // namespace veltra

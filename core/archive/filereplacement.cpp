@@ -1,10 +1,12 @@
 #include "core/archive/filereplacement.h"
 
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QSaveFile>
 
-#ifdef Q_OS_UNIX
 #include <cerrno>
+
+#ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 
@@ -27,6 +29,50 @@ bool synced(QFileDevice &device)
 #endif
 }
 
+// Why the save failed, in the user's words: the system's own text is English and names no
+// cause an administrator can act on.
+QString reasonOf(const QString &path, int code)
+{
+#ifdef Q_OS_UNIX
+    switch (code) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("disco pieno");
+    case EROFS:
+        return QStringLiteral("disco in sola lettura");
+    case EBUSY:
+    case ETXTBSY:
+        return QStringLiteral("file in uso da un altro programma");
+    case EFBIG:
+        return QStringLiteral("disco pieno: il file supera lo spazio concesso");
+    default:
+        break;
+    }
+#endif
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("la cartella non esiste");
+    if (!folder.isWritable())
+        return QStringLiteral("cartella in sola lettura");
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("file in sola lettura");
+    if (file.isDir())
+        return QStringLiteral("al suo posto c'è una cartella");
+    return QStringLiteral("errore del disco (codice %1)").arg(code);
+}
+
+void fail(const QString &path, QString *error)
+{
+#ifdef Q_OS_UNIX
+    const int code = errno;
+#else
+    const int code = 0;
+#endif
+    if (error)
+        *error = reasonOf(path, code);
+}
+
 } // namespace
 
 bool writeAll(QFileDevice &device, const QByteArray &bytes)
@@ -39,22 +85,20 @@ bool writeAll(QFileDevice &device, const QByteArray &bytes)
 bool replace(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
+        fail(path, error);
         return false;
     }
     // QSaveFile::commit() forgets an error of its own final flush; every byte is therefore
     // flushed and checked here, before the old file is given up.
     if (!writeAll(file, bytes)) {
-        if (error)
-            *error = file.errorString();
+        fail(path, error);
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
+        fail(path, error);
         return false;
     }
     return true;

@@ -17,8 +17,9 @@ namespace FileReplacement {
 // byte: a buffered write that fits the buffer only fails on the flush.
 bool writeAll(QFileDevice &device, const QByteArray &bytes);
 
-// Replaces the file at path with bytes; false, with the reason in *error, when any byte
-// could not be written (the previous file, or none, is then left as it was).
+// Replaces the file at path with bytes; false, with the reason in Italian in *error
+// ("disco pieno", "cartella in sola lettura", "file in uso da un altro programma"), when
+// any byte could not be written (the previous file, or none, is then left as it was).
 bool replace(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 } // namespace FileReplacement

@@ -69,6 +69,7 @@ NoticeArchive::LoadResult readFrom(ArchiveReader &reader)
     if (reader.ok() && !reader.atEnd())
         reader.fail();
     result.failedLine = reader.failedLine();
+    result.problem = reader.problem();
     if (result.isComplete())
         result.notice = notice;
     return result;
@@ -79,8 +80,11 @@ NoticeArchive::LoadResult readFrom(ArchiveReader &reader)
 NoticeArchive::LoadResult NoticeArchive::load(const QString &path)
 {
     ArchiveReader reader;
-    if (!reader.open(path))
-        return LoadResult();
+    if (!reader.open(path)) {
+        LoadResult result;
+        result.problem = reader.problem();
+        return result;
+    }
     return readFrom(reader);
 }
 

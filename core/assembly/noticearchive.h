@@ -22,6 +22,7 @@ public:
     {
         bool opened = false; // false: no name, missing or unreadable file
         int failedLine = 0;  // the line (from 1) of the first field not read, 0 when none
+        QString problem;     // why the file could not be opened or read at all, or empty
         MeetingNotice notice; // meaningful only when complete
 
         bool isComplete() const { return opened && failedLine == 0; }

@@ -2,7 +2,9 @@
 
 #include "core/archive/archivereader.h"
 #include "core/archive/archivewriter.h"
+#include "core/assembly/calendardate.h"
 #include "core/numbers/numbertext.h"
+#include "core/payments/paymentdates.h"
 #include "core/state/sharedstate.h"
 
 #include <algorithm>
@@ -12,43 +14,197 @@ namespace veltra {
 
 namespace {
 
-int readRanged(ArchiveReader &reader, int minimum, int maximum)
+// The names of the fields as messages give them, in the order of the file.
+namespace Field {
+const char *const CondoName = "il nome del condominio";
+const char *const OwnerCount = "il numero dei condomini";
+const char *const Amount = "la somma da ripartire";
+const char *const Type = "il tipo di spesa";
+const char *const Date = "la data della spesa";
+const char *const CalcType = "il criterio di ripartizione";
+const char *const TakesPart = "la partecipazione alla spesa";
+const char *const Name = "il nome";
+const char *const Address = "l'indirizzo";
+const char *const FixedPercent = "la percentuale fissa";
+const char *const Millesimi = "i millesimi di proprietà";
+const char *const FloorMillesimi = "i millesimi di piano";
+const char *const Heating = "la quantità per il riscaldamento";
+const char *const OneThird = "la partecipazione al terzo del lastrico";
+const char *const TwoThirds = "la percentuale per due terzi";
+const char *const Share = "la ripartizione";
+const char *const PaymentDate = "la data di pagamento";
+const char *const ReminderDate = "la data di sollecito";
+} // namespace Field
+
+QString ownerText(int i)
 {
-    const int value = reader.readInteger();
-    if (reader.ok() && (value < minimum || value > maximum))
-        reader.fail();
-    return reader.ok() ? value : 0;
+    return QStringLiteral(" del condomino n.") + NumberText::str(i);
 }
 
-void readHeader(ArchiveReader &reader, ExpenseArchive::LoadResult &result, int &ownerCount)
+// Reads one item file field by field and names the first field it cannot take: a field
+// the notation cannot read, or a figure or a date that is none. Nothing of a file so
+// refused is counted, so the reading stops there.
+class ItemReading
 {
-    result.condoName = reader.readText();
-    ownerCount = readRanged(reader, 0, MaxOwners);
-    result.expenseAmount = reader.readText();
-    result.expenseType = reader.readText();
-    result.expenseDate = reader.readText();
-    result.calcType = readRanged(reader, 0, 6);
-    reader.endRecord();
+public:
+    ItemReading(ArchiveReader &reader, ExpenseArchive::LoadResult &result)
+        : m_reader(reader)
+        , m_result(result)
+    {
+    }
+
+    QString text(const char *field)
+    {
+        const QString value = m_reader.readText();
+        check(field);
+        return value;
+    }
+
+    Cell cell(const char *field)
+    {
+        const Cell value = m_reader.readCell();
+        check(field);
+        return value;
+    }
+
+    int ranged(const char *field, int minimum, int maximum)
+    {
+        const int value = m_reader.readInteger();
+        if (m_reader.ok() && (value < minimum || value > maximum))
+            m_reader.fail();
+        check(field);
+        return m_reader.ok() ? value : 0;
+    }
+
+    // A figure that is counted: empty, or a number below the largest figure.
+    QString figure(const char *field)
+    {
+        const QString value = text(field);
+        if (ok())
+            refuse(field, NumberText::fault(value));
+        return value;
+    }
+
+    // A payment or reminder date: empty, the marker of a printed empty date, or a day of
+    // the calendar; any other text would count the owner as paid.
+    QString paymentDate(const char *field)
+    {
+        const QString value = text(field);
+        if (ok() && !value.isEmpty() && value != PaymentDates::Marker
+            && !CalendarDate::read(value))
+            refuse(field, QStringLiteral("\"%1\" non è una data del calendario nella forma "
+                                         "gg/mm/aaaa").arg(quoted(value)));
+        return value;
+    }
+
+    void endRecord(const char *what)
+    {
+        m_reader.endRecord();
+        check(what);
+    }
+
+    // The owner whose lines are read from now on (0: the header).
+    void setOwner(int i, const QString &name = QString())
+    {
+        m_owner = i;
+        m_ownerName = name;
+    }
+
+    void refuseLeftOver()
+    {
+        if (ok() && !m_reader.atEnd()) {
+            m_reader.fail();
+            m_result.problem = lineText()
+                + QString::fromUtf8(": il file continua dopo l'ultimo condomino (è un "
+                                    "archivio dell'altro tipo di gestione o non è un file "
+                                    "di spesa)");
+        }
+    }
+
+    bool ok() const { return m_reader.ok(); }
+
+private:
+    void check(const char *field)
+    {
+        if (!m_reader.ok() && m_result.problem.isEmpty())
+            m_result.problem = placeText(field) + QString::fromUtf8(": dato mancante o illeggibile");
+    }
+
+    void refuse(const char *field, const QString &reason)
+    {
+        if (reason.isEmpty())
+            return;
+        m_reader.fail();
+        m_result.problem = placeText(field) + QStringLiteral(": ") + reason;
+    }
+
+    QString lineText() const
+    {
+        return QStringLiteral("riga %1").arg(m_reader.failedLine());
+    }
+
+    // "riga 5, la data di pagamento del condomino n. 2 (Rossi)"
+    QString placeText(const char *field) const
+    {
+        QString place = lineText() + QStringLiteral(", ") + QString::fromUtf8(field);
+        if (m_owner > 0)
+            place += ownerText(m_owner);
+        if (!m_ownerName.isEmpty())
+            place += QStringLiteral(" (%1)").arg(quoted(m_ownerName));
+        return place;
+    }
+
+    // A long or binary text would bury the message: it is cut and its control
+    // characters shown as "?".
+    static QString quoted(const QString &text)
+    {
+        constexpr int QuotedLength = 30;
+        QString shown = text.size() > QuotedLength ? text.left(QuotedLength) + QChar(0x2026)
+                                                   : text;
+        for (QChar &c : shown) {
+            if (c.category() == QChar::Other_Control)
+                c = QLatin1Char('?');
+        }
+        return shown;
+    }
+
+    ArchiveReader &m_reader;
+    ExpenseArchive::LoadResult &m_result;
+    int m_owner = 0;
+    QString m_ownerName;
+};
+
+void readHeader(ItemReading &reading, ExpenseArchive::LoadResult &result, int &ownerCount)
+{
+    result.condoName = reading.text(Field::CondoName);
+    ownerCount = reading.ranged(Field::OwnerCount, 0, MaxOwners);
+    result.expenseAmount = reading.figure(Field::Amount);
+    result.expenseType = reading.text(Field::Type);
+    result.expenseDate = reading.text(Field::Date);
+    result.calcType = reading.ranged(Field::CalcType, 0, 6);
+    reading.endRecord(Field::CalcType);
 }
 
-ExpenseArchive::OwnerRecord readOwner(ArchiveReader &reader, bool withPayments)
+ExpenseArchive::OwnerRecord readOwner(ItemReading &reading, int i, bool withPayments)
 {
     ExpenseArchive::OwnerRecord owner;
-    owner.takesPart = readRanged(reader, 0, 1);
-    owner.ownerName = reader.readText();
-    owner.ownerAddress = reader.readText();
-    owner.fixedPercent = reader.readText();
-    owner.ownerMillesimi = reader.readCell();
-    owner.floorMillesimi = reader.readText();
-    owner.heatingQuantity = reader.readCell();
-    owner.oneThirdFlag = readRanged(reader, 0, 1);
-    owner.twoThirdsPercent = reader.readText();
-    owner.shareAmount = reader.readText();
-    reader.endRecord();
+    reading.setOwner(i);
+    owner.takesPart = reading.ranged(Field::TakesPart, 0, 1);
+    owner.ownerName = reading.text(Field::Name);
+    reading.setOwner(i, owner.ownerName);
+    owner.ownerAddress = reading.text(Field::Address);
+    owner.fixedPercent = reading.text(Field::FixedPercent);
+    owner.ownerMillesimi = reading.cell(Field::Millesimi);
+    owner.floorMillesimi = reading.text(Field::FloorMillesimi);
+    owner.heatingQuantity = reading.cell(Field::Heating);
+    owner.oneThirdFlag = reading.ranged(Field::OneThird, 0, 1);
+    owner.twoThirdsPercent = reading.text(Field::TwoThirds);
+    owner.shareAmount = reading.figure(Field::Share);
+    reading.endRecord(Field::Share);
     if (withPayments) {
-        owner.paymentDate = reader.readText();
-        owner.reminderDate = reader.readText();
-        reader.endRecord();
+        owner.paymentDate = reading.paymentDate(Field::PaymentDate);
+        owner.reminderDate = reading.paymentDate(Field::ReminderDate);
+        reading.endRecord(Field::ReminderDate);
     }
     return owner;
 }
@@ -75,16 +231,17 @@ ExpenseArchive::LoadResult readItem(ArchiveReader &reader, bool withPayments)
 {
     ExpenseArchive::LoadResult result;
     result.opened = true;
+    result.problem = reader.problem();
+    ItemReading reading(reader, result);
     int ownerCount = 0;
-    readHeader(reader, result, ownerCount);
-    for (int i = 1; i <= ownerCount && reader.ok(); ++i) {
-        const ExpenseArchive::OwnerRecord owner = readOwner(reader, withPayments);
-        if (reader.ok())
+    readHeader(reading, result, ownerCount);
+    for (int i = 1; i <= ownerCount && reading.ok(); ++i) {
+        const ExpenseArchive::OwnerRecord owner = readOwner(reading, i, withPayments);
+        if (reading.ok())
             result.owners.append(owner);
     }
     // Lines left over mean the file is of the other type, or no item file at all.
-    if (reader.ok() && !reader.atEnd())
-        reader.fail();
+    reading.refuseLeftOver();
     result.failedLine = reader.failedLine();
     return result;
 }
@@ -121,11 +278,6 @@ void writeItem(ArchiveWriter &writer, const SharedState &state, int k, bool with
     }
 }
 
-QString ownerText(int i)
-{
-    return QStringLiteral(" del condomino n.") + NumberText::str(i);
-}
-
 QString typedText(const Cell &cell)
 {
     return cell.isNumber() ? QString() : cell.toText();
@@ -136,8 +288,11 @@ QString typedText(const Cell &cell)
 ExpenseArchive::LoadResult ExpenseArchive::load(const QString &path, bool withPayments)
 {
     ArchiveReader reader;
-    if (!reader.open(path))
-        return LoadResult();
+    if (!reader.open(path)) {
+        LoadResult result;
+        result.problem = reader.problem();
+        return result;
+    }
     return readItem(reader, withPayments);
 }
 
@@ -199,10 +354,10 @@ ExpenseArchive::firstUnwritableField(const SharedState &state, int k, bool withP
 {
     const ExpenseItem &item = state.item(std::clamp(k, 0, MaxItems));
     const std::pair<const QString *, const char *> headerFields[] = {
-        {&state.condoName, "il nome del condominio"},
-        {&item.expenseAmount, "la somma da ripartire"},
-        {&item.expenseType, "il tipo di spesa"},
-        {&item.expenseDate, "la data della spesa"}};
+        {&state.condoName, Field::CondoName},
+        {&item.expenseAmount, Field::Amount},
+        {&item.expenseType, Field::Type},
+        {&item.expenseDate, Field::Date}};
     for (const auto &[text, name] : headerFields) {
         const QString reason = ArchiveWriter::unwritableReason(*text);
         if (!reason.isEmpty())
@@ -214,16 +369,16 @@ ExpenseArchive::firstUnwritableField(const SharedState &state, int k, bool withP
         const QString heating = typedText(owner.heatingQuantity);
         const QString noPayment;
         const std::pair<const QString *, const char *> ownerFields[] = {
-            {&owner.ownerName, "il nome"},
-            {&owner.ownerAddress, "l'indirizzo"},
-            {&owner.fixedPercent, "la percentuale fissa"},
-            {&millesimi, "i millesimi di proprietà"},
-            {&owner.floorMillesimi, "i millesimi di piano"},
-            {&heating, "la quantità per il riscaldamento"},
-            {&owner.twoThirdsPercent, "la percentuale per due terzi"},
-            {&owner.shareAmount, "la ripartizione"},
-            {withPayments ? &owner.paymentDate : &noPayment, "la data di pagamento"},
-            {withPayments ? &owner.reminderDate : &noPayment, "la data di sollecito"}};
+            {&owner.ownerName, Field::Name},
+            {&owner.ownerAddress, Field::Address},
+            {&owner.fixedPercent, Field::FixedPercent},
+            {&millesimi, Field::Millesimi},
+            {&owner.floorMillesimi, Field::FloorMillesimi},
+            {&heating, Field::Heating},
+            {&owner.twoThirdsPercent, Field::TwoThirds},
+            {&owner.shareAmount, Field::Share},
+            {withPayments ? &owner.paymentDate : &noPayment, Field::PaymentDate},
+            {withPayments ? &owner.reminderDate : &noPayment, Field::ReminderDate}};
         for (const auto &[text, name] : ownerFields) {
             const QString reason = ArchiveWriter::unwritableReason(*text);
             if (!reason.isEmpty())

@@ -16,6 +16,8 @@ class SharedState;
 // his allocation inputs and share, followed in "spese" files by his payments line (payment
 // date, reminder date). Loading reads the whole file first; only a file read to its end
 // is applied, so a missing, truncated or foreign file leaves the shared state untouched.
+// An amount or share that is no number, and a payment or reminder date that is neither
+// empty, nor the printed marker, nor a day of the calendar, make the file unreadable.
 class ExpenseArchive
 {
 public:
@@ -40,6 +42,9 @@ public:
     {
         bool opened = false;  // false: no name, missing or unreadable file
         int failedLine = 0;   // the line (from 1) of the first field not read, 0 when none
+        // What is wrong there, naming the line, the field and the owner: "riga 5, la data
+        // di pagamento del condomino n. 2 ("Rossi"): "31/02/2026" non è una data…".
+        QString problem;
         QString condoName;
         QString expenseAmount;
         QString expenseType;

@@ -111,9 +111,17 @@ ExpenseSeries::OpenResult ExpenseSeries::open(int k, Platform &platform)
     m_currentFileName = result.fileName;
     const bool withPayments = m_type == ManagementType::Spese;
     const ExpenseArchive::LoadResult loaded = ExpenseArchive::load(result.fileName, withPayments);
+    if (!loaded.opened && !QFileInfo::exists(result.fileName)) {
+        result.outcome = OpenOutcome::Missing;
+        return result;
+    }
     if (!ExpenseArchive::apply(loaded, m_state, k, withPayments)) {
         result.outcome = OpenOutcome::Unreadable;
         result.failedLine = loaded.failedLine;
+        result.problem = QString::fromUtf8("Il file \"%1\" non è stato letto: %2.")
+                             .arg(QFileInfo(result.fileName).fileName(),
+                                  loaded.problem.isEmpty() ? QStringLiteral("non può essere aperto")
+                                                           : loaded.problem);
         return result;
     }
     result.outcome = OpenOutcome::Opened;

@@ -24,7 +24,8 @@ public:
         NoType,        // no management type: noTypeMessage() was shown
         Cancelled,     // the open dialog was cancelled
         NothingToOpen, // no current file and k >= 2, or item 1's date gives no year
-        Unreadable     // missing, truncated or foreign file: the state is untouched
+        Missing,       // no file of that name (a new item): the state is untouched
+        Unreadable     // a file that is there but not read whole: the state is untouched
     };
 
     struct OpenResult
@@ -32,6 +33,7 @@ public:
         OpenOutcome outcome = OpenOutcome::NothingToOpen;
         QString fileName;   // the file tried, when any
         int failedLine = 0; // for Unreadable: the first line not read, 0 when not opened
+        QString problem;    // for Unreadable: the message to show, naming file and cause
     };
 
     struct CountResult

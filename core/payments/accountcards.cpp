@@ -90,12 +90,17 @@ AccountCard beginCardOnLastItem(const SeriesWalk &walk, int i)
 
 } // namespace
 
-QList<AccountCard> collect(PaymentsLedger &ledger, int first, bool allOwners)
+QList<AccountCard> collect(PaymentsLedger &ledger, int first, bool allOwners, QString *refusal)
 {
     const int m = ledger.archivedCount().value_or(0);
     SharedState &state = ledger.state();
     const int lastOwner = allOwners ? std::max(first, state.ownerCount) : first;
-    const std::optional<SeriesWalk> walk = SeriesWalk::fromFiles(ledger, m, lastOwner);
+    QString reason;
+    const std::optional<SeriesWalk> walk = SeriesWalk::fromFiles(ledger, m, lastOwner, &reason);
+    if (refusal)
+        *refusal = reason;
+    if (!reason.isEmpty())
+        return {};
     if (!walk || first < 1)
         return movingCards(ledger, m, first, allOwners);
     QList<AccountCard> cards;

@@ -41,8 +41,10 @@ struct AccountCard
 namespace AccountCards {
 
 // The card of owner `first`; with allOwners also those of every following owner up to the
-// owner count.
-QList<AccountCard> collect(PaymentsLedger &ledger, int first, bool allOwners);
+// owner count. No card, with the message naming the first item that fails in *refusal,
+// when the series cannot be counted whole.
+QList<AccountCard> collect(PaymentsLedger &ledger, int first, bool allOwners,
+                           QString *refusal = nullptr);
 
 } // namespace AccountCards
 

@@ -66,10 +66,10 @@ BalanceSheet BalanceSheet::collect(PaymentsLedger &ledger)
     sheet.ownerCount = state.ownerCount;
     sheet.currentItemDate = state.item(ledger.currentItem()).expenseDate;
     const int m = ledger.archivedCount().value_or(0);
-    if (const std::optional<SeriesWalk> walk = SeriesWalk::fromFiles(ledger, m, 0)) {
+    if (const std::optional<SeriesWalk> walk = SeriesWalk::fromFiles(ledger, m, 0, &sheet.refusal)) {
         collectFromFiles(*walk, ledger, sheet);
         walk->leaveOnLastItem(ledger);
-    } else {
+    } else if (sheet.refusal.isEmpty()) {
         collectMoving(ledger, m, sheet);
     }
     for (const Row &row : sheet.rows) {

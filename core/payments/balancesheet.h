@@ -29,6 +29,9 @@ struct BalanceSheet
     double incomeTotal = 0;
     double outstandingTotal = 0;
     QString shownTotal; // the condominium's running total as shown after the last item
+    // Why the series could not be counted, naming the first item that fails; the sheet
+    // then has no rows and nothing of it may be printed.
+    QString refusal;
 
     static BalanceSheet collect(PaymentsLedger &ledger);
 };

@@ -1,10 +1,13 @@
 #include "core/payments/paymentsledger.h"
 
 #include "core/expenses/expensearchive.h"
+#include "core/expenses/expensefilename.h"
 #include "core/numbers/numberscan.h"
 #include "core/numbers/numbertext.h"
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -70,9 +73,39 @@ PaymentsLedger::OpenOutcome PaymentsLedger::openItemFile()
         return outcome;
     m_series.setCurrentFileName(name);
     const SeriesCache::File file = m_cache.load(name, withPayments());
-    if (!ExpenseArchive::apply(*file, m_state, m_loadIndex, withPayments()))
+    m_problem = itemRefusal(m_loadIndex, name, *file, m_loadIndex >= 2);
+    if (!file->opened && !QFileInfo::exists(name))
+        return OpenOutcome::Missing;
+    if (!m_problem.isEmpty())
         return OpenOutcome::Unreadable;
+    ExpenseArchive::apply(*file, m_state, m_loadIndex, withPayments());
     return OpenOutcome::Opened;
+}
+
+QString PaymentsLedger::itemRefusal(int j, const QString &path,
+                                    const ExpenseArchive::LoadResult &file,
+                                    bool inSeries) const
+{
+    QString reason;
+    if (!file.opened) {
+        reason = !QFileInfo::exists(path) ? QStringLiteral("il file manca")
+            : file.problem.isEmpty()      ? QStringLiteral("il file non può essere aperto")
+                                          : file.problem;
+    } else if (!file.isComplete()) {
+        reason = file.problem;
+    } else if (inSeries && file.condoName != m_state.condoName) {
+        reason = QString::fromUtf8("è del condominio \"%1\", non di \"%2\"")
+                     .arg(file.condoName, m_state.condoName);
+    } else if (inSeries
+               && ExpenseFileName::yearOf(file.expenseDate)
+                   != ExpenseFileName::yearOf(m_state.item(1).expenseDate)) {
+        reason = QString::fromUtf8("la sua data \"%1\" non è dell'anno della spesa n.1 (%2)")
+                     .arg(file.expenseDate, m_state.item(1).expenseDate);
+    }
+    if (reason.isEmpty())
+        return reason;
+    return QString::fromUtf8("La spesa n.%1 (file \"%2\") non è stata contata: %3.")
+        .arg(QString::number(j), QFileInfo(path).fileName(), reason);
 }
 
 PaymentsLedger::Move PaymentsLedger::goToItem(int k)
@@ -93,6 +126,14 @@ PaymentsLedger::Move PaymentsLedger::goToItem(int k)
         const OpenOutcome outcome = openItemFile();
         if (outcome == OpenOutcome::NoType || outcome == OpenOutcome::Cancelled) {
             move.ended = true;
+            return move;
+        }
+        if (outcome == OpenOutcome::Unreadable || (outcome == OpenOutcome::Missing && j < k)) {
+            m_currentItem = std::max(1, j - 1);
+            move.item = m_currentItem;
+            move.ended = true;
+            move.refusedItem = j;
+            countArchivedExpenses();
             return move;
         }
         move.opened = move.opened || outcome == OpenOutcome::Opened;

@@ -28,7 +28,9 @@ public:
         NoType,        // no management type: noTypeMessage() was shown
         Cancelled,     // the open dialog was cancelled
         NothingToOpen, // no file for an item of 2 or more, or item 1's date gives no year
-        Unreadable     // missing, truncated or foreign file: the state is untouched
+        Missing,       // no file of that name (a new item): the state is untouched
+        Unreadable     // a file not read whole, or of another condominium or year: the
+                       // state is untouched and problem() says why
     };
 
     // Where a move left the window.
@@ -37,6 +39,9 @@ public:
         int item = 1;          // the item now current (a move steps back past empty items)
         bool ended = false;    // the move stopped at a missing type or a cancelled dialog
         bool opened = false;   // at least one file was read into the shared state
+        // The item whose file could not be counted (0 when none): the move stopped on the
+        // item before it, and problem() says why.
+        int refusedItem = 0;
     };
 
     PaymentsLedger(SharedState &state, Platform &platform);
@@ -64,8 +69,17 @@ public:
     // with "1"; afterwards the name built from item 1's year.
     OpenOutcome openItemFile();
     // Makes k (1..200) the current item: steps back while item k - 1 has no amount, reads
-    // items 1..k and rebuilds the running totals, then counts the series.
+    // items 1..k and rebuilds the running totals, then counts the series. An item before k
+    // whose file is missing or unreadable, or item k's unreadable file, stops the move on
+    // the item before it: no total ever counts what memory held in its place.
     Move goToItem(int k);
+    // Why the last file tried could not be read, as the message to show titled checkTitle.
+    QString problem() const { return m_problem; }
+    // Why item j's file, read from path, cannot be counted: missing or not read whole, or,
+    // inSeries, of another condominium or year than the series in memory (the condominium
+    // of the shared state, the year of item 1's date); empty when it can.
+    QString itemRefusal(int j, const QString &path, const ExpenseArchive::LoadResult &file,
+                        bool inSeries) const;
     // Writes the current item with its owners and, for "spese", their payment values;
     // false with the message in *error when refused or not written.
     bool saveItemFile(QString *error = nullptr);
@@ -105,6 +119,7 @@ private:
     int m_currentItem = 1;
     int m_loadIndex = 0;
     QString m_shownTotal;
+    QString m_problem;
     std::optional<int> m_archivedCount;
 };
 

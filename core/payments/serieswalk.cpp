@@ -1,25 +1,35 @@
 #include "core/payments/serieswalk.h"
 
-#include "core/expenses/expensefilename.h"
 #include "core/payments/paymentsledger.h"
 #include "core/state/sharedstate.h"
+
+#include <QFileInfo>
 
 namespace veltra {
 
 namespace {
 
-// Every later name of the series is built from the name and item 1's year that reading
-// item 1 leaves in memory: they must be those the first name was built from.
-bool namesTheSameSeries(const ExpenseArchive::LoadResult &file, const SharedState &state)
+// What the files alone cannot settle: a move would count what memory holds in its place.
+QString walkRefusal(int j, const QString &path, const ExpenseArchive::LoadResult &file,
+                    int ownerCount)
 {
-    return file.condoName == state.condoName
-        && ExpenseFileName::yearOf(file.expenseDate)
-        == ExpenseFileName::yearOf(state.item(1).expenseDate);
+    QString reason;
+    if (file.expenseAmount.isEmpty())
+        reason = QStringLiteral("non ha la somma da ripartire");
+    else if (j > 1 && int(file.owners.size()) != ownerCount)
+        reason = QStringLiteral("ha %1 condomini, la spesa n.1 ne ha %2")
+                     .arg(file.owners.size())
+                     .arg(ownerCount);
+    if (reason.isEmpty())
+        return reason;
+    return QString::fromUtf8("La spesa n.%1 (file \"%2\") non è stata contata: %3.")
+        .arg(QString::number(j), QFileInfo(path).fileName(), reason);
 }
 
 } // namespace
 
-std::optional<SeriesWalk> SeriesWalk::fromFiles(PaymentsLedger &ledger, int m, int lastOwner)
+std::optional<SeriesWalk> SeriesWalk::fromFiles(PaymentsLedger &ledger, int m, int lastOwner,
+                                                QString *refusal)
 {
     if (m < 1 || m > MaxItems || ledger.managementType() == ManagementType::None
         || ledger.archiveFileName().isEmpty())
@@ -30,13 +40,16 @@ std::optional<SeriesWalk> SeriesWalk::fromFiles(PaymentsLedger &ledger, int m, i
         if (!name)
             return std::nullopt;
         SeriesCache::File file = ledger.cache().load(*name, ledger.withPayments());
-        if (!file->isComplete() || file->expenseAmount.isEmpty()
-            || !namesTheSameSeries(*file, ledger.state()))
+        QString reason = ledger.itemRefusal(j, *name, *file, true);
+        if (reason.isEmpty())
+            reason = walkRefusal(j, *name, *file, walk.m_ownerCount);
+        if (!reason.isEmpty()) {
+            if (refusal)
+                *refusal = reason;
             return std::nullopt;
+        }
         if (j == 1)
             walk.m_ownerCount = int(file->owners.size());
-        if (int(file->owners.size()) != walk.m_ownerCount)
-            return std::nullopt;
         walk.m_files.push_back(std::move(file));
     }
     if (lastOwner > walk.m_ownerCount)

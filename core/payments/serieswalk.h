@@ -13,17 +13,20 @@ class PaymentsLedger;
 
 // Items 1..M of the ledger's series as the payments window shows them when it moves to
 // each in turn, taken from the cached files without moving. Moving to item j reads items
-// 1..j again; when every one of them is read whole, has an amount and the same owners
-// count and names the same series, what the window then shows depends on those files
-// alone, so the account cards and the balance can read them once instead of once per
-// item and owner. Otherwise moving can depend on what memory held before, and the
-// printouts move the window for real.
+// 1..j again; every one of them must be read whole, have an amount and the same owners
+// count and name the same series, so that what the window shows depends on those files
+// alone and the account cards and the balance read them once instead of once per item
+// and owner. The first item that fails refuses the whole walk: nothing is counted from
+// part of a series.
 class SeriesWalk
 {
 public:
-    // The walk through items 1..m, or nothing when moving could depend on memory, or when
-    // any of the owners 1..lastOwner is not in every file.
-    static std::optional<SeriesWalk> fromFiles(PaymentsLedger &ledger, int m, int lastOwner);
+    // The walk through items 1..m. Nothing, with the message naming the first item that
+    // fails in *refusal, when an item cannot be counted; nothing and no refusal when no
+    // series is open (m below 1, no type or file) or any of the owners 1..lastOwner is not
+    // in the files: then only a move through the window can tell what it shows.
+    static std::optional<SeriesWalk> fromFiles(PaymentsLedger &ledger, int m, int lastOwner,
+                                               QString *refusal = nullptr);
 
     int itemCount() const { return int(m_files.size()); }
     int ownerCount() const { return m_ownerCount; }

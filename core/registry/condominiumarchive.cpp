@@ -116,6 +116,7 @@ CondominiumArchive::LoadResult readArchive(ArchiveReader &reader)
     if (reader.ok() && !reader.atEnd())
         reader.fail();
     result.failedLine = reader.failedLine();
+    result.problem = reader.problem();
     return result;
 }
 
@@ -182,8 +183,11 @@ QString ownerText(int i)
 CondominiumArchive::LoadResult CondominiumArchive::load(const QString &path)
 {
     ArchiveReader reader;
-    if (!reader.open(path))
-        return LoadResult();
+    if (!reader.open(path)) {
+        LoadResult result;
+        result.problem = reader.problem();
+        return result;
+    }
     return readArchive(reader);
 }
 

@@ -34,6 +34,7 @@ public:
     {
         bool opened = false;  // false: no name, missing or unreadable file
         int failedLine = 0;   // the line (from 1) of the first field not read, 0 when none
+        QString problem;      // why the file could not be opened or read at all, or empty
         QString condoName;
         std::optional<int> heatingBasis; // 1 by volume, 2 by radiant surface, 0 not chosen
         QList<OwnerRecord> owners;       // the owner lines begun, in order

@@ -1,6 +1,7 @@
 #include "reports/payments/paymentsprintcheck.h"
 
 #include "core/payments/paymentsledger.h"
+#include "core/payments/serieswalk.h"
 #include "core/state/sharedstate.h"
 
 namespace veltra::PaymentsPrintCheck {
@@ -10,6 +11,15 @@ std::optional<Refusal> refusal(const PaymentsLedger &ledger)
     if (ledger.shownItem().expenseAmount.isEmpty() || ledger.state().ownerCount <= 0)
         return Refusal{MessageIcon::Exclamation, ExpensePrintCheck::nothingToPrintMessage()};
     return std::nullopt;
+}
+
+std::optional<Refusal> seriesRefusal(PaymentsLedger &ledger)
+{
+    QString reason;
+    SeriesWalk::fromFiles(ledger, ledger.archivedCount().value_or(0), 0, &reason);
+    if (reason.isEmpty())
+        return std::nullopt;
+    return Refusal{MessageIcon::Critical, reason};
 }
 
 std::optional<Refusal> lettersRefusal(const PaymentsLedger &ledger)

@@ -18,6 +18,9 @@ using Refusal = ExpensePrintCheck::Refusal;
 
 // The window printout, the account cards and the balance.
 std::optional<Refusal> refusal(const PaymentsLedger &ledger);
+// The printouts that walk the whole series (every item's payments, the account cards, the
+// balance): refused, naming it, when an archived item cannot be counted.
+std::optional<Refusal> seriesRefusal(PaymentsLedger &ledger);
 // Reminders and receipts are written for the expenses only, never for a budget.
 std::optional<Refusal> lettersRefusal(const PaymentsLedger &ledger);
 

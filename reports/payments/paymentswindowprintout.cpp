@@ -60,8 +60,9 @@ ReportDocument PaymentsWindowPrintout::build(PaymentsLedger &ledger, bool allIte
         appendSection(document, state, k, ledger.managementType(), ledger.shownTotal());
         if (!allItems || k >= MaxItems)
             return document;
-        k = ledger.goToItem(k + 1).item;
-        if (ledger.shownItem().expenseAmount.isEmpty())
+        const PaymentsLedger::Move move = ledger.goToItem(k + 1);
+        k = move.item;
+        if (move.refusedItem != 0 || ledger.shownItem().expenseAmount.isEmpty())
             return document;
     }
 }

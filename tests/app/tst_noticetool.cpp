@@ -80,7 +80,8 @@ void TestNoticeTool::checkOfAnUnreadableFileSaysSoInOneLine()
     const QString missing = m_dir->filePath(QStringLiteral("Veltra-avvisi-nessuno"));
     const ToolRun absent = runTool({QStringLiteral("controlla-avviso"), missing});
     QCOMPARE(absent.exitCode, 3);
-    QCOMPARE(absent.err, QStringLiteral("veltra-tool: impossibile aprire il file \"%1\"\n").arg(missing));
+    QCOMPARE(absent.err, QStringLiteral("veltra-tool: impossibile aprire il file \"%1\": il file non "
+                                        "esiste\n").arg(missing));
 
     const ToolRun foreign = runTool(
         {QStringLiteral("controlla-avviso"), RegistryFixture::writeCondominium(m_dir->path(), 2)});

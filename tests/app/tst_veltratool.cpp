@@ -80,6 +80,8 @@ private slots:
     void paymentPrintoutsLeaveTheSeriesUnwritten();
     void printsNothingFromDataTheCheckRefuses();
     void printsAnItemWithoutDescriptionOnlyWhenForced();
+    void refusesASeriesWithADamagedItemWhole_data();
+    void refusesASeriesWithADamagedItemWhole();
 
 private:
     QTemporaryDir m_folder;
@@ -518,6 +520,68 @@ void TestVeltraTool::printsAnItemWithoutDescriptionOnlyWhenForced()
                                     QStringLiteral("--forza"), QStringLiteral("-o"), output});
     QCOMPARE(forced.exitCode, 0);
     QVERIFY(QFileInfo::exists(output));
+}
+
+void TestVeltraTool::refusesASeriesWithADamagedItemWhole_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QStringList>("command"); // the series' item 1 is added after the first word
+    QTest::addColumn<QString>("message");
+    QTest::newRow("balance, item 2 cut short")
+        << "cut" << QStringList{"bilancio"}
+        << QString::fromUtf8("La spesa n.2 (file \"Veltra-spese-Rossi- 2001 2\") non è stata contata: riga 4");
+    QTest::newRow("card, item 2 of another condominium")
+        << "condo" << QStringList{"scheda", "2"}
+        << QString::fromUtf8("è del condominio \"Le Rose\", non di \"Rossi\"");
+    QTest::newRow("printed cards, a payment in words")
+        << "payment" << QStringList{"stampa", "schede", "-o", "schede.odt"}
+        << QString::fromUtf8("la data di pagamento del condomino n. 1 (Condomino 1): \"non pagato\"");
+    QTest::newRow("shares of an amount in words")
+        << "amount" << QStringList{"ripartisci"}
+        << QString::fromUtf8("riga 1, la somma da ripartire: \"mille\" non è un numero");
+    QTest::newRow("balance, a share of 400 digits")
+        << "share" << QStringList{"bilancio"} << QString::fromUtf8("la ripartizione del condomino n. 2");
+}
+
+// Items 1 and 3 are sound, item 2 is damaged (item 1 for an amount in words): every command
+// fails with the damage named, and nothing is written on its output.
+void TestVeltraTool::refusesASeriesWithADamagedItemWhole()
+{
+    QFETCH(QString, damage);
+    QFETCH(QStringList, command);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    QString first;
+    for (int k = 1; k <= 3; ++k) {
+        SeriesFixture::Item item{QStringLiteral("600,00"), QStringLiteral("spesa %1").arg(k),
+                                 QStringLiteral("10/0%1/2001").arg(k),
+                                 {QStringLiteral("200,00"), QStringLiteral("400,00")}, {}, {}};
+        const bool damaged = k == (damage == QLatin1String("amount") ? 1 : 2);
+        QString condo = QStringLiteral("Rossi");
+        if (damaged && damage == QLatin1String("condo"))
+            condo = QStringLiteral("Le Rose");
+        if (damaged && damage == QLatin1String("payment"))
+            item.paymentDates = {QStringLiteral("non pagato"), QString()};
+        if (damaged && damage == QLatin1String("amount"))
+            item.amount = QStringLiteral("mille");
+        if (damaged && damage == QLatin1String("share"))
+            item.shares[1] = QString(400, QLatin1Char('9'));
+        const QString path = SeriesFixture::writeItemNamedFor(
+            folder.path(), ManagementType::Spese, condo, QStringLiteral("Rossi"), 2001, k, item);
+        if (damaged && damage == QLatin1String("cut"))
+            QVERIFY(QFile::resize(path, QFileInfo(path).size() - 10));
+        if (k == 1)
+            first = path;
+    }
+    QStringList arguments = command;
+    arguments.insert(command.first() == QLatin1String("stampa") ? 2 : 1, first);
+    if (arguments.contains(QStringLiteral("-o")))
+        arguments.last() = folder.filePath(arguments.last());
+    const ToolRun run = runTool(arguments);
+    QVERIFY(run.exitCode > 0);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("schede.odt"))));
 }
 
 QTEST_GUILESS_MAIN(TestVeltraTool)

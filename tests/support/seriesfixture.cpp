@@ -14,6 +14,13 @@ namespace veltra::SeriesFixture {
 QString writeItem(const QString &folder, ManagementType type, const QString &condo, int k,
                   const Item &item)
 {
+    return writeItemNamedFor(folder, type, condo, condo,
+                             ExpenseFileName::yearOf(item.date).value_or(0), k, item);
+}
+
+QString writeItemNamedFor(const QString &folder, ManagementType type, const QString &condo,
+                          const QString &seriesCondo, int seriesYear, int k, const Item &item)
+{
     auto state = std::make_unique<SharedState>();
     state->condoName = condo;
     state->ownerCount = int(item.shares.size());
@@ -29,8 +36,8 @@ QString writeItem(const QString &folder, ManagementType type, const QString &con
         owner.paymentDate = item.paymentDates.value(i - 1);
         owner.reminderDate = item.reminderDates.value(i - 1);
     }
-    const QString path = QDir(folder).filePath(ExpenseFileName::build(
-        type, condo, ExpenseFileName::yearOf(item.date).value_or(0), k));
+    const QString path =
+        QDir(folder).filePath(ExpenseFileName::build(type, seriesCondo, seriesYear, k));
     if (!ExpenseArchive::save(*state, k, type == ManagementType::Spese, path))
         qFatal("cannot write %s", qPrintable(path));
     return path;

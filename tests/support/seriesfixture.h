@@ -25,6 +25,11 @@ struct Item
 QString writeItem(const QString &folder, ManagementType type, const QString &condo, int k,
                   const Item &item);
 
+// Writes item k of condominium condo under the name item k has in the series of
+// seriesCondo and seriesYear: a foreign file among the files of a series.
+QString writeItemNamedFor(const QString &folder, ManagementType type, const QString &condo,
+                          const QString &seriesCondo, int seriesYear, int k, const Item &item);
+
 // A "spese" series of items x owners dated in 2001, every amount and share a whole number
 // of cents, owner i having paid item k when (i + k) % 3 is not 0 and been reminded when
 // (i + k) % 5 is 0. Returns the path of item 1.

@@ -170,11 +170,11 @@ QString unreadableFileMessage(const QString &path)
         .arg(path);
 }
 
-QString unopenableFileMessage(const QString &path)
+QString unopenableFileMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Il file %1 non si può aprire: i dati della finestra sono rimasti "
-                          "invariati.")
-        .arg(path);
+    return QStringLiteral("Il file %1 non si può aprire (%2): i dati della finestra sono "
+                          "rimasti invariati.")
+        .arg(path, reason);
 }
 
 QString unwritableFieldMessage(const QString &field, const QString &reason)

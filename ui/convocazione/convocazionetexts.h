@@ -37,7 +37,7 @@ QString lengthMessage();
 QString noCondominiumMessage();
 QString instructions();
 QString unreadableFileMessage(const QString &path);
-QString unopenableFileMessage(const QString &path);
+QString unopenableFileMessage(const QString &path, const QString &reason);
 QString unwritableFieldMessage(const QString &field, const QString &reason);
 
 QString openDialogFilter();

@@ -244,10 +244,11 @@ void ConvocazioneWindow::openNoticeFile()
     if (!result.isComplete()) {
         tellUser(MessageIcon::Critical, state().texts.appTitle,
                  result.opened ? ConvocazioneTexts::unreadableFileMessage(path)
-                               : ConvocazioneTexts::unopenableFileMessage(path));
+                               : ConvocazioneTexts::unopenableFileMessage(path, result.problem));
         return;
     }
     m_archiveName = path;
+    m_fileGuard.remember(path);
     m_notice = result.notice;
     showNotice();
     showStepHint();
@@ -276,17 +277,21 @@ bool ConvocazioneWindow::saveNotice(const QString &ownName)
                  ConvocazioneTexts::unwritableFieldMessage(unwritable->field, unwritable->reason));
         return false;
     }
-    const QString path = m_archiveName.isEmpty() ? chooseSaveName(ownName) : m_archiveName;
+    QString path = m_archiveName.isEmpty() ? chooseSaveName(ownName) : m_archiveName;
+    path = m_fileGuard.confirmedPath(platform(), state().texts.appTitle, path,
+                                     [this, &ownName] { return chooseSaveName(ownName); });
     if (path.isEmpty())
         return false;
-    if (!NoticeArchive::save(m_notice, path)) {
+    QString reason;
+    if (!NoticeArchive::save(m_notice, path, &reason)) {
         tellUser(MessageIcon::Critical, state().texts.appTitle,
-                 ArchiveDialogTexts::saveFailedMessage(path));
+                 ArchiveDialogTexts::saveFailedMessage(path, reason));
         return false;
     }
     m_archiveName = path;
     Platform::enterFolderOf(path);
     editHistory()->markSaved();
+    m_fileGuard.remember(path);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/assembly/meetingnotice.h"
 #include "core/platform/platform.h"
+#include "ui/frame/archivefileguard.h"
 #include "ui/frame/workwindow.h"
 
 #include <memory>
@@ -76,6 +77,7 @@ private:
     std::unique_ptr<ConvocazioneForm> m_form;
     MeetingNotice m_notice;
     QString m_archiveName;
+    ArchiveFileGuard m_fileGuard;
 };
 
 } // namespace veltra

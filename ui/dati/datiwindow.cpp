@@ -704,8 +704,13 @@ void DatiWindow::openArchive()
     if (m_archiveName.isEmpty())
         return;
     const CondominiumArchive::LoadResult result = CondominiumArchive::load(m_archiveName);
-    if (!result.opened)
+    // A folder, a broken link or a device is named, and never becomes the file of "&Salva".
+    if (!result.opened) {
+        platform().showMessage(MessageIcon::Critical, state().texts.checkTitle,
+                               ArchiveDialogTexts::notOpenedMessage(m_archiveName, result.problem));
+        m_archiveName = previousName;
         return;
+    }
     // A file that is no condominium archive must not wipe the data on screen unasked; and
     // keeping them, the file must not become the one the next "&Salva" overwrites.
     if (!result.isComplete()
@@ -715,6 +720,7 @@ void DatiWindow::openArchive()
         m_archiveName = previousName;
         return;
     }
+    m_fileGuard.remember(m_archiveName);
     {
         const EditHistory::Unrecorded unrecorded(*editHistory());
         const RefreshBatch batch(*this);
@@ -743,18 +749,23 @@ bool DatiWindow::saveCondominium(const QString &dialogTitle, const QString &ownN
 {
     if (!dataReadyForSaving())
         return false;
-    const QString path =
+    QString path =
         m_archiveName.isEmpty() ? chooseSaveName(dialogTitle, ownName) : m_archiveName;
+    path = m_fileGuard.confirmedPath(platform(), state().texts.appTitle, path, [this, &ownName] {
+        return chooseSaveName(ArchiveDialogTexts::saveAsTitle(), ownName);
+    });
     if (path.isEmpty())
         return false;
-    if (!CondominiumArchive::save(state(), path)) {
+    QString reason;
+    if (!CondominiumArchive::save(state(), path, &reason)) {
         platform().showMessage(MessageIcon::Critical, state().texts.appTitle,
-                               ArchiveDialogTexts::saveFailedMessage(path));
+                               ArchiveDialogTexts::saveFailedMessage(path, reason));
         return false;
     }
     m_archiveName = path;
     Platform::enterFolderOf(path);
     editHistory()->markSaved();
+    m_fileGuard.remember(path);
     return true;
 }
 

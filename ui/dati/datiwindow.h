@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dati/datiregistry.h"
+#include "ui/frame/archivefileguard.h"
 #include "ui/frame/workwindow.h"
 
 #include <memory>
@@ -120,6 +121,7 @@ private:
 
     std::unique_ptr<DatiForm> m_form;
     QString m_archiveName;
+    ArchiveFileGuard m_fileGuard;
     int m_printOwner = 0;
     // Row refreshes put many values into the fields; their recounts, step hint and
     // recomputation run once when the outermost refresh ends.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace veltra {
 
@@ -10,7 +11,13 @@ namespace ArchiveDialogTexts {
 
 QString openTitle();
 QString saveAsTitle();
-QString saveFailedMessage(const QString &path);
+// reason: why the disk refused, "disco pieno".
+QString saveFailedMessage(const QString &path, const QString &reason);
+// reason: why the file could not be read, "è una cartella, non un file".
+QString notOpenedMessage(const QString &path, const QString &reason);
+// Asked before a save replaces a file another program changed; the buttons in order.
+QString changedElsewhereQuestion(const QString &path);
+QStringList changedElsewhereButtons();
 // A name typed without the archive prefix is saved with it, so that the dialogs' filter
 // lists the file: the message that says so, and the question when that file exists.
 QString prefixAddedMessage(const QString &prefix, const QString &path);

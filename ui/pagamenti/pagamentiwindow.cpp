@@ -205,6 +205,8 @@ void PagamentiWindow::rereadCurrentItem()
 void PagamentiWindow::showMove(const PaymentsLedger::Move &move)
 {
     showLedger();
+    if (move.refusedItem != 0)
+        tellUser(MessageIcon::Critical, m_ledger.problem());
     if (!move.opened)
         return;
     refreshCondominiumWindow();
@@ -241,7 +243,10 @@ void PagamentiWindow::openArchive()
 {
     if (!settleUnsavedChanges())
         return;
-    if (m_ledger.openItemFile() != PaymentsLedger::OpenOutcome::Opened)
+    const PaymentsLedger::OpenOutcome outcome = m_ledger.openItemFile();
+    if (outcome == PaymentsLedger::OpenOutcome::Unreadable)
+        tellUser(MessageIcon::Critical, m_ledger.problem());
+    if (outcome != PaymentsLedger::OpenOutcome::Opened)
         return;
     showLedger();
     refreshCondominiumWindow();
@@ -463,7 +468,8 @@ void PagamentiWindow::printMain()
 
 void PagamentiWindow::printWindow(bool allItems)
 {
-    if (refused(PaymentsPrintCheck::refusal(m_ledger)))
+    if (refused(PaymentsPrintCheck::refusal(m_ledger))
+        || (allItems && refused(PaymentsPrintCheck::seriesRefusal(m_ledger))))
         return;
     setStepHint(PaymentsWindowPrintout::openingStatus());
     const ReportDocument document = PaymentsWindowPrintout::build(m_ledger, allItems);
@@ -489,7 +495,8 @@ void PagamentiWindow::printLetters(PaymentLetters::Kind kind, int selector)
 void PagamentiWindow::printCards(int r, bool allOwners)
 {
     const int rowOwner = topRow() + r - 1;
-    if (refused(PaymentsPrintCheck::refusal(m_ledger))) {
+    if (refused(PaymentsPrintCheck::refusal(m_ledger))
+        || refused(PaymentsPrintCheck::seriesRefusal(m_ledger))) {
         m_form->rows[r].sched->setChecked(state().owner(rowOwner).cardPrinted);
         return;
     }
@@ -505,7 +512,8 @@ void PagamentiWindow::printCards(int r, bool allOwners)
 
 void PagamentiWindow::printBalance()
 {
-    if (refused(PaymentsPrintCheck::refusal(m_ledger)))
+    if (refused(PaymentsPrintCheck::refusal(m_ledger))
+        || refused(PaymentsPrintCheck::seriesRefusal(m_ledger)))
         return;
     setStepHint(BalancePrintout::openingStatus());
     const BalanceSheet sheet = BalanceSheet::collect(m_ledger);

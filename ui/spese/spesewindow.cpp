@@ -419,6 +419,8 @@ void SpeseWindow::itemNumberChanged(int k)
 bool SpeseWindow::openItem(int k)
 {
     const ExpenseSeries::OpenResult result = m_series.open(k, platform());
+    if (result.outcome == ExpenseSeries::OpenOutcome::Unreadable)
+        tellUser(MessageIcon::Critical, result.problem);
     if (result.outcome != ExpenseSeries::OpenOutcome::Opened)
         return false;
     showOpenedItem();

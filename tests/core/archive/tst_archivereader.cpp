@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace veltra;
 
 class TestArchiveReader : public QObject
@@ -25,6 +27,7 @@ private slots:
     void failureIsStickyAndKeepsWhatWasRead();
     void invalidBytesReadAsTextAndComeBackUnchanged();
     void opensWholeFile();
+    void refusesWhatIsNoArchiveFileAndNamesWhy();
 };
 
 void TestArchiveReader::roundTrip()
@@ -247,6 +250,42 @@ void TestArchiveReader::opensWholeFile()
     QCOMPARE(reader.readInteger(), 0);
     reader.endRecord();
     QVERIFY(reader.ok());
+}
+
+// A folder, a pipe, a dangling link, a file past the limit and a byte-order mark before
+// Windows-1252 text are each refused whole, with the cause; a pipe must not hang.
+void TestArchiveReader::refusesWhatIsNoArchiveFileAndNamesWhy()
+{
+    QTemporaryDir folder;
+    ArchiveReader reader;
+    QVERIFY(!reader.open(folder.path()));
+    QCOMPARE(reader.problem(), QStringLiteral("è una cartella, non un file"));
+
+    const QString pipe = folder.filePath(QStringLiteral("Veltra-dati-tubo"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(!reader.open(pipe));
+    QVERIFY(reader.problem().startsWith(QString::fromUtf8("non è un file ordinario")));
+
+    const QString dangling = folder.filePath(QStringLiteral("Veltra-dati-link"));
+    QVERIFY(QFile::link(folder.filePath(QStringLiteral("nessuno")), dangling));
+    QVERIFY(!reader.open(dangling));
+    QCOMPARE(reader.problem(), QString::fromUtf8("è un collegamento interrotto"));
+
+    // A sparse file: one byte past the limit, "Aurora" at its beginning.
+    const QString large = folder.filePath(QStringLiteral("Veltra-dati-grande"));
+    QFile file(large);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\"Aurora\",2,\r\n");
+    QVERIFY(file.resize(ArchiveReader::MaxArchiveBytes + 1));
+    file.close();
+    QVERIFY(!reader.open(large));
+    QVERIFY(reader.problem().startsWith(QStringLiteral("il file supera i 64 MB")));
+
+    ArchiveReader marked(QByteArray("\xEF\xBB\xBF\"Nicol\xF2\",\"via Roma\"\r\n"));
+    QCOMPARE(marked.readText(), QString());
+    QVERIFY(!marked.ok());
+    QCOMPARE(marked.failedLine(), 1);
+    QVERIFY(marked.problem().contains(QStringLiteral("BOM")));
 }
 
 QTEST_GUILESS_MAIN(TestArchiveReader)

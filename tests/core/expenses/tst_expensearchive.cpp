@@ -85,6 +85,8 @@ private slots:
     void readsEveryFieldOfAHandWrittenFile();
     void writesTheLayoutByteForByte_data();
     void writesTheLayoutByteForByte();
+    void refusesADateOrFigureThatIsNone_data();
+    void refusesADateOrFigureThatIsNone();
 
 private:
     QTemporaryDir m_folder;
@@ -160,6 +162,54 @@ void TestExpenseArchive::writesTheLayoutByteForByte()
     QString error;
     QVERIFY2(ExpenseArchive::save(state, 3, withPayments, path, &error), qPrintable(error));
     QCOMPARE(readFile(path), bytes);
+}
+
+// Each row spoils one field of the good "spese" file; the file must be refused whole, the
+// problem naming the line, the field and the owner, and no owner counted from it.
+void TestExpenseArchive::refusesADateOrFigureThatIsNone_data()
+{
+    QTest::addColumn<QByteArray>("good");
+    QTest::addColumn<QByteArray>("bad");
+    QTest::addColumn<QString>("place");
+    const QString first = QString::fromUtf8("del condomino n. 1 (Foà Niccolò)");
+    const QString second = QStringLiteral("del condomino n. 2 (Bianchi)");
+    QTest::newRow("payment in words") << QByteArray("\"01/02/2002\"") << QByteArray("\"non pagato\"")
+                                      << QStringLiteral("riga 3, la data di pagamento ") + first;
+    QTest::newRow("no such day") << QByteArray("\"01/02/2002\"") << QByteArray("\"31/02/2026\"")
+                                 << QStringLiteral("riga 3, la data di pagamento ") + first;
+    QTest::newRow("zero date") << QByteArray("\"20/02/2002\"") << QByteArray("\"00/00/0000\"")
+                               << QStringLiteral("riga 3, la data di sollecito ") + first;
+    QTest::newRow("other order") << QByteArray("\"----------\"") << QByteArray("\"2026-13-01\"")
+                                 << QStringLiteral("riga 5, la data di pagamento ") + second;
+    QTest::newRow("nul in date") << QByteArray("\"01/02/2002\"") << QByteArray("\"01/02\0/2002\"", 13)
+                                 << QStringLiteral("riga 3, la data di pagamento ") + first;
+    QTest::newRow("share in words") << QByteArray("\"16,00\"") << QByteArray("\"mille\"")
+                                    << QStringLiteral("riga 4, la ripartizione ") + second;
+    QTest::newRow("share of 400 digits") << QByteArray("\"16,00\"")
+                                         << "\"" + QByteArray(400, '9') + "\""
+                                         << QStringLiteral("riga 4, la ripartizione ") + second;
+    QTest::newRow("nul in share") << QByteArray("\"16,00\"") << QByteArray("\"16\0,00\"", 8)
+                                  << QStringLiteral("riga 4, la ripartizione ") + second;
+    QTest::newRow("amount in words") << QByteArray("\"1.250,50\"") << QByteArray("\"mille\"")
+                                     << QStringLiteral("riga 1, la somma da ripartire:");
+    QTest::newRow("cut short") << QByteArray("\"----------\",\r\n") << QByteArray()
+                               << QStringLiteral("riga 5, la data di pagamento ") + second;
+}
+
+void TestExpenseArchive::refusesADateOrFigureThatIsNone()
+{
+    QFETCH(QByteArray, good);
+    QFETCH(QByteArray, bad);
+    QFETCH(QString, place);
+    QByteArray bytes = SpeseFile;
+    QVERIFY(bytes.contains(good));
+    bytes.replace(bytes.indexOf(good), good.size(), bad);
+    const ExpenseArchive::LoadResult result = ExpenseArchive::fromBytes(bytes, true);
+    QVERIFY(!result.isComplete());
+    QVERIFY2(result.problem.startsWith(place), qPrintable(result.problem));
+    SharedState state;
+    QVERIFY(!ExpenseArchive::apply(result, state, 1, true));
+    QCOMPARE(state.ownerCount, 0);
 }
 
 QTEST_GUILESS_MAIN(TestExpenseArchive)

@@ -326,7 +326,7 @@ void TestExpenseSeries::firstFileIsChosenThenTheSeriesIsBuilt()
 
     // Item 3 does not exist: the owners of item 2 stay in memory.
     const ExpenseSeries::OpenResult missing = series.open(3, platform);
-    QCOMPARE(missing.outcome, ExpenseSeries::OpenOutcome::Unreadable);
+    QCOMPARE(missing.outcome, ExpenseSeries::OpenOutcome::Missing);
     QCOMPARE(missing.failedLine, 0);
     QCOMPARE(state.owner(1).ownerName, QStringLiteral("Nuovo proprietario"));
 }

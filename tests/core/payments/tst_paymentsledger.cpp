@@ -1,4 +1,6 @@
 #include "core/expenses/expensefilename.h"
+#include "core/payments/accountcards.h"
+#include "core/payments/balancesheet.h"
 #include "core/payments/paymentsledger.h"
 #include "core/state/sharedstate.h"
 #include "support/ledgerfixture.h"
@@ -53,6 +55,8 @@ private slots:
     void unwritableSaveKeepsThePreviousFile();
     void cacheReadsEachFileOnceWhileItIsUnchanged();
     void cacheSeesAFileChangedOutsideAndASaveThroughTheLedger();
+    void badOrForeignItemStopsTheMoveAndEveryWalk_data();
+    void badOrForeignItemStopsTheMoveAndEveryWalk();
 
 private:
     // Writes a "spese" series of condominium Rossi with two owners, one item per amount.
@@ -329,6 +333,69 @@ void TestPaymentsLedger::cacheSeesAFileChangedOutsideAndASaveThroughTheLedger()
     m_ledger->goToItem(2);
     QVERIFY(m_ledger->shownItem().expenseAmount.isEmpty() == false); // memory keeps item 2
     QCOMPARE(m_ledger->archivedCount(), std::optional<int>(1));
+}
+
+void TestPaymentsLedger::badOrForeignItemStopsTheMoveAndEveryWalk_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("cut short") << "cut" << QString::fromUtf8("riga 5, la data di pagamento del condomino n. 2");
+    QTest::newRow("another condominium") << "condo" << QString::fromUtf8("del condominio \"Le Rose\"");
+    QTest::newRow("another year") << "year" << QString::fromUtf8("non è dell'anno");
+    QTest::newRow("missing between two") << "missing" << QStringLiteral("il file manca");
+}
+
+// Item 2 of three cannot be counted: the move stops on item 1 with item 1's totals alone,
+// the balance and the cards are refused whole, and a save writes item 1 under its own name.
+void TestPaymentsLedger::badOrForeignItemStopsTheMoveAndEveryWalk()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, cause);
+    writeSeries({QStringLiteral("1.000,00"), QStringLiteral("200,00"), QStringLiteral("6.300,00")},
+                {{QStringLiteral("600,00"), QStringLiteral("400,00")},
+                 {QStringLiteral("120,00"), QStringLiteral("80,00")},
+                 {QStringLiteral("3.000,00"), QStringLiteral("3.300,00")}});
+    const QStringList shares = {QStringLiteral("1,00"), QStringLiteral("1,00")};
+    if (damage == QLatin1String("cut")) {
+        // The payments line of the last owner is lost.
+        const QByteArray bytes = readBytes(path(2));
+        writeBytes(path(2), bytes.left(bytes.lastIndexOf("\r\n", bytes.size() - 3) + 2));
+    } else if (damage == QLatin1String("condo") || damage == QLatin1String("year")) {
+        const bool condo = damage == QLatin1String("condo");
+        SeriesFixture::writeItemNamedFor(
+            m_folder->path(), ManagementType::Spese,
+            condo ? QStringLiteral("Le Rose") : QStringLiteral("Rossi"), QStringLiteral("Rossi"),
+            2001, 2,
+            {QStringLiteral("2,00"), QStringLiteral("x"),
+             condo ? QStringLiteral("10/02/2001") : QStringLiteral("10/02/2000"), shares, {}, {}});
+    } else {
+        QVERIFY(QFile::remove(path(2)));
+        m_state->item(2).expenseAmount = QStringLiteral("200,00");
+    }
+    openSeries();
+
+    const PaymentsLedger::Move move = m_ledger->goToItem(damage == QLatin1String("missing") ? 3 : 2);
+    QCOMPARE(move.refusedItem, 2);
+    QCOMPARE(move.item, 1);
+    QCOMPARE(m_ledger->currentItem(), 1);
+    QCOMPARE(m_ledger->shownTotal(), QStringLiteral("1000"));
+    QCOMPARE(m_state->owner(1).ownerRunningTotal, 600.0);
+    QCOMPARE(m_state->condoName, QStringLiteral("Rossi"));
+    const QString problem = m_ledger->problem();
+    QVERIFY2(problem.startsWith(QStringLiteral("La spesa n.2 (file \"Veltra-spese-Rossi- 2001 2\")")),
+             qPrintable(problem));
+    QVERIFY2(problem.contains(cause), qPrintable(problem));
+
+    if (damage != QLatin1String("missing")) {
+        const BalanceSheet sheet = BalanceSheet::collect(*m_ledger);
+        QVERIFY(sheet.rows.isEmpty());
+        QCOMPARE(sheet.refusal, problem);
+        QString refusal;
+        QVERIFY(AccountCards::collect(*m_ledger, 1, true, &refusal).isEmpty());
+        QCOMPARE(refusal, problem);
+    }
+    QVERIFY(m_ledger->saveItemFile());
+    QCOMPARE(QDir(m_folder->path()).entryList({QStringLiteral("*Le Rose*")}), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestPaymentsLedger)

@@ -32,7 +32,7 @@ private slots:
     void allCardsOnePerPage();
     void cachedCardsEqualMovingThroughTheFiles();
     void cachedBudgetCardsKeepTheirMarksAsMovingDoes();
-    void missingItemFileGivesWhatMovingGives();
+    void emptyItemFileRefusesEveryCard();
 
 private:
     void compareWithPlainReading(int first, bool allOwners);
@@ -157,17 +157,21 @@ void TestAccountCardsPrintout::cachedBudgetCardsKeepTheirMarksAsMovingDoes()
     compareWithPlainReading(1, true);
 }
 
-void TestAccountCardsPrintout::missingItemFileGivesWhatMovingGives()
+void TestAccountCardsPrintout::emptyItemFileRefusesEveryCard()
 {
     openSeries(ManagementType::Spese,
                SeriesFixture::writeGenerated(m_folder->path(), QStringLiteral("Rossi"), 4, 3));
     for (int k = 2; k <= 4; ++k)
         m_ledger->goToItem(k);
-    // A file that exists but is no item file counts in the series and reads as nothing.
+    // A file that exists but is no item file counts in the series: no card is printed.
     QFile second(m_folder->filePath(QStringLiteral("Veltra-spese-Rossi- 2001 2")));
     QVERIFY(second.open(QIODevice::WriteOnly | QIODevice::Truncate));
     second.close();
-    compareWithPlainReading(2, true);
+    QString refusal;
+    QVERIFY(AccountCards::collect(*m_ledger, 2, true, &refusal).isEmpty());
+    QCOMPARE(refusal, QString::fromUtf8("La spesa n.2 (file \"Veltra-spese-Rossi- 2001 2\") non è "
+                                        "stata contata: riga 1, il nome del condominio: dato "
+                                        "mancante o illeggibile."));
 }
 
 QTEST_GUILESS_MAIN(TestAccountCardsPrintout)

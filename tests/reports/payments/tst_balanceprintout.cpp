@@ -32,7 +32,7 @@ private slots:
     void budgetBalanceHasNoPeriodLine();
     void noArchivedCountGivesHeadingAndTotalsOnly();
     void cachedBalanceEqualsMovingThroughTheFiles();
-    void unreadableFileGivesWhatMovingGives();
+    void unreadableFileRefusesTheWholeBalance();
 
 private:
     void compareWithPlainReading();
@@ -175,7 +175,7 @@ void TestBalancePrintout::cachedBalanceEqualsMovingThroughTheFiles()
     QCOMPARE(m_ledger->cache().parseCount(), 6);
 }
 
-void TestBalancePrintout::unreadableFileGivesWhatMovingGives()
+void TestBalancePrintout::unreadableFileRefusesTheWholeBalance()
 {
     openSeries(ManagementType::Spese,
                SeriesFixture::writeGenerated(m_folder->path(), QStringLiteral("Rossi"), 5, 4));
@@ -185,7 +185,11 @@ void TestBalancePrintout::unreadableFileGivesWhatMovingGives()
     QVERIFY(third.open(QIODevice::WriteOnly | QIODevice::Truncate));
     third.write("\"Rossi\",4,\"troncato\"\r\n");
     third.close();
-    compareWithPlainReading();
+    const BalanceSheet sheet = BalanceSheet::collect(*m_ledger);
+    QVERIFY(sheet.rows.isEmpty());
+    QCOMPARE(sheet.refusal, QString::fromUtf8("La spesa n.3 (file \"Veltra-spese-Rossi- 2001 3\") "
+                                              "non è stata contata: riga 1, la somma da "
+                                              "ripartire: \"troncato\" non è un numero."));
 }
 
 QTEST_GUILESS_MAIN(TestBalancePrintout)

@@ -436,8 +436,8 @@ void TestConvocazioneWindow::refusedAndFailedSavesSaySoAndKeepTheFile()
     m_platform->fileNames.enqueue(unreachable);
     m_window->saveArchiveAs();
     QCOMPARE(m_platform->lastMessage().text,
-             QString::fromUtf8("Non è stato possibile scrivere il file %1: il file precedente è "
-                               "rimasto invariato.")
+             QString::fromUtf8("Non è stato possibile scrivere il file %1 (la cartella non "
+                               "esiste): il file precedente è rimasto invariato.")
                  .arg(unreachable));
     QCOMPARE(m_window->archiveName(), path);
 }

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <sys/stat.h>
+
 using namespace veltra;
 using RegistryFixture::addOwner;
 using RegistryFixture::makeUnit;
@@ -56,6 +58,9 @@ private slots:
     void saveWritesArchiveAndSaveAgainUsesItsName();
     void saveAsCancelledKeepsTheArchiveName();
     void saveThatCannotBeWrittenTellsOnceAndKeepsOldFile();
+    void pathThatIsNoFileIsNamedAndNeverSavedThrough_data();
+    void pathThatIsNoFileIsNamedAndNeverSavedThrough();
+    void saveOverAFileChangedElsewhereAsks();
     void checkCommandConfirmsCompleteData();
     void printWithoutOwnersSaysNothingToPrint();
     void printMovesOwnerListByPages();
@@ -371,6 +376,97 @@ void TestDatiWindowArchive::saveThatCannotBeWrittenTellsOnceAndKeepsOldFile()
     QCOMPARE(m_window->archiveName(), QString());
     QVERIFY(previous.open(QIODevice::ReadOnly));
     QCOMPARE(previous.readAll(), old);
+}
+
+void TestDatiWindowArchive::pathThatIsNoFileIsNamedAndNeverSavedThrough_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("folder") << "folder" << QStringLiteral("è una cartella, non un file");
+    QTest::newRow("dangling link") << "dangling" << QStringLiteral("collegamento interrotto");
+    QTest::newRow("link loop") << "loop" << QStringLiteral("collegamento interrotto");
+    QTest::newRow("pipe") << "pipe" << QStringLiteral("non è un file ordinario");
+}
+
+// The path is named with its cause; the data on screen stay, and the next save asks for a
+// name instead of writing through the path (a dangling link would create its target).
+void TestDatiWindowArchive::pathThatIsNoFileIsNamedAndNeverSavedThrough()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, cause);
+    fillComplete();
+    const QString path = m_dir.filePath(QStringLiteral("Veltra-dati-") + kind);
+    const QString target = m_dir.filePath(QStringLiteral("bersaglio-") + kind);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(path));
+    else if (kind == QLatin1String("dangling"))
+        QVERIFY(QFile::link(target, path));
+    else if (kind == QLatin1String("loop"))
+        QVERIFY(QFile::link(path, path));
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    m_platform->choices.enqueue(1); // the unsaved data are not saved before the opening
+    m_platform->fileNames.enqueue(path);
+    m_window->openArchive();
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    QVERIFY(m_platform->lastMessage().text.contains(path));
+    QVERIFY2(m_platform->lastMessage().text.contains(cause), qPrintable(m_platform->lastMessage().text));
+    QCOMPARE(m_window->archiveName(), QString());
+    QCOMPARE(m_state->ownerCount, 2);
+
+    m_platform->fileNames.enqueue(QString());
+    m_window->saveArchive();
+    QCOMPARE(m_platform->dialogs.size(), 2);
+    QVERIFY(!QFile::exists(target));
+}
+
+void TestDatiWindowArchive::saveOverAFileChangedElsewhereAsks()
+{
+    fillComplete();
+    const QString path = m_dir.filePath(QStringLiteral("Veltra-dati-Aurora"));
+    m_platform->fileNames.enqueue(path);
+    m_window->saveArchive();
+    // Another program saves the same file, keeping its size.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray other = file.readAll();
+    other.replace("Rossi", "Verdi");
+    QVERIFY(file.seek(0));
+    file.write(other);
+    file.close();
+    auto contents = [](const QString &name) {
+        QFile read(name);
+        return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
+    };
+
+    m_platform->choices.enqueue(2); // Annulla
+    m_window->saveArchive();
+    QCOMPARE(m_platform->lastMessage().text.contains(QStringLiteral("modificato da un altro programma")), true);
+    QCOMPARE(contents(path), other);
+
+    const QString copy = m_dir.filePath(QStringLiteral("Veltra-dati-Aurora copia"));
+    m_platform->choices.enqueue(1); // Salva con nome
+    m_platform->fileNames.enqueue(copy);
+    m_window->saveArchive();
+    QCOMPARE(contents(path), other);
+    QVERIFY(contents(copy).contains("\"Rossi\""));
+    QCOMPARE(m_window->archiveName(), copy);
+
+    // Saved by the window itself, the copy is replaced without a question.
+    const int questions = m_platform->messages.size();
+    m_window->saveArchive();
+    QCOMPARE(m_platform->messages.size(), questions);
+
+    m_platform->fileNames.enqueue(path);
+    m_window->openArchive();
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Append));
+    file.write("\r\n");
+    file.close();
+    m_platform->choices.enqueue(0); // Sovrascrivi
+    m_window->saveArchive();
+    QVERIFY(contents(path).startsWith("\"Aurora\""));
+    QVERIFY(!contents(path).endsWith("\r\n\r\n"));
 }
 
 void TestDatiWindowArchive::checkCommandConfirmsCompleteData()

@@ -53,6 +53,7 @@ private slots:
     void datesThatAreNoDayAreRefusedByTheCheckAndTheSave();
     void clearEmptiesThisTheExpenseAndTheCondominiumWindow();
     void condominiumHandOverRunsTheOpeningAgain();
+    void foreignOrCorruptItemIsNamedAndNeverCounted();
 
 private:
     QString text(const QString &name) const { return control<QLabel>(name)->text(); }
@@ -395,6 +396,43 @@ void TestPagamentiWindow::condominiumHandOverRunsTheOpeningAgain()
     m_state->condoName = QStringLiteral("Gialli");
     dati->findChild<QAction *>(QStringLiteral("finestra4"))->trigger();
     QCOMPARE(text(QStringLiteral("nome")), QStringLiteral("Gialli"));
+}
+
+// Item 2 belongs to another condominium: moving to it, the balance and Salva name it and
+// never take its name; a corrupt first item is named when the series is chosen.
+void TestPagamentiWindow::foreignOrCorruptItemIsNamedAndNeverCounted()
+{
+    const QStringList shares = {QStringLiteral("1,00"), QStringLiteral("1,00")};
+    SeriesFixture::writeItemNamedFor(m_folder->path(), ManagementType::Spese,
+                                     QStringLiteral("Le Rose"), QStringLiteral("Rossi"), 2001, 2,
+                                     {QStringLiteral("2,00"), QStringLiteral("x"),
+                                      QStringLiteral("10/02/2001"), shares, {}, {}});
+    chooseSpese();
+    QVERIFY(m_platform->messages.isEmpty());
+    control<QScrollBar>(QStringLiteral("VScroll2"))->setValue(2);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    QVERIFY(m_platform->lastMessage().text.startsWith(
+        QStringLiteral("La spesa n.2 (file \"Veltra-spese-Rossi- 2001 2\")")));
+    QCOMPARE(text(QStringLiteral("nome")), QStringLiteral("Rossi"));
+    QCOMPARE(text(QStringLiteral("ns")), QStringLiteral("1"));
+
+    trigger(QStringLiteral("bilancio"));
+    QCOMPARE(m_platform->messages.size(), 2);
+    QVERIFY(m_platform->documents.isEmpty());
+    trigger(QStringLiteral("salva"));
+    QCOMPARE(QDir(m_folder->path()).entryList({QStringLiteral("*Le Rose*")}), QStringList());
+
+    QFile first(path(1));
+    QVERIFY(first.open(QIODevice::ReadWrite));
+    QByteArray bytes = first.readAll();
+    bytes.replace("\"15/01/2001\"", "\"non pagato\"");
+    first.resize(0);
+    first.write(bytes);
+    first.close();
+    control<QAction>(QStringLiteral("cancella"))->trigger();
+    chooseSpese();
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("\"non pagato\"")));
 }
 
 QTEST_MAIN(TestPagamentiWindow)

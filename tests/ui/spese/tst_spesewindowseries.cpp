@@ -44,6 +44,7 @@ private slots:
     void exportOfBudgetItemThree();
     void printCommandsHandOverOrRefuse();
     void openedItemMarksOnlyItsOwnCriterion();
+    void corruptItemIsNamedAndChangesNothing();
 
 private:
     void type(const QString &name, const QString &text) const;
@@ -346,6 +347,27 @@ void TestSpeseWindowSeries::openedItemMarksOnlyItsOwnCriterion()
             marked << QString::number(j);
     }
     QCOMPARE(marked, QStringList{QStringLiteral("1")});
+}
+
+void TestSpeseWindowSeries::corruptItemIsNamedAndChangesNothing()
+{
+    saveSeries(2, 1);
+    QFile file(path(ManagementType::Spese, 1));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    QVERIFY(bytes.contains("\"100\""));
+    bytes.replace("\"100\"", "\"mille\"");
+    file.resize(0);
+    file.write(bytes);
+    file.close();
+    const int shown = m_platform->messages.size();
+    m_window->findChild<QAction *>(QStringLiteral("apri"))->trigger();
+    QCOMPARE(m_platform->messages.size(), shown + 1);
+    QCOMPARE(m_platform->lastMessage().icon, MessageIcon::Critical);
+    QCOMPARE(m_platform->lastMessage().text,
+             QString::fromUtf8("Il file \"Veltra-spese-Rossi- 2001 1\" non è stato letto: riga 1, "
+                               "la somma da ripartire: \"mille\" non è un numero."));
+    QCOMPARE(m_state->item(1).expenseAmount, QStringLiteral("100"));
 }
 
 QTEST_MAIN(TestSpeseWindowSeries)
