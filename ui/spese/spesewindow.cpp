@@ -18,6 +18,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -342,6 +343,13 @@ void SpeseWindow::managementOptionToggled(int j, bool on)
 {
     if (!on)
         return;
+    // The other series replaces the item on screen: its changes are saved first if the
+    // user wants, in the series they belong to; Annulla stays on that series. Before any
+    // series is chosen there is nowhere to save them.
+    if (m_series.type() != ManagementType::None && !settleUnsavedChanges()) {
+        markManagementType(m_series.type());
+        return;
+    }
     showStepHint();
     for (int k = 1; k <= MaxItems; ++k)
         state().item(k).expenseAmount.clear();
@@ -372,6 +380,16 @@ void SpeseWindow::chooseManagementType(int j)
         managementOptionToggled(j, true);
     else
         m_form->option2[j]->setChecked(true);
+}
+
+void SpeseWindow::markManagementType(ManagementType type)
+{
+    const QSignalBlocker budget(m_form->option2[1]);
+    const QSignalBlocker expenses(m_form->option2[2]);
+    if (type == ManagementType::Preventivi)
+        m_form->option2[1]->setChecked(true);
+    else if (type == ManagementType::Spese)
+        m_form->option2[2]->setChecked(true);
 }
 
 void SpeseWindow::chooseCriterion(int j)
@@ -405,6 +423,9 @@ void SpeseWindow::itemNumberChanged(int k)
         m_form->vscroll2->setValue(k - 1);
         return;
     }
+    if (!settleBeforeOpening(k))
+        return;
+    m_shownItem = k;
     const bool opened = openItem(k);
     showItemFields();
     if (state().item(k).expenseAmount.isEmpty())
@@ -414,6 +435,28 @@ void SpeseWindow::itemNumberChanged(int k)
     countSeries();
     if (opened)
         editHistory()->restart();
+}
+
+// Item k's file replaces the owners' inputs on screen: their unsaved changes are saved
+// first if the user wants, under the number of the item they belong to; Annulla stays on it.
+// A move to an item without a file keeps the inputs, so it asks nothing.
+bool SpeseWindow::settleBeforeOpening(int k)
+{
+    const std::optional<QString> name = m_series.nameOf(k);
+    if (!hasUnsavedChanges() || !name || !QFileInfo::exists(*name))
+        return true;
+    showItemNumber(m_shownItem);
+    if (!settleUnsavedChanges())
+        return false;
+    showItemNumber(k);
+    return true;
+}
+
+void SpeseWindow::showItemNumber(int k)
+{
+    const QSignalBlocker blocker(m_form->vscroll2);
+    m_form->vscroll2->setValue(k);
+    m_form->ns->setText(QString::number(k));
 }
 
 bool SpeseWindow::openItem(int k)
@@ -779,6 +822,7 @@ void SpeseWindow::clearWindow()
         m_form->vscroll1->setValue(1);
     }
     m_form->ns->setText(QStringLiteral("1"));
+    m_shownItem = 1;
     showHeader();
     showItemFields();
     m_form->totspe->clear();

@@ -99,6 +99,10 @@ private:
     void rowBoxToggled(int r, ExpenseColumn column, bool on);
     void afterInputChange();
 
+    void markManagementType(ManagementType type);
+    bool settleBeforeOpening(int k);
+    // Shows k as the item number without moving to it.
+    void showItemNumber(int k);
     // Opens item k of the series and shows it; false when nothing was read.
     bool openItem(int k);
     void showOpenedItem();
@@ -125,6 +129,7 @@ private:
     ItemMillesimi m_itemMillesimi;
     // Set by the copy to end: the next change of the item number is only displayed.
     bool m_suppressMove = false;
+    int m_shownItem = 1; // the item whose inputs and shares are on screen
     bool m_offering = false; // the registry's millesimi are being offered
 };
 

@@ -37,6 +37,7 @@ private slots:
     void saveAndReopenRoundTrip();
     void datesThatAreNoDayAreRefusedByTheCheckAndTheSave();
     void movingPastAnItemWithoutAmountStepsBack();
+    void leavingAChangedItemForAFileAsksFirst();
     void dialogAsksAgainForTheFirstFile();
     void copyToEndAfterEveryItemWasShown();
     void copyToEndWithLaterItemsNotInMemoryStepsBack();
@@ -206,6 +207,42 @@ void TestSpeseWindowSeries::movingPastAnItemWithoutAmountStepsBack()
     QCOMPARE(control<QLabel>(QStringLiteral("totspe"))->text(), QStringLiteral("1"));
 }
 
+// Item 1's amount changed from 100 to 150; item 2 is on file. Annulla stays on item 1,
+// Salva writes 150 into item 1's own file before item 2 is read; another series asks too.
+void TestSpeseWindowSeries::leavingAChangedItemForAFileAsksFirst()
+{
+    saveSeries(2, 2);
+    m_window->setItemNumber(1);
+    type(QStringLiteral("spesatotale"), QStringLiteral("150"));
+    m_platform->messages.clear();
+
+    m_platform->choices.enqueue(2);
+    m_window->setItemNumber(2);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Salvare le modifiche?"));
+    QCOMPARE(m_window->itemNumber(), 1);
+    QCOMPARE(control<QPushButton>(QStringLiteral("ns"))->text(), QStringLiteral("1"));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("spesatotale"))->text(), QStringLiteral("150"));
+
+    m_platform->choices.enqueue(0);
+    m_window->setItemNumber(2);
+    QCOMPARE(m_window->itemNumber(), 2);
+    QCOMPARE(control<QLineEdit>(QStringLiteral("spesatotale"))->text(), QStringLiteral("200"));
+    QFile first(path(ManagementType::Spese, 1));
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    QVERIFY(first.readLine().contains(",\"150\","));
+    QVERIFY(!m_window->isWindowModified());
+
+    type(QStringLiteral("tipospesa"), QStringLiteral("voce due"));
+    m_platform->choices.enqueue(2);
+    chooseType(1);
+    QVERIFY(control<QRadioButton>(QStringLiteral("Option2_2"))->isChecked());
+    QCOMPARE(control<QLineEdit>(QStringLiteral("tipospesa"))->text(), QStringLiteral("voce due"));
+    QCOMPARE(m_platform->messages.size(), 3);
+    m_platform->fileNames.clear();
+    QCOMPARE(m_platform->unscripted, 0);
+}
+
 void TestSpeseWindowSeries::dialogAsksAgainForTheFirstFile()
 {
     saveSeries(2, 2);
@@ -270,6 +307,7 @@ void TestSpeseWindowSeries::fullSeriesRefusesCopyToEnd()
     QVERIFY(last.open(QIODevice::ReadOnly));
     QCOMPARE(last.readAll(), before);
     // The suppression of the move is not left behind: the next move loads.
+    m_platform->choices.enqueue(1); // "cambiata" is not saved
     m_window->setItemNumber(2);
     QCOMPARE(control<QLineEdit>(QStringLiteral("tipospesa"))->text(), QStringLiteral("voce 1"));
 }
