@@ -91,6 +91,8 @@ public:
 
     // The name of item j of the series (item 1's year), when one can be built.
     std::optional<QString> itemFileName(int j) const { return m_series.nameOf(j); }
+    // The name saveItemFile writes the current item under, when one can be built.
+    std::optional<QString> currentSaveName() const { return m_series.saveNameOf(m_currentItem); }
     SeriesCache &cache() { return m_cache; }
     const SeriesCache &cache() const { return m_cache; }
     SharedState &state() const { return m_state; }

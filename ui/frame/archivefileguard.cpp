@@ -31,12 +31,15 @@ QString ArchiveFileGuard::confirmedPath(Platform &platform, const QString &title
     const std::optional<FileStamp> now = FileStamp::of(path);
     if (path != m_path || !m_stamp || !now || *now == *m_stamp)
         return path;
+    QStringList buttons = ArchiveDialogTexts::changedElsewhereButtons();
+    if (!chooseName)
+        buttons.removeAt(SaveAs);
     const int choice = platform.askChoice(MessageIcon::Exclamation, title,
                                           ArchiveDialogTexts::changedElsewhereQuestion(path),
-                                          ArchiveDialogTexts::changedElsewhereButtons(), Cancel);
+                                          buttons, buttons.size() - 1);
     if (choice == Overwrite)
         return path;
-    if (choice == SaveAs)
+    if (chooseName && choice == SaveAs)
         return chooseName();
     return QString();
 }

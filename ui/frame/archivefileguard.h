@@ -25,8 +25,10 @@ public:
     // The path to write: path itself when it is the file remembered and unchanged, or not
     // the one remembered; otherwise the answer to "Sovrascrivi / Salva con nome / Annulla"
     // (titled title): path, the name chooseName asks for, or empty for nothing to write.
+    // Without chooseName (a file whose name the program builds) only Sovrascrivi and
+    // Annulla are offered.
     QString confirmedPath(Platform &platform, const QString &title, const QString &path,
-                          const std::function<QString()> &chooseName) const;
+                          const std::function<QString()> &chooseName = {}) const;
 
 private:
     QString m_path;

@@ -209,8 +209,15 @@ void PagamentiWindow::showMove(const PaymentsLedger::Move &move)
         tellUser(MessageIcon::Critical, m_ledger.problem());
     if (!move.opened)
         return;
+    rememberCurrentFile();
     refreshCondominiumWindow();
     editHistory()->restart();
+}
+
+void PagamentiWindow::rememberCurrentFile()
+{
+    if (const std::optional<QString> name = m_ledger.itemFileName(m_ledger.currentItem()))
+        m_fileGuard.remember(*name);
 }
 
 void PagamentiWindow::showLedger()
@@ -248,6 +255,7 @@ void PagamentiWindow::openArchive()
         tellUser(MessageIcon::Critical, m_ledger.problem());
     if (outcome != PaymentsLedger::OpenOutcome::Opened)
         return;
+    rememberCurrentFile();
     showLedger();
     refreshCondominiumWindow();
     editHistory()->restart();
@@ -255,11 +263,15 @@ void PagamentiWindow::openArchive()
 
 void PagamentiWindow::saveArchive()
 {
+    const std::optional<QString> name = m_ledger.currentSaveName();
+    if (name && m_fileGuard.confirmedPath(platform(), state().texts.appTitle, *name).isEmpty())
+        return;
     QString error;
     if (!m_ledger.saveItemFile(&error)) {
         tellUser(MessageIcon::Critical, error);
         return;
     }
+    m_fileGuard.remember(*name);
     editHistory()->markSaved();
 }
 
@@ -413,6 +425,7 @@ void PagamentiWindow::showInstructions()
 // and the expense window is cleared with its own command.
 void PagamentiWindow::clearWindow()
 {
+    m_fileGuard.forget();
     for (int j = 1; j <= 2; ++j)
         unmark(m_form->option1[j]);
     for (int i = 1; i <= MaxOwners; ++i) {

@@ -2,9 +2,10 @@
 
 #include "core/payments/paymentletters.h"
 #include "core/payments/paymentsledger.h"
-#include "reports/payments/paymentsprintcheck.h"
-#include "ui/frame/workwindow.h"
 #include "core/payments/pagamenticheck.h"
+#include "reports/payments/paymentsprintcheck.h"
+#include "ui/frame/archivefileguard.h"
+#include "ui/frame/workwindow.h"
 
 #include <memory>
 
@@ -81,6 +82,8 @@ private:
     void enableLetterButtons(int r);
     void showMove(const PaymentsLedger::Move &move);
     void showLedger();
+    // The file of the item now current, as the one a later save must find unchanged.
+    void rememberCurrentFile();
     void showHeader();
     void showTextIfChanged(QLineEdit *field, const QString &text);
     PagamentiCheck::WindowView view() const;
@@ -90,6 +93,7 @@ private:
 
     std::unique_ptr<PagamentiForm> m_form;
     PaymentsLedger m_ledger;
+    ArchiveFileGuard m_fileGuard;
     // Set while the rows are drawn: the drawn dates are not typed ones.
     bool m_drawing = false;
 };

@@ -466,6 +466,7 @@ bool SpeseWindow::openItem(int k)
         tellUser(MessageIcon::Critical, result.problem);
     if (result.outcome != ExpenseSeries::OpenOutcome::Opened)
         return false;
+    m_fileGuard.remember(result.fileName);
     showOpenedItem();
     return true;
 }
@@ -541,11 +542,15 @@ bool SpeseWindow::saveItem()
         tellUser(finding.icon, finding.text);
         return false;
     }
+    const std::optional<QString> name = m_series.saveNameOf(k);
+    if (name && m_fileGuard.confirmedPath(platform(), state().texts.appTitle, *name).isEmpty())
+        return false;
     QString error;
     if (!m_series.save(k, &error)) {
         tellUser(MessageIcon::Critical, error);
         return false;
     }
+    m_fileGuard.remember(*name);
     editHistory()->markSaved();
     return true;
 }
@@ -823,6 +828,7 @@ void SpeseWindow::clearWindow()
     }
     m_form->ns->setText(QStringLiteral("1"));
     m_shownItem = 1;
+    m_fileGuard.forget();
     showHeader();
     showItemFields();
     m_form->totspe->clear();

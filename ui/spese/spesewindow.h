@@ -5,6 +5,7 @@
 #include "core/expenses/itemmillesimi.h"
 #include "core/expenses/spesecheck.h"
 #include "reports/expenses/expenseprintcheck.h"
+#include "ui/frame/archivefileguard.h"
 #include "ui/frame/workwindow.h"
 
 #include <memory>
@@ -127,6 +128,7 @@ private:
     std::unique_ptr<SpeseForm> m_form;
     ExpenseSeries m_series;
     ItemMillesimi m_itemMillesimi;
+    ArchiveFileGuard m_fileGuard;
     // Set by the copy to end: the next change of the item number is only displayed.
     bool m_suppressMove = false;
     int m_shownItem = 1; // the item whose inputs and shares are on screen

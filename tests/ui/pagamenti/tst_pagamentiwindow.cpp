@@ -49,7 +49,7 @@ private slots:
     void windowPrintoutMarksAndRemindersSkipTheMarked();
     void cardButtonMarksItsOwnerAndKeepsTheType();
     void printingWithNothingLoadedIsRefused();
-    void saveWritesTheTypedDates();
+    void saveWritesTheTypedDatesAndAsksOverAFileChangedElsewhere();
     void datesThatAreNoDayAreRefusedByTheCheckAndTheSave();
     void clearEmptiesThisTheExpenseAndTheCondominiumWindow();
     void condominiumHandOverRunsTheOpeningAgain();
@@ -315,15 +315,34 @@ void TestPagamentiWindow::printingWithNothingLoadedIsRefused()
     QVERIFY(!m_state->owner(1).cardPrinted);
 }
 
-void TestPagamentiWindow::saveWritesTheTypedDates()
+void TestPagamentiWindow::saveWritesTheTypedDatesAndAsksOverAFileChangedElsewhere()
 {
     chooseSpese();
     control<QLineEdit>(QStringLiteral("soll_2"))->setText(QStringLiteral("03/02/2001"));
     trigger(QStringLiteral("salva"));
     QVERIFY(m_platform->messages.isEmpty());
     QFile file(path(1));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray other = file.readAll();
+    QVERIFY(other.contains("\r\n,\"03/02/2001\"\r\n"));
+
+    // Another program rewrites the item: the next save asks before replacing it.
+    other.replace("pulizia", "pulizie");
+    QVERIFY(file.seek(0));
+    file.write(other);
+    file.close();
+    control<QLineEdit>(QStringLiteral("soll_2"))->setText(QStringLiteral("04/02/2001"));
+    m_platform->choices.enqueue(1); // Annulla
+    trigger(QStringLiteral("salva"));
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("modificato da un altro programma")));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("\r\n,\"03/02/2001\"\r\n"));
+    QCOMPARE(file.readAll(), other);
+    file.close();
+    m_platform->choices.enqueue(0); // Sovrascrivi
+    trigger(QStringLiteral("salva"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\r\n,\"04/02/2001\"\r\n"));
+    QCOMPARE(m_platform->unscripted, 0);
 }
 
 // A payment date that is no day of the calendar would count the owner as paid: the check

@@ -38,6 +38,7 @@ private slots:
     void datesThatAreNoDayAreRefusedByTheCheckAndTheSave();
     void movingPastAnItemWithoutAmountStepsBack();
     void leavingAChangedItemForAFileAsksFirst();
+    void saveOverAnItemChangedElsewhereAsks();
     void dialogAsksAgainForTheFirstFile();
     void copyToEndAfterEveryItemWasShown();
     void copyToEndWithLaterItemsNotInMemoryStepsBack();
@@ -240,6 +241,41 @@ void TestSpeseWindowSeries::leavingAChangedItemForAFileAsksFirst()
     QCOMPARE(control<QLineEdit>(QStringLiteral("tipospesa"))->text(), QStringLiteral("voce due"));
     QCOMPARE(m_platform->messages.size(), 3);
     m_platform->fileNames.clear();
+    QCOMPARE(m_platform->unscripted, 0);
+}
+
+// Another program rewrote item 1 after this window saved it: the save asks, Annulla keeps
+// the other program's file, Sovrascrivi writes the window's item.
+void TestSpeseWindowSeries::saveOverAnItemChangedElsewhereAsks()
+{
+    saveSeries(2, 1);
+    QFile file(path(ManagementType::Spese, 1));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray other = file.readAll();
+    other.replace("voce 1", "voce X");
+    QVERIFY(file.seek(0));
+    file.write(other);
+    file.close();
+    auto contents = [&file] {
+        file.open(QIODevice::ReadOnly);
+        const QByteArray read = file.readAll();
+        file.close();
+        return read;
+    };
+
+    m_platform->choices.enqueue(1);
+    save();
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("modificato da un altro programma")));
+    QCOMPARE(m_platform->lastMessage().buttons,
+             (QStringList{QStringLiteral("Sovrascrivi"), QStringLiteral("Annulla")}));
+    QCOMPARE(contents(), other);
+
+    m_platform->choices.enqueue(0);
+    save();
+    QVERIFY(contents().contains("\"voce 1\""));
+    const int questions = m_platform->messages.size();
+    save();
+    QCOMPARE(m_platform->messages.size(), questions);
     QCOMPARE(m_platform->unscripted, 0);
 }
 
