@@ -22,8 +22,7 @@ int RegistryLoader::load(const QString &commandName, const QStringList &argument
     }
     if (!result.isComplete()) {
         err << "veltra-tool: il file \"" << path
-            << "\" non è un archivio di condominio leggibile (errore alla riga "
-            << result.failedLine << ")" << causeText(result.problem) << "\n";
+            << "\" non è un archivio di condominio leggibile" << causeText(result.problem) << "\n";
         return ExitUnreadableFile;
     }
     CondominiumArchive::apply(result, state);

@@ -1,6 +1,7 @@
 #include "core/expenses/expensearchive.h"
 
 #include "core/archive/archivereader.h"
+#include "core/archive/fieldreading.h"
 #include "core/archive/archivewriter.h"
 #include "core/assembly/calendardate.h"
 #include "core/numbers/numbertext.h"
@@ -41,151 +42,39 @@ QString ownerText(int i)
     return QStringLiteral(" del condomino n.") + NumberText::str(i);
 }
 
-// Reads one item file field by field and names the first field it cannot take: a field
-// the notation cannot read, or a figure or a date that is none. Nothing of a file so
-// refused is counted, so the reading stops there.
-class ItemReading
+// A figure that is counted: empty, or a number below the largest figure.
+QString readFigure(FieldReading &reading, const char *field)
 {
-public:
-    ItemReading(ArchiveReader &reader, ExpenseArchive::LoadResult &result)
-        : m_reader(reader)
-        , m_result(result)
-    {
-    }
+    const QString value = reading.text(field);
+    if (reading.ok())
+        reading.refuse(field, NumberText::fault(value));
+    return value;
+}
 
-    QString text(const char *field)
-    {
-        const QString value = m_reader.readText();
-        check(field);
-        return value;
-    }
+// A payment or reminder date: empty, the marker of a printed empty date, or a day of the
+// calendar; any other text would count the owner as paid.
+QString readPaymentDate(FieldReading &reading, const char *field)
+{
+    const QString value = reading.text(field);
+    if (reading.ok() && !value.isEmpty() && value != PaymentDates::Marker
+        && !CalendarDate::read(value))
+        reading.refuse(field, QStringLiteral("\"%1\" non è una data del calendario nella forma "
+                                             "gg/mm/aaaa").arg(FieldReading::quoted(value)));
+    return value;
+}
 
-    Cell cell(const char *field)
-    {
-        const Cell value = m_reader.readCell();
-        check(field);
-        return value;
-    }
-
-    int ranged(const char *field, int minimum, int maximum)
-    {
-        const int value = m_reader.readInteger();
-        if (m_reader.ok() && (value < minimum || value > maximum))
-            m_reader.fail();
-        check(field);
-        return m_reader.ok() ? value : 0;
-    }
-
-    // A figure that is counted: empty, or a number below the largest figure.
-    QString figure(const char *field)
-    {
-        const QString value = text(field);
-        if (ok())
-            refuse(field, NumberText::fault(value));
-        return value;
-    }
-
-    // A payment or reminder date: empty, the marker of a printed empty date, or a day of
-    // the calendar; any other text would count the owner as paid.
-    QString paymentDate(const char *field)
-    {
-        const QString value = text(field);
-        if (ok() && !value.isEmpty() && value != PaymentDates::Marker
-            && !CalendarDate::read(value))
-            refuse(field, QStringLiteral("\"%1\" non è una data del calendario nella forma "
-                                         "gg/mm/aaaa").arg(quoted(value)));
-        return value;
-    }
-
-    void endRecord(const char *what)
-    {
-        m_reader.endRecord();
-        check(what);
-    }
-
-    // The owner whose lines are read from now on (0: the header).
-    void setOwner(int i, const QString &name = QString())
-    {
-        m_owner = i;
-        m_ownerName = name;
-    }
-
-    void refuseLeftOver()
-    {
-        if (ok() && !m_reader.atEnd()) {
-            m_reader.fail();
-            m_result.problem = lineText()
-                + QString::fromUtf8(": il file continua dopo l'ultimo condomino (è un "
-                                    "archivio dell'altro tipo di gestione o non è un file "
-                                    "di spesa)");
-        }
-    }
-
-    bool ok() const { return m_reader.ok(); }
-
-private:
-    void check(const char *field)
-    {
-        if (!m_reader.ok() && m_result.problem.isEmpty())
-            m_result.problem = placeText(field) + QString::fromUtf8(": dato mancante o illeggibile");
-    }
-
-    void refuse(const char *field, const QString &reason)
-    {
-        if (reason.isEmpty())
-            return;
-        m_reader.fail();
-        m_result.problem = placeText(field) + QStringLiteral(": ") + reason;
-    }
-
-    QString lineText() const
-    {
-        return QStringLiteral("riga %1").arg(m_reader.failedLine());
-    }
-
-    // "riga 5, la data di pagamento del condomino n. 2 (Rossi)"
-    QString placeText(const char *field) const
-    {
-        QString place = lineText() + QStringLiteral(", ") + QString::fromUtf8(field);
-        if (m_owner > 0)
-            place += ownerText(m_owner);
-        if (!m_ownerName.isEmpty())
-            place += QStringLiteral(" (%1)").arg(quoted(m_ownerName));
-        return place;
-    }
-
-    // A long or binary text would bury the message: it is cut and its control
-    // characters shown as "?".
-    static QString quoted(const QString &text)
-    {
-        constexpr int QuotedLength = 30;
-        QString shown = text.size() > QuotedLength ? text.left(QuotedLength) + QChar(0x2026)
-                                                   : text;
-        for (QChar &c : shown) {
-            if (c.category() == QChar::Other_Control)
-                c = QLatin1Char('?');
-        }
-        return shown;
-    }
-
-    ArchiveReader &m_reader;
-    ExpenseArchive::LoadResult &m_result;
-    int m_owner = 0;
-    QString m_ownerName;
-};
-
-void readHeader(ItemReading &reading, ExpenseArchive::LoadResult &result, int &ownerCount)
+void readHeader(FieldReading &reading, ExpenseArchive::LoadResult &result, int &ownerCount)
 {
     result.condoName = reading.text(Field::CondoName);
     ownerCount = reading.ranged(Field::OwnerCount, 0, MaxOwners);
-    result.expenseAmount = reading.figure(Field::Amount);
+    result.expenseAmount = readFigure(reading, Field::Amount);
     result.expenseType = reading.text(Field::Type);
     result.expenseDate = reading.text(Field::Date);
     result.calcType = reading.ranged(Field::CalcType, 0, 6);
     reading.endRecord(Field::CalcType);
 }
 
-ExpenseArchive::OwnerRecord readOwner(ItemReading &reading, int i, bool withPayments)
+ExpenseArchive::OwnerRecord readOwner(FieldReading &reading, int i, bool withPayments)
 {
     ExpenseArchive::OwnerRecord owner;
     reading.setOwner(i);
@@ -199,11 +88,11 @@ ExpenseArchive::OwnerRecord readOwner(ItemReading &reading, int i, bool withPaym
     owner.heatingQuantity = reading.cell(Field::Heating);
     owner.oneThirdFlag = reading.ranged(Field::OneThird, 0, 1);
     owner.twoThirdsPercent = reading.text(Field::TwoThirds);
-    owner.shareAmount = reading.figure(Field::Share);
+    owner.shareAmount = readFigure(reading, Field::Share);
     reading.endRecord(Field::Share);
     if (withPayments) {
-        owner.paymentDate = reading.paymentDate(Field::PaymentDate);
-        owner.reminderDate = reading.paymentDate(Field::ReminderDate);
+        owner.paymentDate = readPaymentDate(reading, Field::PaymentDate);
+        owner.reminderDate = readPaymentDate(reading, Field::ReminderDate);
         reading.endRecord(Field::ReminderDate);
     }
     return owner;
@@ -232,7 +121,7 @@ ExpenseArchive::LoadResult readItem(ArchiveReader &reader, bool withPayments)
     ExpenseArchive::LoadResult result;
     result.opened = true;
     result.problem = reader.problem();
-    ItemReading reading(reader, result);
+    FieldReading reading(reader, result.problem);
     int ownerCount = 0;
     readHeader(reading, result, ownerCount);
     for (int i = 1; i <= ownerCount && reading.ok(); ++i) {
@@ -241,7 +130,9 @@ ExpenseArchive::LoadResult readItem(ArchiveReader &reader, bool withPayments)
             result.owners.append(owner);
     }
     // Lines left over mean the file is of the other type, or no item file at all.
-    reading.refuseLeftOver();
+    reading.refuseLeftOver(QString::fromUtf8("il file continua dopo l'ultimo condomino (è un "
+                                             "archivio dell'altro tipo di gestione o non è "
+                                             "un file di spesa)"));
     result.failedLine = reader.failedLine();
     return result;
 }

@@ -1,6 +1,7 @@
 #include "core/registry/condominiumarchive.h"
 
 #include "core/archive/archivereader.h"
+#include "core/archive/fieldreading.h"
 #include "core/archive/archivewriter.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
@@ -48,55 +49,50 @@ const std::array<QString, UnitFieldCount> &unitFieldNames()
     return names;
 }
 
-int readCount(ArchiveReader &reader, int maximum)
+void readHeader(FieldReading &reading, CondominiumArchive::LoadResult &result, int &ownerCount)
 {
-    const int count = reader.readInteger();
-    if (reader.ok() && (count < 0 || count > maximum))
-        reader.fail();
-    return reader.ok() ? count : 0;
-}
-
-void readHeader(ArchiveReader &reader, CondominiumArchive::LoadResult &result, int &ownerCount)
-{
-    result.condoName = reader.readText();
-    ownerCount = readCount(reader, MaxOwners);
-    const int basis = reader.readInteger();
-    if (reader.ok() && (basis < 0 || basis > 2))
-        reader.fail();
-    if (reader.ok())
+    result.condoName = reading.text(QStringLiteral("il nome del condominio"));
+    ownerCount = reading.ranged(QStringLiteral("il numero dei condomini"), 0, MaxOwners);
+    const QString basisField = QStringLiteral("il criterio del riscaldamento");
+    const int basis = reading.ranged(basisField, 0, 2);
+    if (reading.ok())
         result.heatingBasis = basis;
-    reader.endRecord();
+    reading.endRecord(basisField);
 }
 
-// Reads one unit line; a line whose first field could not be read was never begun.
-void readUnit(ArchiveReader &reader, CondominiumArchive::OwnerRecord &owner)
+// Reads unit j's line; a line whose first field could not be read was never begun.
+void readUnit(FieldReading &reading, CondominiumArchive::OwnerRecord &owner, int j)
 {
+    reading.setUnit(j);
     Unit unit;
     const auto fields = unitFields(unit);
-    *fields[0] = reader.readText();
-    if (!reader.ok())
+    *fields[0] = reading.text(unitFieldNames()[0]);
+    if (!reading.ok())
         return;
-    for (int f = 1; f < UnitFieldCount && reader.ok(); ++f)
-        *fields[f] = reader.readText();
+    for (int f = 1; f < UnitFieldCount && reading.ok(); ++f)
+        *fields[f] = reading.text(unitFieldNames()[f]);
     owner.units.append(unit);
-    reader.endRecord();
+    reading.endRecord(unitFieldNames()[UnitFieldCount - 1]);
 }
 
-// Reads one owner's line and his unit lines; false when the owner's line was not begun.
-bool readOwner(ArchiveReader &reader, CondominiumArchive::OwnerRecord &owner)
+// Reads owner i's line and his unit lines; false when the owner's line was not begun.
+bool readOwner(FieldReading &reading, CondominiumArchive::OwnerRecord &owner, int i)
 {
-    owner.ownerName = reader.readText();
-    if (!reader.ok())
+    reading.setOwner(i);
+    owner.ownerName = reading.text(QStringLiteral("il nome"));
+    if (!reading.ok())
         return false;
-    owner.ownerAddress = reader.readText();
-    owner.ownerFloor = reader.readText();
-    const int unitCount = readCount(reader, MaxUnits);
-    const Cell millesimi = reader.readCell();
-    if (reader.ok())
+    reading.setOwner(i, owner.ownerName);
+    owner.ownerAddress = reading.text(QStringLiteral("l'indirizzo"));
+    owner.ownerFloor = reading.text(QStringLiteral("il piano"));
+    const int unitCount = reading.ranged(QStringLiteral("il numero dei locali"), 0, MaxUnits);
+    const QString millesimiField = QString::fromUtf8("i millesimi di proprietà");
+    const Cell millesimi = reading.cell(millesimiField);
+    if (reading.ok())
         owner.ownerMillesimi = millesimi;
-    reader.endRecord();
-    for (int j = 1; j <= unitCount && reader.ok(); ++j)
-        readUnit(reader, owner);
+    reading.endRecord(millesimiField);
+    for (int j = 1; j <= unitCount && reading.ok(); ++j)
+        readUnit(reading, owner, j);
     return true;
 }
 
@@ -104,19 +100,20 @@ CondominiumArchive::LoadResult readArchive(ArchiveReader &reader)
 {
     CondominiumArchive::LoadResult result;
     result.opened = true;
+    result.problem = reader.problem();
+    FieldReading reading(reader, result.problem);
     int ownerCount = 0;
-    readHeader(reader, result, ownerCount);
-    for (int i = 1; i <= ownerCount && reader.ok(); ++i) {
+    readHeader(reading, result, ownerCount);
+    for (int i = 1; i <= ownerCount && reading.ok(); ++i) {
         CondominiumArchive::OwnerRecord owner;
-        if (readOwner(reader, owner))
+        if (readOwner(reading, owner, i))
             result.owners.append(owner);
     }
     // Lines after the last counted owner mean the count is wrong: the owners beyond it
     // would be lost without a word at the next save.
-    if (reader.ok() && !reader.atEnd())
-        reader.fail();
+    reading.refuseLeftOver(QString::fromUtf8("il file continua dopo l'ultimo condomino "
+                                             "contato nella prima riga"));
     result.failedLine = reader.failedLine();
-    result.problem = reader.problem();
     return result;
 }
 

@@ -34,7 +34,9 @@ public:
     {
         bool opened = false;  // false: no name, missing or unreadable file
         int failedLine = 0;   // the line (from 1) of the first field not read, 0 when none
-        QString problem;      // why the file could not be opened or read at all, or empty
+        // Why the file could not be opened or read at all, or the first field it could not
+        // read, named with its line and whose it is; empty when read whole.
+        QString problem;
         QString condoName;
         std::optional<int> heatingBasis; // 1 by volume, 2 by radiant surface, 0 not chosen
         QList<OwnerRecord> owners;       // the owner lines begun, in order

@@ -715,7 +715,7 @@ void DatiWindow::openArchive()
     // keeping them, the file must not become the one the next "&Salva" overwrites.
     if (!result.isComplete()
         && !platform().askYesNo(MessageIcon::Question, state().texts.checkTitle,
-                                DatiTexts::partialArchiveQuestion(m_archiveName, result.failedLine),
+                                DatiTexts::partialArchiveQuestion(m_archiveName, result.problem),
                                 false)) {
         m_archiveName = previousName;
         return;

@@ -159,13 +159,12 @@ QString deletedDataQuestion()
                           "dall'archivio se si deve operare nella finestra Spese.");
 }
 
-QString partialArchiveQuestion(const QString &path, int line)
+QString partialArchiveQuestion(const QString &path, const QString &problem)
 {
-    return QStringLiteral("Il file %1 non è un archivio di condominio leggibile: la riga %2 "
-                          "non si può leggere.\nCaricare i dati letti fino a quel punto "
-                          "(Sì) o mantenere i dati attuali (No)?")
-        .arg(path)
-        .arg(line);
+    return QStringLiteral("Il file %1 non è un archivio di condominio leggibile (%2).\n"
+                          "Caricare i dati letti fino a quel punto (Sì) o mantenere i dati "
+                          "attuali (No)?")
+        .arg(path, problem);
 }
 
 QString unwritableFieldMessage(const QString &field, const QString &reason)

@@ -40,7 +40,8 @@ QString deletedDataQuestion();
 QString copyOverOwnerQuestion(int o);
 QString copyOverUnitQuestion(int u);
 // Opening a file that breaks off at `line`: load what was read, or keep the data shown.
-QString partialArchiveQuestion(const QString &path, int line);
+// problem: the field that could not be read, "riga 3, la superficie del locale n. 1 ...".
+QString partialArchiveQuestion(const QString &path, const QString &problem);
 QString unwritableFieldMessage(const QString &field, const QString &reason);
 
 QString openDialogFilter();

@@ -62,6 +62,7 @@ private slots:
     void expenseFileOpenedByMistakeFailsOnTheFirstLine();
     void missingFileChangesNothing();
     void countsOutOfRangeAreReadErrors();
+    void readErrorNamesTheFieldAndWhoseItIs();
     void ownersBeyondTheCountAreAReadError();
     void archiveEditedAsUtf8IsReadRightAndSavedAsWindowsBytes();
     void staleUnitsBeyondAGapAreClearedOnOpen();
@@ -228,6 +229,23 @@ void TestCondominiumArchive::countsOutOfRangeAreReadErrors()
     QCOMPARE(CondominiumArchive::load(m_path).failedLine, 2);
     writeBytes(m_path, "\"Aurora\",1,3\r\n");
     QCOMPARE(CondominiumArchive::load(m_path).failedLine, 1);
+}
+
+// The user finds the bad field from the message alone: its line, its name, its unit and
+// its owner.
+void TestCondominiumArchive::readErrorNamesTheFieldAndWhoseItIs()
+{
+    writeBytes(m_path, QByteArray(SmallRegistryFile).replace("\"bagno\",\"10\"", "\"bagno\",10"));
+    QCOMPARE(CondominiumArchive::load(m_path).problem,
+             QString::fromUtf8("riga 4, la superficie del locale n. 2 del condomino n. 1 (Rossi, "
+                               "Mario): dato mancante o illeggibile"));
+    writeBytes(m_path, QByteArray(SmallRegistryFile).replace("\"555,6\"", "\"555,6\",7"));
+    QCOMPARE(CondominiumArchive::load(m_path).problem,
+             QString::fromUtf8("riga 5, i millesimi di proprietà del condomino n. 2 (Bianchi): "
+                               "dato mancante o illeggibile"));
+    writeBytes(m_path, "\"Aurora\",501,1\r\n");
+    QCOMPARE(CondominiumArchive::load(m_path).problem,
+             QStringLiteral("riga 1, il numero dei condomini: dato mancante o illeggibile"));
 }
 
 void TestCondominiumArchive::ownersBeyondTheCountAreAReadError()
