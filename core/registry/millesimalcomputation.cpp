@@ -56,9 +56,21 @@ bool isCountable(double surface)
     return std::isfinite(1000000 * surface);
 }
 
-// Phase 1. The virtual surface is cut, not rounded, so that no owner is charged for a
-// fraction of a square metre he does not have; the cut is taken on the decimal figure, so
-// that 1,15 stays 1,15. Returns the condominium's total.
+// The virtual surface is cut, not rounded, so that no owner is charged for a fraction of a
+// square metre he does not have; the cut is taken on the decimal figure, so that 1,15 stays
+// 1,15. Nothing when a factor is missing or the surface is beyond any number.
+std::optional<double> virtualSurfaceOf(const Unit &unit)
+{
+    const std::optional<double> product = surfaceProduct(unit);
+    if (!product)
+        return std::nullopt;
+    const double cut = DecimalCut::cut(*product, 2);
+    if (!isCountable(cut))
+        return std::nullopt;
+    return cut;
+}
+
+// Phase 1. Returns the condominium's total.
 std::optional<double> computeVirtualSurfaces(SharedState &state)
 {
     double total = 0;
@@ -67,19 +79,54 @@ std::optional<double> computeVirtualSurfaces(SharedState &state)
         owner.ownerVirtualSurface = 0;
         for (int j = 1, units = unitLimit(owner); j <= units; ++j) {
             Unit &unit = owner.units[j];
-            const std::optional<double> product = surfaceProduct(unit);
-            if (!product)
-                return std::nullopt;
-            const double cut = DecimalCut::cut(*product, 2);
+            const std::optional<double> cut = virtualSurfaceOf(unit);
             // Surfaces beyond any number would give every owner undefined millesimi.
-            if (!isCountable(cut) || !isCountable(owner.ownerVirtualSurface + cut)
-                || !isCountable(total + owner.ownerVirtualSurface + cut))
+            if (!cut || !isCountable(owner.ownerVirtualSurface + *cut)
+                || !isCountable(total + owner.ownerVirtualSurface + *cut))
                 return std::nullopt;
-            unit.virtualSurface = cut;
-            owner.ownerVirtualSurface += cut;
+            unit.virtualSurface = *cut;
+            owner.ownerVirtualSurface += *cut;
         }
         total += owner.ownerVirtualSurface;
     }
+    return total;
+}
+
+// The sum of the magnitudes of the counted units' virtual surfaces: no sum that phase 1
+// takes is larger.
+double surfaceMagnitudes(const SharedState &state)
+{
+    double magnitudes = 0;
+    for (int i = 1, n = ownerLimit(state); i <= n; ++i) {
+        const Owner &owner = state.owner(i);
+        for (int j = 1, units = unitLimit(owner); j <= units; ++j)
+            magnitudes += std::fabs(owner.units[j].virtualSurface);
+    }
+    return magnitudes;
+}
+
+// Whether surfaces of these magnitudes pass every countability check of phase 1, with room
+// to spare for the rounding of the sums.
+bool passesPhaseOne(double magnitudes)
+{
+    return std::isfinite(magnitudes) && magnitudes < 1e300;
+}
+
+// Phase 1's total of one owner, from his units' virtual surfaces as they stand.
+double ownerSurface(const Owner &owner)
+{
+    double surface = 0;
+    for (int j = 1, units = unitLimit(owner); j <= units; ++j)
+        surface += owner.units[j].virtualSurface;
+    return surface;
+}
+
+// Phase 1's total of the condominium, summed owner by owner in the same order.
+double grandTotal(const SharedState &state)
+{
+    double total = 0;
+    for (int i = 1, n = ownerLimit(state); i <= n; ++i)
+        total += state.owner(i).ownerVirtualSurface;
     return total;
 }
 
@@ -92,19 +139,24 @@ double thousandths(double surface, double total)
 // Phase 2. An owner without virtual surface keeps the millesimi he had: they may come
 // from an archive and be all the administrator knows of him. A total of 0 (only possible
 // with negative surfaces) leaves every millesimo as it was instead of dividing by zero.
-void computeMillesimi(SharedState &state, double total)
+// Returns surfaceMagnitudes, taken on the way through the units.
+double computeMillesimi(SharedState &state, double total)
 {
-    if (total == 0)
-        return;
+    double magnitudes = 0;
     for (int i = 1, n = ownerLimit(state); i <= n; ++i) {
         Owner &owner = state.owner(i);
         const int units = unitLimit(owner);
-        if (owner.ownerVirtualSurface == 0 || units == 0)
-            continue;
-        owner.ownerMillesimi = Cell::fromNumber(thousandths(owner.ownerVirtualSurface, total));
-        for (int j = 1; j <= units; ++j)
-            owner.units[j].unitMillesimi = thousandths(owner.units[j].virtualSurface, total);
+        const bool computed = total != 0 && owner.ownerVirtualSurface != 0 && units != 0;
+        if (computed)
+            owner.ownerMillesimi = Cell::fromNumber(thousandths(owner.ownerVirtualSurface, total));
+        for (int j = 1; j <= units; ++j) {
+            Unit &unit = owner.units[j];
+            magnitudes += std::fabs(unit.virtualSurface);
+            if (computed)
+                unit.unitMillesimi = thousandths(unit.virtualSurface, total);
+        }
     }
+    return magnitudes;
 }
 
 // A floor that is empty or no number weighs nothing, like the ground floor.
@@ -198,6 +250,42 @@ bool recomputeTables(SharedState &state)
     if (!total)
         return false;
     computeMillesimi(state, *total);
+    computeFloorTables(state);
+    return true;
+}
+
+bool recomputeAfterUnitChange(SharedState &state, int i, int j)
+{
+    // A unit beyond the owner's count, or an owner beyond the owner count, is not part of
+    // the computation: its surface changes no total.
+    if (i < 1 || i > ownerLimit(state) || j < 1 || j > unitLimit(state.owner(i))) {
+        computeMillesimi(state, grandTotal(state));
+        computeFloorTables(state);
+        return true;
+    }
+    Owner &owner = state.owner(i);
+    Unit &unit = owner.units[j];
+    const std::optional<double> cut = virtualSurfaceOf(unit);
+    if (!cut)
+        return recomputeTables(state); // which stops at this unit, as it must
+    const double lastTotal = grandTotal(state);
+    // With a total of 0 the last phase 2 left the millesimi alone, and they could not be
+    // written back below: the surfaces are weighed before instead.
+    if (lastTotal == 0
+        && !passesPhaseOne(surfaceMagnitudes(state) - std::fabs(unit.virtualSurface) + std::fabs(*cut)))
+        return recomputeTables(state);
+    const double lastCut = unit.virtualSurface;
+    const double lastOwnerSurface = owner.ownerVirtualSurface;
+    unit.virtualSurface = *cut;
+    owner.ownerVirtualSurface = ownerSurface(owner);
+    if (!passesPhaseOne(computeMillesimi(state, grandTotal(state)))) {
+        // Surfaces near the largest number may stop phase 1: the millesimi of the last
+        // complete tables are written back, and the whole computation decides.
+        unit.virtualSurface = lastCut;
+        owner.ownerVirtualSurface = lastOwnerSurface;
+        computeMillesimi(state, lastTotal);
+        return recomputeTables(state);
+    }
     computeFloorTables(state);
     return true;
 }

@@ -257,7 +257,7 @@ void DatiWindow::unitFieldChanged(int r, UnitField f)
         return;
     }
     DatiRegistry::unitCell(state().unit(i, u), f) = text;
-    afterUnitChange(f);
+    afterUnitChange(f, u);
 }
 
 // A floor set with the spin is whole at once.
@@ -282,7 +282,7 @@ void DatiWindow::afterOwnerChange(OwnerField field)
     recompute();
 }
 
-void DatiWindow::afterUnitChange(UnitField field)
+void DatiWindow::afterUnitChange(UnitField field, int u)
 {
     const bool recount = field == UnitField::Name;
     if (m_refreshDepth > 0) {
@@ -293,7 +293,11 @@ void DatiWindow::afterUnitChange(UnitField field)
     if (recount)
         recountUnits();
     showStepHint();
-    recompute();
+    // A name changes the unit count, and with it what the computation counts.
+    if (recount)
+        recompute();
+    else
+        recomputeUnit(u);
 }
 
 void DatiWindow::runPending()
@@ -427,7 +431,22 @@ void DatiWindow::recountUnits()
 
 void DatiWindow::recompute()
 {
-    if (!recomputeTables(state()))
+    m_tablesComplete = recomputeTables(state());
+    showRecomputedTables();
+}
+
+// One typed surface or coefficient: only what depends on unit u of the owner shown is
+// computed again, when the tables were complete before it.
+void DatiWindow::recomputeUnit(int u)
+{
+    m_tablesComplete = m_tablesComplete ? recomputeAfterUnitChange(state(), ownerTop(), u)
+                                        : recomputeTables(state());
+    showRecomputedTables();
+}
+
+void DatiWindow::showRecomputedTables()
+{
+    if (!m_tablesComplete)
         return;
     m_form->frame1->setTitle(ownerCaption(state(), ownerTop()));
     showUnitResults();

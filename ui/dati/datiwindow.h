@@ -92,8 +92,10 @@ private:
                           bool *refused = nullptr);
     bool rewriteField(QLineEdit *field, const QString &text);
     void afterOwnerChange(DatiRegistry::OwnerField field);
-    void afterUnitChange(DatiRegistry::UnitField field);
+    void afterUnitChange(DatiRegistry::UnitField field, int u);
     void recompute();
+    void recomputeUnit(int u);
+    void showRecomputedTables();
     void showUnitResults();
     void showHeatingOption(int k);
     void markHeatingOptionFromState();
@@ -130,6 +132,8 @@ private:
     bool m_pendingUnitCount = false;
     bool m_pendingHint = false;
     bool m_pendingRecompute = false;
+    // Whether the last computation ran to the end, so that one typed cell may update it.
+    bool m_tablesComplete = false;
     bool m_floorWarned = false; // the floor as it stands was already found out of order
 };
 

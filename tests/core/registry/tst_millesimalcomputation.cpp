@@ -48,6 +48,7 @@ private slots:
     void ownerCaptionText();
     void figuresBeyondAnyNumberNeverGiveUndefinedMillesimi_data();
     void figuresBeyondAnyNumberNeverGiveUndefinedMillesimi();
+    void oneTypedCellGivesTheFullComputation();
 };
 
 void TestMillesimalComputation::virtualSurfaceIsCutToTwoDecimals_data()
@@ -390,6 +391,91 @@ void TestMillesimalComputation::figuresBeyondAnyNumberNeverGiveUndefinedMillesim
              qPrintable(csv));
     QCOMPARE(OwnerTableCsv::millesimi(std::nan("")), QString());
     QCOMPARE(OwnerTableCsv::millesimi(-HUGE_VAL), QString());
+}
+
+namespace {
+
+// The first cell the computation writes that differs between the two registries, or empty.
+QString firstDifference(const SharedState &a, const SharedState &b)
+{
+    for (int i = 0; i <= MaxOwners; ++i) {
+        const Owner &x = a.owner(i);
+        const Owner &y = b.owner(i);
+        if (x.ownerVirtualSurface != y.ownerVirtualSurface || x.ownerMillesimi != y.ownerMillesimi
+            || x.floorTotal != y.floorTotal || x.useMillesimi != y.useMillesimi
+            || x.stairsMillesimi != y.stairsMillesimi)
+            return QStringLiteral("owner %1").arg(i);
+        for (int j = 0; j <= MaxUnits; ++j) {
+            if (x.units[j].virtualSurface != y.units[j].virtualSurface
+                || x.units[j].unitMillesimi != y.units[j].unitMillesimi)
+                return QStringLiteral("unit %1 of owner %2").arg(j).arg(i);
+        }
+    }
+    return QString();
+}
+
+QString &factorCell(Unit &unit, int f)
+{
+    QString *factors[] = {&unit.netSurface,    &unit.coeffDestination, &unit.coeffFloor,
+                          &unit.coeffOrientation, &unit.coeffProspect, &unit.coeffLight,
+                          &unit.coeffFunction, &unit.coeffVolume};
+    return *factors[f];
+}
+
+} // namespace
+
+// Typed cells one at a time, the window's way: after a complete computation only the typed
+// unit is computed again. Among the texts, ones that stop the computation (empty, no
+// number, beyond any number) or come near the largest number, a zero and a negative
+// surface, units and an owner beyond the counts; each such cell is typed right again at the
+// next edit.
+void TestMillesimalComputation::oneTypedCellGivesTheFullComputation()
+{
+    const QString nearLargest = QLatin1Char('9') + QString(301, QLatin1Char('0'));
+    const QStringList valid = {"12,5", "0,95", "1", "33", "0", "-3,5", "0,333", "1.250"};
+    const QStringList stopping = {"", "1,2,3", QLatin1Char('1') + QString(305, QLatin1Char('0')),
+                                  nearLargest};
+    SharedState typed;
+    SharedState full;
+    RegistryFixture::fillRegistry(typed, 120, 20);
+    RegistryFixture::fillRegistry(full, 120, 20);
+    bool complete = recomputeTables(typed);
+    QVERIFY(recomputeTables(full));
+    int stoppedRuns = 0;
+    auto type = [&](int i, int j, int f, const QString &text) {
+        factorCell(typed.unit(i, j), f) = text;
+        factorCell(full.unit(i, j), f) = text;
+        complete = complete ? recomputeAfterUnitChange(typed, i, j) : recomputeTables(typed);
+        stoppedRuns += complete ? 0 : 1;
+        return complete == recomputeTables(full) ? firstDifference(typed, full)
+                                                 : QStringLiteral("the outcome");
+    };
+    QRandomGenerator random(19);
+    std::optional<std::array<int, 3>> toMend;
+    for (int edit = 0; edit < 400; ++edit) {
+        std::array<int, 3> cell = {random.bounded(1, 122), random.bounded(1, 23), random.bounded(8)};
+        if (toMend)
+            cell = *toMend;
+        const bool odd = !toMend && random.bounded(12) == 0;
+        const QString text = odd ? stopping[random.bounded(stopping.size())]
+                                 : valid[random.bounded(valid.size())];
+        toMend = odd ? std::optional(cell) : std::nullopt;
+        const QString difference = type(cell[0], cell[1], cell[2], text);
+        QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("edit %1: %2").arg(edit).arg(difference)));
+    }
+    QVERIFY(stoppedRuns > 0);
+    if (toMend)
+        QCOMPARE(type((*toMend)[0], (*toMend)[1], (*toMend)[2], valid[0]), QString());
+    // Two surfaces that are numbers alone and beyond any together: the tables computed
+    // before them stay as the full computation leaves them.
+    for (int i : {3, 7}) {
+        for (int f = 1; f < 8; ++f)
+            QCOMPARE(type(i, 2, f, QStringLiteral("1")), QString());
+    }
+    QCOMPARE(type(3, 2, 0, nearLargest), QString());
+    QVERIFY(complete);
+    QCOMPARE(type(7, 2, 0, nearLargest), QString());
+    QVERIFY(!complete);
 }
 
 QTEST_GUILESS_MAIN(TestMillesimalComputation)
