@@ -74,22 +74,22 @@ QString missingUnitDatum(const Unit &unit, int heatingOption)
         + QStringLiteral(" (per la ripartizione delle spese di riscaldamento)");
 }
 
-QString unitsHint(const SharedState &state, int heatingOption)
+bool lacksDatum(const Unit &unit)
 {
-    for (int i = 1, n = ownerLimit(state); i <= n; ++i) {
-        const Owner &owner = state.owner(i);
-        if (owner.unitCount == 0)
-            return QStringLiteral("visualizzare (con la barra di scorrimento) alla prima riga il "
-                                  "condomino n.")
-                + NumberText::str(i) + QStringLiteral(" e digitare i dati dei locali");
-        for (int j = 1, units = unitLimit(owner); j <= units; ++j) {
-            const QString missing = missingUnitDatum(owner.units[j], heatingOption);
-            if (!missing.isEmpty())
-                return missing + QStringLiteral(" del locale n.") + NumberText::str(j)
-                    + QStringLiteral(" del condomino n.") + NumberText::str(i);
-        }
-    }
-    return QString();
+    return !missingUnitDatum(unit, 0).isEmpty();
+}
+
+QString unitsHint(const SharedState &state, int heatingOption, UnitGap gap)
+{
+    if (gap.owner == 0)
+        return QString();
+    if (gap.unit == 0)
+        return QStringLiteral("visualizzare (con la barra di scorrimento) alla prima riga il "
+                              "condomino n.")
+            + NumberText::str(gap.owner) + QStringLiteral(" e digitare i dati dei locali");
+    return missingUnitDatum(state.unit(gap.owner, gap.unit), heatingOption)
+        + QStringLiteral(" del locale n.") + NumberText::str(gap.unit)
+        + QStringLiteral(" del condomino n.") + NumberText::str(gap.owner);
 }
 
 } // namespace
@@ -251,7 +251,34 @@ bool breaksFloorOrder(const SharedState &state, int o)
     return previous && floor && *floor < *previous;
 }
 
-QString stepHint(const SharedState &state, bool nomeEmpty, int heatingOption)
+UnitGap firstUnitGap(const SharedState &state, UnitGap from)
+{
+    for (int i = std::max(from.owner, 1), n = ownerLimit(state); i <= n; ++i) {
+        const Owner &owner = state.owner(i);
+        const int first = i == from.owner ? std::max(from.unit, 0) : 0;
+        if (first == 0 && owner.unitCount == 0)
+            return {i, 0};
+        for (int j = std::max(first, 1), units = unitLimit(owner); j <= units; ++j) {
+            if (lacksDatum(owner.units[j]))
+                return {i, j};
+        }
+    }
+    return {};
+}
+
+UnitGap gapAfterUnitChange(const SharedState &state, UnitGap gap, int i, int u)
+{
+    if (i < 1 || i > ownerLimit(state) || u < 1 || u > unitLimit(state.owner(i)))
+        return gap;
+    const bool beforeGap = gap.owner == 0 || i < gap.owner || (i == gap.owner && u < gap.unit);
+    if (beforeGap)
+        return lacksDatum(state.unit(i, u)) ? UnitGap{i, u} : gap;
+    if (i == gap.owner && u == gap.unit)
+        return firstUnitGap(state, gap);
+    return gap;
+}
+
+QString stepHint(const SharedState &state, bool nomeEmpty, int heatingOption, UnitGap gap)
 {
     const Owner &first = state.owner(1);
     if (nomeEmpty && state.ownerCount == 0)
@@ -265,7 +292,7 @@ QString stepHint(const SharedState &state, bool nomeEmpty, int heatingOption)
         return QStringLiteral("digitare il numero del piano del primo condomino");
     if (heatingOption == 0)
         return QStringLiteral("scegliere il tipo di ripartizione delle spese di riscaldamento");
-    const QString units = unitsHint(state, heatingOption);
+    const QString units = unitsHint(state, heatingOption, gap);
     if (!units.isEmpty())
         return units;
     if (state.ownerCount == 1)

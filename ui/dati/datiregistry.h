@@ -56,9 +56,25 @@ void clearRegistry(SharedState &state);
 // since the floor tables need the owners entered from the lowest floor up.
 bool breaksFloorOrder(const SharedState &state, int o);
 
+// Where the units' part of the step hint points: the first owner without units (unit 0)
+// or the first unit lacking a datum, in the order owner by owner; owner 0 when none does.
+struct UnitGap
+{
+    int owner = 0;
+    int unit = 0;
+};
+
+// The first gap from unit `from` on (from the first owner when omitted).
+UnitGap firstUnitGap(const SharedState &state, UnitGap from = {1, 0});
+// The first gap once a cell of unit u of owner i was typed, gap being the first gap before
+// and no count having changed: only that unit, or the units from the gap on when the typed
+// unit was the gap, are looked at again.
+UnitGap gapAfterUnitChange(const SharedState &state, UnitGap gap, int i, int u);
+
 // The step hint: the first datum still to be typed. nomeEmpty tells whether the name
-// field of the window is empty; heatingOption is the heating option marked (0 none).
-QString stepHint(const SharedState &state, bool nomeEmpty, int heatingOption);
+// field of the window is empty; heatingOption is the heating option marked (0 none); gap
+// is firstUnitGap(state).
+QString stepHint(const SharedState &state, bool nomeEmpty, int heatingOption, UnitGap gap);
 
 } // namespace DatiRegistry
 

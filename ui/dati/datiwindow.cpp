@@ -290,14 +290,15 @@ void DatiWindow::afterUnitChange(UnitField field, int u)
         m_pendingHint = m_pendingRecompute = true;
         return;
     }
-    if (recount)
+    // A name changes the unit count, and with it what the hint and the computation count.
+    if (recount) {
         recountUnits();
-    showStepHint();
-    // A name changes the unit count, and with it what the computation counts.
-    if (recount)
+        showStepHint();
         recompute();
-    else
-        recomputeUnit(u);
+        return;
+    }
+    showStepHintAfterUnit(u);
+    recomputeUnit(u);
 }
 
 void DatiWindow::runPending()
@@ -431,6 +432,9 @@ void DatiWindow::recountUnits()
 
 void DatiWindow::recompute()
 {
+    // Whatever called for the whole computation may have changed any unit: the next typed
+    // cell looks for the hint's gap from the start again.
+    m_unitGap.reset();
     m_tablesComplete = recomputeTables(state());
     showRecomputedTables();
 }
@@ -454,7 +458,25 @@ void DatiWindow::showRecomputedTables()
 
 void DatiWindow::showStepHint()
 {
-    setStepHint(DatiRegistry::stepHint(state(), m_form->nome->text().isEmpty(), heatingOption()));
+    m_unitGap = DatiRegistry::firstUnitGap(state());
+    showStepHintAt(*m_unitGap);
+}
+
+// The typed cell of unit u of the owner shown can only move the hint's gap to itself, or on
+// from itself when it was the gap.
+void DatiWindow::showStepHintAfterUnit(int u)
+{
+    if (!m_unitGap) {
+        showStepHint();
+        return;
+    }
+    m_unitGap = DatiRegistry::gapAfterUnitChange(state(), *m_unitGap, ownerTop(), u);
+    showStepHintAt(*m_unitGap);
+}
+
+void DatiWindow::showStepHintAt(DatiRegistry::UnitGap gap)
+{
+    setStepHint(DatiRegistry::stepHint(state(), m_form->nome->text().isEmpty(), heatingOption(), gap));
 }
 
 void DatiWindow::copyPreviousOwner(int r)

@@ -5,6 +5,7 @@
 #include "ui/frame/workwindow.h"
 
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 
@@ -95,6 +96,8 @@ private:
     void afterUnitChange(DatiRegistry::UnitField field, int u);
     void recompute();
     void recomputeUnit(int u);
+    void showStepHintAfterUnit(int u);
+    void showStepHintAt(DatiRegistry::UnitGap gap);
     void showRecomputedTables();
     void showUnitResults();
     void showHeatingOption(int k);
@@ -134,6 +137,8 @@ private:
     bool m_pendingRecompute = false;
     // Whether the last computation ran to the end, so that one typed cell may update it.
     bool m_tablesComplete = false;
+    // The step hint's gap among the units, while no count has changed since it was found.
+    std::optional<DatiRegistry::UnitGap> m_unitGap;
     bool m_floorWarned = false; // the floor as it stands was already found out of order
 };
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace veltra;
@@ -44,6 +45,7 @@ private slots:
     void floorIsJudgedWhenTheFieldIsLeft();
     void floorSpinUpRaisesTheFloor();
     void stepHintsFollowTheEntryInOrder();
+    void typedUnitCellsMoveTheHintsGapAsAWholeSearchFinds();
     void clearWindowEmptiesAndShowsFirstHint();
     void helpListsSixInstructions();
     void handOverAsksAboutDeletedData();
@@ -497,6 +499,32 @@ void TestDatiWindow::stepHintsFollowTheEntryInOrder()
     QCOMPARE(hint(), QStringLiteral("correggere, archiviare quanto immesso, digitare ulteriori "
                                     "dati, andare oltre (stampa, ripartizione spese)"));
     QVERIFY(m_platform->messages.isEmpty());
+}
+
+// Cells emptied and filled again at random, before, at and after the gap, and beyond the
+// unit and owner counts; an owner without units stands among the others.
+void TestDatiWindow::typedUnitCellsMoveTheHintsGapAsAWholeSearchFinds()
+{
+    SharedState state;
+    RegistryFixture::fillRegistry(state, 30, 6);
+    state.owner(20).unitCount = 0;
+    DatiRegistry::UnitGap gap = DatiRegistry::firstUnitGap(state);
+    QCOMPARE(gap.owner, 20);
+    QRandomGenerator random(7);
+    for (int edit = 0; edit < 600; ++edit) {
+        const int i = random.bounded(1, 32);
+        const int u = random.bounded(1, 8);
+        const auto field = DatiRegistry::UnitField(random.bounded(DatiRegistry::UnitFieldCount));
+        if (field == DatiRegistry::UnitField::Name)
+            continue; // a name changes the count: the window searches from the start
+        DatiRegistry::unitCell(state.unit(i, u), field) =
+            random.bounded(3) == 0 ? QString() : QStringLiteral("1");
+        gap = DatiRegistry::gapAfterUnitChange(state, gap, i, u);
+        const DatiRegistry::UnitGap whole = DatiRegistry::firstUnitGap(state);
+        QVERIFY2(gap.owner == whole.owner && gap.unit == whole.unit,
+                 qPrintable(QStringLiteral("edit %1: %2/%3 instead of %4/%5").arg(edit)
+                                .arg(gap.owner).arg(gap.unit).arg(whole.owner).arg(whole.unit)));
+    }
 }
 
 void TestDatiWindow::clearWindowEmptiesAndShowsFirstHint()
