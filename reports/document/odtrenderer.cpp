@@ -6,10 +6,13 @@
 #include "reports/document/tablelayout.h"
 
 #include <QHash>
+#include <QTemporaryFile>
 
 #include <zip.h>
 
-#include <memory>
+#include <algorithm>
+#include <cstring>
+#include <ctime>
 
 namespace veltra {
 
@@ -42,20 +45,43 @@ bool isXmlCharacter(char16_t c)
     return c >= 0x20 && c != 0xFFFE && c != 0xFFFF;
 }
 
-// Appends a run of blanks so that the reader keeps every one of them, even at the start
-// or the end of a paragraph, where XML would drop them.
-void appendBlanks(QString &out, int count, bool atEdge)
+void appendUtf8(QByteArray &out, char32_t c)
 {
-    if (!atEdge) {
-        out += QLatin1Char(' ');
-        --count;
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
     }
-    if (count > 0)
-        out += QStringLiteral("<text:s text:c=\"%1\"/>").arg(count);
 }
 
-// Appends a paragraph's text as ODF character content, verbatim as the reader will see it.
-void appendText(QString &out, const QString &text)
+// Appends a run of blanks so that the reader keeps every one of them, even at the start
+// or the end of a paragraph, where XML would drop them.
+void appendBlanks(QByteArray &out, int count, bool atEdge)
+{
+    if (!atEdge) {
+        out += ' ';
+        --count;
+    }
+    if (count > 0) {
+        out += "<text:s text:c=\"";
+        out += QByteArray::number(count);
+        out += "\"/>";
+    }
+}
+
+// Appends a paragraph's text as ODF character content in UTF-8, verbatim as the reader
+// will see it.
+void appendText(QByteArray &out, const QString &text)
 {
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -66,24 +92,38 @@ void appendText(QString &out, const QString &text)
             appendBlanks(out, end - i, i == 0 || end == text.size());
             i = end - 1;
         } else if (c == QLatin1Char('\t')) {
-            out += QLatin1String("<text:tab/>");
+            out += "<text:tab/>";
         } else if (c.unicode() == 11) {
-            out += QLatin1String("<text:line-break/>");
+            out += "<text:line-break/>";
         } else if (c == QLatin1Char('&')) {
-            out += QLatin1String("&amp;");
+            out += "&amp;";
         } else if (c == QLatin1Char('<')) {
-            out += QLatin1String("&lt;");
+            out += "&lt;";
         } else if (c == QLatin1Char('>')) {
-            out += QLatin1String("&gt;");
+            out += "&gt;";
         } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out += c;
-            out += text[++i];
+            appendUtf8(out, QChar::surrogateToUcs4(c, text[i + 1]));
+            ++i;
         } else if (c.isSurrogate()) {
-            out += QChar(QChar::ReplacementCharacter);
+            appendUtf8(out, QChar::ReplacementCharacter);
         } else if (isXmlCharacter(c.unicode())) {
-            out += c;
+            appendUtf8(out, c.unicode());
         }
     }
+}
+
+// Appends one paragraph of a cell or of the body: the opening tag with its style, the
+// text, the closing tag.
+void appendParagraph(QByteArray &out, const QByteArray &opening, const QString &text)
+{
+    out += opening;
+    appendText(out, text);
+    out += "</text:p>";
+}
+
+QByteArray paragraphOpening(const QString &style)
+{
+    return "<text:p text:style-name=\"" + style.toUtf8() + "\">";
 }
 
 QString points(double value)
@@ -104,42 +144,54 @@ QString alignmentValue(ReportAlignment alignment)
     return QStringLiteral("start");
 }
 
-// Builds content.xml: the body first, while the automatic styles it needs are collected,
-// each distinct look written once.
+const char HeadingCell[] =
+    "<table:table-cell table:style-name=\"CeHead\" office:value-type=\"string\">";
+const char BodyCell[] =
+    "<table:table-cell table:style-name=\"CeBody\" office:value-type=\"string\">";
+
+// Builds content.xml. The body goes into a temporary file a row or a paragraph at a time,
+// as it is produced, while the automatic styles it needs are collected, each distinct look
+// written once; the styles, which the reader needs first, then head it in the package.
+// Held whole in memory, the body of a long printout (the account cards of 500 owners)
+// would take tens of megabytes.
 class ContentWriter
 {
 public:
-    ContentWriter(const ReportDocument &document)
+    explicit ContentWriter(const ReportDocument &document)
         : m_document(document)
         , m_flow(document)
         , m_font(escapedAttribute(document.fontName()))
     {
     }
 
-    QByteArray content();
+    // Writes the body into its temporary file; false when the file could not be written.
+    bool writeBody();
+    QFile &body() { return m_file; }
+    // What precedes the body: the declaration, the fonts, the styles the body uses.
+    QByteArray head() const;
+    static QByteArray tail();
 
 private:
     void writeParagraph(const ReportFlow::Item &item);
     void writeTable(const ReportFlow::Item &item);
-    void writeRow(const ReportTable &table, int row, const QVector<QString> &lineStyles);
+    void writeRow(const ReportTable &table, int row, const QVector<QByteArray> &lineOpenings);
     QString paragraphStyle(std::optional<int> size, bool bold, ReportAlignment alignment,
                            bool newPage);
     QString tableStyle(double width, bool newPage);
     QString columnStyle(double width);
     QString textProperties(std::optional<int> size, bool bold) const;
-    void flushBody();
+    // Hands what is buffered to the file once the buffer is full, or always with force.
+    void flushBody(bool force = false);
 
     const ReportDocument &m_document;
     ReportFlow m_flow;
     QString m_font;
-    // The body is written a row or a paragraph at a time, then kept as UTF-8: a long
-    // printout (the account cards of 500 owners) would need three times the memory as text.
-    QString m_body;
-    QByteArray m_bodyUtf8;
+    QTemporaryFile m_file;
+    QByteArray m_buffer;
+    bool m_failed = false;
     QString m_styles;
     QHash<QString, QString> m_styleNames;
 };
-
 QString ContentWriter::textProperties(std::optional<int> size, bool bold) const
 {
     QString properties = QStringLiteral("<style:text-properties style:font-name=\"%1\""
@@ -203,37 +255,44 @@ QString ContentWriter::columnStyle(double width)
     return name;
 }
 
+void ContentWriter::flushBody(bool force)
+{
+    // Large enough that the file is written in few calls, small against the body.
+    constexpr qsizetype Chunk = 256 * 1024;
+    if (m_buffer.isEmpty() || (!force && m_buffer.size() < Chunk))
+        return;
+    m_failed = m_failed || m_file.write(m_buffer) != m_buffer.size();
+    m_buffer.clear();
+}
+
 void ContentWriter::writeParagraph(const ReportFlow::Item &item)
 {
-    m_body += QStringLiteral("<text:p text:style-name=\"%1\">")
-                  .arg(paragraphStyle(item.fontSize, item.bold, m_flow.paragraphAlignment(),
-                                      item.newPage));
-    appendText(m_body, item.text);
-    m_body += QLatin1String("</text:p>\n");
+    const QString style = paragraphStyle(item.fontSize, item.bold, m_flow.paragraphAlignment(),
+                                         item.newPage);
+    appendParagraph(m_buffer, paragraphOpening(style), item.text);
+    m_buffer += '\n';
     flushBody();
 }
 
-void ContentWriter::flushBody()
+void ContentWriter::writeRow(const ReportTable &table, int row,
+                             const QVector<QByteArray> &lineOpenings)
 {
-    m_bodyUtf8 += m_body.toUtf8();
-    m_body.clear();
-}
-
-void ContentWriter::writeRow(const ReportTable &table, int row, const QVector<QString> &lineStyles)
-{
-    const QString cellStyle = row == 1 ? QStringLiteral("CeHead") : QStringLiteral("CeBody");
-    m_body += QLatin1String("<table:table-row>");
+    const char *cellOpening = row == 1 ? HeadingCell : BodyCell;
+    m_buffer += "<table:table-row>";
     for (int column = 1; column <= table.columns(); ++column) {
-        m_body += QStringLiteral("<table:table-cell table:style-name=\"%1\""
-                                 " office:value-type=\"string\">").arg(cellStyle);
-        for (const QString &line : ReportFlow::cellLines(table.cell(row, column))) {
-            m_body += QStringLiteral("<text:p text:style-name=\"%1\">").arg(lineStyles[column - 1]);
-            appendText(m_body, line);
-            m_body += QLatin1String("</text:p>");
+        m_buffer += cellOpening;
+        const QString &text = table.cell(row, column);
+        const QByteArray &opening = lineOpenings[column - 1];
+        // Nearly every cell is one line: it is written without being split.
+        if (ReportFlow::isSingleLine(text)) {
+            appendParagraph(m_buffer, opening, text);
+        } else {
+            for (const QString &line : ReportFlow::cellLines(text))
+                appendParagraph(m_buffer, opening, line);
         }
-        m_body += QLatin1String("</table:table-cell>");
+        m_buffer += "</table:table-cell>";
     }
-    m_body += QLatin1String("</table:table-row>\n");
+    m_buffer += "</table:table-row>\n";
     flushBody();
 }
 
@@ -246,36 +305,48 @@ void ContentWriter::writeTable(const ReportFlow::Item &item)
     double total = 0;
     for (double width : widths)
         total += width;
-    m_body += QStringLiteral("<table:table table:name=\"Tabella%1\" table:style-name=\"%2\">")
-                  .arg(item.table).arg(tableStyle(total, item.newPage));
-    for (double width : widths)
-        m_body += QStringLiteral("<table:table-column table:style-name=\"%1\"/>").arg(columnStyle(width));
+    m_buffer += QStringLiteral("<table:table table:name=\"Tabella%1\" table:style-name=\"%2\">")
+                    .arg(item.table).arg(tableStyle(total, item.newPage)).toUtf8();
+    for (double width : widths) {
+        m_buffer += "<table:table-column table:style-name=\"" + columnStyle(width).toUtf8()
+            + "\"/>";
+    }
 
     const QVector<ReportAlignment> &alignments = m_flow.columnAlignments(item.table);
-    QVector<QString> headingStyles;
-    QVector<QString> bodyStyles;
+    QVector<QByteArray> headingOpenings;
+    QVector<QByteArray> bodyOpenings;
     for (ReportAlignment alignment : alignments) {
-        headingStyles.append(paragraphStyle(item.fontSize, true, alignment, false));
-        bodyStyles.append(paragraphStyle(item.fontSize, false, alignment, false));
+        headingOpenings.append(paragraphOpening(paragraphStyle(item.fontSize, true, alignment, false)));
+        bodyOpenings.append(paragraphOpening(paragraphStyle(item.fontSize, false, alignment, false)));
     }
     // The heading row is repeated at the top of every page the table runs onto.
-    m_body += QLatin1String("<table:table-header-rows>");
-    writeRow(table, 1, headingStyles);
-    m_body += QLatin1String("</table:table-header-rows>");
+    m_buffer += "<table:table-header-rows>";
+    writeRow(table, 1, headingOpenings);
+    m_buffer += "</table:table-header-rows>";
     for (int row = 2; row <= table.rows(); ++row)
-        writeRow(table, row, bodyStyles);
-    m_body += QLatin1String("</table:table>\n");
+        writeRow(table, row, bodyOpenings);
+    m_buffer += "</table:table>\n";
     flushBody();
 }
 
-QByteArray ContentWriter::content()
+bool ContentWriter::writeBody()
 {
+    if (!m_file.open())
+        return false;
     for (const ReportFlow::Item &item : m_flow.items()) {
         if (item.kind == ReportFlow::Item::Kind::Table)
             writeTable(item);
         else
             writeParagraph(item);
+        if (m_failed)
+            return false;
     }
+    flushBody(true);
+    return !m_failed && m_file.flush() && m_file.seek(0);
+}
+
+QByteArray ContentWriter::head() const
+{
     const QString cellStyles = QStringLiteral(
         "<style:style style:name=\"CeHead\" style:family=\"table-cell\">"
         "<style:table-cell-properties fo:background-color=\"%1\" fo:border=\"0.5pt solid #000000\""
@@ -293,11 +364,108 @@ QByteArray ContentWriter::content()
     xml += "</office:font-face-decls>\n<office:automatic-styles>";
     xml += (cellStyles + m_styles).toUtf8();
     xml += "</office:automatic-styles>\n<office:body><office:text>\n";
-    flushBody();
-    xml += m_bodyUtf8;
-    m_bodyUtf8.clear();
-    xml += "</office:text></office:body></office:document-content>\n";
     return xml;
+}
+
+QByteArray ContentWriter::tail()
+{
+    return "</office:text></office:body></office:document-content>\n";
+}
+
+// content.xml as libzip reads it while it deflates: the head, the body from its file, the
+// tail, each read once, in pieces of the size libzip asks for. Its size is known, so the
+// entry needs no 64-bit size fields.
+class ContentSource
+{
+public:
+    explicit ContentSource(ContentWriter &writer)
+        : m_head(writer.head())
+        , m_body(writer.body())
+        , m_tail(ContentWriter::tail())
+    {
+        zip_error_init(&m_error);
+    }
+    ~ContentSource() { zip_error_fini(&m_error); }
+    ContentSource(const ContentSource &) = delete;
+    ContentSource &operator=(const ContentSource &) = delete;
+
+    static zip_int64_t command(void *self, void *data, zip_uint64_t length, zip_source_cmd_t cmd);
+
+private:
+    zip_int64_t read(char *data, zip_uint64_t length);
+    zip_int64_t stat(void *data) const;
+    zip_uint64_t size() const { return zip_uint64_t(m_head.size() + m_body.size() + m_tail.size()); }
+
+    QByteArray m_head;
+    QFile &m_body;
+    QByteArray m_tail;
+    zip_uint64_t m_position = 0;
+    zip_error_t m_error;
+};
+
+zip_int64_t ContentSource::command(void *self, void *data, zip_uint64_t length, zip_source_cmd_t cmd)
+{
+    auto *source = static_cast<ContentSource *>(self);
+    switch (cmd) {
+    case ZIP_SOURCE_OPEN:
+        source->m_position = 0;
+        return source->m_body.seek(0) ? 0 : -1;
+    case ZIP_SOURCE_READ:
+        return source->read(static_cast<char *>(data), length);
+    case ZIP_SOURCE_CLOSE:
+    case ZIP_SOURCE_FREE:
+        return 0;
+    case ZIP_SOURCE_STAT:
+        return source->stat(data);
+    case ZIP_SOURCE_ERROR:
+        return zip_error_to_data(&source->m_error, data, length);
+    case ZIP_SOURCE_SUPPORTS:
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
+                                              ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE,
+                                              -1);
+    default:
+        zip_error_set(&source->m_error, ZIP_ER_OPNOTSUPP, 0);
+        return -1;
+    }
+}
+
+zip_int64_t ContentSource::read(char *data, zip_uint64_t length)
+{
+    const zip_uint64_t headEnd = zip_uint64_t(m_head.size());
+    const zip_uint64_t bodyEnd = headEnd + zip_uint64_t(m_body.size());
+    length = std::min(length, size() - m_position);
+    zip_uint64_t done = 0;
+    while (done < length) {
+        const zip_uint64_t at = m_position + done;
+        zip_uint64_t piece = 0;
+        if (at < headEnd) {
+            piece = std::min(length - done, headEnd - at);
+            std::memcpy(data + done, m_head.constData() + at, piece);
+        } else if (at < bodyEnd) {
+            const qint64 got = m_body.read(data + done, qint64(std::min(length - done, bodyEnd - at)));
+            if (got <= 0) {
+                zip_error_set(&m_error, ZIP_ER_READ, 0);
+                return -1;
+            }
+            piece = zip_uint64_t(got);
+        } else {
+            piece = std::min(length - done, size() - at);
+            std::memcpy(data + done, m_tail.constData() + (at - bodyEnd), piece);
+        }
+        done += piece;
+    }
+    m_position += done;
+    return zip_int64_t(done);
+}
+
+zip_int64_t ContentSource::stat(void *data) const
+{
+    auto *st = static_cast<zip_stat_t *>(data);
+    zip_stat_init(st);
+    st->size = size();
+    st->mtime = std::time(nullptr);
+    st->valid |= ZIP_STAT_SIZE | ZIP_STAT_MTIME;
+    return sizeof(zip_stat_t);
 }
 
 QByteArray stylesXml(const ReportDocument &document)
@@ -344,7 +512,8 @@ const char Manifest[] =
 
 const char MimeType[] = "application/vnd.oasis.opendocument.text";
 
-// A zip archive built in memory; the entries' bytes must outlive it.
+// A zip archive built in memory, compressed as it is built; the entries' bytes and sources
+// must outlive it.
 class ZipPackage
 {
 public:
@@ -373,9 +542,13 @@ public:
     ZipPackage &operator=(const ZipPackage &) = delete;
 
     bool add(const char *name, const QByteArray &bytes, bool stored);
+    // Adds content.xml, deflated as libzip reads it from the source.
+    bool add(const char *name, ContentSource &content);
     QByteArray finish();
 
 private:
+    bool add(const char *name, zip_source_t *entry, bool stored);
+
     zip_error_t m_error;
     zip_source_t *m_source = nullptr;
     zip_t *m_archive = nullptr;
@@ -385,7 +558,19 @@ bool ZipPackage::add(const char *name, const QByteArray &bytes, bool stored)
 {
     if (!m_archive)
         return false;
-    zip_source_t *entry = zip_source_buffer(m_archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+    return add(name, zip_source_buffer(m_archive, bytes.constData(), zip_uint64_t(bytes.size()), 0),
+               stored);
+}
+
+bool ZipPackage::add(const char *name, ContentSource &content)
+{
+    if (!m_archive)
+        return false;
+    return add(name, zip_source_function(m_archive, &ContentSource::command, &content), false);
+}
+
+bool ZipPackage::add(const char *name, zip_source_t *entry, bool stored)
+{
     if (!entry)
         return false;
     const zip_int64_t index = zip_file_add(m_archive, name, entry, ZIP_FL_ENC_UTF_8);
@@ -393,8 +578,11 @@ bool ZipPackage::add(const char *name, const QByteArray &bytes, bool stored)
         zip_source_free(entry);
         return false;
     }
+    // The fastest level of deflate: the markup repeats itself so much that it still shrinks
+    // the content some thirty times, where the default level spends most of a print on it.
+    constexpr zip_uint32_t FastestLevel = 1;
     const zip_int32_t method = stored ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
-    return zip_set_file_compression(m_archive, zip_uint64_t(index), method, 0) == 0;
+    return zip_set_file_compression(m_archive, zip_uint64_t(index), method, stored ? 0 : FastestLevel) == 0;
 }
 
 QByteArray ZipPackage::finish()
@@ -421,16 +609,18 @@ QByteArray ZipPackage::finish()
 
 QByteArray OdtRenderer::render(const ReportDocument &document)
 {
+    ContentWriter writer(document);
+    if (!writer.writeBody())
+        return {};
+    ContentSource content(writer);
     // The mimetype comes first and uncompressed, so that the format is known by its bytes.
     const QByteArray mimeType(MimeType);
     const QByteArray manifest(Manifest);
-    const QByteArray content = ContentWriter(document).content();
     const QByteArray styles = stylesXml(document);
     ZipPackage package;
     const bool added = package.add("mimetype", mimeType, true)
         && package.add("META-INF/manifest.xml", manifest, false)
-        && package.add("content.xml", content, false)
-        && package.add("styles.xml", styles, false);
+        && package.add("content.xml", content) && package.add("styles.xml", styles, false);
     return added ? package.finish() : QByteArray();
 }
 

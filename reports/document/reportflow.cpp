@@ -98,4 +98,13 @@ QStringList ReportFlow::cellLines(const QString &text)
     return lines;
 }
 
+bool ReportFlow::isSingleLine(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c == CR || c == LF || c == FF)
+            return false;
+    }
+    return true;
+}
+
 } // namespace veltra

@@ -52,6 +52,8 @@ public:
     static Paragraphs paragraphs(const QString &text);
     // The lines of a cell text: the paragraphs of the text, page breaks ignored.
     static QStringList cellLines(const QString &text);
+    // Whether a cell text is one line as it stands: no CR, LF or FF in it.
+    static bool isSingleLine(const QString &text);
 
 private:
     QVector<Item> m_items;

@@ -18,7 +18,9 @@ constexpr double NarrowestColumn = 18.0;
 // serif fonts that readers put in its place, so that a measured word always fits.
 double letterWidth(QChar c)
 {
-    const QChar base = c.decompositionTag() == QChar::Canonical ? c.decomposition().front() : c;
+    // Plain ASCII letters have no decomposition; looking one up for them is most of the cost.
+    const bool composed = c.unicode() >= 0x80 && c.decompositionTag() == QChar::Canonical;
+    const QChar base = composed ? c.decomposition().front() : c;
     const char16_t u = base.unicode();
     if (u >= '0' && u <= '9')
         return 0.64;
@@ -55,19 +57,46 @@ struct ColumnExtent
     double maximum = NarrowestColumn; // the longest whole line
 };
 
+// Widens extent to hold one line: the whole line and each of its words, blanks apart.
+void measureLine(ColumnExtent &extent, const QString &line, double fontSize, bool heading)
+{
+    // In the order textWidth multiplies, so that both give the same width to the last bit.
+    auto width = [&](double ems) { return ems * fontSize * (heading ? BoldWidening : 1.0); };
+    double lineEms = 0;
+    double wordEms = 0;
+    bool inWord = false;
+    auto endWord = [&] {
+        if (inWord)
+            extent.minimum = std::max(extent.minimum, width(wordEms) + CellPadding);
+        wordEms = 0;
+        inWord = false;
+    };
+    for (const QChar c : line) {
+        const double ems = letterWidth(c);
+        lineEms += ems;
+        if (c == QLatin1Char(' ')) {
+            endWord();
+        } else {
+            wordEms += ems;
+            inWord = true;
+        }
+    }
+    endWord();
+    extent.maximum = std::max(extent.maximum, width(lineEms) + CellPadding);
+}
+
 ColumnExtent columnExtent(const ReportTable &table, int column, double fontSize)
 {
     ColumnExtent extent;
     for (int row = 1; row <= table.rows(); ++row) {
         const bool heading = row == 1;
-        for (const QString &line : ReportFlow::cellLines(table.cell(row, column))) {
-            const double whole = TableLayout::textWidth(line, fontSize, heading) + CellPadding;
-            extent.maximum = std::max(extent.maximum, whole);
-            for (const QString &word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-                const double width = TableLayout::textWidth(word, fontSize, heading) + CellPadding;
-                extent.minimum = std::max(extent.minimum, width);
-            }
+        const QString &text = table.cell(row, column);
+        if (ReportFlow::isSingleLine(text)) {
+            measureLine(extent, text, fontSize, heading);
+            continue;
         }
+        for (const QString &line : ReportFlow::cellLines(text))
+            measureLine(extent, line, fontSize, heading);
     }
     return extent;
 }
