@@ -144,6 +144,9 @@ QString alignmentValue(ReportAlignment alignment)
     return QStringLiteral("start");
 }
 
+// Large enough that the body file is written in few calls, small against the body.
+constexpr qsizetype BodyChunk = 256 * 1024;
+
 const char HeadingCell[] =
     "<table:table-cell table:style-name=\"CeHead\" office:value-type=\"string\">";
 const char BodyCell[] =
@@ -257,12 +260,11 @@ QString ContentWriter::columnStyle(double width)
 
 void ContentWriter::flushBody(bool force)
 {
-    // Large enough that the file is written in few calls, small against the body.
-    constexpr qsizetype Chunk = 256 * 1024;
-    if (m_buffer.isEmpty() || (!force && m_buffer.size() < Chunk))
+    if (m_buffer.isEmpty() || (!force && m_buffer.size() < BodyChunk))
         return;
     m_failed = m_failed || m_file.write(m_buffer) != m_buffer.size();
-    m_buffer.clear();
+    // Emptied, not freed: the buffer is filled again to the same size, row after row.
+    m_buffer.resize(0);
 }
 
 void ContentWriter::writeParagraph(const ReportFlow::Item &item)
@@ -333,6 +335,7 @@ bool ContentWriter::writeBody()
 {
     if (!m_file.open())
         return false;
+    m_buffer.reserve(2 * BodyChunk);
     for (const ReportFlow::Item &item : m_flow.items()) {
         if (item.kind == ReportFlow::Item::Kind::Table)
             writeTable(item);
