@@ -12,18 +12,15 @@
 #include "ui/frame/shell.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
 
 using namespace veltra;
 using KeystrokeTiming::keystrokeMilliseconds;
-using KeystrokeTiming::median;
 
 namespace {
 
@@ -62,17 +59,13 @@ Figures measure(const QString &folder, int owners)
     shell.showWorkWindow(1);
     auto *window = qobject_cast<DatiWindow *>(shell.existingWorkWindow(1));
 
-    QList<double> openTimes;
-    for (int k = 0; k < 5; ++k) {
+    const double open = KeystrokeTiming::medianMilliseconds(5, [&] {
         platform.fileNames.enqueue(path);
-        QElapsedTimer timer;
-        timer.start();
         window->openArchive();
-        openTimes << timer.nsecsElapsed() / 1e6;
-    }
+    });
     Figures figures;
     figures.opened = state.ownerCount == owners && platform.messages.isEmpty();
-    figures.open = median(openTimes);
+    figures.open = open;
     auto *surface = window->findChild<QLineEdit *>(QStringLiteral("sup_1"));
     figures.keystroke = keystrokeMilliseconds(surface, 50);
     return figures;

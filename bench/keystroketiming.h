@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 
 namespace veltra::KeystrokeTiming {
 
@@ -13,6 +14,19 @@ inline double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
+}
+
+// The median in milliseconds of runs runs of work, each timed alone.
+inline double medianMilliseconds(int runs, const std::function<void()> &work)
+{
+    QList<double> times;
+    for (int k = 0; k < runs; ++k) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times << timer.nsecsElapsed() / 1e6;
+    }
+    return median(times);
 }
 
 // One key typed into the field, then taken back: two keystrokes a round, each timed with
