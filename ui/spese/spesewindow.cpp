@@ -27,6 +27,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <cstring>
+
 namespace veltra {
 
 namespace {
@@ -606,19 +608,26 @@ void SpeseWindow::toggleAll()
 
 namespace {
 
-// A cell keeps whether it holds a number or a text; a number is written in full.
+// A cell keeps whether it holds a number or a text; a number is kept as the bits of its
+// double, exact and far cheaper to write and read back than its decimal digits.
 QStringList cellTexts(const Cell &cell)
 {
-    if (cell.isNumber())
-        return {QStringLiteral("n"), QString::number(cell.toNumber(), 'g', 17)};
-    return {QStringLiteral("t"), cell.toText()};
+    if (!cell.isNumber())
+        return {QStringLiteral("t"), cell.toText()};
+    const double value = cell.toNumber();
+    quint64 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return {QStringLiteral("n"), QString::number(bits, 16)};
 }
 
 Cell cellFrom(const QStringList &row, int at)
 {
-    if (row.value(at) == QLatin1String("n"))
-        return Cell::fromNumber(row.value(at + 1).toDouble());
-    return Cell::fromText(row.value(at + 1));
+    if (row.value(at) != QLatin1String("n"))
+        return Cell::fromText(row.value(at + 1));
+    const quint64 bits = row.value(at + 1).toULongLong(nullptr, 16);
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return Cell::fromNumber(value);
 }
 
 } // namespace
@@ -645,6 +654,22 @@ QStringList SpeseWindow::editRow(int n) const
     return QStringList{QString::number(owner.takesPart), owner.fixedPercent, owner.floorMillesimi,
                        QString::number(owner.oneThirdFlag), owner.twoThirdsPercent}
         + cellTexts(owner.ownerMillesimi) + cellTexts(owner.heatingQuantity);
+}
+
+// Compared field by field where it stands: a keystroke compares every item and owner twice,
+// and writing each owner's numbers out in full would cost more than the allocation itself.
+bool SpeseWindow::editRowIs(int n, const QStringList &row) const
+{
+    if (n <= MaxItems) {
+        const ExpenseItem &item = state().item(n);
+        return row.size() == 3 && item.expenseAmount == row.at(0) && item.expenseType == row.at(1)
+            && item.expenseDate == row.at(2);
+    }
+    const Owner &owner = state().owner(n - MaxItems);
+    return row.size() == 9 && row.at(0).toInt() == owner.takesPart
+        && owner.fixedPercent == row.at(1) && owner.floorMillesimi == row.at(2)
+        && row.at(3).toInt() == owner.oneThirdFlag && owner.twoThirdsPercent == row.at(4)
+        && cellFrom(row, 5) == owner.ownerMillesimi && cellFrom(row, 7) == owner.heatingQuantity;
 }
 
 void SpeseWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)

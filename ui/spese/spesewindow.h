@@ -53,6 +53,7 @@ public:
     QStringList editHeader() const override;
     int editRowCount() const override;
     QStringList editRow(int n) const override;
+    bool editRowIs(int n, const QStringList &row) const override;
     void restoreEdits(const RowSnapshot &to, const RowSnapshot &from) override;
 
     // Moves the item scroll bar to k, which loads item k as a move by the user does.

@@ -458,6 +458,13 @@ void TestSpeseWindow::undoPutsBackInputsAndShares()
     undo->trigger();
     QVERIFY(m_state->item(1).expenseAmount.isEmpty());
     QVERIFY(control<QLineEdit>(QStringLiteral("spesatotale"))->text().isEmpty());
+
+    // Millesimi typed over a computed number come back as that very number.
+    m_state->owner(1).ownerMillesimi = Cell::fromNumber(1000.0 / 3);
+    type(QStringLiteral("mill_1"), QStringLiteral("400"));
+    QVERIFY(!(m_state->owner(1).ownerMillesimi == Cell::fromNumber(1000.0 / 3)));
+    undo->trigger();
+    QVERIFY(m_state->owner(1).ownerMillesimi == Cell::fromNumber(1000.0 / 3));
 }
 
 QTEST_MAIN(TestSpeseWindow)
