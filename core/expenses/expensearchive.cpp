@@ -124,6 +124,7 @@ ExpenseArchive::LoadResult readItem(ArchiveReader &reader, bool withPayments)
     FieldReading reading(reader, result.problem);
     int ownerCount = 0;
     readHeader(reading, result, ownerCount);
+    result.owners.reserve(ownerCount);
     for (int i = 1; i <= ownerCount && reading.ok(); ++i) {
         const ExpenseArchive::OwnerRecord owner = readOwner(reading, i, withPayments);
         if (reading.ok())
