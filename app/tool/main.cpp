@@ -9,14 +9,41 @@
 #include "verificacommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <memory>
 
+namespace {
+
+// Whether the command writes PDF: only then does the tool need the fonts of a graphical
+// session; every other command runs as the plain console program it is.
+bool writesPdf(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument = QByteArray(argv[i]).toLower();
+        if (argument.endsWith(".pdf") || argument == "--per-condomino")
+            return true;
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
+{
+    if (!writesPdf(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    // The tool never shows a window: it needs no display unless told otherwise.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
 // veltra-tool: the condominium registry from the command line.
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -29,5 +56,5 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::SchedaCommand>());
     runner.add(std::make_unique<veltra::ControllaAvvisoCommand>());
     runner.add(std::make_unique<veltra::SentenzeCommand>());
-    return runner.run(application.arguments().mid(1), out, err);
+    return runner.run(application->arguments().mid(1), out, err);
 }

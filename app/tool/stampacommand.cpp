@@ -5,6 +5,7 @@
 #include "guidaprintout.h"
 #include "libraryprintkinds.h"
 #include "paymentprintkinds.h"
+#include "perowneroutput.h"
 #include "referenceprintkind.h"
 #include "registryloader.h"
 
@@ -125,7 +126,7 @@ QString StampaCommand::argumentsSynopsis() const
     for (auto kind = m_kinds.cbegin(); kind != m_kinds.cend(); ++kind)
         kinds << kind.key() + QLatin1Char(' ') + kind->synopsis;
     return QStringLiteral("{") + kinds.join(QStringLiteral(" | "))
-        + QStringLiteral("} [--forza] -o OUT");
+        + QStringLiteral("} [--forza] {-o OUT | --per-condomino CARTELLA}");
 }
 
 void StampaCommand::addKind(const QString &kind, const QString &synopsis, const Builder &builder)
@@ -146,13 +147,20 @@ void StampaCommand::addFileKind(const QString &kind, const FileBuilder &builder)
             });
 }
 
-int StampaCommand::run(const QStringList &given, QTextStream &, QTextStream &err)
+int StampaCommand::run(const QStringList &given, QTextStream &out, QTextStream &err)
 {
     QStringList arguments = given;
     m_gate.setForced(arguments.removeAll(QStringLiteral("--forza")) > 0);
     const int n = int(arguments.size());
-    if (n < 3 || arguments.at(n - 2) != QLatin1String("-o") || !m_kinds.contains(arguments.at(0))) {
+    const QString destination = n >= 3 ? arguments.at(n - 2) : QString();
+    const bool perOwner = destination == QLatin1String("--per-condomino");
+    if ((destination != QLatin1String("-o") && !perOwner) || !m_kinds.contains(arguments.at(0))) {
         err << "veltra-tool: uso: veltra-tool stampa " << argumentsSynopsis() << "\n";
+        return ExitBadArguments;
+    }
+    if (perOwner && !PerOwnerOutput::letterKinds().contains(arguments.at(0))) {
+        err << "veltra-tool: --per-condomino vale solo per le lettere ai condomini: "
+            << PerOwnerOutput::letterKinds().join(QStringLiteral(", ")) << "\n";
         return ExitBadArguments;
     }
     ReportDocument document;
@@ -160,6 +168,8 @@ int StampaCommand::run(const QStringList &given, QTextStream &, QTextStream &err
     if (built != ExitSuccess)
         return built;
     const QString &output = arguments.at(n - 1);
+    if (perOwner)
+        return PerOwnerOutput::write(document, output, out, err);
     if (!document.saveAs(output)) {
         err << "veltra-tool: impossibile scrivere il documento \"" << output << "\"\n";
         return ExitUnreadableFile;

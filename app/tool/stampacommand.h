@@ -13,8 +13,9 @@ class ReportDocument;
 
 // "stampa KIND ARGUMENTS -o OUT": a printout rendered to a document without a window, by the
 // same builders the windows use. Each kind takes its own arguments (most an archive FILE).
-// The name of OUT chooses the format: ".doc" and ".rtf" give RTF, anything else OpenDocument
-// Text. A printout whose window runs a data check is built only after the same check:
+// The name of OUT chooses the format: ".doc" and ".rtf" give RTF, ".pdf" PDF, anything else
+// OpenDocument Text. The letters to the owners take "--per-condomino FOLDER" instead of
+// "-o OUT": one PDF per owner in FOLDER. A printout whose window runs a data check is built only after the same check:
 // an error refuses it, a warning too unless "--forza" is given.
 class StampaCommand : public ToolCommand
 {

@@ -110,6 +110,7 @@ ReportDocument MeetingNoticePrintout::build(const SharedState &state, const Meet
     const int perOwner = std::clamp(copies, 1, 2);
     for (int i = 1; i <= owners; ++i) {
         const Owner &owner = state.owner(i);
+        document.beginOwnerLetter(i, owner.ownerName);
         for (int copy = 1; copy <= perOwner; ++copy) {
             appendAddress(document, state, owner);
             appendCalls(document, notice);

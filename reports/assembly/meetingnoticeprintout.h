@@ -12,7 +12,8 @@ class SharedState;
 // The meeting notices: for each owner of the condominium one notice, or two when a copy is
 // to come back signed as a receipt, each on its own page, addressed to the owner, with the
 // two calls, the agenda up to its first empty point, the notice date, the administrator's
-// signature, the notes when there are any and the proxy form "DELEGA" in the owner's name.
+// signature, the notes when there are any and the proxy form "DELEGA" in the owner's name;
+// an owner's notices are marked as his letter.
 class MeetingNoticePrintout
 {
 public:

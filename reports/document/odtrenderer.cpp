@@ -29,11 +29,6 @@ const char OfficeNamespaces[] =
 
 const char XmlDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 
-// The heading row is set off by a darker shade and bold letters, the other rows lightly
-// shaded, all in a thin black grid.
-const char HeadingShade[] = "#8eaadb";
-const char BodyShade[] = "#dee6f3";
-
 QString escapedAttribute(const QString &text)
 {
     QString escaped = text.toHtmlEscaped();
@@ -357,7 +352,8 @@ QByteArray ContentWriter::head() const
         "<style:style style:name=\"CeBody\" style:family=\"table-cell\">"
         "<style:table-cell-properties fo:background-color=\"%2\" fo:border=\"0.5pt solid #000000\""
         " fo:padding=\"0.05cm\"/></style:style>")
-                                   .arg(QLatin1String(HeadingShade), QLatin1String(BodyShade));
+                                   .arg(QLatin1String(TableLook::HeadingShade),
+                                        QLatin1String(TableLook::BodyShade));
     QByteArray xml(XmlDeclaration);
     xml += "<office:document-content";
     xml += OfficeNamespaces;

@@ -2,6 +2,7 @@
 
 #include "reports/document/documenthandover.h"
 #include "reports/document/odtrenderer.h"
+#include "reports/document/pdfrenderer.h"
 #include "reports/document/rtfrenderer.h"
 
 #include <algorithm>
@@ -11,12 +12,22 @@ namespace veltra {
 namespace {
 
 const QChar CR(13);
+const QChar LF(10);
 const QChar FF(12);
 
 bool isWordProcessorName(const QString &path)
 {
     return path.endsWith(QLatin1String(".doc"), Qt::CaseInsensitive)
         || path.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive);
+}
+
+// A block that does nothing but start a new page.
+bool isPageBreak(const ReportBlock &block)
+{
+    if (block.kind != ReportBlock::Kind::Paragraph || !block.text.contains(FF))
+        return false;
+    return std::all_of(block.text.cbegin(), block.text.cend(),
+                       [](QChar c) { return c == FF || c == CR || c == LF; });
 }
 
 } // namespace
@@ -64,6 +75,46 @@ bool ReportDocument::setCell(int table, int row, int column, const QString &text
     return m_tables[table - 1].setCell(row, column, text);
 }
 
+void ReportDocument::beginOwnerLetter(int owner, const QString &ownerName)
+{
+    m_letters.append({owner, ownerName, int(m_blocks.size()), tableCount()});
+}
+
+ReportDocument ReportDocument::ownerLetter(int index) const
+{
+    ReportDocument letter(m_fontName);
+    if (index < 0 || index >= m_letters.size())
+        return letter;
+    const OwnerLetterMark &mark = m_letters[index];
+    const bool last = index + 1 == m_letters.size();
+    int first = mark.firstBlock;
+    int end = last ? int(m_blocks.size()) : m_letters[index + 1].firstBlock;
+    const int firstTable = mark.tablesBefore + 1;
+    const int endTable = last ? tableCount() + 1 : m_letters[index + 1].tablesBefore + 1;
+    while (first < end && isPageBreak(m_blocks[first]))
+        ++first;
+    while (end > first && isPageBreak(m_blocks[end - 1]))
+        --end;
+    for (int i = first; i < end; ++i) {
+        ReportBlock block = m_blocks[i];
+        if (block.kind == ReportBlock::Kind::Table)
+            block.table -= mark.tablesBefore;
+        letter.m_blocks.append(block);
+    }
+    for (int table = firstTable; table < endTable; ++table)
+        letter.m_tables.push_back(m_tables[table - 1]);
+    for (FinishingStep step : m_steps) {
+        if (step.kind == FinishingStep::Kind::AlignColumnsRight) {
+            if (step.table < firstTable || step.table >= endTable)
+                continue;
+            step.table -= mark.tablesBefore;
+        }
+        letter.m_steps.append(step);
+    }
+    letter.m_letters.append({mark.owner, mark.ownerName, 0, 0});
+    return letter;
+}
+
 void ReportDocument::justifyAll()
 {
     m_steps.append(FinishingStep());
@@ -81,8 +132,13 @@ void ReportDocument::alignColumnsRight(int table, int firstColumn, int lastColum
 
 bool ReportDocument::saveAs(const QString &path)
 {
-    const bool written = isWordProcessorName(path) ? RtfRenderer::write(*this, path)
-                                                   : OdtRenderer::write(*this, path);
+    bool written = false;
+    if (isWordProcessorName(path))
+        written = RtfRenderer::write(*this, path);
+    else if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        written = PdfRenderer::write(*this, path);
+    else
+        written = OdtRenderer::write(*this, path);
     if (written)
         m_savePath = path;
     return written;

@@ -42,6 +42,15 @@ struct FinishingStep
     int lastColumn = 0;
 };
 
+// Where the letter to one owner begins in a document of letters.
+struct OwnerLetterMark
+{
+    int owner = 0;       // the owner's number, from 1
+    QString ownerName;
+    int firstBlock = 0;  // index of the letter's first block
+    int tablesBefore = 0; // tables appended before the letter
+};
+
 // The document every print command fills: one font, paragraphs and tables appended at the
 // end, finishing steps, and the file it is saved under. It is a plain value: building it
 // touches no file and no window; saveAs and present hand it to a renderer.
@@ -63,14 +72,23 @@ public:
     int appendTable(int rows, int columns, std::optional<int> fontSize = std::nullopt);
     // Sets the text of one cell of table number `table`; false when there is no such cell.
     bool setCell(int table, int row, int column, const QString &text);
+    // Marks that what is appended from now on, up to the next mark, is the letter to owner
+    // number `owner`, so that each owner's letter can also be written as a file of its own.
+    void beginOwnerLetter(int owner, const QString &ownerName);
+    const QVector<OwnerLetterMark> &ownerLetters() const { return m_letters; }
+    // The letter number `index` (from 0) of ownerLetters() as a document of its own: its
+    // blocks and tables, the finishing steps as they act on them, and no page break that
+    // only separated it from the letters before or after.
+    ReportDocument ownerLetter(int index) const;
     // Finishing step: every paragraph, table cells included, becomes justified.
     void justifyAll();
     // Finishing step: the cells of columns firstColumn to lastColumn of the table become
     // right-aligned.
     void alignColumnsRight(int table, int firstColumn, int lastColumn);
     // Writes the document to path, replacing any file of that name: RTF for a name
-    // ending in ".doc" or ".rtf" (Writer and Word both open it), OpenDocument Text
-    // otherwise. False when the file could not be written; the old file is then kept.
+    // ending in ".doc" or ".rtf" (Writer and Word both open it), PDF for ".pdf" (which
+    // needs a QGuiApplication), OpenDocument Text otherwise. False when the file could not
+    // be written; the old file is then kept.
     bool saveAs(const QString &path);
     // Hands the finished document to the user through handover; false when it could not
     // be written or opened (the user has been told).
@@ -96,6 +114,7 @@ private:
     QVector<ReportBlock> m_blocks;
     std::vector<ReportTable> m_tables;
     QVector<FinishingStep> m_steps;
+    QVector<OwnerLetterMark> m_letters;
     QString m_savePath;
 };
 

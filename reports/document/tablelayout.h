@@ -16,6 +16,15 @@ constexpr double TextWidth = Width - 2 * Margin;
 constexpr int DefaultFontSize = 12;
 } // namespace PageGeometry
 
+// The look of every table: the heading row is set off by a darker shade and bold letters,
+// the other rows lightly shaded, all in a thin black grid.
+namespace TableLook {
+inline constexpr char HeadingShade[] = "#8eaadb";
+inline constexpr char BodyShade[] = "#dee6f3";
+constexpr double BorderWidth = 0.5;   // points
+constexpr double CellPadding = 1.42;  // points on every side, 0.05 cm
+} // namespace TableLook
+
 // Column widths fitted to the contents of a table, as no print command gives widths, by
 // the automatic table layout of CSS 2.1 (§17.5.2.2): a column is never narrower than its
 // longest unbreakable word, so numbers, dates and codes stay whole on one line, and never

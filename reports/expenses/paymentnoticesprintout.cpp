@@ -169,6 +169,7 @@ ReportDocument PaymentNoticesPrintout::build(const SharedState &state, int k, co
     for (int i : unpaidOwners(state)) {
         if (!tables.isEmpty())
             document.appendPageBreak();
+        document.beginOwnerLetter(i, state.owner(i).ownerName);
         appendHead(document, state, k);
         appendLetter(document, state, i);
         tables.append(appendOwners(document, rows));

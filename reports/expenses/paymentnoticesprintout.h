@@ -11,7 +11,7 @@ class SharedState;
 
 // The payment notices of the current expense item: one letter per owner who has not yet
 // paid it, each on its own page, with the amount he owes, the criterion in words and the
-// table of all owners.
+// table of all owners; each marked as that owner's letter.
 class PaymentNoticesPrintout
 {
 public:

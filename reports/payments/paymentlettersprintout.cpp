@@ -90,6 +90,7 @@ ReportDocument PaymentLettersPrintout::build(const SharedState &state, int k,
         // print a blank sheet when the last owners have paid.
         if (!singleOwner && i != owners.first())
             document.appendPageBreak();
+        document.beginOwnerLetter(i, state.owner(i).ownerName);
         appendHead(document, state, k, shownTotal);
         appendLetter(document, state, i, lettersOf(kind), today);
     }

@@ -13,7 +13,8 @@ class SharedState;
 
 // The reminder letters ("sollecito di pagamento") and receipts ("ricevuta di pagamento")
 // of the current item: one letter per owner with the item, the address block, the sum
-// and the day's date. The two differ only in three lines.
+// and the day's date, each marked as that owner's letter. The two differ only in three
+// lines.
 class PaymentLettersPrintout
 {
 public:

@@ -2,6 +2,7 @@
 #include "core/expenses/expensearchive.h"
 #include "core/state/sharedstate.h"
 #include "support/officereader.h"
+#include "support/pdfreader.h"
 #include "support/registryfixture.h"
 #include "support/seriesfixture.h"
 #include "support/toolprocess.h"
@@ -73,6 +74,7 @@ private slots:
     void printsTheStatementOfAnItemFile();
     void printsPaymentNoticesOfAnItemFile();
     void refusesPaymentNoticesOfABudget();
+    void writesPdfWholeAndOneNoticePerOwner();
     void refusesToPrintACondominiumWithoutOwners();
     void printsTheMajoritiesHeadedByTheCondominiumOfDati();
     void printsTheOwnerTenantTableWithoutAnArchive();
@@ -335,6 +337,49 @@ void TestVeltraTool::printsPaymentNoticesOfAnItemFile()
     QVERIFY(text.contains(QStringLiteral("condomino n. 3")));
     QCOMPARE(text.count(QStringLiteral("Totale progressivo spese : euro 1.500,00")), 2);
     QCOMPARE(reader.pageCounts({output}), QList<int>({2}));
+}
+
+// The same item as the statement and the notices above, now as PDF: the amounts by the
+// stairs rule (150,00 for owner 1, 175,00 for owners 2 and 3) read back whole, and with
+// --per-condomino the two owners who have not paid get a file each with their own notice.
+void TestVeltraTool::writesPdfWholeAndOneNoticePerOwner()
+{
+    if (!PdfReader::available())
+        QSKIP("poppler-utils is not installed");
+    const QString item = writeCedriSeries(m_folder.path(), false);
+    QVERIFY(!item.isEmpty());
+    const QString statement = m_folder.filePath(QStringLiteral("spesa.PDF"));
+    QCOMPARE(runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
+                      QStringLiteral("-o"), statement}).exitCode, 0);
+    const QString text = PdfReader::pageTexts(statement).join(QLatin1Char('\n'));
+    // The reader of a PDF sees blanks by the gaps between words: two count as one.
+    QVERIFY(text.simplified().contains(QStringLiteral("GESTIONE SPESE 2002 (spesa n. 2)")));
+    QCOMPARE(text.count(QStringLiteral(" 150,00")), 1);
+    QCOMPARE(text.count(QStringLiteral(" 175,00")), 2);
+
+    const QString folder = m_folder.filePath(QStringLiteral("lettere/2002"));
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("avvisi"), item,
+                                 QStringLiteral("--per-condomino"), folder});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList files = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(files, QStringList({folder + QStringLiteral("/001 Condomino 1.pdf"),
+                                 folder + QStringLiteral("/003 Condomino 3.pdf")}));
+    const QStringList first = PdfReader::pageTexts(files[0]);
+    const QStringList third = PdfReader::pageTexts(files[1]);
+    QCOMPARE(first.size(), 1);
+    QCOMPARE(third.size(), 1);
+    QVERIFY(first[0].contains(QStringLiteral("avviso di pagamento al condomino n. 1\n")));
+    QVERIFY(third[0].contains(QStringLiteral("avviso di pagamento al condomino n. 3\n")));
+    QVERIFY(!third[0].contains(QStringLiteral("condomino n. 1")));
+    QVERIFY(first[0].contains(QString::fromUtf8("La somma da pagare è la seguente: euro 150,00")));
+    QVERIFY(third[0].contains(QString::fromUtf8("La somma da pagare è la seguente: euro 175,00")));
+    QVERIFY(third[0].contains(QStringLiteral("Totale progressivo spese : euro 1.500,00")));
+    QVERIFY(PdfReader::fontsEmbedded(files[1]));
+
+    const ToolRun notLetters = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
+                                        QStringLiteral("--per-condomino"), folder});
+    QCOMPARE(notLetters.exitCode, 2);
+    QVERIFY(notLetters.err.contains(QStringLiteral("avvisi, convocazione, ricevute, solleciti")));
 }
 
 void TestVeltraTool::refusesPaymentNoticesOfABudget()

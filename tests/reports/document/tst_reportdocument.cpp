@@ -1,3 +1,4 @@
+#include "reports/document/ownerfilename.h"
 #include "reports/document/reportdocument.h"
 #include "reports/document/reportflow.h"
 
@@ -25,6 +26,9 @@ private slots:
     void paragraphsOfText();
     void pageBreakAloneMovesToWhatFollows();
     void saveAsPicksFormatByName();
+    void ownerLetterStandsAlone();
+    void ownerFileNameIsSafe_data();
+    void ownerFileNameIsSafe();
 };
 
 void TestReportDocument::blockWithoutSizeTakesSizeInForce()
@@ -170,6 +174,75 @@ void TestReportDocument::saveAsPicksFormatByName()
     ReportDocument unsaved(PrintoutFont);
     QVERIFY(!unsaved.saveAs(folder.filePath(QStringLiteral("manca/Guida.doc"))));
     QVERIFY(unsaved.savePath().isEmpty());
+}
+
+// Two letters with a table each, a break between them and one after the last, as the
+// reminders are built: each letter alone keeps its own table, renumbered, with the steps
+// that act on it, and neither break.
+void TestReportDocument::ownerLetterStandsAlone()
+{
+    ReportDocument document(PrintoutFont);
+    document.beginOwnerLetter(4, QStringLiteral("Rossi"));
+    document.appendParagraph(QStringLiteral("lettera a Rossi"), 10);
+    const int rossi = document.appendTable(2, 2);
+    document.setCell(rossi, 2, 2, QStringLiteral("100,00"));
+    document.appendPageBreak();
+    document.beginOwnerLetter(9, QStringLiteral("Bianchi"));
+    document.appendParagraph(QStringLiteral("lettera a Bianchi"));
+    const int bianchi = document.appendTable(3, 2);
+    document.setCell(bianchi, 3, 1, QStringLiteral("250,00"));
+    document.appendPageBreak();
+    document.justifyAll();
+    document.alignColumnsRight(rossi, 2, 2);
+    document.alignColumnsRight(bianchi, 1, 1);
+    QCOMPARE(document.ownerLetters().size(), 2);
+    QCOMPARE(document.ownerLetters()[1].owner, 9);
+
+    const ReportDocument second = document.ownerLetter(1);
+    QCOMPARE(second.blocks().size(), 2);
+    QCOMPARE(second.blocks()[0].text, QStringLiteral("lettera a Bianchi"));
+    QCOMPARE(second.blocks()[0].fontSize, std::optional<int>(10));
+    QCOMPARE(second.blocks()[1].table, 1);
+    QCOMPARE(second.tableCount(), 1);
+    QCOMPARE(second.table(1).cell(3, 1), QStringLiteral("250,00"));
+    QCOMPARE(second.paragraphAlignment(), ReportAlignment::Justify);
+    QCOMPARE(second.columnAlignments(1),
+             QVector<ReportAlignment>({ReportAlignment::Right, ReportAlignment::Justify}));
+    QCOMPARE(second.ownerLetters().size(), 1);
+
+    const ReportDocument first = document.ownerLetter(0);
+    QCOMPARE(first.blocks().size(), 2);
+    QCOMPARE(first.table(1).cell(2, 2), QStringLiteral("100,00"));
+    QCOMPARE(first.columnAlignments(1),
+             QVector<ReportAlignment>({ReportAlignment::Justify, ReportAlignment::Right}));
+    QCOMPARE(ReportFlow(first).items().size(), 2);
+}
+
+void TestReportDocument::ownerFileNameIsSafe_data()
+{
+    QTest::addColumn<int>("owner");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("plain") << 3 << QStringLiteral("Bianchi Luca e Sartori Elena")
+                           << QStringLiteral("003 Bianchi Luca e Sartori Elena.pdf");
+    QTest::newRow("separators") << 12 << QStringLiteral("Rossi/Verdi: eredi?")
+                                << QStringLiteral("012 Rossi Verdi eredi.pdf");
+    QTest::newRow("climbs out") << 1 << QStringLiteral("..\\..\\conti") << QStringLiteral("001 conti.pdf");
+    QTest::newRow("blank") << 140 << QStringLiteral("  \t ") << QStringLiteral("140 condomino.pdf");
+    QTest::newRow("trailing dot") << 5 << QString::fromUtf8("Società Alfa S.r.l.")
+                                  << QString::fromUtf8("005 Società Alfa S.r.l.pdf");
+    QTest::newRow("typed with returns") << 7 << QStringLiteral("Marchetti\tChiara\r\n")
+                                        << QStringLiteral("007 Marchetti Chiara.pdf");
+    QTest::newRow("long") << 500 << QString(200, QLatin1Char('a'))
+                          << QStringLiteral("500 ") + QString(80, QLatin1Char('a')) + QStringLiteral(".pdf");
+}
+
+void TestReportDocument::ownerFileNameIsSafe()
+{
+    QFETCH(int, owner);
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    QCOMPARE(OwnerFileName::of(owner, name, QStringLiteral(".pdf")), file);
 }
 
 QTEST_GUILESS_MAIN(TestReportDocument)
