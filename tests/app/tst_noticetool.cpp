@@ -1,6 +1,7 @@
 #include "core/assembly/noticearchive.h"
 #include "core/state/sharedstate.h"
 #include "support/officereader.h"
+#include "support/pdfreader.h"
 #include "support/registryfixture.h"
 #include "support/toolprocess.h"
 
@@ -104,6 +105,22 @@ void TestNoticeTool::printsTwoNoticesPerOwner()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
     QVERIFY(QFileInfo(output).size() > 0);
+    // One PDF per owner holds both his copies and nobody else's.
+    if (PdfReader::available()) {
+        const QString folder = m_dir->filePath(QStringLiteral("pdf"));
+        const ToolRun perOwner = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"),
+                                          notices, QStringLiteral("--dati"), registry,
+                                          QStringLiteral("--copie"), QStringLiteral("2"),
+                                          QStringLiteral("--per-condomino"), folder});
+        QCOMPARE(perOwner.exitCode, 0);
+        const QStringList files = perOwner.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(files.size(), 3);
+        QCOMPARE(files[1], folder + QStringLiteral("/002 Condomino 2.pdf"));
+        const QString second = PdfReader::pageTexts(files[1]).join(QLatin1Char('\n')).simplified();
+        QCOMPARE(second.count(QStringLiteral("DELEGA")), 2);
+        QCOMPARE(second.count(QStringLiteral("Io sottoscritto condomino Condomino 2 delego")), 2);
+        QVERIFY(!second.contains(QStringLiteral("Condomino 1 delego")));
+    }
     if (!OfficeReader::available())
         QSKIP("LibreOffice (soffice) is not installed");
     OfficeReader office;
