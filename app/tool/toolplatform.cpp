@@ -38,6 +38,11 @@ bool ToolPlatform::openDocument(const QString &)
     return false;
 }
 
+QString ToolPlatform::preference(const QString &, const QString &fallback) const
+{
+    return fallback;
+}
+
 QDate ToolPlatform::today() const
 {
     return QDate::currentDate();

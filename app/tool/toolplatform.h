@@ -24,6 +24,9 @@ public:
     SoundPlayer &soundPlayer() override;
     bool openDocument(const QString &path) override;
     QDate today() const override;
+    // The tool keeps nothing between runs: every preference is its fallback.
+    QString preference(const QString &key, const QString &fallback) const override;
+    void setPreference(const QString &, const QString &) override {}
 
 protected:
     QString askOpenFileName(const FileDialogRequest &request) override;

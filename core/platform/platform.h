@@ -68,6 +68,11 @@ public:
 
     virtual QDate today() const = 0;
 
+    // A choice the user made once and the program keeps for him between sessions, in his
+    // configuration folder; fallback while he has made none.
+    virtual QString preference(const QString &key, const QString &fallback) const = 0;
+    virtual void setPreference(const QString &key, const QString &value) = 0;
+
 protected:
     virtual QString askOpenFileName(const FileDialogRequest &request) = 0;
     virtual QString askSaveFileName(const FileDialogRequest &request) = 0;

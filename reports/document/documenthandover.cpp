@@ -1,7 +1,9 @@
 #include "reports/document/documenthandover.h"
 
 #include "core/platform/platform.h"
+#include "reports/document/documentformatchoice.h"
 #include "reports/document/odtrenderer.h"
+#include "reports/document/pdfrenderer.h"
 #include "reports/document/reportdocument.h"
 
 #include <QDir>
@@ -33,17 +35,20 @@ QString DocumentHandover::defaultFolder()
 }
 
 // Claims the first unused dated name by creating it empty, so that two hand-overs, even
-// from two running copies, never write the same file.
-QString DocumentHandover::reserveName()
+// from two running copies, never write the same file. A number taken in either format is
+// taken, so that the day's documents are numbered in the order they were printed.
+QString DocumentHandover::reserveName(DocumentFormat format)
 {
     if (!QDir().mkpath(m_folder))
         return QString();
     const QString stem = QDir(m_folder).filePath(
         QStringLiteral("Veltra-") + m_platform.today().toString(QStringLiteral("yyyy-MM-dd")));
     for (int number = 1; number <= MaxNumber; ++number) {
-        const QString path = stem + QStringLiteral("-%1.odt").arg(number, 3, 10, QLatin1Char('0'));
-        if (QFileInfo::exists(path))
+        const QString base = stem + QStringLiteral("-%1").arg(number, 3, 10, QLatin1Char('0'));
+        if (QFileInfo::exists(base + DocumentFormatChoice::extension(DocumentFormat::Odt))
+            || QFileInfo::exists(base + DocumentFormatChoice::extension(DocumentFormat::Pdf)))
             continue;
+        const QString path = base + DocumentFormatChoice::extension(format);
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return path;
@@ -72,8 +77,12 @@ void DocumentHandover::end(const QString &failure)
 bool DocumentHandover::handOver(const ReportDocument &document)
 {
     m_opened = false;
-    m_lastPath = reserveName();
-    if (m_lastPath.isEmpty() || !OdtRenderer::write(document, m_lastPath)) {
+    const DocumentFormat format = DocumentFormatChoice::remembered(m_platform);
+    m_lastPath = reserveName(format);
+    const bool written = !m_lastPath.isEmpty()
+        && (format == DocumentFormat::Pdf ? PdfRenderer::write(document, m_lastPath)
+                                          : OdtRenderer::write(document, m_lastPath));
+    if (!written) {
         if (!m_lastPath.isEmpty())
             QFile::remove(m_lastPath);
         m_lastPath.clear();
@@ -82,9 +91,11 @@ bool DocumentHandover::handOver(const ReportDocument &document)
         return false;
     }
     if (!m_platform.openDocument(m_lastPath)) {
-        end(QStringLiteral("Il documento è stato salvato in %1, ma nessun programma di "
-                           "videoscrittura lo ha aperto.")
-                .arg(QDir::toNativeSeparators(m_lastPath)));
+        const QString opener = format == DocumentFormat::Pdf
+            ? QStringLiteral("nessun programma per i PDF")
+            : QStringLiteral("nessun programma di videoscrittura");
+        end(QStringLiteral("Il documento è stato salvato in %1, ma %2 lo ha aperto.")
+                .arg(QDir::toNativeSeparators(m_lastPath), opener));
         return false;
     }
     m_opened = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/document/documentformatchoice.h"
+
 #include <QString>
 
 #include <functional>
@@ -9,9 +11,10 @@ namespace veltra {
 class Platform;
 class ReportDocument;
 
-// Hands finished documents to the user: each one is written as an OpenDocument Text file
-// under a new dated name ("Veltra-2026-12-09-001.odt") in the folder "Veltra" of the
-// user's documents, never over an earlier one, and opened in the word processor.
+// Hands finished documents to the user: each one is written in the format he chose
+// (OpenDocument Text unless he chose PDF) under a new dated name
+// ("Veltra-2026-12-09-001.odt") in the folder "Veltra" of the user's documents, never over
+// an earlier one, and opened in the word processor or the PDF viewer.
 class DocumentHandover
 {
 public:
@@ -44,7 +47,7 @@ public:
     QString closingStatus(const QString &shownText) const;
 
 private:
-    QString reserveName();
+    QString reserveName(DocumentFormat format);
     void end(const QString &failure);
 
     Platform &m_platform;

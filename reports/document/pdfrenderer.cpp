@@ -65,10 +65,14 @@ Qt::Alignment qtAlignment(ReportAlignment alignment)
     return Qt::AlignLeft;
 }
 
+// Laid-out texts kept for reuse, up to this many: the cells of a long printout repeat the
+// same codes, coefficients and headings thousands of times.
+constexpr int CachedTexts = 20000;
+
 // One paragraph broken into lines at a width; its lines sit at y from 0 down.
 struct LaidOutText
 {
-    std::unique_ptr<QTextLayout> layout;
+    std::shared_ptr<const QTextLayout> layout;
     double height = 0; // dots
 };
 
@@ -98,9 +102,11 @@ public:
     bool paint();
 
 private:
-    const QFont &font(std::optional<int> size, bool bold);
+    QFont font(std::optional<int> size, bool bold);
     LaidOutText laidOut(const QString &text, const QFont &font, double width,
                         Qt::Alignment alignment);
+    LaidOutText cellText(const QString &text, const QFont &font, int fontKey, double width,
+                         Qt::Alignment alignment);
     void paintParagraph(const ReportFlow::Item &item);
     void paintTable(const ReportFlow::Item &item);
     LaidOutRow laidOutRow(const ReportTable &table, int row, const QVector<double> &widths,
@@ -115,6 +121,7 @@ private:
     ReportFlow m_flow;
     QPainter m_painter;
     QHash<int, QFont> m_fonts;
+    QHash<QString, LaidOutText> m_cellTexts;
     const double m_left;
     const double m_top;
     const double m_bodyHeight;
@@ -124,38 +131,64 @@ private:
     bool m_started = false;
 };
 
-const QFont &PagePainter::font(std::optional<int> size, bool bold)
+int fontKey(std::optional<int> size, bool bold)
+{
+    return size.value_or(PageGeometry::DefaultFontSize) * 2 + (bold ? 1 : 0);
+}
+
+QFont PagePainter::font(std::optional<int> size, bool bold)
 {
     const int points = size.value_or(PageGeometry::DefaultFontSize);
-    const int key = points * 2 + (bold ? 1 : 0);
+    const int key = fontKey(size, bold);
     auto found = m_fonts.find(key);
     if (found != m_fonts.end())
         return *found;
     QFont font(m_document.fontName());
     font.setPointSizeF(points);
     font.setBold(bold);
+    font.setHintingPreference(QFont::PreferFullHinting);
     return *m_fonts.insert(key, font);
 }
 
 LaidOutText PagePainter::laidOut(const QString &text, const QFont &font, double width,
                                  Qt::Alignment alignment)
 {
-    LaidOutText result;
-    result.layout = std::make_unique<QTextLayout>(layoutText(text), font, &m_writer);
+    auto layout = std::make_shared<QTextLayout>(layoutText(text), font, &m_writer);
     QTextOption option(alignment);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTabStopDistance(dots(TabStop));
-    result.layout->setTextOption(option);
-    result.layout->beginLayout();
-    for (QTextLine line = result.layout->createLine(); line.isValid();
-         line = result.layout->createLine()) {
+    layout->setTextOption(option);
+    // Keeps the shaped glyphs for drawing, which would otherwise shape the text again.
+    layout->setCacheEnabled(true);
+    LaidOutText result;
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
         line.setLeadingIncluded(true);
         line.setLineWidth(width);
         line.setPosition(QPointF(0, result.height));
         result.height += line.height();
     }
-    result.layout->endLayout();
+    layout->endLayout();
+    result.layout = std::move(layout);
     return result;
+}
+
+LaidOutText PagePainter::cellText(const QString &text, const QFont &font, int key, double width,
+                                  Qt::Alignment alignment)
+{
+    // Widths closer than a dot (1/1200 inch) lay a text out alike.
+    QString cacheKey;
+    cacheKey.reserve(text.size() + 3);
+    cacheKey += QChar(char16_t(key));
+    cacheKey += QChar(char16_t(alignment));
+    cacheKey += QChar(char16_t(width));
+    cacheKey += text;
+    auto found = m_cellTexts.constFind(cacheKey);
+    if (found != m_cellTexts.constEnd())
+        return *found;
+    if (m_cellTexts.size() >= CachedTexts)
+        m_cellTexts.clear();
+    return *m_cellTexts.insert(cacheKey, laidOut(text, font, width, alignment));
 }
 
 void PagePainter::newPage()
@@ -201,14 +234,15 @@ LaidOutRow PagePainter::laidOutRow(const ReportTable &table, int row,
 {
     LaidOutRow result;
     result.heading = row == 1;
-    const QFont &cellFont = font(size, result.heading);
+    const QFont cellFont = font(size, result.heading);
+    const int key = fontKey(size, result.heading);
     const double padding = dots(TableLook::CellPadding);
     for (int column = 1; column <= table.columns(); ++column) {
         std::vector<LaidOutText> lines;
         double height = 2 * padding;
         for (const QString &line : ReportFlow::cellLines(table.cell(row, column))) {
-            lines.push_back(laidOut(line, cellFont, widths[column - 1] - 2 * padding,
-                                    qtAlignment(alignments.value(column - 1))));
+            lines.push_back(cellText(line, cellFont, key, widths[column - 1] - 2 * padding,
+                                     qtAlignment(alignments.value(column - 1))));
             height += lines.back().height;
         }
         result.height = std::max(result.height, height);
@@ -217,27 +251,36 @@ LaidOutRow PagePainter::laidOutRow(const ReportTable &table, int row,
     return result;
 }
 
+// The row is shaded and ruled as a whole, its cells' texts drawn in the same black pen as
+// the grid: a printout of thousands of rows keeps its file small and quick to write.
 void PagePainter::paintRow(const LaidOutRow &row, const QVector<double> &widths)
 {
     const double padding = dots(TableLook::CellPadding);
-    const QColor shade(QLatin1String(row.heading ? TableLook::HeadingShade : TableLook::BodyShade));
+    const double top = m_top + m_y;
+    double width = 0;
+    for (double column : widths)
+        width += column;
+    const QRectF whole(m_left, top, width, row.height);
+    m_painter.fillRect(whole, QColor(QLatin1String(row.heading ? TableLook::HeadingShade
+                                                               : TableLook::BodyShade)));
     QPen border(Qt::black);
     border.setWidthF(dots(TableLook::BorderWidth));
+    m_painter.setPen(border);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(whole);
+    QVector<QLineF> separators;
     double x = m_left;
     for (size_t column = 0; column < row.cells.size(); ++column) {
-        const QRectF cell(x, m_top + m_y, widths[int(column)], row.height);
-        m_painter.fillRect(cell, shade);
-        m_painter.setPen(border);
-        m_painter.setBrush(Qt::NoBrush);
-        m_painter.drawRect(cell);
-        m_painter.setPen(Qt::black);
-        double y = cell.top() + padding;
+        if (column > 0)
+            separators.append(QLineF(x, top, x, top + row.height));
+        double y = top + padding;
         for (const LaidOutText &line : row.cells[column]) {
             line.layout->draw(&m_painter, QPointF(x + padding, y));
             y += line.height;
         }
         x += widths[int(column)];
     }
+    m_painter.drawLines(separators);
     m_y += row.height;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/platform/platform.h"
 
+#include <QHash>
 #include <QList>
 #include <QQueue>
 #include <QStringList>
@@ -42,6 +43,14 @@ public:
     SoundPlayer &soundPlayer() override { return player; }
     bool openDocument(const QString &path) override;
     QDate today() const override { return todayDate; }
+    QString preference(const QString &key, const QString &fallback) const override
+    {
+        return preferences.value(key, fallback);
+    }
+    void setPreference(const QString &key, const QString &value) override
+    {
+        preferences.insert(key, value);
+    }
 
     const Message &lastMessage() const { return messages.last(); }
 
@@ -58,6 +67,7 @@ public:
     int unscripted = 0;
     QDate todayDate = QDate(2026, 12, 9);
     RecordingPlayer player;
+    QHash<QString, QString> preferences; // kept by the program, as if between sessions
 
 protected:
     QString askOpenFileName(const FileDialogRequest &request) override;

@@ -12,13 +12,23 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 
+#include <memory>
+
 namespace veltra {
 
 namespace {
+
+// The user's own settings file, Veltra/Veltra.ini in his configuration folder.
+std::unique_ptr<QSettings> userSettings()
+{
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("Veltra"), QStringLiteral("Veltra"));
+}
 
 QMessageBox::Icon qtIcon(MessageIcon icon)
 {
@@ -166,6 +176,16 @@ std::optional<unsigned int> QtPlatform::chooseColour(unsigned int initial)
 bool QtPlatform::openDocument(const QString &path)
 {
     return hasApplicationFor(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString QtPlatform::preference(const QString &key, const QString &fallback) const
+{
+    return userSettings()->value(key, fallback).toString();
+}
+
+void QtPlatform::setPreference(const QString &key, const QString &value)
+{
+    userSettings()->setValue(key, value);
 }
 
 bool QtPlatform::hasApplicationFor(const QString &path)

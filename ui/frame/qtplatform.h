@@ -47,6 +47,9 @@ public:
     // False when the open request fails or the desktop has no program for the file's type.
     bool openDocument(const QString &path) override;
     QDate today() const override;
+    // Kept in Veltra/Veltra.ini in the user's configuration folder.
+    QString preference(const QString &key, const QString &fallback) const override;
+    void setPreference(const QString &key, const QString &value) override;
 
     // Whether the desktop names a program that opens files of the type of path: Qt reports
     // an open request as done once xdg-open starts, even when nothing is registered for the

@@ -3,6 +3,7 @@
 #include "core/platform/platform.h"
 #include "core/printing/printclearance.h"
 #include "core/state/sharedstate.h"
+#include "reports/document/documentformatchoice.h"
 #include "reports/document/documenthandover.h"
 #include "ui/frame/archivedialogtexts.h"
 #include "ui/frame/edithistory.h"
@@ -305,6 +306,9 @@ void WorkWindow::buildMenus()
     m_printAction = entry(m_fileMenu, "stampa", "S&tampa", [this] {
         if (!m_printMenu)
             printMain();
+    });
+    entry(m_fileMenu, "formatostampa", "&Formato delle stampe...", [this] {
+        DocumentFormatChoice::ask(platform(), state().texts.appTitle);
     });
     entry(m_fileMenu, "esci", "Es&ci", [this] { m_shell.confirmExit(); });
 

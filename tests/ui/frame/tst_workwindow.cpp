@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -44,6 +45,7 @@ private slots:
     void tipsOpenOverTheWindowTheyWereAskedFrom();
     void closingWithUnsavedChangesAsksAndTheLastWindowEndsTheRun();
     void exitAsksAboutUnsavedChangesInsteadOfQuitting();
+    void printFormatChosenOnceHoldsForEveryPrint();
 
 private:
     QAction *button(WorkWindow *window, int number) const;
@@ -389,6 +391,39 @@ void TestWorkWindow::exitAsksAboutUnsavedChangesInsteadOfQuitting()
     QVERIFY(!m_shell->existingWorkWindow(6));
     QVERIFY(!m_shell->existingWorkWindow(1));
     QCOMPARE(m_platform->unscripted, 0);
+}
+
+// The regulation's print hands over OpenDocument until PDF is chosen; a cancelled question
+// keeps the format in use.
+void TestWorkWindow::printFormatChosenOnceHoldsForEveryPrint()
+{
+    WorkWindow *regolamento = m_shell->workWindow(8);
+    QAction *format = regolamento->findChild<QAction *>(QStringLiteral("formatostampa"));
+    QAction *print = regolamento->findChild<QAction *>(QStringLiteral("stampa"));
+    QVERIFY(format && print);
+    print->trigger();
+    QVERIFY(m_platform->documents.value(0).endsWith(QLatin1String(".odt")));
+
+    m_platform->choices.enqueue(1);
+    format->trigger();
+    QCOMPARE(m_platform->lastMessage().buttons,
+             QStringList({QStringLiteral("Videoscrittura (ODT)"), QStringLiteral("PDF"),
+                          QStringLiteral("Annulla")}));
+    print->trigger();
+    QFile pdf(m_platform->documents.value(1));
+    QVERIFY(pdf.fileName().endsWith(QLatin1String(".pdf")));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+    // The day's numbers run on across formats: the PDF never takes the first one's number.
+    QVERIFY(QFileInfo(pdf).completeBaseName() > QFileInfo(m_platform->documents[0]).completeBaseName());
+
+    format->trigger(); // nothing scripted: the question is cancelled
+    print->trigger();
+    QVERIFY(m_platform->documents.value(2).endsWith(QLatin1String(".pdf")));
+    m_platform->choices.enqueue(0);
+    format->trigger();
+    print->trigger();
+    QVERIFY(m_platform->documents.value(3).endsWith(QLatin1String(".odt")));
 }
 
 QTEST_MAIN(TestWorkWindow)
