@@ -52,6 +52,8 @@ public:
     SoundPlayer &soundPlayer() override { return m_player; }
     bool openDocument(const QString &) override { return false; }
     QDate today() const override { return QDate(2001, 12, 31); }
+    QString preference(const QString &, const QString &fallback) const override { return fallback; }
+    void setPreference(const QString &, const QString &) override {}
 
 protected:
     QString askOpenFileName(const FileDialogRequest &) override { return m_first; }
