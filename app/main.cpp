@@ -1,8 +1,11 @@
 #include "core/state/sharedstate.h"
+#include "library/datafile/datafolder.h"
 #include "ui/frame/qtplatform.h"
 #include "ui/frame/shell.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,7 +33,11 @@ int main(int argc, char *argv[])
     veltra::QtPlatform::installItalianLocale(application);
     veltra::SharedState state;
     veltra::QtPlatform platform;
-    veltra::Shell shell(state, platform, QApplication::applicationDirPath());
+    const QString dataFolder = veltra::DataFolder::ofThisProgram();
+    // The desktop's own copy of the icon first, as for any installed program.
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("veltra"), QIcon(QDir(dataFolder).filePath(QStringLiteral("veltra-256.png")))));
+    veltra::Shell shell(state, platform, dataFolder);
     QObject::connect(&shell, &veltra::Shell::runEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);
     shell.start();

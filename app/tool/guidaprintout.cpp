@@ -1,10 +1,10 @@
 #include "guidaprintout.h"
 
 #include "core/state/sharedstate.h"
+#include "library/datafile/datafolder.h"
 #include "library/help/helpguide.h"
 #include "reports/help/helpprintout.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace veltra {
@@ -36,8 +36,7 @@ StampaCommand::Builder GuidaPrintout::builder()
             return int(ExitBadArguments);
         }
         QString error;
-        const QString path =
-            QDir(QCoreApplication::applicationDirPath()).filePath(HelpGuide::fileName());
+        const QString path = QDir(DataFolder::ofThisProgram()).filePath(HelpGuide::fileName());
         const std::optional<HelpGuide> guide = HelpGuide::fromFile(path, &error);
         if (!guide) {
             err << "veltra-tool: " << error << "\n";

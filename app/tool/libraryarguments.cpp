@@ -1,6 +1,7 @@
 #include "libraryarguments.h"
 
-#include <QCoreApplication>
+#include "library/datafile/datafolder.h"
+
 #include <QDir>
 
 namespace veltra {
@@ -29,7 +30,7 @@ std::optional<LibraryArguments> LibraryArguments::parse(const QStringList &words
     if (parsed.numbers.size() != numberCount)
         return std::nullopt;
     if (parsed.dataFolder.isEmpty())
-        parsed.dataFolder = QCoreApplication::applicationDirPath();
+        parsed.dataFolder = DataFolder::ofThisProgram();
     return parsed;
 }
 

@@ -27,10 +27,10 @@
 
 namespace veltra {
 
-Shell::Shell(SharedState &state, Platform &platform, const QString &applicationFolder)
+Shell::Shell(SharedState &state, Platform &platform, const QString &dataFolder)
     : m_state(state)
     , m_platform(platform)
-    , m_applicationFolder(applicationFolder)
+    , m_dataFolder(dataFolder)
 {
 }
 
@@ -191,7 +191,7 @@ CoefficientWindow *Shell::coefficientWindow(CoefficientKind kind) const
 void Shell::showTips(const QWidget *askedFrom)
 {
     if (!m_tipWindow) {
-        m_tipWindow = new TipWindow(m_applicationFolder);
+        m_tipWindow = new TipWindow(m_dataFolder);
         m_tipWindow->load();
     }
     // A tips window already open stays where the user put it.
@@ -251,7 +251,7 @@ const HelpGuide *Shell::helpGuide()
         return m_helpGuide.get();
     QString error;
     std::optional<HelpGuide> guide =
-        HelpGuide::fromFile(QDir(m_applicationFolder).filePath(HelpGuide::fileName()), &error);
+        HelpGuide::fromFile(QDir(m_dataFolder).filePath(HelpGuide::fileName()), &error);
     if (!guide) {
         m_platform.showMessage(MessageIcon::Exclamation, m_state.texts.helpTitle, error);
         return nullptr;

@@ -34,12 +34,12 @@ class Shell : public QObject
     Q_OBJECT
 
 public:
-    Shell(SharedState &state, Platform &platform, const QString &applicationFolder);
+    Shell(SharedState &state, Platform &platform, const QString &dataFolder);
     ~Shell() override;
 
     SharedState &state() const { return m_state; }
     Platform &platform() const { return m_platform; }
-    QString applicationFolder() const { return m_applicationFolder; }
+    QString dataFolder() const { return m_dataFolder; }
 
     // Launch: the splash window with its tune.
     void start();
@@ -79,7 +79,7 @@ public:
     void showWindowHelp(int k);
     // The help window of the page shown by window (a name of HelpGuide::windowNames()).
     void showHelpPage(const QString &window);
-    // The guide, read from the application's folder at first use; nothing, after telling
+    // The guide, read from the data folder at first use; nothing, after telling
     // the user why, when its file cannot be read.
     const HelpGuide *helpGuide();
     HelpContentsWindow *helpContents() const;
@@ -102,7 +102,7 @@ private:
 
     SharedState &m_state;
     Platform &m_platform;
-    const QString m_applicationFolder;
+    const QString m_dataFolder;
     QPointer<SplashWindow> m_splash;
     QPointer<StartWindow> m_startWindow;
     QPointer<TipWindow> m_tipWindow;

@@ -33,7 +33,7 @@ SplashWindow::SplashWindow(Shell &shell)
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(20, 40, 200, 200);
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(QDir(shell.applicationFolder()).filePath(QLatin1String(PictureFile))));
+    picture->setPixmap(QPixmap(QDir(shell.dataFolder()).filePath(QLatin1String(PictureFile))));
 
     addLabel(2, QRect(240, 30, 340, 24), 11)->setText(QStringLiteral("                        presenta"));
     addLabel(3, QRect(240, 60, 340, 56), 32)->setStyleSheet(QStringLiteral("color: #8b1a1a; font-weight: bold;"));
@@ -101,7 +101,7 @@ QLabel *SplashWindow::addLabel(int index, const QRect &geometry, int pointSize)
 
 QString SplashWindow::tunePath() const
 {
-    return QDir(m_shell.applicationFolder()).filePath(QLatin1String(TuneFile));
+    return QDir(m_shell.dataFolder()).filePath(QLatin1String(TuneFile));
 }
 
 } // namespace veltra

@@ -61,9 +61,9 @@ QPushButton *addButton(const QString &name, const QString &caption, const QRect 
 
 } // namespace
 
-TipWindow::TipWindow(const QString &applicationFolder, QWidget *parent)
+TipWindow::TipWindow(const QString &dataFolder, QWidget *parent)
     : QDialog(parent)
-    , m_applicationFolder(applicationFolder)
+    , m_dataFolder(dataFolder)
     , m_resizer(new ProportionalResizer(this))
 {
     setObjectName(QStringLiteral("frmTip"));
@@ -76,7 +76,7 @@ TipWindow::TipWindow(const QString &applicationFolder, QWidget *parent)
 
 void TipWindow::load()
 {
-    if (!loadTips(QDir(m_applicationFolder).filePath(tipsFileName())))
+    if (!loadTips(QDir(m_dataFolder).filePath(tipsFileName())))
         m_tipText->setText(missingFileMessage());
     m_resizer->SizeFormToFit(Twips::toPixels(FormSize));
 }

@@ -17,7 +17,7 @@ class TipWindow : public QDialog
     Q_OBJECT
 
 public:
-    explicit TipWindow(const QString &applicationFolder, QWidget *parent = nullptr);
+    explicit TipWindow(const QString &dataFolder, QWidget *parent = nullptr);
 
     static QString tipsFileName();
 
@@ -41,7 +41,7 @@ public:
 private:
     void buildControls();
 
-    QString m_applicationFolder;
+    QString m_dataFolder;
     QStringList m_tips;
     int m_currentTip = 0;
     QLabel *m_tipText;

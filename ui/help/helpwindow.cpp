@@ -117,16 +117,18 @@ void HelpWindow::print()
 void HelpWindow::present(Shell &shell, const ReportDocument &document, const QString &savedName)
 {
     const QString title = shell.state().texts.helpTitle;
-    if (!savedName.isEmpty()) {
+    DocumentHandover handover(shell.platform(), title);
+    // The copy kept under its fixed name goes beside the dated documents, never into the
+    // program's folder, which an installation leaves read-only.
+    if (!savedName.isEmpty() && QDir().mkpath(handover.folder())) {
         ReportDocument saved = document;
-        const QString path = QDir(shell.applicationFolder()).filePath(savedName);
+        const QString path = QDir(handover.folder()).filePath(savedName);
         if (!saved.saveAs(path))
             shell.platform().showMessage(MessageIcon::Exclamation, title,
                                          QStringLiteral("Impossibile salvare il documento ")
                                              + QDir::toNativeSeparators(path)
                                              + QStringLiteral("."));
     }
-    DocumentHandover handover(shell.platform(), title);
     handover.handOver(document);
 }
 

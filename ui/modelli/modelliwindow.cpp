@@ -58,7 +58,7 @@ ModelliWindow::ModelliWindow(Shell &shell, QWidget *parent)
 
 void ModelliWindow::initialise()
 {
-    m_library = TemplateLibrary::load(QDir(shell().applicationFolder()).filePath(TemplateLibrary::fileName()));
+    m_library = TemplateLibrary::load(QDir(shell().dataFolder()).filePath(TemplateLibrary::fileName()));
     for (int n = 1; n <= TemplateLibrary::EntryCount; ++n)
         m_list->addItem(LibraryControls::numberedLine(n, m_library.title(n)));
     if (!m_library.isValid())

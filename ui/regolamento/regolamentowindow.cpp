@@ -38,7 +38,7 @@ RegolamentoWindow::RegolamentoWindow(Shell &shell, QWidget *parent)
 void RegolamentoWindow::initialise()
 {
     m_regulation = RegulationText::load(
-        QDir(shell().applicationFolder()).filePath(RegulationText::fileName()));
+        QDir(shell().dataFolder()).filePath(RegulationText::fileName()));
     m_text->setPlainText(m_regulation.isValid() ? m_regulation.text().replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                                                 : m_regulation.error());
     setStepHint(QStringLiteral("La stampa del regolamento avviene automaticamente su WORD, dove "

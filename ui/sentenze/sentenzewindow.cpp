@@ -98,7 +98,7 @@ void SentenzeWindow::buildControls()
 
 void SentenzeWindow::initialise()
 {
-    m_library = RulingLibrary::load(QDir(shell().applicationFolder()).filePath(RulingLibrary::fileName()));
+    m_library = RulingLibrary::load(QDir(shell().dataFolder()).filePath(RulingLibrary::fileName()));
     for (int t = 1; t <= RulingTopics::Count; ++t)
         m_list->addItem(LibraryControls::numberedLine(t, RulingTopics::title(t)));
     m_total->setText(countText(m_library.total()) + QStringLiteral(" sentenze totali"));

@@ -1,5 +1,6 @@
 #include "core/state/sharedstate.h"
 #include "library/help/helpguide.h"
+#include "reports/document/documenthandover.h"
 #include "support/scriptedplatform.h"
 #include "ui/frame/shell.h"
 #include "ui/frame/startwindow.h"
@@ -46,7 +47,7 @@ private slots:
     void ordinaryPageClosesAndReturnsToContents();
     void printingHowToPrintTwiceReplacesTheSavedFile();
     void printingAnOrdinaryPageSavesNothing();
-    void printingTheGuideSavesItBesideTheProgram();
+    void printingTheGuideSavesItAmongTheUsersDocuments();
     void missingGuideFileIsToldAndOpensNothing();
 
 private:
@@ -286,7 +287,8 @@ void TestHelpWindows::printingHowToPrintTwiceReplacesTheSavedFile()
 {
     m_shell->showHelpPage(QStringLiteral("guidastampa"));
     HelpWindow *page = m_shell->helpWindow(QStringLiteral("guidastampa"));
-    const QString saved = m_folder->filePath(QStringLiteral("VeltraCOME STAMPARE.doc"));
+    QVERIFY(QDir().mkpath(DocumentHandover::defaultFolder()));
+    const QString saved = QDir(DocumentHandover::defaultFolder()).filePath(QStringLiteral("VeltraCOME STAMPARE.doc"));
     QFile stale(saved);
     QVERIFY(stale.open(QIODevice::WriteOnly));
     stale.write("un vecchio file");
@@ -310,15 +312,18 @@ void TestHelpWindows::printingAnOrdinaryPageSavesNothing()
     m_shell->showHelpPage(QStringLiteral("guidadati"));
     m_shell->helpWindow(QStringLiteral("guidadati"))->findChild<QPushButton *>(QStringLiteral("stampa"))->click();
     QCOMPARE(m_platform->documents.size(), 1);
-    QCOMPARE(QDir(m_folder->path()).entryList({QStringLiteral("*.doc")}, QDir::Files), QStringList());
+    QCOMPARE(QDir(DocumentHandover::defaultFolder()).entryList({QStringLiteral("*.doc")}, QDir::Files), QStringList());
 }
 
-void TestHelpWindows::printingTheGuideSavesItBesideTheProgram()
+void TestHelpWindows::printingTheGuideSavesItAmongTheUsersDocuments()
 {
     contents()->findChild<QPushButton *>(QStringLiteral("cmdStampa"))->click();
-    const QFileInfo saved(m_folder->filePath(QStringLiteral("Veltra-guida.doc")));
+    const QFileInfo saved(
+        QDir(DocumentHandover::defaultFolder()).filePath(QStringLiteral("Veltra-guida.doc")));
     QVERIFY(saved.isFile());
     QVERIFY(saved.size() > 20000);
+    QVERIFY(saved.path().startsWith(m_folder->path() + QLatin1Char('/')));
+    QCOMPARE(QDir(m_folder->path()).entryList({QStringLiteral("*.doc")}, QDir::Files), QStringList());
     QCOMPARE(m_platform->documents.size(), 1);
 }
 
