@@ -10,7 +10,9 @@ build="$here/build"
 # and tells whether any program is registered to open them.
 packages=(cmake g++ pkg-config qt6-base-dev qt6-multimedia-dev libzip-dev libgl-dev
           gstreamer1.0-plugins-good qt6-translations-l10n xdg-utils)
-test_packages=(xvfb xauth libreoffice-writer-nogui poppler-utils clang libclang-rt-14-dev)
+# dpkg-dev and file let cpack declare the package's library dependencies.
+test_packages=(xvfb xauth libreoffice-writer-nogui poppler-utils clang libclang-rt-14-dev
+               dpkg-dev file)
 fuzz_build="$here/build-fuzz"
 fuzz_seconds=30
 
