@@ -148,7 +148,7 @@ bool holdsAnything(const Unit &unit)
         if (!field->isEmpty())
             return true;
     }
-    return unit.virtualSurface != 0 || unit.unitMillesimi != 0;
+    return false;
 }
 
 void clearRegistry(SharedState &state)
@@ -164,6 +164,7 @@ void clearRegistry(SharedState &state)
             if (holdsAnything(owner.units[j]))
                 owner.units[j].clear();
         }
+        owner.unitFigures.fill(UnitFigures());
         owner.unitCount = 0;
     }
     state.condoName.clear();

@@ -78,13 +78,12 @@ std::optional<double> computeVirtualSurfaces(SharedState &state)
         Owner &owner = state.owner(i);
         owner.ownerVirtualSurface = 0;
         for (int j = 1, units = unitLimit(owner); j <= units; ++j) {
-            Unit &unit = owner.units[j];
-            const std::optional<double> cut = virtualSurfaceOf(unit);
+            const std::optional<double> cut = virtualSurfaceOf(owner.units[j]);
             // Surfaces beyond any number would give every owner undefined millesimi.
             if (!cut || !isCountable(owner.ownerVirtualSurface + *cut)
                 || !isCountable(total + owner.ownerVirtualSurface + *cut))
                 return std::nullopt;
-            unit.virtualSurface = *cut;
+            owner.unitFigures[j].virtualSurface = *cut;
             owner.ownerVirtualSurface += *cut;
         }
         total += owner.ownerVirtualSurface;
@@ -100,7 +99,7 @@ double surfaceMagnitudes(const SharedState &state)
     for (int i = 1, n = ownerLimit(state); i <= n; ++i) {
         const Owner &owner = state.owner(i);
         for (int j = 1, units = unitLimit(owner); j <= units; ++j)
-            magnitudes += std::fabs(owner.units[j].virtualSurface);
+            magnitudes += std::fabs(owner.unitFigures[j].virtualSurface);
     }
     return magnitudes;
 }
@@ -117,7 +116,7 @@ double ownerSurface(const Owner &owner)
 {
     double surface = 0;
     for (int j = 1, units = unitLimit(owner); j <= units; ++j)
-        surface += owner.units[j].virtualSurface;
+        surface += owner.unitFigures[j].virtualSurface;
     return surface;
 }
 
@@ -150,10 +149,10 @@ double computeMillesimi(SharedState &state, double total)
         if (computed)
             owner.ownerMillesimi = Cell::fromNumber(thousandths(owner.ownerVirtualSurface, total));
         for (int j = 1; j <= units; ++j) {
-            Unit &unit = owner.units[j];
-            magnitudes += std::fabs(unit.virtualSurface);
+            UnitFigures &figures = owner.unitFigures[j];
+            magnitudes += std::fabs(figures.virtualSurface);
             if (computed)
-                unit.unitMillesimi = thousandths(unit.virtualSurface, total);
+                figures.unitMillesimi = thousandths(figures.virtualSurface, total);
         }
     }
     return magnitudes;
@@ -264,24 +263,24 @@ bool recomputeAfterUnitChange(SharedState &state, int i, int j)
         return true;
     }
     Owner &owner = state.owner(i);
-    Unit &unit = owner.units[j];
-    const std::optional<double> cut = virtualSurfaceOf(unit);
+    UnitFigures &figures = owner.unitFigures[j];
+    const std::optional<double> cut = virtualSurfaceOf(owner.units[j]);
     if (!cut)
         return recomputeTables(state); // which stops at this unit, as it must
     const double lastTotal = grandTotal(state);
     // With a total of 0 the last phase 2 left the millesimi alone, and they could not be
     // written back below: the surfaces are weighed before instead.
     if (lastTotal == 0
-        && !passesPhaseOne(surfaceMagnitudes(state) - std::fabs(unit.virtualSurface) + std::fabs(*cut)))
+        && !passesPhaseOne(surfaceMagnitudes(state) - std::fabs(figures.virtualSurface) + std::fabs(*cut)))
         return recomputeTables(state);
-    const double lastCut = unit.virtualSurface;
+    const double lastCut = figures.virtualSurface;
     const double lastOwnerSurface = owner.ownerVirtualSurface;
-    unit.virtualSurface = *cut;
+    figures.virtualSurface = *cut;
     owner.ownerVirtualSurface = ownerSurface(owner);
     if (!passesPhaseOne(computeMillesimi(state, grandTotal(state)))) {
         // Surfaces near the largest number may stop phase 1: the millesimi of the last
         // complete tables are written back, and the whole computation decides.
-        unit.virtualSurface = lastCut;
+        figures.virtualSurface = lastCut;
         owner.ownerVirtualSurface = lastOwnerSurface;
         computeMillesimi(state, lastTotal);
         return recomputeTables(state);

@@ -2,6 +2,7 @@
 
 #include "core/state/cell.h"
 #include "core/state/unit.h"
+#include "core/state/unitfigures.h"
 
 #include <QString>
 
@@ -39,6 +40,20 @@ struct Owner
     bool cardPrinted = false;
 
     std::array<Unit, MaxUnits + 1> units;
+    std::array<UnitFigures, MaxUnits + 1> unitFigures; // of the unit with the same number
+
+    // Unit j emptied, its computed figures set back to 0.
+    void clearUnit(int j)
+    {
+        units[j].clear();
+        unitFigures[j] = UnitFigures();
+    }
+    // Unit j becomes unit k of from, with its computed figures.
+    void takeUnit(int j, const Owner &from, int k)
+    {
+        units[j] = from.units[k];
+        unitFigures[j] = from.unitFigures[k];
+    }
 };
 
 } // namespace veltra

@@ -40,6 +40,8 @@ public:
     const Owner &owner(int i) const { return (*m_owners)[i]; }
     Unit &unit(int i, int j) { return (*m_owners)[i].units[j]; }
     const Unit &unit(int i, int j) const { return (*m_owners)[i].units[j]; }
+    UnitFigures &unitFigures(int i, int j) { return (*m_owners)[i].unitFigures[j]; }
+    const UnitFigures &unitFigures(int i, int j) const { return (*m_owners)[i].unitFigures[j]; }
     ExpenseItem &item(int k) { return m_items[k]; }
     const ExpenseItem &item(int k) const { return m_items[k]; }
 

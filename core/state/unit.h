@@ -8,8 +8,8 @@
 
 namespace veltra {
 
-// One unit (room, balcony, cellar…) of an owner: the ten cells the user types and the two
-// the millesimal computation fills.
+// One unit (room, balcony, cellar…) of an owner: the ten cells the user types. What the
+// millesimal computation makes of them is in the owner's unitFigures.
 struct Unit
 {
     QString unitName;
@@ -22,12 +22,10 @@ struct Unit
     QString coeffFunction;
     QString coeffVolume;
     QString heatingValue;     // cubic metres or square metres of radiant surface
-    double virtualSurface = 0; // square metres, cut to two decimals
-    double unitMillesimi = 0;  // thousandths of the condominium
     // The net surface and the seven coefficients as last read by the computation.
     std::array<CachedNumber, 8> factorNumbers;
 
-    // The ten typed cells emptied and the computed ones set back to 0.
+    // The ten typed cells emptied.
     void clear() { *this = Unit(); }
 };
 

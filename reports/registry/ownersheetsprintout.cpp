@@ -84,8 +84,9 @@ void appendLegend(ReportDocument &document)
         setRow(document, table, row, SheetLegend[row - 1]);
 }
 
-QStringList unitRow(int j, const Unit &unit)
+QStringList unitRow(int j, const Owner &owner)
 {
+    const Unit &unit = owner.units[j];
     using namespace NumberFormat;
     QStringList row = { NumberText::str(j), unit.unitName,
                         formatNumberText(unit.netSurface, SurfacePattern) };
@@ -93,8 +94,8 @@ QStringList unitRow(int j, const Unit &unit)
                                         &unit.coeffOrientation, &unit.coeffProspect,
                                         &unit.coeffLight, &unit.coeffFunction, &unit.coeffVolume })
         row.append(formatNumberText(*coefficient, CoefficientPattern));
-    row.append(formatNumber(unit.virtualSurface, SurfacePattern));
-    row.append(formatNumber(unit.unitMillesimi, MillesimiPattern));
+    row.append(formatNumber(owner.unitFigures[j].virtualSurface, SurfacePattern));
+    row.append(formatNumber(owner.unitFigures[j].unitMillesimi, MillesimiPattern));
     return row;
 }
 
@@ -110,10 +111,9 @@ int appendUnits(ReportDocument &document, const Owner &owner)
     double netSurfaces = 0;
     double virtualSurfaces = 0;
     for (int j = 1; j <= units; ++j) {
-        const Unit &unit = owner.units[j];
-        setRow(document, table, j + 2, unitRow(j, unit));
-        netSurfaces += NumberText::read(unit.netSurface).value_or(0.0);
-        virtualSurfaces += unit.virtualSurface;
+        setRow(document, table, j + 2, unitRow(j, owner));
+        netSurfaces += NumberText::read(owner.units[j].netSurface).value_or(0.0);
+        virtualSurfaces += owner.unitFigures[j].virtualSurface;
     }
     const int totals = units + 3;
     document.setCell(table, totals, 1, QStringLiteral("Totali"));

@@ -29,7 +29,7 @@ void emptyOwner(Owner &owner)
     owner.ownerFloor.clear();
     owner.ownerMillesimi = Cell();
     for (int j = 1; j <= MaxUnits; ++j)
-        owner.units[j].clear();
+        owner.clearUnit(j);
     owner.unitCount = 0;
 }
 
@@ -43,9 +43,9 @@ void takeOwner(Owner &owner, const Owner &from)
     owner.ownerFloor = from.ownerFloor;
     const int units = unitLimit(owner);
     for (int j = 1; j <= units; ++j)
-        owner.units[j] = from.units[j];
+        owner.takeUnit(j, from, j);
     for (int j = units + 1; j <= MaxUnits; ++j)
-        owner.units[j].clear();
+        owner.clearUnit(j);
 }
 
 // The cells of a unit's step hint, in the order the user fills them, with what to type.
@@ -208,7 +208,7 @@ void removeOwner(SharedState &state, int o)
     for (int k = o; k <= n; ++k)
         takeOwner(state.owner(k), k < MaxOwners ? state.owner(k + 1) : nobody);
     for (int j = 1; j <= lastUnits; ++j)
-        state.unit(n, j).clear();
+        state.owner(n).clearUnit(j);
     state.ownerCount = countOwners(state);
 }
 
@@ -219,8 +219,12 @@ bool removeUnit(SharedState &state, int i, int u)
         return false;
     owner.unitCount = std::max(0, owner.unitCount - 1);
     const int last = owner.unitCount + 1;
-    for (int j = u; j <= last; ++j)
-        owner.units[j] = j < MaxUnits ? owner.units[j + 1] : Unit();
+    for (int j = u; j <= last; ++j) {
+        if (j < MaxUnits)
+            owner.takeUnit(j, owner, j + 1);
+        else
+            owner.clearUnit(j);
+    }
     return true;
 }
 
@@ -234,7 +238,7 @@ void clearRegistry(SharedState &state)
         // Every unit, not only the counted ones: a unit beyond a gap in the names would
         // otherwise reappear under the next condominium's owner.
         for (int j = 1; j <= MaxUnits; ++j)
-            owner.units[j].clear();
+            owner.clearUnit(j);
         owner.unitCount = 0;
     }
     state.condoName.clear();

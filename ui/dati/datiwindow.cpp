@@ -411,9 +411,9 @@ void DatiWindow::showUnitResults()
 {
     const int i = ownerTop();
     for (int r = 1; r <= DatiForm::Rows; ++r) {
-        const Unit &unit = state().unit(i, unitTop() + r - 1);
-        m_form->units[r].virt->setText(NumberText::plain(unit.virtualSurface));
-        m_form->units[r].mill->setText(NumberText::plain(unit.unitMillesimi));
+        const UnitFigures &figures = state().unitFigures(i, unitTop() + r - 1);
+        m_form->units[r].virt->setText(NumberText::plain(figures.virtualSurface));
+        m_form->units[r].mill->setText(NumberText::plain(figures.unitMillesimi));
     }
 }
 
@@ -617,8 +617,8 @@ void DatiWindow::putOwnerRow(int o, const QStringList &row)
     for (int k = 0; k < DatiRegistry::OwnerFieldCount; ++k)
         DatiRegistry::ownerCell(owner, OwnerField(k)) = row.value(k);
     for (int j = 1; j <= MaxUnits; ++j) {
+        owner.clearUnit(j);
         Unit &unit = owner.units[j];
-        unit.clear();
         const int first = DatiRegistry::OwnerFieldCount + (j - 1) * DatiRegistry::UnitFieldCount;
         for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k)
             DatiRegistry::unitCell(unit, UnitField(k)) = row.value(first + k);

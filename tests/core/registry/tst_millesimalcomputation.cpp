@@ -88,7 +88,7 @@ void TestMillesimalComputation::virtualSurfaceIsCutToTwoDecimals()
     SharedState state;
     addOwner(state, QStringLiteral("Rossi"), QStringLiteral("1"), {makeUnit(surface, coefficients)});
     QVERIFY(recomputeTables(state));
-    QCOMPARE(state.unit(1, 1).virtualSurface, expected);
+    QCOMPARE(state.unitFigures(1, 1).virtualSurface, expected);
     QCOMPARE(state.owner(1).ownerVirtualSurface, expected);
     QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(1000));
 }
@@ -118,10 +118,10 @@ void TestMillesimalComputation::unitAndOwnerMillesimi()
     QVERIFY(recomputeTables(state));
     QCOMPARE(state.owner(1).ownerVirtualSurface, 40.0);
     QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(400));
-    QCOMPARE(state.unit(1, 1).unitMillesimi, 100.0);
-    QCOMPARE(state.unit(1, 2).unitMillesimi, 300.0);
+    QCOMPARE(state.unitFigures(1, 1).unitMillesimi, 100.0);
+    QCOMPARE(state.unitFigures(1, 2).unitMillesimi, 300.0);
     QCOMPARE(state.owner(2).ownerMillesimi, Cell::fromNumber(600));
-    QCOMPARE(state.unit(2, 1).unitMillesimi, 600.0);
+    QCOMPARE(state.unitFigures(2, 1).unitMillesimi, 600.0);
 }
 
 // Sevenths never divide: each unit's thousandths are rounded half up on their own.
@@ -133,10 +133,10 @@ void TestMillesimalComputation::unitMillesimiAreRoundedToThousandths()
     addOwner(state, QStringLiteral("Bianchi"), QStringLiteral("2"), {makeUnit(QStringLiteral("4"))});
     QVERIFY(recomputeTables(state));
     // 1/7 = 0,142857…, 2/7 = 0,285714…, 3/7 = 0,428571…, 4/7 = 0,571428…
-    QCOMPARE(state.unit(1, 1).unitMillesimi, 142.857);
-    QCOMPARE(state.unit(1, 2).unitMillesimi, 285.714);
+    QCOMPARE(state.unitFigures(1, 1).unitMillesimi, 142.857);
+    QCOMPARE(state.unitFigures(1, 2).unitMillesimi, 285.714);
     QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(428.571));
-    QCOMPARE(state.unit(2, 1).unitMillesimi, 571.429);
+    QCOMPARE(state.unitFigures(2, 1).unitMillesimi, 571.429);
     QCOMPARE(state.owner(2).ownerMillesimi, Cell::fromNumber(571.429));
 }
 
@@ -152,11 +152,11 @@ void TestMillesimalComputation::lastOwnerAndLastUnitAreComputed()
     state.unit(MaxOwners, MaxUnits).netSurface = QStringLiteral("2");
     QVERIFY(recomputeTables(state));
 
-    QCOMPARE(state.unit(MaxOwners, MaxUnits).virtualSurface, 2.0);
+    QCOMPARE(state.unitFigures(MaxOwners, MaxUnits).virtualSurface, 2.0);
     QCOMPARE(state.owner(MaxOwners).ownerVirtualSurface, 51.0);
     // 2/25001 = 0,0000799…; 51/25001 = 0,0020399…; 50/25001 = 0,0019999…
-    QCOMPARE(state.unit(MaxOwners, MaxUnits).unitMillesimi, 0.080);
-    QCOMPARE(state.unit(MaxOwners, 1).unitMillesimi, 0.040);
+    QCOMPARE(state.unitFigures(MaxOwners, MaxUnits).unitMillesimi, 0.080);
+    QCOMPARE(state.unitFigures(MaxOwners, 1).unitMillesimi, 0.040);
     QCOMPARE(state.owner(MaxOwners).ownerMillesimi, Cell::fromNumber(2.040));
     QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(2.000));
     QCOMPARE(state.owner(MaxOwners - 1).ownerMillesimi, Cell::fromNumber(2.000));
@@ -178,13 +178,13 @@ void TestMillesimalComputation::ownerWithoutSurfaceKeepsPreviousMillesimi()
     const int zeroSurface = addOwner(state, QStringLiteral("Neri"), QStringLiteral("2"),
                                      {makeUnit(QStringLiteral("0"))});
     state.owner(zeroSurface).ownerMillesimi = Cell::fromText(QStringLiteral("77,5"));
-    state.unit(zeroSurface, 1).unitMillesimi = 5;
+    state.unitFigures(zeroSurface, 1).unitMillesimi = 5;
 
     QVERIFY(recomputeTables(state));
     QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(750));
     QCOMPARE(state.owner(noUnits).ownerMillesimi, Cell::fromNumber(123.456));
     QCOMPARE(state.owner(zeroSurface).ownerMillesimi, Cell::fromText(QStringLiteral("77,5")));
-    QCOMPARE(state.unit(zeroSurface, 1).unitMillesimi, 5.0);
+    QCOMPARE(state.unitFigures(zeroSurface, 1).unitMillesimi, 5.0);
     // The kept millesimi still count in the floor tables: floor 1 holds 750 + 250 + 123,456.
     QVERIFY(near(state.owner(1).floorTotal, 1123.456));
     QVERIFY(near(state.owner(zeroSurface).floorTotal, 77.5));
@@ -220,7 +220,7 @@ void TestMillesimalComputation::stopsAtFirstMissingDatum()
     *fields[field] = value;
 
     QVERIFY(!recomputeTables(state));
-    QCOMPARE(state.unit(1, 1).virtualSurface, 40.0);    // reached before the stop
+    QCOMPARE(state.unitFigures(1, 1).virtualSurface, 40.0);    // reached before the stop
     QCOMPARE(state.owner(2).ownerVirtualSurface, 0.0);  // begun, then stopped
     QCOMPARE(state.owner(3).ownerVirtualSurface, 44.0); // never reached
     QCOMPARE(state.owner(1).ownerMillesimi, Cell::fromNumber(999));
@@ -378,7 +378,7 @@ void TestMillesimalComputation::figuresBeyondAnyNumberNeverGiveUndefinedMillesim
         QVERIFY(std::isfinite(owner.ownerMillesimi.toNumber()));
         QVERIFY(std::isfinite(owner.useMillesimi));
         QVERIFY(std::isfinite(owner.stairsMillesimi));
-        QVERIFY(std::isfinite(owner.units[1].virtualSurface));
+        QVERIFY(std::isfinite(owner.unitFigures[1].virtualSurface));
     }
     // The last right tables stay: 400 and 600 on floors 1 and 2, S = 3.
     QCOMPARE(state.owner(1).ownerMillesimi.toNumber(), 400.0);
@@ -406,8 +406,8 @@ QString firstDifference(const SharedState &a, const SharedState &b)
             || x.stairsMillesimi != y.stairsMillesimi)
             return QStringLiteral("owner %1").arg(i);
         for (int j = 0; j <= MaxUnits; ++j) {
-            if (x.units[j].virtualSurface != y.units[j].virtualSurface
-                || x.units[j].unitMillesimi != y.units[j].unitMillesimi)
+            if (x.unitFigures[j].virtualSurface != y.unitFigures[j].virtualSurface
+                || x.unitFigures[j].unitMillesimi != y.unitFigures[j].unitMillesimi)
                 return QStringLiteral("unit %1 of owner %2").arg(j).arg(i);
         }
     }

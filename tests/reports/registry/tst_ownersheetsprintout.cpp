@@ -35,8 +35,8 @@ void fillCondominium(SharedState &state)
         owner.useMillesimi = 120.5;
         owner.stairsMillesimi = 122.75;
         for (int j = 1; j <= owner.unitCount; ++j) {
-            owner.units[j].virtualSurface = 20.25 * j;
-            owner.units[j].unitMillesimi = 62.5 * j;
+            owner.unitFigures[j].virtualSurface = 20.25 * j;
+            owner.unitFigures[j].unitMillesimi = 62.5 * j;
         }
     }
 }
