@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/expenses/expenseitem.h"
+#include "core/registry/administratordetails.h"
 #include "core/state/owner.h"
 
 #include <QString>
@@ -51,6 +52,8 @@ public:
     int calcType = 0;     // allocation criterion of the current item, 1 to 6
 
     AppTexts texts;
+    // Read at start-up, and again when the user changes them: every letter carries them.
+    AdministratorDetails administrator;
 
     QString numberIn;
     QString numberOut;
