@@ -50,7 +50,8 @@ QString synopsis()
     return QStringLiteral("AVVISI --dati DATI [--copie 2]");
 }
 
-int build(const QStringList &arguments, const PrintGate &gate, ReportDocument &document,
+int build(const QStringList &arguments, const PrintGate &gate,
+          const AdministratorDetails &administrator, ReportDocument &document,
           QTextStream &err)
 {
     Arguments parsed;
@@ -67,6 +68,7 @@ int build(const QStringList &arguments, const PrintGate &gate, ReportDocument &d
         RegistryLoader::load(QStringLiteral("stampa convocazione"), {parsed.registry}, state, err);
     if (registryLoaded != ExitSuccess)
         return registryLoaded;
+    state.administrator = administrator;
     if (const auto refusal = MeetingNoticePrintout::refusal(state)) {
         err << "veltra-tool: " << *refusal << "\n";
         return ExitDataRejected;

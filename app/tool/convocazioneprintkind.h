@@ -6,6 +6,7 @@
 
 namespace veltra {
 
+struct AdministratorDetails;
 class PrintGate;
 class ReportDocument;
 
@@ -17,7 +18,8 @@ namespace ConvocazionePrintKind {
 QString synopsis();
 // Fills document from the arguments after the kind; ExitSuccess or the exit code after one
 // line on err.
-int build(const QStringList &arguments, const PrintGate &gate, ReportDocument &document,
+int build(const QStringList &arguments, const PrintGate &gate,
+          const AdministratorDetails &administrator, ReportDocument &document,
           QTextStream &err);
 
 } // namespace ConvocazionePrintKind

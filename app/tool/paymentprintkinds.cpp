@@ -23,14 +23,16 @@ namespace {
 using Build = std::function<ReportDocument(PaymentSeriesLoader &loader)>;
 
 // A printout of what the window shows on the item, once it passes the window's check.
-StampaCommand::FileBuilder printout(const PrintGate &gate, bool letters, const Build &build)
+StampaCommand::FileBuilder printout(const StampaCommand &command, bool letters, const Build &build)
 {
-    return [&gate, letters, build](const QString &file, ReportDocument &document,
-                                   QTextStream &err) {
+    return [&command, letters, build](const QString &file, ReportDocument &document,
+                                      QTextStream &err) {
+        const PrintGate &gate = command.gate();
         PaymentSeriesLoader loader;
         const int opened = openPrintable(loader, file, letters, err);
         if (opened != ExitSuccess)
             return opened;
+        loader.state().administrator = command.administrator();
         const PagamentiCheck::WindowView view = PagamentiCheck::viewOfLedger(loader.ledger());
         const int admitted =
             gate.admit(PagamentiCheck::printClearance(loader.state(), view), err);
@@ -69,25 +71,24 @@ int openPrintable(PaymentSeriesLoader &loader, const QString &file, bool letters
 
 void addTo(StampaCommand &command)
 {
-    const PrintGate &gate = command.gate();
-    command.addFileKind(QStringLiteral("pagamenti"), printout(gate, false, [](PaymentSeriesLoader &loader) {
+    command.addFileKind(QStringLiteral("pagamenti"), printout(command, false, [](PaymentSeriesLoader &loader) {
         return PaymentsWindowPrintout::build(loader.ledger(), false);
     }));
     command.addFileKind(QStringLiteral("tuttipagamenti"),
-                        printout(gate, false, [](PaymentSeriesLoader &loader) {
+                        printout(command, false, [](PaymentSeriesLoader &loader) {
                             return PaymentsWindowPrintout::build(loader.ledger(), true);
                         }));
-    command.addFileKind(QStringLiteral("solleciti"), printout(gate, true, [](PaymentSeriesLoader &loader) {
+    command.addFileKind(QStringLiteral("solleciti"), printout(command, true, [](PaymentSeriesLoader &loader) {
         return letters(loader, PaymentLetters::Kind::Reminder);
     }));
-    command.addFileKind(QStringLiteral("ricevute"), printout(gate, true, [](PaymentSeriesLoader &loader) {
+    command.addFileKind(QStringLiteral("ricevute"), printout(command, true, [](PaymentSeriesLoader &loader) {
         return letters(loader, PaymentLetters::Kind::Receipt);
     }));
-    command.addFileKind(QStringLiteral("schede"), printout(gate, false, [](PaymentSeriesLoader &loader) {
+    command.addFileKind(QStringLiteral("schede"), printout(command, false, [](PaymentSeriesLoader &loader) {
         return AccountCardsPrintout::build(AccountCards::collect(loader.ledger(), 1, true),
                                            loader.ledger().managementType());
     }));
-    command.addFileKind(QStringLiteral("bilancio"), printout(gate, false, [](PaymentSeriesLoader &loader) {
+    command.addFileKind(QStringLiteral("bilancio"), printout(command, false, [](PaymentSeriesLoader &loader) {
         return BalancePrintout::build(BalanceSheet::collect(loader.ledger()),
                                       loader.ledger().managementType());
     }));

@@ -10,6 +10,7 @@
 #include "registryloader.h"
 
 #include "core/expenses/spesecheck.h"
+#include "core/registry/administratorfile.h"
 #include "core/registry/condominiumcheck.h"
 #include "core/state/sharedstate.h"
 #include "reports/registry/completeprintout.h"
@@ -22,6 +23,7 @@
 #include "reports/document/reportdocument.h"
 
 #include <QDate>
+#include <QFileInfo>
 
 namespace veltra {
 
@@ -58,16 +60,18 @@ using ExpenseBuild = std::function<ReportDocument(const SharedState &, int k, Ma
 
 // The expense printouts read an item file as the expense window shows it after moving to
 // the item, and refuse what the window refuses, with the window's message.
-StampaCommand::FileBuilder expensePrintout(const PrintGate &gate, const ExpenseRefusal &refusal,
-                                           const ExpenseBuild &build)
+StampaCommand::FileBuilder expensePrintout(const StampaCommand &command,
+                                           const ExpenseRefusal &refusal, const ExpenseBuild &build)
 {
-    return [&gate, refusal, build](const QString &file, ReportDocument &document,
-                                   QTextStream &err) {
+    return [&command, refusal, build](const QString &file, ReportDocument &document,
+                                      QTextStream &err) {
+        const PrintGate &gate = command.gate();
         SharedState state;
         ExpenseItemLoader::Item item;
         const int loaded = ExpenseItemLoader::load(file, state, item, err);
         if (loaded != ExitSuccess)
             return loaded;
+        state.administrator = command.administrator();
         if (const auto refused = refusal(state, item.type)) {
             err << "veltra-tool: " << refused->text << "\n";
             return int(ExitDataRejected);
@@ -99,17 +103,17 @@ StampaCommand::StampaCommand()
     addFileKind(QStringLiteral("millesimi"), registryPrintout(m_gate, &MillesimalTablePrintout::build));
     addFileKind(QStringLiteral("completa"), registryPrintout(m_gate, &CompletePrintout::build));
     addFileKind(QStringLiteral("spesa"),
-            expensePrintout(m_gate, [](const SharedState &state,
+            expensePrintout(*this, [](const SharedState &state,
                                ManagementType) { return ExpensePrintCheck::statementRefusal(state); },
                             &ExpenseStatementPrintout::build));
     addFileKind(QStringLiteral("avvisi"),
-            expensePrintout(m_gate, &ExpensePrintCheck::noticesRefusal,
+            expensePrintout(*this, &ExpensePrintCheck::noticesRefusal,
                             [](const SharedState &state, int k, ManagementType) {
                                 return PaymentNoticesPrintout::build(state, k, QDate::currentDate());
                             }));
     addKind(QStringLiteral("convocazione"), ConvocazionePrintKind::synopsis(),
             [this](const QStringList &arguments, ReportDocument &document, QTextStream &err) {
-                return ConvocazionePrintKind::build(arguments, m_gate, document, err);
+                return ConvocazionePrintKind::build(arguments, m_gate, m_administrator, document, err);
             });
     addKind(QStringLiteral("maggioranze"), ReferencePrintKind::synopsis(),
             &ReferencePrintKind::buildMajorities);
@@ -126,7 +130,7 @@ QString StampaCommand::argumentsSynopsis() const
     for (auto kind = m_kinds.cbegin(); kind != m_kinds.cend(); ++kind)
         kinds << kind.key() + QLatin1Char(' ') + kind->synopsis;
     return QStringLiteral("{") + kinds.join(QStringLiteral(" | "))
-        + QStringLiteral("} [--forza] {-o OUT | --per-condomino CARTELLA}");
+        + QStringLiteral("} [--forza] [--amministratore FILE] {-o OUT | --per-condomino CARTELLA}");
 }
 
 void StampaCommand::addKind(const QString &kind, const QString &synopsis, const Builder &builder)
@@ -151,6 +155,8 @@ int StampaCommand::run(const QStringList &given, QTextStream &out, QTextStream &
 {
     QStringList arguments = given;
     m_gate.setForced(arguments.removeAll(QStringLiteral("--forza")) > 0);
+    if (const int read = readAdministrator(arguments, err); read != ExitSuccess)
+        return read;
     const int n = int(arguments.size());
     const QString destination = n >= 3 ? arguments.at(n - 2) : QString();
     const bool perOwner = destination == QLatin1String("--per-condomino");
@@ -174,6 +180,35 @@ int StampaCommand::run(const QStringList &given, QTextStream &out, QTextStream &
         err << "veltra-tool: impossibile scrivere il documento \"" << output << "\"\n";
         return ExitUnreadableFile;
     }
+    return ExitSuccess;
+}
+
+// "--amministratore FILE" names the details' file; without it they come from the user's
+// configuration folder, where a missing file means none were ever typed.
+int StampaCommand::readAdministrator(QStringList &arguments, QTextStream &err)
+{
+    QString path = AdministratorFile::defaultPath();
+    const int option = int(arguments.indexOf(QStringLiteral("--amministratore")));
+    if (option >= 0) {
+        if (option + 1 >= arguments.size()) {
+            err << "veltra-tool: uso: veltra-tool stampa " << argumentsSynopsis() << "\n";
+            return ExitBadArguments;
+        }
+        path = arguments.at(option + 1);
+        arguments.remove(option, 2);
+        if (!QFileInfo::exists(path)) {
+            err << "veltra-tool: il file dei dati dell'amministratore \"" << path << "\" non esiste\n";
+            return ExitUnreadableFile;
+        }
+    }
+    QString problem;
+    const std::optional<AdministratorDetails> details = AdministratorFile::load(path, &problem);
+    if (!details) {
+        err << "veltra-tool: i dati dell'amministratore in \"" << path << "\" non si possono leggere: "
+            << problem << "\n";
+        return ExitUnreadableFile;
+    }
+    m_administrator = *details;
     return ExitSuccess;
 }
 

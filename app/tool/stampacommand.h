@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printgate.h"
+#include "core/registry/administratordetails.h"
 #include "toolcommand.h"
 
 #include <QMap>
@@ -16,7 +17,9 @@ class ReportDocument;
 // The name of OUT chooses the format: ".doc" and ".rtf" give RTF, ".pdf" PDF, anything else
 // OpenDocument Text. The letters to the owners take "--per-condomino FOLDER" instead of
 // "-o OUT": one PDF per owner in FOLDER. A printout whose window runs a data check is built only after the same check:
-// an error refuses it, a warning too unless "--forza" is given.
+// an error refuses it, a warning too unless "--forza" is given. The letters carry the
+// administrator's details of the user's configuration folder, or of the file given with
+// "--amministratore FILE".
 class StampaCommand : public ToolCommand
 {
 public:
@@ -45,6 +48,8 @@ public:
 
     // What the builders ask before building over a check's finding.
     const PrintGate &gate() const { return m_gate; }
+    // The administrator's details the letters of this run carry.
+    const AdministratorDetails &administrator() const { return m_administrator; }
 
 private:
     struct Kind
@@ -53,7 +58,10 @@ private:
         Builder builder;
     };
     QMap<QString, Kind> m_kinds;
+    int readAdministrator(QStringList &arguments, QTextStream &err);
+
     PrintGate m_gate;
+    AdministratorDetails m_administrator;
 };
 
 } // namespace veltra

@@ -5,6 +5,7 @@
 #include "core/state/sharedstate.h"
 #include "reports/document/printstatus.h"
 #include "reports/expenses/expenseprintcheck.h"
+#include "reports/registry/administratorletterhead.h"
 
 #include <algorithm>
 
@@ -57,10 +58,15 @@ void appendAgenda(ReportDocument &document, const MeetingNotice &notice)
                                  10);
 }
 
-void appendSignatures(ReportDocument &document, const MeetingNotice &notice)
+void appendSignatures(ReportDocument &document, const SharedState &state,
+                      const MeetingNotice &notice)
 {
     document.appendParagraph(QString(CR) + QStringLiteral("data: ") + notice.noticeDate + CR, 10);
-    document.appendParagraph(QString(CR) + QStringLiteral("L'amministratore: ") + CR + CR + CR, 10);
+    document.appendParagraph(QString(CR)
+                                 + AdministratorLetterhead::signature(QStringLiteral("L'amministratore: "),
+                                                                      QString(), state.administrator)
+                                 + CR + CR + CR,
+                             10);
     document.appendParagraph(SignatureLine + CR + CR, 10);
     if (!notice.notes.isEmpty())
         document.appendParagraph(QString(CR) + QStringLiteral("note: ") + notice.notes + CR + CR, 10);
@@ -112,10 +118,11 @@ ReportDocument MeetingNoticePrintout::build(const SharedState &state, const Meet
         const Owner &owner = state.owner(i);
         document.beginOwnerLetter(i, owner.ownerName);
         for (int copy = 1; copy <= perOwner; ++copy) {
+            AdministratorLetterhead::append(document, state.administrator);
             appendAddress(document, state, owner);
             appendCalls(document, notice);
             appendAgenda(document, notice);
-            appendSignatures(document, notice);
+            appendSignatures(document, state, notice);
             appendProxy(document, notice, owner);
             // The break goes between notices: after the last one it would print a blank sheet.
             if (i < owners || copy < perOwner)

@@ -8,6 +8,7 @@
 #include "core/state/sharedstate.h"
 #include "reports/expenses/expenseitemheading.h"
 #include "reports/document/printstatus.h"
+#include "reports/registry/administratorletterhead.h"
 
 #include <QStringList>
 
@@ -121,13 +122,16 @@ int appendOwners(ReportDocument &document, const QList<QStringList> &rows)
     return table;
 }
 
-void appendClosing(ReportDocument &document, const QDate &today)
+void appendClosing(ReportDocument &document, const AdministratorDetails &administrator,
+                   const QDate &today)
 {
     document.appendParagraph(QString(CR) + QStringLiteral("Data: ")
                                  + today.toString(QStringLiteral("dd/MM/yyyy")) + CR + CR,
                              10);
     document.appendParagraph(QStringLiteral("Distinti saluti") + CR);
-    document.appendParagraph(QStringLiteral("L'Amministratore") + CR + CR);
+    document.appendParagraph(
+        AdministratorLetterhead::signature(QStringLiteral("L'Amministratore"), QString(CR), administrator)
+        + CR + CR);
     document.appendParagraph(QStringLiteral("__________________________") + CR);
 }
 
@@ -170,10 +174,11 @@ ReportDocument PaymentNoticesPrintout::build(const SharedState &state, int k, co
         if (!tables.isEmpty())
             document.appendPageBreak();
         document.beginOwnerLetter(i, state.owner(i).ownerName);
+        AdministratorLetterhead::append(document, state.administrator);
         appendHead(document, state, k);
         appendLetter(document, state, i);
         tables.append(appendOwners(document, rows));
-        appendClosing(document, today);
+        appendClosing(document, state.administrator, today);
     }
     for (int table : tables)
         document.alignColumnsRight(table, FirstRightColumn, LastRightColumn);

@@ -5,6 +5,7 @@
 #include "core/state/sharedstate.h"
 #include "reports/document/printstatus.h"
 #include "reports/expenses/expenseitemheading.h"
+#include "reports/registry/administratorletterhead.h"
 
 namespace veltra {
 
@@ -66,7 +67,10 @@ void appendLetter(ReportDocument &document, const SharedState &state, int i,
     document.appendParagraph(QStringLiteral("Data: ") + PaymentLetters::dateText(today) + CR + CR,
                              10);
     document.appendParagraph(QStringLiteral("Distinti saluti") + CR, 10);
-    document.appendParagraph(QStringLiteral("L'Amministratore") + CR + CR, 10);
+    document.appendParagraph(AdministratorLetterhead::signature(QStringLiteral("L'Amministratore"),
+                                                                QString(CR), state.administrator)
+                                 + CR + CR,
+                             10);
     document.appendParagraph(QStringLiteral("__________________________") + CR, 10);
 }
 
@@ -91,6 +95,7 @@ ReportDocument PaymentLettersPrintout::build(const SharedState &state, int k,
         if (!singleOwner && i != owners.first())
             document.appendPageBreak();
         document.beginOwnerLetter(i, state.owner(i).ownerName);
+        AdministratorLetterhead::append(document, state.administrator);
         appendHead(document, state, k, shownTotal);
         appendLetter(document, state, i, lettersOf(kind), today);
     }

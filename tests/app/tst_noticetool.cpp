@@ -37,6 +37,7 @@ private slots:
     void printsTwoNoticesPerOwner();
     void printRefusesWhatItCannotPrint();
     void printFollowsTheCheck();
+    void lettersCarryTheAdministratorOfTheFileGiven();
 
 private:
     QString writeNotice(const MeetingNotice &notice, const QString &name) const;
@@ -195,6 +196,33 @@ void TestNoticeTool::printFollowsTheCheck()
     QCOMPARE(never.exitCode, 1);
     QVERIFY(never.err.contains(QStringLiteral("\"31/02/2027\"")));
     QVERIFY(!QFileInfo::exists(output));
+}
+
+void TestNoticeTool::lettersCarryTheAdministratorOfTheFileGiven()
+{
+    if (!PdfReader::available())
+        QSKIP("poppler's pdftotext is not installed");
+    const QString notices = writeNotice(validNotice(), QStringLiteral("Veltra-avvisi-marzo"));
+    const QString registry = RegistryFixture::writeCondominium(m_dir->path(), 2);
+    const QString details = m_dir->filePath(QStringLiteral("Veltra-amministratore"));
+    QFile file(details);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\"Veltra-amministratore\",1\r\n"
+               "\"Studio Rossi\",\"via Roma 1, Bologna\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    file.close();
+    const QString output = m_dir->filePath(QStringLiteral("avvisi.pdf"));
+    const ToolRun run = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
+                                 QStringLiteral("--dati"), registry, QStringLiteral("--amministratore"),
+                                 details, QStringLiteral("-o"), output});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QString text = PdfReader::pageTexts(output).join(QLatin1Char('\n')).simplified();
+    QCOMPARE(text.count(QStringLiteral("via Roma 1, Bologna")), 2);
+    QCOMPARE(text.count(QStringLiteral("L'amministratore: Studio Rossi")), 2);
+    const ToolRun missing = runTool({QStringLiteral("stampa"), QStringLiteral("convocazione"), notices,
+                                     QStringLiteral("--dati"), registry, QStringLiteral("--amministratore"),
+                                     m_dir->filePath(QStringLiteral("nessuno")), QStringLiteral("-o"), output});
+    QCOMPARE(missing.exitCode, 3);
+    QVERIFY(missing.err.contains(QStringLiteral("non esiste")));
 }
 
 QTEST_GUILESS_MAIN(TestNoticeTool)

@@ -1,8 +1,10 @@
 #include "ui/frame/shell.h"
 
 #include "core/platform/platform.h"
+#include "core/registry/administratorfile.h"
 #include "core/state/sharedstate.h"
 #include "library/help/helpguide.h"
+#include "ui/anagrafe/administratorwindow.h"
 #include "ui/assemblea/assembleawindow.h"
 #include "ui/conduttore/conduttorewindow.h"
 #include "ui/convocazione/convocazionewindow.h"
@@ -24,6 +26,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace veltra {
 
@@ -31,6 +34,7 @@ Shell::Shell(SharedState &state, Platform &platform, const QString &dataFolder)
     : m_state(state)
     , m_platform(platform)
     , m_dataFolder(dataFolder)
+    , m_administratorPath(AdministratorFile::defaultPath())
 {
 }
 
@@ -57,6 +61,7 @@ TipWindow *Shell::tipWindow() const
 
 void Shell::start()
 {
+    loadAdministratorDetails();
     m_splash = new SplashWindow(*this);
     m_splash->load();
     m_splash->show();
@@ -64,11 +69,58 @@ void Shell::start()
 
 void Shell::showMainChooser()
 {
-    if (!m_startWindow) {
+    const bool first = !m_startWindow;
+    if (first) {
         m_startWindow = new StartWindow(*this);
         m_startWindow->load();
     }
     bringForward(m_startWindow);
+    if (first)
+        proposeAdministratorDetails();
+}
+
+// A file that cannot be read is said once; the letters then go out without a letterhead
+// until the details are saved again.
+void Shell::loadAdministratorDetails()
+{
+    QString problem;
+    const std::optional<AdministratorDetails> details =
+        AdministratorFile::load(m_administratorPath, &problem);
+    if (details) {
+        m_state.administrator = *details;
+        return;
+    }
+    m_platform.showMessage(
+        MessageIcon::Exclamation, QStringLiteral("Dati dell'amministratore"),
+        QStringLiteral("Impossibile leggere i dati dell'amministratore in ")
+            + QDir::toNativeSeparators(m_administratorPath) + QStringLiteral(": ") + problem
+            + QStringLiteral(".\nLe stampe escono senza intestazione finché non li si salva di "
+                             "nuovo con \"Dati dell'amministratore...\" nel menu File."));
+}
+
+// On the first run the form comes up once by itself; closing it skips it for good, and the
+// menu "File" keeps it at hand.
+void Shell::proposeAdministratorDetails()
+{
+    const QString key = QStringLiteral("amministratore/proposto");
+    if (QFileInfo::exists(m_administratorPath) || m_platform.preference(key, QString()) == QLatin1String("1"))
+        return;
+    m_platform.setPreference(key, QStringLiteral("1"));
+    showAdministratorDetails();
+}
+
+void Shell::showAdministratorDetails()
+{
+    if (!m_administratorWindow)
+        m_administratorWindow = new AdministratorWindow(*this);
+    m_administratorWindow->load();
+    WindowPlacement::centreOver(m_administratorWindow, m_startWindow);
+    bringForward(m_administratorWindow);
+}
+
+AdministratorWindow *Shell::administratorWindow() const
+{
+    return m_administratorWindow;
 }
 
 void Shell::confirmExit()
@@ -306,6 +358,7 @@ void Shell::closeEveryWindow()
     for (QPointer<HelpWindow> &window : m_helpWindows)
         delete window;
     delete m_helpContents;
+    delete m_administratorWindow;
     if (m_tipWindow)
         m_tipWindow->close();
     delete m_tipWindow;

@@ -23,6 +23,7 @@ class HelpWindow;
 class SharedState;
 class SplashWindow;
 class StartWindow;
+class AdministratorWindow;
 class TipWindow;
 class WorkWindow;
 
@@ -40,6 +41,8 @@ public:
     SharedState &state() const { return m_state; }
     Platform &platform() const { return m_platform; }
     QString dataFolder() const { return m_dataFolder; }
+    // The file of the administrator's details, in the user's configuration folder.
+    QString administratorPath() const { return m_administratorPath; }
 
     // Launch: the splash window with its tune.
     void start();
@@ -79,6 +82,9 @@ public:
     void showWindowHelp(int k);
     // The help window of the page shown by window (a name of HelpGuide::windowNames()).
     void showHelpPage(const QString &window);
+    // "Dati dell'amministratore", filled with the details in force.
+    void showAdministratorDetails();
+    AdministratorWindow *administratorWindow() const;
     // The guide, read from the data folder at first use; nothing, after telling
     // the user why, when its file cannot be read.
     const HelpGuide *helpGuide();
@@ -98,11 +104,14 @@ private:
     bool anyWindowShownBut(QWidget *closed) const;
 
     WorkWindow *createWorkWindow(int k);
+    void loadAdministratorDetails();
+    void proposeAdministratorDetails();
     void closeEveryWindow();
 
     SharedState &m_state;
     Platform &m_platform;
     const QString m_dataFolder;
+    const QString m_administratorPath;
     QPointer<SplashWindow> m_splash;
     QPointer<StartWindow> m_startWindow;
     QPointer<TipWindow> m_tipWindow;
@@ -110,6 +119,7 @@ private:
     std::array<QPointer<CoefficientWindow>, 7> m_coefficientWindows;
     std::unique_ptr<HelpGuide> m_helpGuide;
     QPointer<HelpContentsWindow> m_helpContents;
+    QPointer<AdministratorWindow> m_administratorWindow;
     QMap<QString, QPointer<HelpWindow>> m_helpWindows;
     bool m_closingEveryWindow = false;
 };

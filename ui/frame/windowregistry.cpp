@@ -22,6 +22,8 @@ QList<RegisteredWindow> registeredWindows()
     windows.append({QStringLiteral("sommario"), [](Shell &shell) { shell.showHelpContents(); }});
     for (const QString &page : HelpGuide::windowNames())
         windows.append({page, [page](Shell &shell) { shell.showHelpPage(page); }});
+    windows.append({QStringLiteral("amministratore"),
+                    [](Shell &shell) { shell.showAdministratorDetails(); }});
     windows.append({QStringLiteral("informazioni"), [](Shell &shell) { shell.showAbout(); }});
     return windows;
 }

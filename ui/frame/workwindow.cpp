@@ -310,6 +310,8 @@ void WorkWindow::buildMenus()
     entry(m_fileMenu, "formatostampa", "&Formato delle stampe...", [this] {
         DocumentFormatChoice::ask(platform(), state().texts.appTitle);
     });
+    entry(m_fileMenu, "amministratore", "&Dati dell'amministratore...",
+          [this] { m_shell.showAdministratorDetails(); });
     entry(m_fileMenu, "esci", "Es&ci", [this] { m_shell.confirmExit(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Modifica"));

@@ -58,6 +58,7 @@ private slots:
     void notesBlockOnlyWithNotes();
     void twoCopiesPerOwnerOneAfterTheOther();
     void noOwnersNoNotice();
+    void administratorHeadsAndSignsEveryCopy();
     void renderedNoticesTakeOnePageEach();
 
 private:
@@ -189,6 +190,19 @@ void TestMeetingNoticePrintout::noOwnersNoNotice()
 {
     m_state->ownerCount = 0;
     QVERIFY(MeetingNoticePrintout::build(*m_state, threePointNotice(), 2).blocks().isEmpty());
+}
+
+void TestMeetingNoticePrintout::administratorHeadsAndSignsEveryCopy()
+{
+    addOwners(*m_state, 2);
+    m_state->administrator.name = QStringLiteral("Studio Rossi");
+    const QStringList paragraphs =
+        paragraphTexts(MeetingNoticePrintout::build(*m_state, threePointNotice(), 2));
+    // Four copies of 28 paragraphs, each now led by the name and the space after it.
+    QCOMPARE(paragraphs.count(QStringLiteral("Studio Rossi")), 4);
+    QCOMPARE(paragraphs.count(QString(CR) + QStringLiteral("L'amministratore: Studio Rossi") + CR + CR + CR), 4);
+    QCOMPARE(paragraphs.mid(0, 3), QStringList({QStringLiteral("Studio Rossi"), QString(),
+                                                QStringLiteral("Condominio: I Cedri") + CR + CR}));
 }
 
 void TestMeetingNoticePrintout::renderedNoticesTakeOnePageEach()

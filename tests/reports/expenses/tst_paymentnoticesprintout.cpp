@@ -72,6 +72,7 @@ private slots:
     void runningTotalSumsItemsOneToCurrent();
     void dateWithoutYearLeavesTheYearOut();
     void lastOwnerPaidLeavesNoEmptyPage();
+    void administratorHeadsAndSignsEveryNotice();
     void renderedNoticesTakeOnePageEach();
 
 private:
@@ -243,6 +244,20 @@ void TestPaymentNoticesPrintout::lastOwnerPaidLeavesNoEmptyPage()
     const QStringList paragraphs = paragraphTexts(document);
     QCOMPARE(paragraphs.count(QString(FF) + CR), 1);
     QCOMPARE(paragraphs.last(), QStringLiteral("__________________________") + CR);
+}
+
+void TestPaymentNoticesPrintout::administratorHeadsAndSignsEveryNotice()
+{
+    m_state->administrator.name = QStringLiteral("Studio Rossi");
+    m_state->administrator.pec = QStringLiteral("studio.rossi@pec.it");
+    const ReportDocument document = PaymentNoticesPrintout::build(*m_state, 3, Today);
+    QCOMPARE(document.ownerLetters().size(), 3);
+    for (int notice = 0; notice < 3; ++notice) {
+        const QStringList paragraphs = paragraphTexts(document.ownerLetter(notice));
+        QCOMPARE(paragraphs.mid(0, 3), QStringList({QStringLiteral("Studio Rossi"),
+                                                    QStringLiteral("PEC studio.rossi@pec.it"), QString()}));
+        QVERIFY(paragraphs.contains(QStringLiteral("L'Amministratore") + CR + QStringLiteral("Studio Rossi") + CR + CR));
+    }
 }
 
 void TestPaymentNoticesPrintout::renderedNoticesTakeOnePageEach()

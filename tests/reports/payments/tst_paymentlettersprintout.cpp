@@ -35,6 +35,7 @@ private slots:
     void receiptDiffersInThreeLinesAndRecordsThePayment();
     void singleOwnerGetsHisLetterEvenAfterPaying();
     void breakBetweenEveryTwoLetters();
+    void administratorHeadsAndSignsEveryLetter();
 
 private:
     std::unique_ptr<SharedState> m_state;
@@ -165,6 +166,21 @@ void TestPaymentLettersPrintout::breakBetweenEveryTwoLetters()
     const QStringList texts = ReportContents::paragraphTexts(document);
     QCOMPARE(countOf(texts, PageBreak), 3);
     QCOMPARE(texts.last(), QStringLiteral("__________________________") + CR);
+}
+
+void TestPaymentLettersPrintout::administratorHeadsAndSignsEveryLetter()
+{
+    m_state->administrator.name = QStringLiteral("Studio Rossi");
+    m_state->administrator.address = QStringLiteral("via Roma 1, 40121 Bologna");
+    const ReportDocument document = PaymentLettersPrintout::build(
+        *m_state, 2, QStringLiteral("2569"), PaymentLetters::Kind::Reminder, {1, 2}, true, Today);
+    for (int letter = 0; letter < 2; ++letter) {
+        const QStringList paragraphs = ReportContents::paragraphTexts(document.ownerLetter(letter));
+        QCOMPARE(paragraphs.mid(0, 4), QStringList({QStringLiteral("Studio Rossi"),
+                                                    QStringLiteral("via Roma 1, 40121 Bologna"),
+                                                    QString(), QStringLiteral("Condominio: Rossi") + CR + CR}));
+        QVERIFY(paragraphs.contains(QStringLiteral("L'Amministratore") + CR + QStringLiteral("Studio Rossi") + CR + CR));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPaymentLettersPrintout)
