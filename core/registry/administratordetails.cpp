@@ -17,6 +17,18 @@ QString joined(const QList<QPair<QString, QString>> &parts)
 
 } // namespace
 
+std::array<QString *, 9> AdministratorDetails::texts()
+{
+    return {&name, &address, &fiscalCode, &vatNumber, &phone, &email, &pec, &registersPlace,
+            &inspectionHours};
+}
+
+std::array<const QString *, 9> AdministratorDetails::texts() const
+{
+    return {&name, &address, &fiscalCode, &vatNumber, &phone, &email, &pec, &registersPlace,
+            &inspectionHours};
+}
+
 bool AdministratorDetails::isEmpty() const
 {
     return *this == AdministratorDetails();
@@ -44,10 +56,13 @@ QStringList AdministratorDetails::letterhead() const
 
 bool AdministratorDetails::operator==(const AdministratorDetails &other) const
 {
-    return name == other.name && address == other.address && fiscalCode == other.fiscalCode
-        && vatNumber == other.vatNumber && phone == other.phone && email == other.email
-        && pec == other.pec && registersPlace == other.registersPlace
-        && inspectionHours == other.inspectionHours;
+    const auto mine = texts();
+    const auto theirs = other.texts();
+    for (std::size_t k = 0; k < mine.size(); ++k) {
+        if (*mine[k] != *theirs[k])
+            return false;
+    }
+    return true;
 }
 
 } // namespace veltra

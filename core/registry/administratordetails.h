@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace veltra {
 
 // Who the administrator is and how owners reach him, printed at the head of every letter
@@ -19,6 +21,10 @@ struct AdministratorDetails
     QString pec;
     QString registersPlace;  // where the registers are kept
     QString inspectionHours; // the days and hours they can be seen
+
+    // The nine texts in the order above, the order of the file and of the form.
+    std::array<QString *, 9> texts();
+    std::array<const QString *, 9> texts() const;
 
     bool isEmpty() const;
     // The letterhead, one line each for what is set: the name, the address, the tax

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <array>
 
 namespace veltra {
 
@@ -16,20 +15,12 @@ namespace {
 const QString FormatName = QStringLiteral("Veltra-amministratore");
 constexpr int FormatVersion = 1;
 
-std::array<QString *, 9> fields(AdministratorDetails &details)
-{
-    return {&details.name,  &details.address, &details.fiscalCode,
-            &details.vatNumber, &details.phone,   &details.email,
-            &details.pec,   &details.registersPlace, &details.inspectionHours};
-}
-
 void writeRecords(ArchiveWriter &writer, const AdministratorDetails &details)
 {
     writer.writeText(FormatName);
     writer.writeInteger(FormatVersion);
     writer.endRecord();
-    AdministratorDetails copy = details;
-    for (const QString *field : fields(copy))
+    for (const QString *field : details.texts())
         writer.writeQuotedText(*field);
     writer.endRecord();
 }
@@ -52,7 +43,7 @@ std::optional<AdministratorDetails> readRecords(ArchiveReader &reader, QString *
         return std::nullopt;
     }
     AdministratorDetails details;
-    for (QString *field : fields(details))
+    for (QString *field : details.texts())
         *field = reader.readText();
     reader.endRecord();
     if (!reader.ok() || !reader.atEnd()) {

@@ -14,8 +14,7 @@ namespace {
 // A text read from a UTF-8 file may hold what Windows-1252 cannot carry; saving refuses it.
 bool writable(const AdministratorDetails &d)
 {
-    for (const QString *text : {&d.name, &d.address, &d.fiscalCode, &d.vatNumber, &d.phone,
-                                &d.email, &d.pec, &d.registersPlace, &d.inspectionHours}) {
+    for (const QString *text : d.texts()) {
         if (!ArchiveWriter::unwritableReason(*text).isEmpty())
             return false;
     }

@@ -20,13 +20,6 @@ namespace {
 
 const QString Title = QStringLiteral("Dati dell'amministratore");
 
-std::array<QString *, 9> fieldsOf(AdministratorDetails &details)
-{
-    return {&details.name,  &details.address, &details.fiscalCode,
-            &details.vatNumber, &details.phone,   &details.email,
-            &details.pec,   &details.registersPlace, &details.inspectionHours};
-}
-
 } // namespace
 
 AdministratorWindow::AdministratorWindow(Shell &shell, QWidget *parent)
@@ -85,8 +78,7 @@ QLineEdit *AdministratorWindow::addField(QFormLayout *form, const char *name, co
 
 void AdministratorWindow::load()
 {
-    AdministratorDetails details = m_shell.state().administrator;
-    const auto values = fieldsOf(details);
+    const auto values = m_shell.state().administrator.texts();
     for (std::size_t k = 0; k < values.size(); ++k)
         m_fields[k]->setText(*values[k]);
 }
@@ -94,7 +86,7 @@ void AdministratorWindow::load()
 AdministratorDetails AdministratorWindow::typed() const
 {
     AdministratorDetails details;
-    const auto values = fieldsOf(details);
+    const auto values = details.texts();
     for (std::size_t k = 0; k < values.size(); ++k)
         *values[k] = m_fields[k]->text().trimmed();
     details.fiscalCode = details.fiscalCode.toUpper();
