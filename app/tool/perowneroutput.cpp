@@ -2,8 +2,7 @@
 
 #include "toolcommand.h"
 
-#include "reports/document/ownerfilename.h"
-#include "reports/document/reportdocument.h"
+#include "reports/document/ownerletterfiles.h"
 
 #include <QDir>
 
@@ -19,19 +18,17 @@ const QStringList &PerOwnerOutput::letterKinds()
 int PerOwnerOutput::write(const ReportDocument &document, const QString &folder,
                           QTextStream &out, QTextStream &err)
 {
-    if (!QDir().mkpath(folder)) {
+    QString failed;
+    const QStringList written = OwnerLetterFiles::write(document, folder, &failed);
+    for (const QString &path : written)
+        out << QDir::toNativeSeparators(path) << "\n";
+    if (failed == folder) {
         err << "veltra-tool: impossibile creare la cartella \"" << folder << "\"\n";
         return ExitUnreadableFile;
     }
-    const QVector<OwnerLetterMark> &letters = document.ownerLetters();
-    for (int index = 0; index < letters.size(); ++index) {
-        const QString path = QDir(folder).filePath(
-            OwnerFileName::of(letters[index].owner, letters[index].ownerName, QStringLiteral(".pdf")));
-        if (!document.ownerLetter(index).saveAs(path)) {
-            err << "veltra-tool: impossibile scrivere il documento \"" << path << "\"\n";
-            return ExitUnreadableFile;
-        }
-        out << QDir::toNativeSeparators(path) << "\n";
+    if (!failed.isEmpty()) {
+        err << "veltra-tool: impossibile scrivere il documento \"" << failed << "\"\n";
+        return ExitUnreadableFile;
     }
     return ExitSuccess;
 }

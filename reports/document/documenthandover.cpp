@@ -3,6 +3,7 @@
 #include "core/platform/platform.h"
 #include "reports/document/documentformatchoice.h"
 #include "reports/document/odtrenderer.h"
+#include "reports/document/ownerletterfiles.h"
 #include "reports/document/pdfrenderer.h"
 #include "reports/document/reportdocument.h"
 
@@ -34,10 +35,11 @@ QString DocumentHandover::defaultFolder()
         + QLatin1String("/Veltra");
 }
 
-// Claims the first unused dated name by creating it empty, so that two hand-overs, even
-// from two running copies, never write the same file. A number taken in either format is
-// taken, so that the day's documents are numbered in the order they were printed.
-QString DocumentHandover::reserveName(DocumentFormat format)
+// Claims the first unused dated name ("Veltra-2026-12-09-004", with extension added) by
+// creating it, so that two hand-overs, even from two running copies, never write the same
+// file. A number taken by a document in either format or by a folder of letters is taken,
+// so that the day's documents are numbered in the order they were printed.
+QString DocumentHandover::reserveName(const QString &extension, bool asFolder)
 {
     if (!QDir().mkpath(m_folder))
         return QString();
@@ -45,12 +47,12 @@ QString DocumentHandover::reserveName(DocumentFormat format)
         QStringLiteral("Veltra-") + m_platform.today().toString(QStringLiteral("yyyy-MM-dd")));
     for (int number = 1; number <= MaxNumber; ++number) {
         const QString base = stem + QStringLiteral("-%1").arg(number, 3, 10, QLatin1Char('0'));
-        if (QFileInfo::exists(base + DocumentFormatChoice::extension(DocumentFormat::Odt))
-            || QFileInfo::exists(base + DocumentFormatChoice::extension(DocumentFormat::Pdf)))
+        if (QFileInfo::exists(base) || QFileInfo::exists(base + QStringLiteral(".odt"))
+            || QFileInfo::exists(base + QStringLiteral(".pdf")))
             continue;
-        const QString path = base + DocumentFormatChoice::extension(format);
+        const QString path = base + extension;
         QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (asFolder ? QDir().mkdir(path) : file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return path;
         if (!QFileInfo::exists(path))
             return QString();
@@ -77,23 +79,20 @@ void DocumentHandover::end(const QString &failure)
 bool DocumentHandover::handOver(const ReportDocument &document)
 {
     m_opened = false;
-    const DocumentFormat format = DocumentFormatChoice::remembered(m_platform);
-    m_lastPath = reserveName(format);
-    const bool written = !m_lastPath.isEmpty()
-        && (format == DocumentFormat::Pdf ? PdfRenderer::write(document, m_lastPath)
-                                          : OdtRenderer::write(document, m_lastPath));
+    DocumentFormat format = DocumentFormatChoice::remembered(m_platform);
+    const bool letters = format == DocumentFormat::PdfPerOwner && !document.ownerLetters().isEmpty();
+    if (format == DocumentFormat::PdfPerOwner && !letters)
+        format = DocumentFormat::Pdf;
+    const bool written = letters ? writeLetters(document) : writeDocument(document, format);
     if (!written) {
-        if (!m_lastPath.isEmpty())
-            QFile::remove(m_lastPath);
-        m_lastPath.clear();
         end(QStringLiteral("Non è stato possibile salvare il documento nella cartella %1.")
                 .arg(QDir::toNativeSeparators(m_folder)));
         return false;
     }
     if (!m_platform.openDocument(m_lastPath)) {
-        const QString opener = format == DocumentFormat::Pdf
-            ? QStringLiteral("nessun programma per i PDF")
-            : QStringLiteral("nessun programma di videoscrittura");
+        const QString opener = letters ? QStringLiteral("nessun programma per le cartelle")
+            : format == DocumentFormat::Odt ? QStringLiteral("nessun programma di videoscrittura")
+                                            : QStringLiteral("nessun programma per i PDF");
         end(QStringLiteral("Il documento è stato salvato in %1, ma %2 lo ha aperto.")
                 .arg(QDir::toNativeSeparators(m_lastPath), opener));
         return false;
@@ -103,15 +102,50 @@ bool DocumentHandover::handOver(const ReportDocument &document)
     return true;
 }
 
+bool DocumentHandover::writeDocument(const ReportDocument &document, DocumentFormat format)
+{
+    m_lastPath = reserveName(DocumentFormatChoice::extension(format), false);
+    const bool written = !m_lastPath.isEmpty()
+        && (format == DocumentFormat::Odt ? OdtRenderer::write(document, m_lastPath)
+                                          : PdfRenderer::write(document, m_lastPath));
+    if (!written) {
+        if (!m_lastPath.isEmpty())
+            QFile::remove(m_lastPath);
+        m_lastPath.clear();
+    }
+    return written;
+}
+
+// The letters go to a folder of their own, opened for the user to mail them from; a run
+// that breaks off leaves no folder with some of the owners only.
+bool DocumentHandover::writeLetters(const ReportDocument &document)
+{
+    m_lastPath = reserveName(QString(), true);
+    if (m_lastPath.isEmpty())
+        return false;
+    QString failed;
+    OwnerLetterFiles::write(document, m_lastPath, &failed);
+    if (failed.isEmpty())
+        return true;
+    QDir(m_lastPath).removeRecursively();
+    m_lastPath.clear();
+    return false;
+}
+
 QString DocumentHandover::closingStatus(const QString &shownText) const
 {
     if (m_lastPath.isEmpty())
         return QStringLiteral("il documento non è stato salvato");
+    const bool letters = QFileInfo(m_lastPath).isDir();
     if (!m_opened)
-        return QStringLiteral("ho salvato il documento in ") + QDir::toNativeSeparators(m_lastPath);
+        return (letters ? QStringLiteral("ho salvato le lettere, una per condomino, nella cartella ")
+                        : QStringLiteral("ho salvato il documento in "))
+            + QDir::toNativeSeparators(m_lastPath);
     const QString name = QFileInfo(m_lastPath).fileName();
     if (shownText.isEmpty())
-        return QStringLiteral("ho visualizzato il documento ") + name;
+        return (letters ? QStringLiteral("ho aperto la cartella delle lettere ")
+                        : QStringLiteral("ho visualizzato il documento "))
+            + name;
     return shownText + QStringLiteral(" (") + name + QLatin1Char(')');
 }
 

@@ -14,7 +14,8 @@ class ReportDocument;
 // Hands finished documents to the user: each one is written in the format he chose
 // (OpenDocument Text unless he chose PDF) under a new dated name
 // ("Veltra-2026-12-09-001.odt") in the folder "Veltra" of the user's documents, never over
-// an earlier one, and opened in the word processor or the PDF viewer.
+// an earlier one, and opened in the word processor or the PDF viewer. With PDF per owner,
+// the letters to the owners go one PDF each into a new dated folder, which is opened.
 class DocumentHandover
 {
 public:
@@ -43,11 +44,14 @@ public:
     // The step hint after the last hand-over, so that a print always leaves a trace: the
     // printout's own closing text followed by the file's name, or "ho visualizzato il
     // documento" and the name when the printout has none; "ho salvato il documento in" and
-    // the full path when nothing opened it; that it was not saved when it could not be.
+    // the full path when nothing opened it; that it was not saved when it could not be. A
+    // folder of letters is named as such.
     QString closingStatus(const QString &shownText) const;
 
 private:
-    QString reserveName(DocumentFormat format);
+    QString reserveName(const QString &extension, bool asFolder);
+    bool writeDocument(const ReportDocument &document, DocumentFormat format);
+    bool writeLetters(const ReportDocument &document);
     void end(const QString &failure);
 
     Platform &m_platform;

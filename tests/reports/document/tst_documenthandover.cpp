@@ -1,3 +1,4 @@
+#include "reports/document/documentformatchoice.h"
 #include "reports/document/documenthandover.h"
 #include "reports/document/reportdocument.h"
 #include "support/scriptedplatform.h"
@@ -34,6 +35,7 @@ private slots:
     void unwritableFolderIsReportedAndNothingOpened();
     void defaultFolderIsVeltraInDocuments();
     void closingStatusAlwaysNamesTheFile();
+    void lettersGoOnePdfPerOwnerIntoAFolderOfTheirOwn();
 };
 
 void TestDocumentHandover::twoHandOversGiveTwoFilesNeverOverwriting()
@@ -130,5 +132,33 @@ void TestDocumentHandover::closingStatusAlwaysNamesTheFile()
              QString::fromUtf8("il documento non è stato salvato"));
 }
 
-QTEST_GUILESS_MAIN(TestDocumentHandover)
+void TestDocumentHandover::lettersGoOnePdfPerOwnerIntoAFolderOfTheirOwn()
+{
+    QTemporaryDir folder;
+    ScriptedPlatform platform;
+    platform.choices.enqueue(2);
+    QVERIFY(DocumentFormatChoice::ask(platform, QStringLiteral("Veltra")));
+    QCOMPARE(DocumentFormatChoice::remembered(platform), DocumentFormat::PdfPerOwner);
+    ReportDocument letters(PrintoutFont);
+    letters.beginOwnerLetter(1, QStringLiteral("Rossi Mario"));
+    letters.appendParagraph(QStringLiteral("avviso a Rossi"), 12);
+    letters.appendPageBreak();
+    letters.beginOwnerLetter(3, QStringLiteral("Bianchi/Verdi"));
+    letters.appendParagraph(QStringLiteral("avviso a Bianchi"), 12);
+    DocumentHandover handover(platform, QStringLiteral("Veltra"), folder.path());
+    QVERIFY(handover.handOver(letters));
+    const QString sent = folder.filePath(QStringLiteral("Veltra-2026-12-09-001"));
+    QCOMPARE(handover.lastPath(), sent);
+    QCOMPARE(QDir(sent).entryList(QDir::Files),
+             QStringList({QStringLiteral("001 Rossi Mario.pdf"), QStringLiteral("003 Bianchi Verdi.pdf")}));
+    QVERIFY(contents(QDir(sent).filePath(QStringLiteral("001 Rossi Mario.pdf"))).startsWith("%PDF-"));
+    QCOMPARE(platform.documents, QStringList({sent}));
+    QCOMPARE(handover.closingStatus(QString()),
+             QStringLiteral("ho aperto la cartella delle lettere Veltra-2026-12-09-001"));
+    // A printout that is no letter to the owners is one PDF, numbered after the folder.
+    QVERIFY(handover.handOver(letter(QStringLiteral("tabella"))));
+    QCOMPARE(handover.lastPath(), folder.filePath(QStringLiteral("Veltra-2026-12-09-002.pdf")));
+}
+
+QTEST_MAIN(TestDocumentHandover)
 #include "tst_documenthandover.moc"

@@ -408,7 +408,7 @@ void TestWorkWindow::printFormatChosenOnceHoldsForEveryPrint()
     format->trigger();
     QCOMPARE(m_platform->lastMessage().buttons,
              QStringList({QStringLiteral("Videoscrittura (ODT)"), QStringLiteral("PDF"),
-                          QStringLiteral("Annulla")}));
+                          QStringLiteral("PDF per condomino"), QStringLiteral("Annulla")}));
     print->trigger();
     QFile pdf(m_platform->documents.value(1));
     QVERIFY(pdf.fileName().endsWith(QLatin1String(".pdf")));
