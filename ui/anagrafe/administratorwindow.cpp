@@ -16,18 +16,17 @@
 
 namespace veltra {
 
-namespace {
-
-const QString Title = QStringLiteral("Dati dell'amministratore");
-
-} // namespace
+QString AdministratorWindow::title()
+{
+    return QStringLiteral("Dati dell'amministratore");
+}
 
 AdministratorWindow::AdministratorWindow(Shell &shell, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_shell(shell)
 {
     setObjectName(QStringLiteral("amministratore"));
-    setWindowTitle(Title);
+    setWindowTitle(title());
     auto *layout = new QVBoxLayout(this);
     auto *intro = new QLabel(QStringLiteral(
         "Questi dati compaiono in testa a ogni lettera, avviso, sollecito, ricevuta e "
@@ -117,13 +116,13 @@ bool AdministratorWindow::save()
     const AdministratorDetails details = typed();
     const QString wrong = problem(details);
     if (!wrong.isEmpty()) {
-        m_shell.platform().showMessage(MessageIcon::Exclamation, Title, wrong);
+        m_shell.platform().showMessage(MessageIcon::Exclamation, title(), wrong);
         return false;
     }
     const QString path = m_shell.administratorPath();
     QString error;
     if (!AdministratorFile::save(details, path, &error)) {
-        m_shell.platform().showMessage(MessageIcon::Exclamation, Title,
+        m_shell.platform().showMessage(MessageIcon::Exclamation, title(),
                                        QStringLiteral("Impossibile salvare i dati in ")
                                            + QDir::toNativeSeparators(path) + QStringLiteral(": ")
                                            + error + QStringLiteral("."));

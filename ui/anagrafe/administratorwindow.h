@@ -23,6 +23,9 @@ class AdministratorWindow : public QWidget
 public:
     explicit AdministratorWindow(Shell &shell, QWidget *parent = nullptr);
 
+    // "Dati dell'amministratore": the window's title and that of its messages.
+    static QString title();
+
     // Shows the details in force.
     void load();
     // The details as typed.

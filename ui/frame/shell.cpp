@@ -91,7 +91,7 @@ void Shell::loadAdministratorDetails()
         return;
     }
     m_platform.showMessage(
-        MessageIcon::Exclamation, QStringLiteral("Dati dell'amministratore"),
+        MessageIcon::Exclamation, AdministratorWindow::title(),
         QStringLiteral("Impossibile leggere i dati dell'amministratore in ")
             + QDir::toNativeSeparators(m_administratorPath) + QStringLiteral(": ") + problem
             + QStringLiteral(".\nLe stampe escono senza intestazione finché non li si salva di "
