@@ -1,5 +1,6 @@
 #include "core/expenses/expenseallocation.h"
 
+#include "core/expenses/meterallocation.h"
 #include "core/numbers/decimalcut.h"
 #include "core/state/cell.h"
 #include "core/numbers/numberformat.h"
@@ -192,6 +193,15 @@ void allocateByRoofTerraceRule(SharedState &state, double amount)
     }
 }
 
+// Criterion 7: the consumption part by the readings, the fixed part by the item's basis,
+// both among the participants and to the cent.
+void allocateByMeters(SharedState &state, int k)
+{
+    const MeterSplit split = splitByMeters(state, k);
+    for (int i = 1, n = ownerLimit(state); i <= n; ++i)
+        state.owner(i).shareAmount = split.shareOf(i).format();
+}
+
 } // namespace
 
 StairsTotals stairsTotals(const SharedState &state)
@@ -224,6 +234,12 @@ bool ColumnAccess::isEditable(ExpenseColumn column) const
         return oneThird;
     case ExpenseColumn::TwoThirds:
         return twoThirds;
+    case ExpenseColumn::MeterReading:
+        return meterReading;
+    case ExpenseColumn::ReadingEstimated:
+        return readingEstimated;
+    case ExpenseColumn::DemandMillesimi:
+        return demandMillesimi;
     }
     return false;
 }
@@ -233,7 +249,9 @@ bool ColumnAccess::operator==(const ColumnAccess &other) const
     return takesPart == other.takesPart && fixedPercent == other.fixedPercent
         && ownerMillesimi == other.ownerMillesimi && floorMillesimi == other.floorMillesimi
         && heatingQuantity == other.heatingQuantity && oneThird == other.oneThird
-        && twoThirds == other.twoThirds && tuttiEnabled == other.tuttiEnabled;
+        && twoThirds == other.twoThirds && meterReading == other.meterReading
+        && readingEstimated == other.readingEstimated && demandMillesimi == other.demandMillesimi
+        && tuttiEnabled == other.tuttiEnabled;
 }
 
 QList<ExpenseColumn> criterionInputs(int calcType)
@@ -249,6 +267,10 @@ QList<ExpenseColumn> criterionInputs(int calcType)
         return {C::TakesPart, C::OwnerMillesimi, C::FloorMillesimi};
     case RoofTerraceArt1126:
         return {C::OwnerMillesimi, C::OneThird, C::TwoThirds};
+    case MeteredHeating:
+        // Every basis the item may name stays editable: the basis is a parameter of the item.
+        return {C::TakesPart, C::OwnerMillesimi, C::HeatingQuantity, C::MeterReading,
+                C::ReadingEstimated, C::DemandMillesimi};
     default:
         return {C::TakesPart, C::OwnerMillesimi};
     }
@@ -267,6 +289,9 @@ ColumnAccess columnAccess(int calcType, bool amountEmpty)
     access.heatingQuantity = used.contains(ExpenseColumn::HeatingQuantity);
     access.oneThird = used.contains(ExpenseColumn::OneThird);
     access.twoThirds = used.contains(ExpenseColumn::TwoThirds);
+    access.meterReading = used.contains(ExpenseColumn::MeterReading);
+    access.readingEstimated = used.contains(ExpenseColumn::ReadingEstimated);
+    access.demandMillesimi = used.contains(ExpenseColumn::DemandMillesimi);
     // Participation plays no part in the terrace rule, so neither does "tutti".
     access.tuttiEnabled = access.takesPart;
     return access;
@@ -294,6 +319,9 @@ AllocationResult allocateExpense(SharedState &state, int k)
         break;
     case RoofTerraceArt1126:
         allocateByRoofTerraceRule(state, amount);
+        break;
+    case MeteredHeating:
+        allocateByMeters(state, k);
         break;
     default:
         allocateByMillesimi(state, amount);

@@ -16,11 +16,14 @@ enum class ExpenseColumn {
     FloorMillesimi,  // pian
     HeatingQuantity, // risc
     OneThird,        // unterz
-    TwoThirds        // dueterz
+    TwoThirds,       // dueterz
+    MeterReading,    // lett: the heat-meter reading
+    ReadingEstimated,// stima: the reading is an estimate
+    DemandMillesimi  // fabb: millesimi di fabbisogno
 };
 
 // The allocation criteria; the value is calcType. 0 means none chosen yet, and any value
-// outside 1..6 is allocated like PerMillesimi.
+// outside 1..7 is allocated like PerMillesimi.
 enum ExpenseCriterion {
     NoCriterion = 0,
     PerMillesimi = 1,
@@ -28,7 +31,9 @@ enum ExpenseCriterion {
     HeatingByVolume = 3,
     HeatingByRadiantSurface = 4,
     StairsArt1124 = 5,
-    RoofTerraceArt1126 = 6
+    RoofTerraceArt1126 = 6,
+    MeteredHeating = 7, // heat meters or allocators: a share by readings, the rest by a basis
+    LastCriterion = MeteredHeating
 };
 
 // Which input columns the user may edit and whether the "tutti" command is enabled.
@@ -41,6 +46,9 @@ struct ColumnAccess
     bool heatingQuantity = true;
     bool oneThird = true;
     bool twoThirds = true;
+    bool meterReading = true;
+    bool readingEstimated = true;
+    bool demandMillesimi = true;
     bool tuttiEnabled = true;
 
     bool isEditable(ExpenseColumn column) const;

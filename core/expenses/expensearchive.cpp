@@ -4,6 +4,7 @@
 #include "core/archive/fieldreading.h"
 #include "core/archive/archivewriter.h"
 #include "core/assembly/calendardate.h"
+#include "core/expenses/expenseallocation.h"
 #include "core/numbers/numbertext.h"
 #include "core/payments/paymentdates.h"
 #include "core/state/sharedstate.h"
@@ -70,7 +71,7 @@ void readHeader(FieldReading &reading, ExpenseArchive::LoadResult &result, int &
     result.expenseAmount = readFigure(reading, Field::Amount);
     result.expenseType = reading.text(Field::Type);
     result.expenseDate = reading.text(Field::Date);
-    result.calcType = reading.ranged(Field::CalcType, 0, 6);
+    result.calcType = reading.ranged(Field::CalcType, 0, LastCriterion);
     reading.endRecord(Field::CalcType);
 }
 

@@ -3,6 +3,8 @@
 #include "core/expenses/datefaults.h"
 #include "core/expenses/expensearchive.h"
 #include "core/expenses/expensefilename.h"
+#include "core/expenses/expenseallocation.h"
+#include "core/expenses/meterreadingsfile.h"
 #include "core/numbers/numbertext.h"
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
@@ -115,6 +117,15 @@ ExpenseSeries::OpenResult ExpenseSeries::open(int k, Platform &platform)
         result.outcome = OpenOutcome::Missing;
         return result;
     }
+    MeterReadingsFile::LoadResult readings;
+    if (loaded.isComplete()) {
+        if (const std::optional<QString> refusal =
+                MeterReadingsFile::readBeside(result.fileName, loaded, readings)) {
+            result.outcome = OpenOutcome::Unreadable;
+            result.problem = *refusal;
+            return result;
+        }
+    }
     if (!ExpenseArchive::apply(loaded, m_state, k, withPayments)) {
         result.outcome = OpenOutcome::Unreadable;
         result.failedLine = loaded.failedLine;
@@ -124,6 +135,7 @@ ExpenseSeries::OpenResult ExpenseSeries::open(int k, Platform &platform)
                                                            : loaded.problem);
         return result;
     }
+    MeterReadingsFile::applyWithItem(loaded, readings, m_state);
     result.outcome = OpenOutcome::Opened;
     return result;
 }
@@ -171,6 +183,15 @@ bool ExpenseSeries::save(int k, QString *error)
     }
     const QString path = *saveNameOf(k);
     QString reason;
+    // The readings go first: an item of criterion 7 is never left on disk without them.
+    if (m_state.calcType == MeteredHeating
+        && !MeterReadingsFile::save(m_state, MeterReadingsFile::companionPath(path), &reason)) {
+        if (error) {
+            *error = QString::fromUtf8("Il file delle letture \"%1\" non è stato salvato: %2.")
+                         .arg(QFileInfo(MeterReadingsFile::companionPath(path)).fileName(), reason);
+        }
+        return false;
+    }
     if (!ExpenseArchive::save(m_state, k, m_type == ManagementType::Spese, path, &reason)) {
         if (error) {
             *error = QString::fromUtf8("Il file \"%1\" non è stato salvato: %2.")

@@ -2,6 +2,7 @@
 
 #include "core/expenses/datefaults.h"
 #include "core/expenses/expenseallocation.h"
+#include "core/expenses/meterallocation.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 
@@ -63,6 +64,10 @@ int criterionRule(const SharedState &state, int criterion)
     case 4:
         if (!anyOwner(state, [](const Owner &o) { return !o.heatingQuantity.isEmpty(); }))
             return criterion == 3 ? 13 : 14;
+        break;
+    case MeteredHeating:
+        if (!anyOwner(state, [](const Owner &o) { return !o.meterReading.isEmpty(); }))
+            return 16;
         break;
     default:
         break;
@@ -164,18 +169,109 @@ Finding checkStairsTotals(const SharedState &state)
                                 "o scegliere i condomini serviti dalle scale o dall'ascensore."));
 }
 
-Finding checkOwners(const SharedState &state, int criterion)
+const Finding Passed{true, MessageIcon::None, QString()};
+
+// The basis datum of a participant under criterion 7, by the item's basis.
+OwnerDatum meterBasisDatum(const SharedState &state, const Owner &owner)
 {
+    switch (MeterBasis(state.meterParameters.basis)) {
+    case MeterBasis::Heating:
+        return cellDatum(owner.heatingQuantity, "- digitare la cubatura o la superficie radiante.",
+                         "la cubatura o la superficie radiante");
+    case MeterBasis::Demand:
+        return textDatum(owner.demandMillesimi, "- digitare i millesimi di fabbisogno.",
+                         "i millesimi di fabbisogno");
+    case MeterBasis::Property:
+        break;
+    }
+    return cellDatum(owner.ownerMillesimi, "- digitare i millesimi.", "i millesimi");
+}
+
+// What a participant of a metered item lacks: his reading (or an estimate marked as such)
+// and his basis; a reading below zero is no consumption.
+QString meterFault(const SharedState &state, const Owner &owner)
+{
+    if (owner.takesPart != 1)
+        return QString();
+    if (owner.meterReading.isEmpty())
+        return QString::fromUtf8("- digitare la lettura dei contatori di calore (o una lettura "
+                                 "stimata, segnata come tale).");
+    const QString wrong = wrongNumber(owner.meterReading, "la lettura");
+    if (!wrong.isEmpty())
+        return wrong;
+    if (NumberText::read(owner.meterReading).value_or(0) < 0)
+        return QString::fromUtf8("- correggere la lettura: non può essere negativa.");
+    const OwnerDatum basis = meterBasisDatum(state, owner);
+    if (basis.empty)
+        return QString::fromUtf8(basis.missing);
+    return wrongNumber(basis.typed, basis.name);
+}
+
+// The share charged by consumption: at least half, as d.lgs. 102/2014 (art. 9, comma 5,
+// lettera d, as amended by d.lgs. 73/2020) asks where heat meters or allocators serve.
+Finding checkConsumptionPercent(const SharedState &state)
+{
+    const QString &typed = state.meterParameters.consumptionPercent;
+    const std::optional<double> percent = consumptionPercentOf(state);
+    if (typed.isEmpty() || !percent)
+        return fails(MessageIcon::Critical,
+                     QString::fromUtf8("Digitare la percentuale della spesa da ripartire in base "
+                                       "alle letture dei contatori di calore (almeno 50)."));
+    if (*percent < 50)
+        return fails(MessageIcon::Critical,
+                     QString::fromUtf8("La quota ripartita in base alle letture è del%1%:\n- "
+                                       "dove ci sono contatori di calore o ripartitori, il d.lgs. "
+                                       "102/2014 (art. 9, comma 5, lettera d, come modificato dal "
+                                       "d.lgs. 73/2020) vuole che almeno il 50% della spesa sia "
+                                       "ripartito in base ai consumi effettivi;\n- correggere la "
+                                       "percentuale come deliberato dall'assemblea.")
+                         .arg(NumberText::str(*percent)));
+    if (*percent > 100)
+        return fails(MessageIcon::Critical,
+                     QString::fromUtf8("La quota ripartita in base alle letture non può superare "
+                                       "il 100% della spesa."));
+    return Passed;
+}
+
+// Each part needs something to weigh it by among the participants.
+Finding checkMeterTotals(const SharedState &state, int k)
+{
+    const MeterSplit split = splitByMeters(state, k);
+    if (split.readingTotal == 0)
+        return fails(MessageIcon::Critical,
+                     QString::fromUtf8("Nessuna quota di consumo può essere calcolata:\n- le "
+                                       "letture dei condomini che partecipano alla spesa sommano "
+                                       "a zero;\n- digitare o importare le letture del periodo."));
+    if (split.basisTotal == 0 && split.fixedPart.cents() != 0)
+        return fails(MessageIcon::Critical,
+                     QString::fromUtf8("Nessuna quota fissa può essere calcolata:\n- la base "
+                                       "scelta per la quota fissa somma a zero tra i condomini "
+                                       "che partecipano alla spesa;\n- correggerla o sceglierne "
+                                       "un'altra."));
+    return Passed;
+}
+
+Finding checkOwners(const SharedState &state, int k, int criterion)
+{
+    if (criterion == MeteredHeating) {
+        const Finding percent = checkConsumptionPercent(state);
+        if (!percent.passed)
+            return percent;
+    }
     const int n = ownerLimit(state);
     for (int i = 1; i <= n; ++i) {
-        const QString fault = ownerFault(state.owner(i), criterion);
+        QString fault = ownerFault(state.owner(i), criterion);
+        if (fault.isEmpty() && criterion == MeteredHeating)
+            fault = meterFault(state, state.owner(i));
         if (!fault.isEmpty())
             return fails(MessageIcon::Critical, ownerPrefix(i) + fault);
     }
+    if (criterion == MeteredHeating)
+        return checkMeterTotals(state, k);
     if (criterion == 5)
         return checkStairsTotals(state);
     if (criterion != 6)
-        return Finding{true, MessageIcon::None, QString()};
+        return Passed;
     for (int i = 1; i <= n; ++i) {
         const QString fault = twoThirdsFault(state.owner(i));
         if (!fault.isEmpty())
@@ -244,7 +340,7 @@ Finding check(const SharedState &state, int k, const WindowChoices &choices)
         return fails(MessageIcon::Critical,
                      QStringLiteral("Scegliere i condomini che partecipano alla ripartizione "
                                     "della spesa."));
-    const Finding owners = checkOwners(state, choices.criterionOption);
+    const Finding owners = checkOwners(state, k, choices.criterionOption);
     if (!owners.passed)
         return owners;
     return Finding{true, MessageIcon::Information,
@@ -256,7 +352,7 @@ WindowChoices choicesOfItem(const SharedState &state, ManagementType type)
     WindowChoices choices;
     choices.managementOptionMarked = type != ManagementType::None;
     choices.managementType = managementTypeText(type);
-    choices.criterionOption = state.calcType >= 1 && state.calcType <= 6 ? state.calcType : 0;
+    choices.criterionOption = state.calcType >= 1 && state.calcType <= LastCriterion ? state.calcType : 0;
     return choices;
 }
 

@@ -17,7 +17,7 @@ namespace SpeseCheck {
 
 // What the window shows besides the shared state: whether a management option is marked,
 // the management type text ("preventivi", "spese" or empty) and the criterion option
-// marked (1 to 6, 0 when none).
+// marked (1 to 7, 0 when none).
 struct WindowChoices
 {
     bool managementOptionMarked = false;
@@ -29,7 +29,7 @@ struct WindowChoices
 // character that is not part of a number ("50,5" reads 50, "abc" reads 0).
 double leadingNumber(const QString &text);
 
-// The rule (1 to 15) whose hint applies first.
+// The rule (1 to 16) whose hint applies first; 16 asks for the readings of criterion 7.
 int stepHintRule(const SharedState &state, int k, const WindowChoices &choices);
 
 // The first failing rule's message (titled checkTitle), or the confirmation.

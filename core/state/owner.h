@@ -34,6 +34,9 @@ struct Owner
     Cell heatingQuantity;        // cubic metres or square metres: summed from the units, or typed
     int oneThirdFlag = 0;        // 1 when the owner pays in the one third of a roof terrace
     QString twoThirdsPercent;    // percent of the millesimi under the roof terrace, as typed
+    QString meterReading;        // the period's heat-meter reading in consumption units, as typed
+    int readingEstimated = 0;    // 1 when the reading is an estimate for a meter not read
+    QString demandMillesimi;     // "millesimi di fabbisogno" of the heating table, as typed
     QString paymentDate;
     QString reminderDate;
     double ownerRunningTotal = 0; // euro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/expenses/expenseitem.h"
+#include "core/expenses/meterparameters.h"
 #include "core/registry/administratordetails.h"
 #include "core/state/owner.h"
 
@@ -49,7 +50,8 @@ public:
     QString condoName;
     int ownerCount = 0;   // non-empty owner names among owners 1 to 500
     int heatingBasis = 0; // 1 by volume, 2 by radiant surface, 0 not chosen
-    int calcType = 0;     // allocation criterion of the current item, 1 to 6
+    int calcType = 0;     // allocation criterion of the current item, 1 to 7
+    MeterParameters meterParameters; // of the current item under criterion 7
 
     AppTexts texts;
     // Read at start-up, and again when the user changes them: every letter carries them.
