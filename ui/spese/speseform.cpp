@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,11 @@ constexpr Column RiscColumn{"risc", 446, 44};
 constexpr Column UnterzColumn{"unterz", 494, 20};
 constexpr Column DueterzColumn{"dueterz", 516, 40};
 constexpr Column SpeColumn{"spe", 558, 58};
+// The heat-meter columns take the places of perc, pian, and unterz with dueterz.
+constexpr Column StimaColumn{"stima", 292, 40};
+constexpr Column LettColumn{"lett", 390, 54};
+constexpr Column FabbColumn{"fabb", 494, 62};
+constexpr int MeterTop = FaceRowTop - 10;
 
 QString indexed(const char *name, int index)
 {
@@ -99,8 +105,13 @@ QLineEdit *SpeseForm::OwnerRow::field(ExpenseColumn column) const
         return risc;
     case ExpenseColumn::TwoThirds:
         return dueterz;
+    case ExpenseColumn::MeterReading:
+        return lett;
+    case ExpenseColumn::DemandMillesimi:
+        return fabb;
     case ExpenseColumn::TakesPart:
     case ExpenseColumn::OneThird:
+    case ExpenseColumn::ReadingEstimated:
         break;
     }
     return nullptr;
@@ -112,8 +123,21 @@ void SpeseForm::OwnerRow::setEditable(ExpenseColumn column, bool editable) const
         edit->setReadOnly(!editable);
         return;
     }
-    QCheckBox *box = column == ExpenseColumn::TakesPart ? check1 : unterz;
+    QCheckBox *box = column == ExpenseColumn::TakesPart ? check1
+        : column == ExpenseColumn::OneThird            ? unterz
+                                                       : stima;
     box->setEnabled(editable);
+}
+
+void SpeseForm::showMeterColumns(bool meters) const
+{
+    for (QWidget *control : m_meterControls)
+        control->setVisible(meters);
+    for (QWidget *control : m_replacedControls)
+        control->setVisible(!meters);
+    consumo->setEnabled(meters);
+    base->setEnabled(meters);
+    importa->setEnabled(meters);
 }
 
 SpeseForm::SpeseForm(QWidget *form)
@@ -164,6 +188,7 @@ void SpeseForm::buildCriteria(QWidget *form)
         QRect(),
         QRect(140, 96, 110, 20), QRect(254, 96, 120, 20), QRect(378, 96, 190, 20),
         QRect(8, 118, 236, 20), QRect(248, 118, 20, 20), QRect(440, 118, 20, 20),
+        QRect(400, MeterTop, 236, 18),
     };
     criteria = new QButtonGroup(form);
     for (int j = 1; j <= Criteria; ++j) {
@@ -180,6 +205,10 @@ void SpeseForm::buildGrid(QWidget *form)
                                  PianColumn, RiscColumn, UnterzColumn, DueterzColumn, SpeColumn})
         columnHeading(form, column);
     heatingHeading = form->findChild<QLabel *>(QStringLiteral("lbrisc"));
+    for (const char *name : {"lbperc", "lbpian", "lbunterz", "lbdueterz"})
+        m_replacedControls << form->findChild<QLabel *>(QString::fromLatin1(name));
+    for (const Column &column : {StimaColumn, LettColumn, FabbColumn})
+        m_meterControls << columnHeading(form, column);
     tutti = button(form, "tutti", QRect(254, HeadingTop, 36, 24));
     for (int r = 1; r <= Rows; ++r)
         buildRow(form, r);
@@ -208,6 +237,19 @@ void SpeseForm::buildRow(QWidget *form, int r)
     row.dueterz->setToolTip(SpeseTexts::twoThirdsBoxTip());
     row.spe = panel(form, indexed(SpeColumn.name, r), cell(SpeColumn, r));
     row.spe->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_replacedControls << row.perc << row.pian << row.unterz << row.dueterz;
+    buildMeterRow(form, r);
+}
+
+void SpeseForm::buildMeterRow(QWidget *form, int r)
+{
+    OwnerRow &row = rows[r];
+    row.stima = new QCheckBox(form);
+    row.stima->setObjectName(indexed(StimaColumn.name, r));
+    row.stima->setGeometry(cell(StimaColumn, r).adjusted(12, 0, 0, 0));
+    row.lett = lineEdit(form, indexed(LettColumn.name, r), cell(LettColumn, r));
+    row.fabb = lineEdit(form, indexed(FabbColumn.name, r), cell(FabbColumn, r));
+    m_meterControls << row.stima << row.lett << row.fabb;
 }
 
 void SpeseForm::buildBottom(QWidget *form)
@@ -217,6 +259,17 @@ void SpeseForm::buildBottom(QWidget *form)
         passo->setToolTip(SpeseTexts::stepHintTip());
     }
     cmddati = button(form, "cmddati", QRect(332, FaceRowTop, 64, 24));
+
+    const int parametersTop = MeterTop + 20;
+    heading(form, "lbconsumo", QRect(400, parametersTop, 56, 18));
+    consumo = lineEdit(form, QStringLiteral("consumo"), QRect(458, parametersTop, 32, 18));
+    base = new QComboBox(form);
+    base->setObjectName(QStringLiteral("base"));
+    base->addItems(SpeseTexts::meterBases());
+    base->setToolTip(SpeseTexts::meterBasisTip());
+    base->setGeometry(494, parametersTop, 90, 18);
+    importa = button(form, "importa", QRect(586, parametersTop - 1, 50, 20));
+    showMeterColumns(false);
 }
 
 } // namespace veltra

@@ -6,6 +6,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,7 +25,7 @@ class SpeseForm
 {
 public:
     static constexpr int Rows = 10;
-    static constexpr int Criteria = 6;
+    static constexpr int Criteria = 7;
 
     struct OwnerRow
     {
@@ -39,8 +40,13 @@ public:
         QCheckBox *unterz = nullptr;
         QLineEdit *dueterz = nullptr;
         QLabel *spe = nullptr;
+        // The heat-meter columns, in the places of perc, pian, unterz and dueterz, which
+        // criterion 7 does not use.
+        QCheckBox *stima = nullptr;
+        QLineEdit *lett = nullptr;
+        QLineEdit *fabb = nullptr;
 
-        // The text field of an input column; nullptr for the two check-box columns.
+        // The text field of an input column; nullptr for the three check-box columns.
         QLineEdit *field(ExpenseColumn column) const;
         // Makes the control of an input column editable or read-only.
         void setEditable(ExpenseColumn column, bool editable) const;
@@ -72,6 +78,15 @@ public:
     QPushButton *tutti;
     QScrollBar *vscroll1;                               // the owner in the first row
     QPushButton *cmddati;
+    // The parameters of criterion 7: the percentage by consumption, the basis of the rest
+    // (in MeterBasis order) and the import of the firm's readings.
+    QLineEdit *consumo;
+    QComboBox *base;
+    QPushButton *importa;
+
+    // Shows the heat-meter columns instead of the columns criterion 7 does not use, or
+    // the other way round, and enables its parameters.
+    void showMeterColumns(bool meters) const;
 
 private:
     void buildHeader(QWidget *form);
@@ -79,7 +94,11 @@ private:
     void buildCriteria(QWidget *form);
     void buildGrid(QWidget *form);
     void buildRow(QWidget *form, int r);
+    void buildMeterRow(QWidget *form, int r);
     void buildBottom(QWidget *form);
+
+    QList<QWidget *> m_meterControls;
+    QList<QWidget *> m_replacedControls;
 };
 
 } // namespace veltra

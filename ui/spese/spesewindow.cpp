@@ -1,6 +1,8 @@
 #include "ui/spese/spesewindow.h"
 
 #include "core/expenses/civilcodearticles.h"
+#include "core/expenses/meterreadingscsv.h"
+#include "core/expenses/meterreadingsfile.h"
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
 #include "reports/expenses/expenseprintcheck.h"
@@ -17,6 +19,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -37,12 +40,15 @@ constexpr ExpenseColumn TextColumns[] = {ExpenseColumn::FixedPercent,
                                          ExpenseColumn::OwnerMillesimi,
                                          ExpenseColumn::FloorMillesimi,
                                          ExpenseColumn::HeatingQuantity,
-                                         ExpenseColumn::TwoThirds};
+                                         ExpenseColumn::TwoThirds,
+                                         ExpenseColumn::MeterReading,
+                                         ExpenseColumn::DemandMillesimi};
 
 constexpr ExpenseColumn AllColumns[] = {
     ExpenseColumn::TakesPart,       ExpenseColumn::FixedPercent, ExpenseColumn::OwnerMillesimi,
     ExpenseColumn::FloorMillesimi,  ExpenseColumn::HeatingQuantity, ExpenseColumn::OneThird,
-    ExpenseColumn::TwoThirds};
+    ExpenseColumn::TwoThirds,       ExpenseColumn::MeterReading, ExpenseColumn::ReadingEstimated,
+    ExpenseColumn::DemandMillesimi};
 
 // What a text column of the grid shows for an owner; the property millesimi show empty
 // when they are 0.
@@ -59,8 +65,13 @@ QString columnText(const Owner &owner, ExpenseColumn column)
         return owner.heatingQuantity.toText();
     case ExpenseColumn::TwoThirds:
         return owner.twoThirdsPercent;
+    case ExpenseColumn::MeterReading:
+        return owner.meterReading;
+    case ExpenseColumn::DemandMillesimi:
+        return owner.demandMillesimi;
     case ExpenseColumn::TakesPart:
     case ExpenseColumn::OneThird:
+    case ExpenseColumn::ReadingEstimated:
         break;
     }
     return QString();
@@ -85,8 +96,15 @@ void storeColumn(Owner &owner, ExpenseColumn column, const QString &text)
     case ExpenseColumn::TwoThirds:
         owner.twoThirdsPercent = text;
         break;
+    case ExpenseColumn::MeterReading:
+        owner.meterReading = text;
+        break;
+    case ExpenseColumn::DemandMillesimi:
+        owner.demandMillesimi = text;
+        break;
     case ExpenseColumn::TakesPart:
     case ExpenseColumn::OneThird:
+    case ExpenseColumn::ReadingEstimated:
         break;
     }
 }
@@ -173,6 +191,10 @@ void SpeseWindow::connectControls()
     connect(f.art1126, &QPushButton::clicked, this,
             [this] { showArticle(CivilCodeArticles::article1126()); });
     connect(f.cmddati, &QPushButton::clicked, this, [this] { shell().switchWindow(*this, 1); });
+    connect(f.consumo, &QLineEdit::textChanged, this, [this] { meterParametersChanged(); });
+    connect(f.base, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this] { meterParametersChanged(); });
+    connect(f.importa, &QPushButton::clicked, this, [this] { importReadings(); });
     for (int r = 1; r <= SpeseForm::Rows; ++r)
         connectRow(r);
 }
@@ -187,6 +209,8 @@ void SpeseWindow::connectRow(int r)
             [this, r](bool on) { rowBoxToggled(r, ExpenseColumn::TakesPart, on); });
     connect(row.unterz, &QCheckBox::toggled, this,
             [this, r](bool on) { rowBoxToggled(r, ExpenseColumn::OneThird, on); });
+    connect(row.stima, &QCheckBox::toggled, this,
+            [this, r](bool on) { rowBoxToggled(r, ExpenseColumn::ReadingEstimated, on); });
 }
 
 void SpeseWindow::connectPrintEntries()
@@ -209,6 +233,7 @@ void SpeseWindow::reinitialiseFromSharedState()
     for (int r = 1; r <= SpeseForm::Rows; ++r)
         m_form->rows[r].check1->setToolTip(SpeseTexts::participationTip(r));
     showHeader();
+    showMeterParameters();
     showStepHint();
     {
         const QSignalBlocker blocker(m_form->vscroll1);
@@ -327,7 +352,9 @@ void SpeseWindow::rowFieldChanged(int r, ExpenseColumn column)
 void SpeseWindow::rowBoxToggled(int r, ExpenseColumn column, bool on)
 {
     Owner &owner = state().owner(topRow() + r - 1);
-    int &flag = column == ExpenseColumn::TakesPart ? owner.takesPart : owner.oneThirdFlag;
+    int &flag = column == ExpenseColumn::TakesPart ? owner.takesPart
+        : column == ExpenseColumn::OneThird        ? owner.oneThirdFlag
+                                                   : owner.readingEstimated;
     if ((flag != 0) == on)
         return;
     const EditStep step(*this);
@@ -339,6 +366,49 @@ void SpeseWindow::afterInputChange()
 {
     showStepHint();
     allocate();
+}
+
+// The percentage by consumption and the basis of the rest are the item's: a redraw that
+// shows what they hold changes nothing.
+void SpeseWindow::meterParametersChanged()
+{
+    const MeterParameters shown{m_form->consumo->text(), m_form->base->currentIndex() + 1};
+    if (shown == state().meterParameters)
+        return;
+    const EditStep step(*this, QStringLiteral("consumo"));
+    state().meterParameters = shown;
+    afterInputChange();
+}
+
+void SpeseWindow::showMeterParameters()
+{
+    showTextIfChanged(m_form->consumo, state().meterParameters.consumptionPercent);
+    const int basis = std::clamp(state().meterParameters.basis, int(MeterBasis::Property),
+                                 int(MeterBasis::Demand));
+    if (m_form->base->currentIndex() != basis - 1)
+        m_form->base->setCurrentIndex(basis - 1);
+}
+
+// The firm's readings of the period replace the owners' readings as one step, or are
+// refused whole with the row at fault.
+void SpeseWindow::importReadings()
+{
+    FileDialogRequest request;
+    request.title = SpeseTexts::readingsDialogTitle();
+    request.filter = SpeseTexts::readingsFilter();
+    const QString path = platform().openFileName(request);
+    if (path.isEmpty())
+        return;
+    const MeterReadingsCsv::Result readings = MeterReadingsCsv::load(path, state().ownerCount);
+    if (!readings.ok) {
+        tellUser(MessageIcon::Critical,
+                 SpeseTexts::readingsRefused(QFileInfo(path).fileName(), readings.problem));
+        return;
+    }
+    const EditStep step(*this);
+    MeterReadingsCsv::apply(readings, state());
+    redrawOwnerRows();
+    afterInputChange();
 }
 
 void SpeseWindow::managementOptionToggled(int j, bool on)
@@ -372,6 +442,7 @@ void SpeseWindow::criterionOptionToggled(int j, bool on)
         m_form->heatingHeading->setText(SpeseTexts::heatingHeading(j));
         m_form->heatingHeading->setToolTip(SpeseTexts::heatingHeadingTip(j));
     }
+    m_form->showMeterColumns(j == MeteredHeating);
     showStepHint();
     allocate();
 }
@@ -501,6 +572,7 @@ void SpeseWindow::showItemFields()
     showTextIfChanged(m_form->spesatotale, item.expenseAmount);
     showTextIfChanged(m_form->tipospesa, item.expenseType);
     showTextIfChanged(m_form->dataspesa, item.expenseDate);
+    showMeterParameters();
 }
 
 void SpeseWindow::emptyShares()
@@ -632,11 +704,13 @@ Cell cellFrom(const QStringList &row, int at)
 
 } // namespace
 
-// The header holds the criterion; rows 1 to 200 the items' amount, description and date;
-// row 200 + i owner i's allocation inputs.
+// The header holds the criterion and the heat-meter parameters; rows 1 to 200 the items'
+// amount, description and date; row 200 + i owner i's allocation inputs.
 QStringList SpeseWindow::editHeader() const
 {
-    return {QString::number(state().calcType), QString::number(criterionOption())};
+    return {QString::number(state().calcType), QString::number(criterionOption()),
+            state().meterParameters.consumptionPercent,
+            QString::number(state().meterParameters.basis)};
 }
 
 int SpeseWindow::editRowCount() const
@@ -653,7 +727,9 @@ QStringList SpeseWindow::editRow(int n) const
     const Owner &owner = state().owner(n - MaxItems);
     return QStringList{QString::number(owner.takesPart), owner.fixedPercent, owner.floorMillesimi,
                        QString::number(owner.oneThirdFlag), owner.twoThirdsPercent}
-        + cellTexts(owner.ownerMillesimi) + cellTexts(owner.heatingQuantity);
+        + cellTexts(owner.ownerMillesimi) + cellTexts(owner.heatingQuantity)
+        + QStringList{owner.meterReading, QString::number(owner.readingEstimated),
+                      owner.demandMillesimi};
 }
 
 // Compared field by field where it stands: a keystroke compares every item and owner twice,
@@ -666,10 +742,12 @@ bool SpeseWindow::editRowIs(int n, const QStringList &row) const
             && item.expenseDate == row.at(2);
     }
     const Owner &owner = state().owner(n - MaxItems);
-    return row.size() == 9 && row.at(0).toInt() == owner.takesPart
+    return row.size() == 12 && row.at(0).toInt() == owner.takesPart
         && owner.fixedPercent == row.at(1) && owner.floorMillesimi == row.at(2)
         && row.at(3).toInt() == owner.oneThirdFlag && owner.twoThirdsPercent == row.at(4)
-        && cellFrom(row, 5) == owner.ownerMillesimi && cellFrom(row, 7) == owner.heatingQuantity;
+        && cellFrom(row, 5) == owner.ownerMillesimi && cellFrom(row, 7) == owner.heatingQuantity
+        && owner.meterReading == row.at(9) && row.at(10).toInt() == owner.readingEstimated
+        && owner.demandMillesimi == row.at(11);
 }
 
 void SpeseWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)
@@ -690,6 +768,9 @@ void SpeseWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)
         owner.twoThirdsPercent = row.value(4);
         owner.ownerMillesimi = cellFrom(row, 5);
         owner.heatingQuantity = cellFrom(row, 7);
+        owner.meterReading = row.value(9);
+        owner.readingEstimated = row.value(10).toInt();
+        owner.demandMillesimi = row.value(11);
         firstOwner = firstOwner ? firstOwner : n - MaxItems;
     }
     if (to.header != from.header) {
@@ -700,6 +781,8 @@ void SpeseWindow::restoreEdits(const RowSnapshot &to, const RowSnapshot &from)
             for (int j = 1; j <= SpeseForm::Criteria; ++j)
                 unmark(m_form->option1[j]);
         state().calcType = to.header.value(0).toInt();
+        state().meterParameters = MeterParameters{to.header.value(2), to.header.value(3).toInt()};
+        showMeterParameters();
     }
     if (firstOwner && (firstOwner < topRow() || firstOwner >= topRow() + SpeseForm::Rows)) {
         const QSignalBlocker blocker(m_form->vscroll1);
@@ -733,6 +816,7 @@ void SpeseWindow::redrawOwnerRows()
         for (ExpenseColumn column : TextColumns)
             showTextIfChanged(row.field(column), columnText(owner, column));
         row.unterz->setChecked(owner.oneThirdFlag != 0);
+        row.stima->setChecked(owner.readingEstimated != 0);
         row.spe->setText(noAmount ? QString() : owner.shareAmount);
     }
 }
@@ -841,6 +925,8 @@ void SpeseWindow::clearWindow()
     m_form->esport->setEnabled(false);
     state().calcType = NoCriterion;
     clearOwnerInputs();
+    MeterReadingsFile::clear(state());
+    showMeterParameters();
     for (int k = 1; k <= MaxItems; ++k)
         state().item(k) = ExpenseItem();
     state().condoName.clear();

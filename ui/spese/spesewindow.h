@@ -32,7 +32,7 @@ public:
     // The item shown (VScroll2, 1 to 200) and the owner in the first row (VScroll1).
     int itemNumber() const;
     int topRow() const;
-    // The criterion option marked, 1 to 6; 0 when none.
+    // The criterion option marked, 1 to 7; 0 when none.
     int criterionOption() const;
     const ExpenseSeries &series() const { return m_series; }
 
@@ -58,7 +58,7 @@ public:
 
     // Moves the item scroll bar to k, which loads item k as a move by the user does.
     void setItemNumber(int k);
-    // Marks management option j (1 preventivi, 2 spese) or criterion option j (1 to 6).
+    // Marks management option j (1 preventivi, 2 spese) or criterion option j (1 to 7).
     void chooseManagementType(int j);
     void chooseCriterion(int j);
     // "ns": the current item is copied after the last item of the series and saved there.
@@ -69,6 +69,8 @@ public:
     // "&tutti": every owner leaves the item when owner 1 takes part, otherwise every one
     // takes part.
     void toggleAll();
+    // "importa": the readings CSV of the heat-accounting firm, chosen in the open dialog.
+    void importReadings();
     void redrawOwnerRows();
     void showStepHint();
 
@@ -100,6 +102,8 @@ private:
     void rowFieldChanged(int r, ExpenseColumn column);
     void rowBoxToggled(int r, ExpenseColumn column, bool on);
     void afterInputChange();
+    void meterParametersChanged();
+    void showMeterParameters();
 
     void markManagementType(ManagementType type);
     bool settleBeforeOpening(int k);

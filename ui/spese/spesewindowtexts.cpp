@@ -34,6 +34,13 @@ const QList<Caption> &headings()
          "percentuale dei millesimi per la ripartizione delle spese per due terzi (unità "
          "coperte dal lastrico solare)"},
         {"lbspe", "ripartizione spese", "ripartizione delle spese"},
+        {"lbstima", "stima", "cliccare se la lettura è una stima (contatore non letto)"},
+        {"lblett", "lettura",
+         "lettura del periodo in unità di consumo (somma dei contatori o ripartitori dell'unità)"},
+        {"lbfabb", "millesimi fabbisogno",
+         "millesimi di fabbisogno della tabella del tecnico (UNI 10200)"},
+        {"lbconsumo", "consumi %",
+         "percentuale della spesa ripartita in base alle letture (almeno il 50%)"},
     };
     return list;
 }
@@ -50,7 +57,7 @@ const Caption &managementOption(int j)
 const Caption &criterionOption(int j)
 {
     // Options 5 and 6 have no caption: the article buttons beside them name them.
-    static const std::array<Caption, 6> options = {{
+    static const std::array<Caption, 7> options = {{
         {"Option1_1", "per millesimi",
          "ripartizione delle spese in base ai soli millesimi di proprietà"},
         {"Option1_2", "per convenzione",
@@ -62,6 +69,9 @@ const Caption &criterionOption(int j)
          "ripartizione delle spese di riscaldamento in base alla superficie dei corpi radianti"},
         {"Option1_5", "", "ripartizione delle spese in base all'art.1124 del Codice Civile"},
         {"Option1_6", "", "ripartizione delle spese in base all'art.1126 del Codice Civile"},
+        {"Option1_7", "riscaldamento a contabilizzazione",
+         "ripartizione delle spese di riscaldamento in base alle letture dei contatori di calore "
+         "o dei ripartitori, il resto in base alla quota fissa scelta"},
     }};
     return options.at(j - 1);
 }
@@ -78,6 +88,9 @@ const Caption &button(const char *name)
          "cliccare per visualizzare l'art.1126 del Codice Civile"},
         {"tutti", "&tutti", "cliccare per spuntare o eliminare la spunta a tutti i condomini"},
         {"cmddati", "&Dati", "cliccare per visualizzare la finestra Dati"},
+        {"importa", "&letture...",
+         "importare le letture dal file CSV della ditta di contabilizzazione "
+         "(condomino;lettura;stimata)"},
     };
     for (const Caption &caption : buttons) {
         if (qstrcmp(caption.name, name) == 0)
@@ -123,7 +136,7 @@ QString heatingHeadingTip(int calcType)
 
 QString stepHint(int rule)
 {
-    static const std::array<const char *, 15> hints = {
+    static const std::array<const char *, 16> hints = {
         "scegliere il tipo di gestione (preventivi o spese)",
         "aprire un file con i dati archiviati o andare alla finestra Dati (creare un condominio)",
         "prelevare i dati dall'archivio o digitare la somma da ripartire",
@@ -143,8 +156,40 @@ QString stepHint(int rule)
         "riscaldamento",
         "correggere, archiviare quanto immesso, digitare ulteriori dati, andare oltre (stampa, "
         "altro tipo di calcolo)",
+        "digitare le letture dei contatori di calore o importarle dal file della ditta di "
+        "contabilizzazione",
     };
     return QString::fromUtf8(hints.at(rule - 1));
+}
+
+const QStringList &meterBases()
+{
+    static const QStringList bases = {QString::fromUtf8("proprietà"),
+                                      QStringLiteral("riscaldamento"),
+                                      QStringLiteral("fabbisogno")};
+    return bases;
+}
+
+QString meterBasisTip()
+{
+    return QString::fromUtf8("base della quota fissa: millesimi di proprietà, cubatura o "
+                             "superficie radiante della finestra Dati, o millesimi di fabbisogno");
+}
+
+QString readingsDialogTitle()
+{
+    return QStringLiteral("Importa le letture dei contatori di calore");
+}
+
+QString readingsFilter()
+{
+    return QStringLiteral("File CSV (*.csv) | *.csv|Tutti i file (*.*) | *.*");
+}
+
+QString readingsRefused(const QString &fileName, const QString &problem)
+{
+    return QString::fromUtf8("Le letture del file \"%1\" non sono state importate:\n- %2.")
+        .arg(fileName, problem);
 }
 
 QString registryChangedQuestion(int k, int i, const QString &ownerName)
@@ -164,7 +209,9 @@ QString instructions()
         "- Scegliere la gestione dei preventivi o delle spese cliccando nelle apposite caselle;\n"
         "- aprire un file archiviato per prelevare i dati;\n"
         "- immettere ulteriori dati o modificare quelli esistenti nelle caselle bianche;\n"
-        "- scegliere la tipologia di calcolo delle spese;\n"
+        "- scegliere la tipologia di calcolo delle spese; per il riscaldamento a "
+        "contabilizzazione digitare o importare le letture e scegliere la quota dei consumi e la "
+        "base della quota fissa;\n"
         "- esportare i dati da un preventivo alle spese cliccando sulla freccia nera;\n"
         "- visualizzare tutti i dati con le barre di scorrimento verticale;\n"
         "- seguire le indicazioni in linea nella casella gialla in basso;\n"

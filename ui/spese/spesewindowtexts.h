@@ -16,11 +16,11 @@ using Caption = DatiTexts::Caption;
 // Labels of the header, the item fields and the owner grid's column headings; each names
 // the label's object name, its caption and its tool-tip.
 const QList<Caption> &headings();
-// The two management options Option2(1), Option2(2), and the six criterion options
-// Option1(1) to Option1(6).
+// The two management options Option2(1), Option2(2), and the seven criterion options
+// Option1(1) to Option1(7).
 const Caption &managementOption(int j);
 const Caption &criterionOption(int j);
-// The buttons: esport, ns, art1124, art1126, tutti, cmddati.
+// The buttons: esport, ns, art1124, art1126, tutti, cmddati, importa.
 const Caption &button(const char *name);
 
 QString participationTip(int r); // Check1(r)
@@ -31,8 +31,16 @@ QString stepHintTip();           // passo
 QString heatingHeading(int calcType);
 QString heatingHeadingTip(int calcType);
 
-// The step hint by its rule number, 1 to 15.
+// The step hint by its rule number, 1 to 16.
 QString stepHint(int rule);
+
+// The choices of the basis of the fixed part ("base"), in MeterBasis order, and its tool-tip.
+const QStringList &meterBases();
+QString meterBasisTip();
+// The open dialog of "importa" and the message of a readings file refused.
+QString readingsDialogTitle();
+QString readingsFilter();
+QString readingsRefused(const QString &fileName, const QString &problem);
 
 // The registry's millesimi are no longer those item k was allocated by, first for owner i.
 QString registryChangedQuestion(int k, int i, const QString &ownerName);

@@ -45,6 +45,7 @@ private slots:
     void switchingWindowsKeepsTheSampleItemAsAllocated();
     void changedRegistryMillesimiAreBroughtInOnlyWhenChosen();
     void undoPutsBackInputsAndShares();
+    void meteredHeatingTakesReadingsTypedOrImported();
 
 private:
     void type(const QString &name, const QString &text) const;
@@ -465,6 +466,67 @@ void TestSpeseWindow::undoPutsBackInputsAndShares()
     QVERIFY(!(m_state->owner(1).ownerMillesimi == Cell::fromNumber(1000.0 / 3)));
     undo->trigger();
     QVERIFY(m_state->owner(1).ownerMillesimi == Cell::fromNumber(1000.0 / 3));
+}
+
+// 1.234,57 euro, 70 % by readings and the rest by millesimi 300, 200, 250 (owner 4 left
+// out): the consumption part 864,20 and the fixed part 370,37. Readings 512,5 / 301 /
+// 186,5 give 442,90 + 148,15, 260,13 + 98,76 and 161,17 + 123,46; the firm's 100 / 100 /
+// 200 give 216,05 + 148,15, 216,05 + 98,76 and 432,10 + 123,46.
+void TestSpeseWindow::meteredHeatingTakesReadingsTypedOrImported()
+{
+    addOwners({300, 200, 250, 250});
+    control<QPushButton>(QStringLiteral("tutti"))->click();
+    control<QCheckBox>(QStringLiteral("Check1_4"))->setChecked(false);
+    type(QStringLiteral("spesatotale"), QStringLiteral("1.234,57"));
+    control<QRadioButton>(QStringLiteral("Option1_7"))->click();
+    QVERIFY(control<QLineEdit>(QStringLiteral("lett_1"))->isVisibleTo(m_window));
+    QVERIFY(!control<QLineEdit>(QStringLiteral("perc_1"))->isVisibleTo(m_window));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("consumo"))->text(), QStringLiteral("70"));
+    type(QStringLiteral("lett_1"), QStringLiteral("512,5"));
+    type(QStringLiteral("lett_2"), QStringLiteral("301"));
+    type(QStringLiteral("lett_3"), QStringLiteral("186,5"));
+    control<QCheckBox>(QStringLiteral("stima_3"))->setChecked(true);
+    QCOMPARE(m_state->owner(3).readingEstimated, 1);
+    QCOMPARE(shown(QStringLiteral("spe_1")), QStringLiteral("591,05"));
+    QCOMPARE(shown(QStringLiteral("spe_2")), QStringLiteral("358,89"));
+    QCOMPARE(shown(QStringLiteral("spe_3")), QStringLiteral("284,63"));
+    QCOMPARE(shown(QStringLiteral("spe_4")), QStringLiteral("0,00"));
+
+    QTemporaryDir folder;
+    const QString refused = QDir(folder.path()).filePath(QStringLiteral("rifiutate.csv"));
+    const QString good = QDir(folder.path()).filePath(QStringLiteral("letture.csv"));
+    {
+        QFile file(refused);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1;100\n9;100\n");
+    }
+    {
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("condomino;lettura;stimata\n1;100\n2;100\n3;200;no\n");
+    }
+    m_platform->fileNames.enqueue(refused);
+    control<QPushButton>(QStringLiteral("importa"))->click();
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("riga 2")));
+    QCOMPARE(m_state->owner(1).meterReading, QStringLiteral("512,5"));
+    m_platform->fileNames.enqueue(good);
+    control<QPushButton>(QStringLiteral("importa"))->click();
+    QCOMPARE(control<QLineEdit>(QStringLiteral("lett_3"))->text(), QStringLiteral("200"));
+    QVERIFY(!control<QCheckBox>(QStringLiteral("stima_3"))->isChecked());
+    QCOMPARE(shown(QStringLiteral("spe_1")), QStringLiteral("364,20"));
+    QCOMPARE(shown(QStringLiteral("spe_2")), QStringLiteral("314,81"));
+    QCOMPARE(shown(QStringLiteral("spe_3")), QStringLiteral("555,56"));
+
+    // The whole import is one step back.
+    m_window->findChild<QAction *>(QStringLiteral("annulla"))->trigger();
+    QCOMPARE(control<QLineEdit>(QStringLiteral("lett_1"))->text(), QStringLiteral("512,5"));
+    QVERIFY(control<QCheckBox>(QStringLiteral("stima_3"))->isChecked());
+    QCOMPARE(shown(QStringLiteral("spe_1")), QStringLiteral("591,05"));
+
+    type(QStringLiteral("consumo"), QStringLiteral("45"));
+    QCOMPARE(m_state->meterParameters.consumptionPercent, QStringLiteral("45"));
+    m_window->findChild<QAction *>(QStringLiteral("annulla"))->trigger();
+    QCOMPARE(control<QLineEdit>(QStringLiteral("consumo"))->text(), QStringLiteral("70"));
 }
 
 QTEST_MAIN(TestSpeseWindow)
