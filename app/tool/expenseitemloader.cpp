@@ -4,6 +4,7 @@
 
 #include "core/expenses/expenseallocation.h"
 #include "core/expenses/expensearchive.h"
+#include "core/expenses/meterreadingsfile.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 
@@ -74,8 +75,14 @@ int ExpenseItemLoader::load(const QString &path, SharedState &state, Item &item,
             << loaded.problem << "\n";
         return ExitUnreadableFile;
     }
+    MeterReadingsFile::LoadResult readings;
+    if (const std::optional<QString> refusal = MeterReadingsFile::readBeside(path, loaded, readings)) {
+        err << "veltra-tool: " << *refusal << "\n";
+        return ExitUnreadableFile;
+    }
     item.k = itemNumberOf(path);
     ExpenseArchive::apply(loaded, state, item.k, item.type == ManagementType::Spese);
+    MeterReadingsFile::applyWithItem(loaded, readings, state);
     loadEarlierAmounts(path, item, state);
     // The window recomputes the shares when it shows an item; so does the printout here.
     const AllocationResult result = allocateExpense(state, item.k);

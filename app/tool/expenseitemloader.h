@@ -20,7 +20,8 @@ public:
         ManagementType type = ManagementType::Spese;
     };
 
-    // Reads path as item k with its owners, the amounts of items 1 to k - 1 from the files
+    // Reads path as item k with its owners (and, for heating by heat meters, the readings
+    // file beside it), the amounts of items 1 to k - 1 from the files
     // of the same series beside it (a missing one adds no amount), and recomputes the
     // shares. ExitSuccess, or the exit code after one line on err.
     static int load(const QString &path, SharedState &state, Item &item, QTextStream &err);

@@ -1,5 +1,6 @@
 #include "bilanciocommand.h"
 #include "controllaavvisocommand.h"
+#include "importaletturecommand.h"
 #include "millesimicommand.h"
 #include "ripartiscicommand.h"
 #include "schedacommand.h"
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::MillesimiCommand>());
     runner.add(std::make_unique<veltra::VerificaCommand>());
     runner.add(std::make_unique<veltra::RipartisciCommand>());
+    runner.add(std::make_unique<veltra::ImportaLettureCommand>());
     runner.add(std::make_unique<veltra::StampaCommand>());
     runner.add(std::make_unique<veltra::BilancioCommand>());
     runner.add(std::make_unique<veltra::SchedaCommand>());

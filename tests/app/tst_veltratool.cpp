@@ -1,5 +1,7 @@
 #include "core/registry/condominiumarchive.h"
+#include "core/expenses/expenseallocation.h"
 #include "core/expenses/expensearchive.h"
+#include "core/expenses/meterreadingsfile.h"
 #include "core/state/sharedstate.h"
 #include "support/officereader.h"
 #include "support/pdfreader.h"
@@ -67,6 +69,7 @@ private slots:
     void verifiesWithTheStoredHeatingBasis();
     void recomputesTheSharesOfAnExpenseFile();
     void reportsAPercentageLeftOutOfABudgetFile();
+    void allocatesAndImportsHeatMeterReadings();
     void rejectsBadArgumentsAndUnreadableFiles_data();
     void rejectsBadArgumentsAndUnreadableFiles();
     void printsTheMillesimalTableToADocument();
@@ -188,6 +191,63 @@ void TestVeltraTool::reportsAPercentageLeftOutOfABudgetFile()
     QCOMPARE(lines.at(2), QStringLiteral("2,Bianchi,\"112,50\""));
 }
 
+// Rossi (500) and Bianchi (300) take part in 1.000,00 with readings 300 and 100: 60 % is
+// 450,00 and 150,00, the other 400,00 goes 250,00 and 150,00 by millesimi.
+void TestVeltraTool::allocatesAndImportsHeatMeterReadings()
+{
+    const QString csv = m_folder.filePath(QStringLiteral("letture.csv"));
+    QFile readings(csv);
+    QVERIFY(readings.open(QIODevice::WriteOnly));
+    readings.write("condomino;lettura\n1;300\n2;100\n");
+    readings.close();
+    QFile item(m_item);
+    QVERIFY(item.open(QIODevice::ReadOnly));
+    const QByteArray before = item.readAll();
+    item.close();
+    const QStringList byMeters = {QStringLiteral("ripartisci"), m_item, QStringLiteral("--letture"),
+                                  csv, QStringLiteral("--consumo"), QStringLiteral("60")};
+    const ToolRun run = runTool(byMeters + QStringList{QStringLiteral("--base"),
+                                                       QStringLiteral("proprieta")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QString::fromUtf8("n.,nome,ripartizione spese\n"
+                                        "1,\"Rossi, Niccolò\",\"700,00\"\n"
+                                        "2,Bianchi,\"300,00\"\n"
+                                        "3,Verdi,\"0,00\"\n"));
+    const ToolRun belowHalf = runTool({QStringLiteral("ripartisci"), m_item,
+                                       QStringLiteral("--letture"), csv,
+                                       QStringLiteral("--consumo"), QStringLiteral("45")});
+    QCOMPARE(belowHalf.exitCode, 1);
+    QVERIFY(belowHalf.out.isEmpty());
+    QVERIFY(belowHalf.err.contains(QStringLiteral("102/2014")));
+    QVERIFY(item.open(QIODevice::ReadOnly));
+    QCOMPARE(item.readAll(), before);
+    item.close();
+    QCOMPARE(runTool({QStringLiteral("importa-letture"), m_item, csv}).exitCode, 1);
+
+    // An item of heating by meters takes the readings into the file beside it and its shares.
+    SharedState state;
+    const ExpenseArchive::LoadResult loaded = ExpenseArchive::load(m_item, true);
+    QVERIFY(ExpenseArchive::apply(loaded, state, 1, true));
+    state.calcType = MeteredHeating;
+    state.meterParameters.consumptionPercent = QStringLiteral("60");
+    const QString metered = m_folder.filePath(QStringLiteral("Veltra-spese-Aurora- 2001 3"));
+    const QString companion = MeterReadingsFile::companionPath(metered);
+    QVERIFY(ExpenseArchive::save(state, 1, true, metered));
+    QVERIFY(MeterReadingsFile::save(state, companion));
+    const ToolRun imported = runTool({QStringLiteral("importa-letture"), metered, csv});
+    QCOMPARE(imported.exitCode, 0);
+    QCOMPARE(imported.out, run.out);
+    const MeterReadingsFile::LoadResult kept = MeterReadingsFile::load(companion);
+    QVERIFY(kept.isComplete());
+    QCOMPARE(kept.owners.at(1).meterReading, QStringLiteral("100"));
+    QCOMPARE(ExpenseArchive::load(metered, true).owners.at(0).shareAmount, QStringLiteral("700,00"));
+
+    QVERIFY(QFile::remove(companion));
+    const ToolRun missing = runTool({QStringLiteral("ripartisci"), metered});
+    QCOMPARE(missing.exitCode, 3);
+    QVERIFY(missing.err.contains(QStringLiteral("Veltra-letture-spese-Aurora- 2001 3")));
+}
+
 void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -211,6 +271,10 @@ void TestVeltraTool::rejectsBadArgumentsAndUnreadableFiles_data()
                        m_folder.filePath("c.odt")}
         << 3;
     QTest::newRow("ripartisci without file") << QStringList{"ripartisci"} << 2;
+    QTest::newRow("ripartisci by meters without readings")
+        << QStringList{"ripartisci", m_item, "--consumo", "70"} << 2;
+    QTest::newRow("ripartisci by an unknown basis")
+        << QStringList{"ripartisci", m_item, "--letture", "x.csv", "--base", "superficie"} << 2;
     QTest::newRow("bilancio missing file")
         << QStringList{"bilancio", "/nonexistent/Veltra-spese-x- 2001 1"} << 3;
     QTest::newRow("bilancio of a condominium archive") << QStringList{"bilancio", m_archive} << 2;
