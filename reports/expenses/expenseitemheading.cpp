@@ -1,10 +1,12 @@
 #include "reports/expenses/expenseitemheading.h"
 
+#include "core/expenses/expenseallocation.h"
 #include "core/expenses/expensefilename.h"
 #include "core/expenses/runningtotal.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 #include "reports/document/reportdocument.h"
+#include "reports/expenses/metersharestable.h"
 
 #include <QStringList>
 
@@ -20,7 +22,8 @@ const QStringList CriterionCaptions = {
     QStringLiteral("riscaldamento per cubatura"),
     QStringLiteral("riscaldamento per superficie radiante"),
     QStringLiteral("art.1124 Codice Civile (scale)"),
-    QStringLiteral("art.1126 Codice Civile (lastrici solari)")
+    QStringLiteral("art.1126 Codice Civile (lastrici solari)"),
+    QStringLiteral("riscaldamento a contabilizzazione")
 };
 
 } // namespace
@@ -59,13 +62,15 @@ void ExpenseItemHeading::appendItemTable(ReportDocument &document, const SharedS
                                          int k, const QString &dateLabel)
 {
     const ExpenseItem &item = state.item(k);
-    const QList<QStringList> rows = {
+    QList<QStringList> rows = {
         { QStringLiteral("tipologia"), QStringLiteral("valore") },
         { QStringLiteral("somma da ripartire"), RunningTotal::shownAmount(item.expenseAmount) },
         { QStringLiteral("tipo di spesa"), item.expenseType },
         { dateLabel, item.expenseDate },
         { QStringLiteral("tipo di calcolo"), criterionCaption(state.calcType) }
     };
+    if (state.calcType == MeteredHeating)
+        rows.append({ QStringLiteral("ripartizione"), MeterSharesTable::parametersText(state) });
     const int table = document.appendTable(rows.size(), 2, 10);
     for (int row = 1; row <= rows.size(); ++row) {
         document.setCell(table, row, 1, rows[row - 1][0]);

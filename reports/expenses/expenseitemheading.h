@@ -12,7 +12,7 @@ class SharedState;
 class ExpenseItemHeading
 {
 public:
-    // The criterion calcType as printed: 1 to 6, any other value printed as 1.
+    // The criterion calcType as printed: 1 to 7, any other value printed as 1.
     static int printedCriterion(int calcType);
     static QString criterionCaption(int calcType);
 
@@ -25,7 +25,8 @@ public:
     // PARAGRAPH at 12 points: "numero condomini: " + Str(ownerCount) and an empty line.
     static void appendOwnerCountLine(ReportDocument &document, const SharedState &state);
     // The 5 x 2 table at 10 points of item k: amount, description, date (whose row is
-    // headed dateLabel) and criterion.
+    // headed dateLabel) and criterion; under heating by heat meters a sixth row names the
+    // share by consumption and the basis of the rest.
     static void appendItemTable(ReportDocument &document, const SharedState &state, int k,
                                 const QString &dateLabel);
 };

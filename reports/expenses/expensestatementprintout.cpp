@@ -4,6 +4,7 @@
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 #include "reports/expenses/expenseitemheading.h"
+#include "reports/expenses/metersharestable.h"
 #include "reports/document/printstatus.h"
 
 #include <QStringList>
@@ -173,6 +174,10 @@ void ExpenseStatementPrintout::appendStatement(ReportDocument &document, const S
     if (k < 1 || k > MaxItems)
         return;
     appendHead(document, state, k, type);
+    if (state.calcType == MeteredHeating) {
+        MeterSharesTable::append(document, state, k);
+        return;
+    }
     appendLegend(document);
     appendOwners(document, state);
 }

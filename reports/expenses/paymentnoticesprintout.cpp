@@ -2,11 +2,13 @@
 
 #include "core/expenses/civilcodearticles.h"
 #include "core/expenses/expenseallocation.h"
+#include "core/expenses/meterallocation.h"
 #include "core/numbers/numberformat.h"
 #include "core/numbers/numbertext.h"
 #include "core/expenses/runningtotal.h"
 #include "core/state/sharedstate.h"
 #include "reports/expenses/expenseitemheading.h"
+#include "reports/expenses/metersharestable.h"
 #include "reports/document/printstatus.h"
 #include "reports/registry/administratorletterhead.h"
 
@@ -46,7 +48,13 @@ const QStringList Explanations = {
                    "ai millesimi di piano, cioè all'altezza di ciascun piano dal suolo "
                    "(art.1124 C.C.)."),
     QStringLiteral("la spesa da ripartire è stata divisa secondo i dettami dell'art.1126 del "
-                   "Codice Civile che si riporta.")
+                   "Codice Civile che si riporta."),
+    QStringLiteral("la spesa di riscaldamento è stata divisa tra i condomini che vi partecipano "
+                   "in due quote: la quota dei consumi in proporzione alle letture dei contatori "
+                   "di calore o dei ripartitori di ciascuno, la quota fissa in proporzione alla "
+                   "base indicata nella tabella della spesa; ciascuna quota è arrotondata al "
+                   "centesimo e i centesimi residui vanno ai resti maggiori, così che le quote "
+                   "sommino alla spesa.")
 };
 
 constexpr int FirstRightColumn = 5;
@@ -109,14 +117,23 @@ void appendLetter(ReportDocument &document, const SharedState &state, int i)
     document.appendParagraph(PaymentNoticesPrintout::criterionExplanation(state.calcType) + CR);
 }
 
-int appendOwners(ReportDocument &document, const QList<QStringList> &rows)
+// Under heating by heat meters the letter gives the owner's reading and both parts.
+void appendMeterLines(ReportDocument &document, const SharedState &state, const MeterSplit &split,
+                      int i)
+{
+    if (state.calcType == MeteredHeating)
+        document.appendParagraph(MeterSharesTable::ownerLines(state, split, i) + CR);
+}
+
+int appendOwners(ReportDocument &document, const QStringList &heading,
+                 const QList<QStringList> &rows)
 {
     document.appendParagraph(QString());
-    const int table = document.appendTable(rows.size() + 1, OwnerHeading.size(), 8);
-    for (int column = 1; column <= OwnerHeading.size(); ++column)
-        document.setCell(table, 1, column, OwnerHeading[column - 1]);
+    const int table = document.appendTable(rows.size() + 1, heading.size(), 8);
+    for (int column = 1; column <= heading.size(); ++column)
+        document.setCell(table, 1, column, heading[column - 1]);
     for (int row = 0; row < rows.size(); ++row) {
-        for (int column = 1; column <= OwnerHeading.size(); ++column)
+        for (int column = 1; column <= heading.size(); ++column)
             document.setCell(table, row + 2, column, rows[row][column - 1]);
     }
     return table;
@@ -166,7 +183,10 @@ ReportDocument PaymentNoticesPrintout::build(const SharedState &state, int k, co
     ReportDocument document(PrintoutFont);
     if (k < 1 || k > MaxItems)
         return document;
-    const QList<QStringList> rows = ownerRows(state);
+    const bool metered = state.calcType == MeteredHeating;
+    const MeterSplit split = metered ? splitByMeters(state, k) : MeterSplit();
+    const QList<QStringList> rows = metered ? MeterSharesTable::rows(state, split) : ownerRows(state);
+    const QStringList heading = metered ? MeterSharesTable::heading() : OwnerHeading;
     QList<int> tables;
     // The page break goes between notices, so that an owner N who has paid leaves no
     // empty page at the end.
@@ -177,11 +197,13 @@ ReportDocument PaymentNoticesPrintout::build(const SharedState &state, int k, co
         AdministratorLetterhead::append(document, state.administrator);
         appendHead(document, state, k);
         appendLetter(document, state, i);
-        tables.append(appendOwners(document, rows));
+        appendMeterLines(document, state, split, i);
+        tables.append(appendOwners(document, heading, rows));
         appendClosing(document, state.administrator, today);
     }
     for (int table : tables)
-        document.alignColumnsRight(table, FirstRightColumn, LastRightColumn);
+        document.alignColumnsRight(table, FirstRightColumn,
+                                   metered ? MeterSharesTable::LastRightColumn : LastRightColumn);
     return document;
 }
 

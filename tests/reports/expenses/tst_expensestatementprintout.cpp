@@ -165,7 +165,7 @@ void TestExpenseStatementPrintout::columnsFilledPerCriterion_data()
     QTest::newRow("superficie radiante") << 4 << (always + QList<int>{ 8 });
     QTest::newRow("art.1124") << 5 << (always + QList<int>{ 6, 7 });
     QTest::newRow("art.1126") << 6 << (always + QList<int>{ 9, 10 });
-    QTest::newRow("out of range") << 7 << always;
+    QTest::newRow("out of range") << 8 << always;
 }
 
 void TestExpenseStatementPrintout::columnsFilledPerCriterion()

@@ -2,6 +2,7 @@
 #include "core/expenses/runningtotal.h"
 #include "core/state/sharedstate.h"
 #include "reports/expenses/expenseprintcheck.h"
+#include "reports/expenses/expensestatementprintout.h"
 #include "reports/expenses/paymentnoticesprintout.h"
 #include "support/officereader.h"
 #include "support/reportcontents.h"
@@ -69,6 +70,7 @@ private slots:
     void noticeBlocksInOrder();
     void everyNoticeCarriesTheTableOfAllOwners();
     void roofTerraceNoticeQuotesArticle1126();
+    void meteredItemShowsReadingsAndBothParts();
     void runningTotalSumsItemsOneToCurrent();
     void dateWithoutYearLeavesTheYearOut();
     void lastOwnerPaidLeavesNoEmptyPage();
@@ -208,6 +210,41 @@ void TestPaymentNoticesPrintout::roofTerraceNoticeQuotesArticle1126()
     QCOMPARE(document.table(2).cell(3, 9), QStringLiteral("no"));
     QCOMPARE(document.table(1).cell(5, 2), QStringLiteral("art.1126 Codice Civile (lastrici solari)"));
     QVERIFY(!PaymentNoticesPrintout::criterionExplanation(StairsArt1124).contains(Article1126));
+}
+
+// 1.000,00 among owners 1, 2, 4 and 5 (200 millesimi each) with readings 400, 100, 300 and
+// 200 (owner 5's estimated): 700,00 by readings gives 280,00, 70,00, 210,00 and 140,00; the
+// 300,00 left gives 75,00 each.
+void TestPaymentNoticesPrintout::meteredItemShowsReadingsAndBothParts()
+{
+    const QStringList readings = {"400", "100", "", "300", "200"};
+    for (int i = 1; i <= 5; ++i)
+        m_state->owner(i).meterReading = readings.at(i - 1);
+    m_state->owner(5).readingEstimated = 1;
+    m_state->calcType = MeteredHeating;
+    allocateExpense(*m_state, 1);
+
+    const ReportDocument notices = PaymentNoticesPrintout::build(*m_state, 1, Today);
+    QCOMPARE(tableRow(notices.table(1), 6),
+             QStringList({QStringLiteral("ripartizione"),
+                          QString::fromUtf8("70% in base alle letture dei contatori di calore, 30% "
+                                            "in base ai millesimi di proprietà")}));
+    const ReportTable &owners = notices.table(2);
+    QCOMPARE(tableRow(owners, 2),
+             QStringList({QString::fromUtf8("sì"), " 1", "Condomino 1", "via dei Mille 1", "400",
+                          "", "200", "280,00", "75,00", "355,00"}));
+    QCOMPARE(tableRow(owners, 4).mid(7), QStringList({"0,00", "0,00", "0,00"}));
+    const QStringList paragraphs = paragraphTexts(notices);
+    QVERIFY(paragraphs.contains(QString::fromUtf8(
+                                    "Lettura del periodo: 200 (stimata: il contatore non è stato "
+                                    "letto); quota dei consumi: euro 140,00; quota fissa: euro "
+                                    "75,00; totale: euro 215,00.")
+                                + CR));
+
+    const ReportDocument statement =
+        ExpenseStatementPrintout::build(*m_state, 1, ManagementType::Spese);
+    QCOMPARE(tableRow(statement.table(statement.tableCount()), 6).mid(4),
+             QStringList({"200", QString::fromUtf8("sì"), "200", "140,00", "75,00", "215,00"}));
 }
 
 void TestPaymentNoticesPrintout::runningTotalSumsItemsOneToCurrent()
