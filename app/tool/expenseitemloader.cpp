@@ -25,13 +25,6 @@ int itemNumberOf(const QString &path)
     return k >= 1 && k <= MaxItems ? k : 1;
 }
 
-// Item j of the series whose item file is path.
-QString siblingPath(const QString &path, int j)
-{
-    QString sibling = path;
-    return sibling.replace(ItemNumber, NumberText::str(j));
-}
-
 // An expense file has two lines per owner, a budget file one, so only the right reading
 // reaches the end of the file; the name's type is tried first.
 ExpenseArchive::LoadResult loadEitherType(const QString &path, ManagementType &type)
@@ -53,7 +46,7 @@ void loadEarlierAmounts(const QString &path, const ExpenseItemLoader::Item &item
 {
     const bool withPayments = item.type == ManagementType::Spese;
     for (int j = 1; j < item.k; ++j) {
-        const ExpenseArchive::LoadResult earlier = ExpenseArchive::load(siblingPath(path, j),
+        const ExpenseArchive::LoadResult earlier = ExpenseArchive::load(ExpenseItemLoader::siblingPath(path, j),
                                                                         withPayments);
         if (earlier.isComplete())
             state.item(j) = { earlier.expenseAmount, earlier.expenseType, earlier.expenseDate };
@@ -61,6 +54,12 @@ void loadEarlierAmounts(const QString &path, const ExpenseItemLoader::Item &item
 }
 
 } // namespace
+
+QString ExpenseItemLoader::siblingPath(const QString &path, int j)
+{
+    QString sibling = path;
+    return sibling.replace(ItemNumber, NumberText::str(j));
+}
 
 int ExpenseItemLoader::load(const QString &path, SharedState &state, Item &item,
                             QTextStream &err)

@@ -25,6 +25,9 @@ public:
     // of the same series beside it (a missing one adds no amount), and recomputes the
     // shares. ExitSuccess, or the exit code after one line on err.
     static int load(const QString &path, SharedState &state, Item &item, QTextStream &err);
+
+    // Item j of the series whose item file is path.
+    static QString siblingPath(const QString &path, int j);
 };
 
 } // namespace veltra

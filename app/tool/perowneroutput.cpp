@@ -10,7 +10,8 @@ namespace veltra {
 
 const QStringList &PerOwnerOutput::letterKinds()
 {
-    static const QStringList kinds = {QStringLiteral("avvisi"), QStringLiteral("convocazione"),
+    static const QStringList kinds = {QStringLiteral("avvisi"), QStringLiteral("consumi"),
+                                      QStringLiteral("convocazione"),
                                       QStringLiteral("ricevute"), QStringLiteral("solleciti")};
     return kinds;
 }

@@ -9,12 +9,14 @@
 #include "referenceprintkind.h"
 #include "registryloader.h"
 
+#include "core/expenses/consumptionsummary.h"
 #include "core/expenses/spesecheck.h"
 #include "core/registry/administratorfile.h"
 #include "core/registry/condominiumcheck.h"
 #include "core/state/sharedstate.h"
 #include "reports/registry/completeprintout.h"
 #include "reports/registry/dataformprintout.h"
+#include "reports/expenses/consumptionsummaryprintout.h"
 #include "reports/expenses/expenseprintcheck.h"
 #include "reports/expenses/expensestatementprintout.h"
 #include "reports/registry/millesimaltableprintout.h"
@@ -85,6 +87,31 @@ StampaCommand::FileBuilder expensePrintout(const StampaCommand &command,
     };
 }
 
+// The season of the series FILE belongs to, read from the files beside it as the window's
+// summary reads them.
+int consumptionSummary(const QString &file, ReportDocument &document, QTextStream &err)
+{
+    SharedState state;
+    ExpenseItemLoader::Item item;
+    const int loaded = ExpenseItemLoader::load(file, state, item, err);
+    if (loaded != ExitSuccess)
+        return loaded;
+    QString problem;
+    const std::optional<ConsumptionSummary> summary = ConsumptionSummary::collect(
+        [&file](int k) { return std::optional<QString>(ExpenseItemLoader::siblingPath(file, k)); },
+        item.type, &problem);
+    if (!summary) {
+        err << "veltra-tool: " << problem << "\n";
+        return int(ExitUnreadableFile);
+    }
+    if (summary->items.isEmpty()) {
+        err << "veltra-tool: " << ConsumptionSummaryPrintout::noHeatingItemsMessage() << "\n";
+        return int(ExitDataRejected);
+    }
+    document = ConsumptionSummaryPrintout::build(*summary, QDate::currentDate());
+    return int(ExitSuccess);
+}
+
 } // namespace
 
 StampaCommand::StampaCommand()
@@ -111,6 +138,7 @@ StampaCommand::StampaCommand()
                             [](const SharedState &state, int k, ManagementType) {
                                 return PaymentNoticesPrintout::build(state, k, QDate::currentDate());
                             }));
+    addFileKind(QStringLiteral("consumi"), &consumptionSummary);
     addKind(QStringLiteral("convocazione"), ConvocazionePrintKind::synopsis(),
             [this](const QStringList &arguments, ReportDocument &document, QTextStream &err) {
                 return ConvocazionePrintKind::build(arguments, m_gate, m_administrator, document, err);

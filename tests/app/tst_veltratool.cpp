@@ -443,7 +443,7 @@ void TestVeltraTool::writesPdfWholeAndOneNoticePerOwner()
     const ToolRun notLetters = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
                                         QStringLiteral("--per-condomino"), folder});
     QCOMPARE(notLetters.exitCode, 2);
-    QVERIFY(notLetters.err.contains(QStringLiteral("avvisi, convocazione, ricevute, solleciti")));
+    QVERIFY(notLetters.err.contains(QStringLiteral("avvisi, consumi, convocazione, ricevute, solleciti")));
 }
 
 void TestVeltraTool::refusesPaymentNoticesOfABudget()

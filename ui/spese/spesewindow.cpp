@@ -5,6 +5,8 @@
 #include "core/expenses/meterreadingsfile.h"
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
+#include "core/expenses/consumptionsummary.h"
+#include "reports/expenses/consumptionsummaryprintout.h"
 #include "reports/expenses/expenseprintcheck.h"
 #include "reports/expenses/expensestatementprintout.h"
 #include "reports/expenses/paymentnoticesprintout.h"
@@ -221,6 +223,8 @@ void SpeseWindow::connectPrintEntries()
             [this] { printAllAllocations(); });
     connect(addPrintEntry(entries.at(2)), &QAction::triggered, this,
             [this] { printPaymentNotices(); });
+    connect(addPrintEntry(entries.at(3)), &QAction::triggered, this,
+            [this] { printConsumptionSummary(); });
 }
 
 // --- opening ---
@@ -993,6 +997,29 @@ void SpeseWindow::printPaymentNotices()
     setStepHint(PaymentNoticesPrintout::openingStatus());
     handOverDocument(PaymentNoticesPrintout::build(state(), itemNumber(), platform().today()),
                      QString());
+}
+
+// The season is the series on file: its heating items are read from their files, so that
+// every owner's letter holds the readings as they were saved.
+void SpeseWindow::printConsumptionSummary()
+{
+    if (!m_series.nameOf(1)) {
+        tellUser(MessageIcon::Exclamation, ExpensePrintCheck::nothingToPrintMessage());
+        return;
+    }
+    QString problem;
+    const std::optional<ConsumptionSummary> summary = ConsumptionSummary::collect(
+        [this](int k) { return m_series.nameOf(k); }, m_series.type(), &problem);
+    if (!summary) {
+        tellUser(MessageIcon::Critical, problem);
+        return;
+    }
+    if (summary->items.isEmpty()) {
+        tellUser(MessageIcon::Exclamation, ConsumptionSummaryPrintout::noHeatingItemsMessage());
+        return;
+    }
+    setStepHint(PaymentNoticesPrintout::openingStatus());
+    handOverDocument(ConsumptionSummaryPrintout::build(*summary, platform().today()), QString());
 }
 
 } // namespace veltra

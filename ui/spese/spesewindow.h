@@ -77,6 +77,8 @@ public:
     void printAllocation();
     void printAllAllocations();
     void printPaymentNotices();
+    // The yearly summary of the heating items by heat meters, one letter per owner.
+    void printConsumptionSummary();
 
 protected:
     void initialise() override;

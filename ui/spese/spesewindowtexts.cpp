@@ -227,7 +227,8 @@ QStringList printEntries()
 {
     return {QStringLiteral("&Dati finestra"),
             QStringLiteral("&Tutti i dati archiviati (dalla spesa corrente)"),
-            QStringLiteral("&Avviso di pagamento")};
+            QStringLiteral("&Avviso di pagamento"),
+            QStringLiteral("&Riepilogo dei consumi di riscaldamento")};
 }
 
 } // namespace SpeseTexts

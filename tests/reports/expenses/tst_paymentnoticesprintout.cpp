@@ -2,6 +2,10 @@
 #include "core/expenses/runningtotal.h"
 #include "core/state/sharedstate.h"
 #include "reports/expenses/expenseprintcheck.h"
+#include "core/expenses/consumptionsummary.h"
+#include "core/expenses/expensearchive.h"
+#include "core/expenses/meterreadingsfile.h"
+#include "reports/expenses/consumptionsummaryprintout.h"
 #include "reports/expenses/expensestatementprintout.h"
 #include "reports/expenses/paymentnoticesprintout.h"
 #include "support/officereader.h"
@@ -71,6 +75,7 @@ private slots:
     void everyNoticeCarriesTheTableOfAllOwners();
     void roofTerraceNoticeQuotesArticle1126();
     void meteredItemShowsReadingsAndBothParts();
+    void seasonSummaryAddsTheHeatingItemsOfTheSeries();
     void runningTotalSumsItemsOneToCurrent();
     void dateWithoutYearLeavesTheYearOut();
     void lastOwnerPaidLeavesNoEmptyPage();
@@ -245,6 +250,47 @@ void TestPaymentNoticesPrintout::meteredItemShowsReadingsAndBothParts()
         ExpenseStatementPrintout::build(*m_state, 1, ManagementType::Spese);
     QCOMPARE(tableRow(statement.table(statement.tableCount()), 6).mid(4),
              QStringList({"200", QString::fromUtf8("sì"), "200", "140,00", "75,00", "215,00"}));
+}
+
+// Items 1 and 3 of the series are heating by meters, item 2 is not. Owner 1 pays 280,00 +
+// 75,00 of item 1 (as above) and, of item 3's 500,00 with readings 100, 100, 100 and 200,
+// 70,00 + 37,50: in the season 500 units, 350,00 + 112,50 = 462,50.
+void TestPaymentNoticesPrintout::seasonSummaryAddsTheHeatingItemsOfTheSeries()
+{
+    QTemporaryDir folder;
+    const auto pathOf = [&folder](int k) {
+        return std::optional<QString>(
+            QDir(folder.path()).filePath(QStringLiteral("Veltra-spese-Le Querce- 2001 %1").arg(k)));
+    };
+    const QList<QStringList> readings = {{"400", "100", "", "300", "200"},
+                                         {},
+                                         {"100", "100", "", "100", "200"}};
+    const QStringList amounts = {"1.000,00", "80,00", "500,00"};
+    for (int k = 1; k <= 3; ++k) {
+        m_state->calcType = k == 2 ? PerMillesimi : MeteredHeating;
+        m_state->item(k).expenseAmount = amounts.at(k - 1);
+        for (int i = 1; i <= 5; ++i)
+            m_state->owner(i).meterReading = readings.at(k - 1).value(i - 1);
+        QVERIFY(ExpenseArchive::save(*m_state, k, true, *pathOf(k)));
+        QVERIFY(MeterReadingsFile::save(*m_state, MeterReadingsFile::companionPath(*pathOf(k))));
+    }
+    QString problem;
+    const std::optional<ConsumptionSummary> summary =
+        ConsumptionSummary::collect(pathOf, ManagementType::Spese, &problem);
+    QVERIFY2(summary, qPrintable(problem));
+    QCOMPARE(summary->items.size(), 2);
+    const ReportDocument document = ConsumptionSummaryPrintout::build(*summary, Today);
+    QCOMPARE(document.tableCount(), 5);
+    const ReportTable &first = document.table(1);
+    QCOMPARE(tableRow(first, 3), QStringList({" 3", "lastrico", "15/03/2001", "100", "", "70,00",
+                                              "37,50", "107,50"}));
+    QCOMPARE(tableRow(first, 4), QStringList({"totale", "", "", "500", "", "350,00", "112,50",
+                                              "462,50"}));
+    QCOMPARE(document.table(3).cell(2, 4), QStringLiteral("non partecipa"));
+
+    QVERIFY(QFile::remove(MeterReadingsFile::companionPath(*pathOf(3))));
+    QVERIFY(!ConsumptionSummary::collect(pathOf, ManagementType::Spese, &problem));
+    QVERIFY(problem.contains(QStringLiteral("Veltra-letture-spese-Le Querce- 2001 3")));
 }
 
 void TestPaymentNoticesPrintout::runningTotalSumsItemsOneToCurrent()

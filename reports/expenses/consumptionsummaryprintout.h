@@ -1,0 +1,24 @@
+#pragma once
+
+#include "reports/document/reportdocument.h"
+
+#include <QDate>
+
+namespace veltra {
+
+struct ConsumptionSummary;
+
+// The yearly summary of heating by heat meters: one letter per owner, each on its own
+// page, with a row per heating item of the season (his reading, whether it is an estimate,
+// the consumption part, the fixed part and the total) and the season's totals.
+class ConsumptionSummaryPrintout
+{
+public:
+    // The message when no item of the series is allocated by heat meters.
+    static QString noHeatingItemsMessage();
+
+    // The letters of the summary, dated today; empty when it holds no item.
+    static ReportDocument build(const ConsumptionSummary &summary, const QDate &today);
+};
+
+} // namespace veltra
