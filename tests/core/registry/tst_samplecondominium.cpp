@@ -22,7 +22,7 @@ const QString FirstItem = Folder + QStringLiteral("/Veltra-spese-Condominio Le M
 
 // The sample shipped for a first run: Condominio Le Magnolie, ten owners from the
 // basement to the fourth floor, with a lift, a roof terrace in the exclusive use of the
-// fourth floor and heating by volume, and three expense items with some payments. The
+// fourth floor and heating by volume, and four expense items with some payments. The
 // expected figures were worked out by hand from the units' typed surfaces and coefficients.
 class TestSampleCondominium : public QObject
 {
@@ -118,6 +118,13 @@ void TestSampleCondominium::seriesOpensItemByItemWithSharesAndPayments_data()
     QTest::newRow("roof terrace") << 3 << 6 << "6.300,00"
         << QStringList({"76,02", "563,48", "325,26", "491,47", "330,34", "516,96", "341,66",
                         "516,96", "347,44", "2.790,41"}) << 1;
+    // Item 4 by heat meters: 70 % of 9.600,00 (6.720,00) by readings adding up to 12.500
+    // (6.720,00 / 12.500 = 0,5376 a unit: 994,56, 602,112, …, the 4 cents left to owners
+    // 5, 7, 9 and 6), the 2.880,00 left by the heated volumes of owners 2 to 10 (the 2
+    // cents left to owners 2 and 10); owner 1 heats nothing and takes no part.
+    QTest::newRow("heat meters") << 4 << 7 << "9.600,00"
+        << QStringList({"0,00", "1.423,12", "883,80", "1.177,36", "769,53", "1.215,00",
+                        "796,41", "1.142,42", "782,97", "1.409,39"}) << 0;
 }
 
 void TestSampleCondominium::seriesOpensItemByItemWithSharesAndPayments()
@@ -148,7 +155,7 @@ void TestSampleCondominium::seriesOpensItemByItemWithSharesAndPayments()
     allocateExpense(*m_state, item);
     for (int i = 1; i <= m_state->ownerCount; ++i)
         QCOMPARE(m_state->owner(i).shareAmount, shares.at(i - 1));
-    QCOMPARE(series.count().lastExisting, 3);
+    QCOMPARE(series.count().lastExisting, 4);
 }
 
 QTEST_GUILESS_MAIN(TestSampleCondominium)

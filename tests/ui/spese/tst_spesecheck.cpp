@@ -1,4 +1,5 @@
 #include "core/expenses/expensearchive.h"
+#include "core/expenses/meterreadingsfile.h"
 #include "core/state/sharedstate.h"
 #include "core/expenses/spesecheck.h"
 
@@ -173,13 +174,16 @@ void TestSpeseCheck::stairsRuleWithNothingToWeighSaysWhy()
 
 void TestSpeseCheck::theShippedSampleItemsPass()
 {
-    for (int k = 1; k <= 3; ++k) {
+    for (int k = 1; k <= 4; ++k) {
         SharedState state;
-        const ExpenseArchive::LoadResult item = ExpenseArchive::load(
+        const QString path =
             QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio/Veltra-spese-Condominio Le Magnolie- 2026 ")
-                + QString::number(k),
-            true);
+            + QString::number(k);
+        const ExpenseArchive::LoadResult item = ExpenseArchive::load(path, true);
         QVERIFY(ExpenseArchive::apply(item, state, k, true));
+        MeterReadingsFile::LoadResult readings;
+        QVERIFY(!MeterReadingsFile::readBeside(path, item, readings));
+        MeterReadingsFile::applyWithItem(item, readings, state);
         const SpeseCheck::Finding finding =
             SpeseCheck::check(state, k, {true, QStringLiteral("spese"), state.calcType});
         QVERIFY2(finding.passed, qPrintable(finding.text));
