@@ -3,7 +3,10 @@
 #include "library/help/helpguide.h"
 #include "library/registry/coefficienttables.h"
 #include "ui/frame/shell.h"
+#include "ui/frame/workwindow.h"
 #include "ui/frame/workwindowcatalogue.h"
+
+#include <QRadioButton>
 
 namespace veltra {
 
@@ -13,6 +16,13 @@ QList<RegisteredWindow> registeredWindows()
     windows.append({QStringLiteral("scelta"), [](Shell &shell) { shell.showMainChooser(); }});
     for (int k = 1; k <= WorkWindowCount; ++k)
         windows.append({workWindowInfo(k).name, [k](Shell &shell) { shell.showWorkWindow(k); }});
+    // Heating by heat meters shows the expense window's meter columns in place of others.
+    windows.append({QStringLiteral("spese a contabilizzazione"), [](Shell &shell) {
+                        shell.showWorkWindow(2);
+                        if (auto *meters = shell.workWindow(2)->findChild<QRadioButton *>(
+                                QStringLiteral("Option1_7")))
+                            meters->setChecked(true);
+                    }});
     for (const CoefficientTable &table : coefficientTables()) {
         const CoefficientKind kind = table.kind;
         windows.append({table.objectName,
