@@ -59,7 +59,7 @@ void requireCriterionInvariants(const SharedState &state, int criterion)
 
 void allocateByEveryCriterion(SharedState &state)
 {
-    for (int criterion = NoCriterion; criterion <= RoofTerraceArt1126; ++criterion) {
+    for (int criterion = NoCriterion; criterion <= LastCriterion; ++criterion) {
         state.calcType = criterion;
         if (!allocateExpense(state, Item).computed)
             continue;
