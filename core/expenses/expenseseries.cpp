@@ -229,7 +229,11 @@ bool ExpenseSeries::deleteFile(Platform &platform) const
     request.filter = DeleteFilter;
     request.selectedFilter = 2;
     const QString chosen = platform.openFileName(request);
-    return !chosen.isEmpty() && QFile::remove(chosen);
+    if (chosen.isEmpty() || !QFile::remove(chosen))
+        return false;
+    // The readings of an item by heat meters belong to it alone.
+    QFile::remove(MeterReadingsFile::companionPath(chosen));
+    return true;
 }
 
 QString ExpenseSeries::noTypeMessage()

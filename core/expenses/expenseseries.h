@@ -91,7 +91,8 @@ public:
     CountResult count();
 
     // "&Elimina...": the dialog titled deleteDialogTitle, then the chosen file is deleted
-    // without question; false when cancelled or not deleted.
+    // without question, with the heat-meter readings file beside it when there is one;
+    // false when cancelled or not deleted.
     bool deleteFile(Platform &platform) const;
 
     // The messages the window shows, titled checkTitle, with the critical icon.

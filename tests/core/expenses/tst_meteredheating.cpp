@@ -230,6 +230,14 @@ void TestMeteredHeating::itemWithoutItsReadingsIsNotOpened()
     QCOMPARE(missing.outcome, ExpenseSeries::OpenOutcome::Unreadable);
     QVERIFY(missing.problem.contains(QStringLiteral("Veltra-letture-spese-Rossi- 2026 1")));
     QCOMPARE(reader.owner(3).meterReading, QStringLiteral("unchanged"));
+
+    // Deleting the item takes its readings with it.
+    QVERIFY(series.save(1, &error));
+    QVERIFY(QFile::exists(companion));
+    platform.fileNames.enqueue(item);
+    QVERIFY(series.deleteFile(platform));
+    QVERIFY(!QFile::exists(item));
+    QVERIFY(!QFile::exists(companion));
 }
 
 void TestMeteredHeating::firmCsvIsTakenOrRefusedWhole_data()
