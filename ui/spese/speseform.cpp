@@ -48,7 +48,7 @@ constexpr Column SpeColumn{"spe", 558, 58};
 constexpr Column StimaColumn{"stima", 292, 40};
 constexpr Column LettColumn{"lett", 390, 54};
 constexpr Column FabbColumn{"fabb", 494, 62};
-constexpr int MeterTop = FaceRowTop - 10;
+
 
 QString indexed(const char *name, int index)
 {
@@ -147,6 +147,7 @@ SpeseForm::SpeseForm(QWidget *form)
     buildCriteria(form);
     buildGrid(form);
     buildBottom(form);
+    buildMeterParameters(form);
 }
 
 void SpeseForm::buildHeader(QWidget *form)
@@ -188,7 +189,8 @@ void SpeseForm::buildCriteria(QWidget *form)
         QRect(),
         QRect(140, 96, 110, 20), QRect(254, 96, 120, 20), QRect(378, 96, 190, 20),
         QRect(8, 118, 236, 20), QRect(248, 118, 20, 20), QRect(440, 118, 20, 20),
-        QRect(400, MeterTop, 236, 18),
+        // Criterion 7 stands in the free end of the header line; its parameters beside the date.
+        QRect(464, 4, 172, 18),
     };
     criteria = new QButtonGroup(form);
     for (int j = 1; j <= Criteria; ++j) {
@@ -259,16 +261,18 @@ void SpeseForm::buildBottom(QWidget *form)
         passo->setToolTip(SpeseTexts::stepHintTip());
     }
     cmddati = button(form, "cmddati", QRect(332, FaceRowTop, 64, 24));
+}
 
-    const int parametersTop = MeterTop + 20;
-    heading(form, "lbconsumo", QRect(400, parametersTop, 56, 18));
-    consumo = lineEdit(form, QStringLiteral("consumo"), QRect(458, parametersTop, 32, 18));
+void SpeseForm::buildMeterParameters(QWidget *form)
+{
+    heading(form, "lbconsumo", QRect(304, 74, 56, 18));
+    consumo = lineEdit(form, QStringLiteral("consumo"), QRect(362, 72, 32, 20));
     base = new QComboBox(form);
     base->setObjectName(QStringLiteral("base"));
     base->addItems(SpeseTexts::meterBases());
     base->setToolTip(SpeseTexts::meterBasisTip());
-    base->setGeometry(494, parametersTop, 90, 18);
-    importa = button(form, "importa", QRect(586, parametersTop - 1, 50, 20));
+    base->setGeometry(398, 72, 118, 20);
+    importa = button(form, "importa", QRect(570, 95, 66, 22));
     showMeterColumns(false);
 }
 

@@ -96,6 +96,7 @@ private:
     void buildRow(QWidget *form, int r);
     void buildMeterRow(QWidget *form, int r);
     void buildBottom(QWidget *form);
+    void buildMeterParameters(QWidget *form);
 
     QList<QWidget *> m_meterControls;
     QList<QWidget *> m_replacedControls;
