@@ -242,6 +242,16 @@ void TestVeltraTool::allocatesAndImportsHeatMeterReadings()
     QCOMPARE(kept.owners.at(1).meterReading, QStringLiteral("100"));
     QCOMPARE(ExpenseArchive::load(metered, true).owners.at(0).shareAmount, QStringLiteral("700,00"));
 
+    // The season's summary reads every item of the series: the damaged item 1 refuses it.
+    const QString summary = m_folder.filePath(QStringLiteral("consumi.odt"));
+    QCOMPARE(runTool({QStringLiteral("stampa"), QStringLiteral("consumi"), metered,
+                      QStringLiteral("-o"), summary}).exitCode, 3);
+    QCOMPARE(runTool({QStringLiteral("stampa"), QStringLiteral("consumi"),
+                      QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio/Veltra-spese-Condominio Le "
+                                     "Magnolie- 2026 1"),
+                      QStringLiteral("-o"), summary}).exitCode, 0);
+    QVERIFY(QFileInfo(summary).size() > 0);
+
     QVERIFY(QFile::remove(companion));
     const ToolRun missing = runTool({QStringLiteral("ripartisci"), metered});
     QCOMPARE(missing.exitCode, 3);
