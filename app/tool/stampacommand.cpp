@@ -89,7 +89,8 @@ StampaCommand::FileBuilder expensePrintout(const StampaCommand &command,
 
 // The season of the series FILE belongs to, read from the files beside it as the window's
 // summary reads them.
-int consumptionSummary(const QString &file, ReportDocument &document, QTextStream &err)
+int consumptionSummary(const StampaCommand &command, const QString &file, ReportDocument &document,
+                       QTextStream &err)
 {
     SharedState state;
     ExpenseItemLoader::Item item;
@@ -108,7 +109,8 @@ int consumptionSummary(const QString &file, ReportDocument &document, QTextStrea
         err << "veltra-tool: " << ConsumptionSummaryPrintout::noHeatingItemsMessage() << "\n";
         return int(ExitDataRejected);
     }
-    document = ConsumptionSummaryPrintout::build(*summary, QDate::currentDate());
+    document = ConsumptionSummaryPrintout::build(*summary, command.administrator(),
+                                                 QDate::currentDate());
     return int(ExitSuccess);
 }
 
@@ -138,7 +140,10 @@ StampaCommand::StampaCommand()
                             [](const SharedState &state, int k, ManagementType) {
                                 return PaymentNoticesPrintout::build(state, k, QDate::currentDate());
                             }));
-    addFileKind(QStringLiteral("consumi"), &consumptionSummary);
+    addFileKind(QStringLiteral("consumi"),
+                [this](const QString &file, ReportDocument &document, QTextStream &err) {
+                    return consumptionSummary(*this, file, document, err);
+                });
     addKind(QStringLiteral("convocazione"), ConvocazionePrintKind::synopsis(),
             [this](const QStringList &arguments, ReportDocument &document, QTextStream &err) {
                 return ConvocazionePrintKind::build(arguments, m_gate, m_administrator, document, err);

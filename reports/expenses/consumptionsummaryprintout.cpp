@@ -4,6 +4,7 @@
 #include "core/expenses/expensefilename.h"
 #include "core/numbers/numberscan.h"
 #include "core/numbers/numbertext.h"
+#include "reports/registry/administratorletterhead.h"
 
 #include <QStringList>
 
@@ -71,7 +72,8 @@ void appendTable(ReportDocument &document, const ConsumptionSummary &summary, in
     document.alignColumnsRight(table, FirstRightColumn, Heading.size());
 }
 
-void appendClosing(ReportDocument &document, const QDate &today)
+void appendClosing(ReportDocument &document, const AdministratorDetails &administrator,
+                   const QDate &today)
 {
     document.appendParagraph(QString(CR) + QString::fromUtf8("Una lettura segnata come stima "
                                                              "sostituisce quella di un contatore "
@@ -80,7 +82,9 @@ void appendClosing(ReportDocument &document, const QDate &today)
                              10);
     document.appendParagraph(QStringLiteral("Data: ") + today.toString(QStringLiteral("dd/MM/yyyy"))
                              + CR + CR);
-    document.appendParagraph(QStringLiteral("L'Amministratore") + CR + CR);
+    document.appendParagraph(AdministratorLetterhead::signature(QStringLiteral("L'Amministratore"),
+                                                                QString(CR), administrator)
+                             + CR + CR);
     document.appendParagraph(QStringLiteral("__________________________") + CR);
 }
 
@@ -93,6 +97,7 @@ QString ConsumptionSummaryPrintout::noHeatingItemsMessage()
 }
 
 ReportDocument ConsumptionSummaryPrintout::build(const ConsumptionSummary &summary,
+                                                 const AdministratorDetails &administrator,
                                                  const QDate &today)
 {
     ReportDocument document(PrintoutFont);
@@ -102,11 +107,12 @@ ReportDocument ConsumptionSummaryPrintout::build(const ConsumptionSummary &summa
         if (i > 1)
             document.appendPageBreak();
         document.beginOwnerLetter(i, summary.ownerNames.at(i - 1));
+        AdministratorLetterhead::append(document, administrator);
         document.appendParagraph(QStringLiteral("Condominio: ") + summary.condoName + CR + CR, 20);
         document.appendParagraph(seasonLine(summary) + CR, 12);
         appendAddress(document, summary, i);
         appendTable(document, summary, i);
-        appendClosing(document, today);
+        appendClosing(document, administrator, today);
     }
     return document;
 }

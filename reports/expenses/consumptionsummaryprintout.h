@@ -6,6 +6,7 @@
 
 namespace veltra {
 
+struct AdministratorDetails;
 struct ConsumptionSummary;
 
 // The yearly summary of heating by heat meters: one letter per owner, each on its own
@@ -17,8 +18,10 @@ public:
     // The message when no item of the series is allocated by heat meters.
     static QString noHeatingItemsMessage();
 
-    // The letters of the summary, dated today; empty when it holds no item.
-    static ReportDocument build(const ConsumptionSummary &summary, const QDate &today);
+    // The letters of the summary under the administrator's letterhead, dated today; empty
+    // when it holds no item.
+    static ReportDocument build(const ConsumptionSummary &summary,
+                                const AdministratorDetails &administrator, const QDate &today);
 };
 
 } // namespace veltra

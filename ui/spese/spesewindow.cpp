@@ -1019,7 +1019,9 @@ void SpeseWindow::printConsumptionSummary()
         return;
     }
     setStepHint(PaymentNoticesPrintout::openingStatus());
-    handOverDocument(ConsumptionSummaryPrintout::build(*summary, platform().today()), QString());
+    handOverDocument(
+        ConsumptionSummaryPrintout::build(*summary, state().administrator, platform().today()),
+        QString());
 }
 
 } // namespace veltra

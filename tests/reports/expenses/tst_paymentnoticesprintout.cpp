@@ -279,7 +279,8 @@ void TestPaymentNoticesPrintout::seasonSummaryAddsTheHeatingItemsOfTheSeries()
         ConsumptionSummary::collect(pathOf, ManagementType::Spese, &problem);
     QVERIFY2(summary, qPrintable(problem));
     QCOMPARE(summary->items.size(), 2);
-    const ReportDocument document = ConsumptionSummaryPrintout::build(*summary, Today);
+    const ReportDocument document =
+        ConsumptionSummaryPrintout::build(*summary, m_state->administrator, Today);
     QCOMPARE(document.tableCount(), 5);
     const ReportTable &first = document.table(1);
     QCOMPARE(tableRow(first, 3), QStringList({" 3", "lastrico", "15/03/2001", "100", "", "70,00",
