@@ -51,8 +51,8 @@ QString DocumentHandover::reserveName(const QString &extension, bool asFolder)
             || QFileInfo::exists(base + QStringLiteral(".pdf")))
             continue;
         const QString path = base + extension;
-        QFile file(path);
-        if (asFolder ? QDir().mkdir(path) : file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (asFolder ? QDir().mkdir(path)
+                     : QFile(path).open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return path;
         if (!QFileInfo::exists(path))
             return QString();
