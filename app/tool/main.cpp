@@ -1,5 +1,8 @@
+#include "anagrafecommand.h"
 #include "bilanciocommand.h"
+#include "controllaanagrafecommand.h"
 #include "controllaavvisocommand.h"
+#include "importaanagrafecommand.h"
 #include "importaletturecommand.h"
 #include "millesimicommand.h"
 #include "ripartiscicommand.h"
@@ -58,5 +61,8 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::SchedaCommand>());
     runner.add(std::make_unique<veltra::ControllaAvvisoCommand>());
     runner.add(std::make_unique<veltra::SentenzeCommand>());
+    runner.add(std::make_unique<veltra::AnagrafeCommand>());
+    runner.add(std::make_unique<veltra::ControllaAnagrafeCommand>());
+    runner.add(std::make_unique<veltra::ImportaAnagrafeCommand>());
     return runner.run(application->arguments().mid(1), out, err);
 }

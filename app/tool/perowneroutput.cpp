@@ -12,7 +12,8 @@ const QStringList &PerOwnerOutput::letterKinds()
 {
     static const QStringList kinds = {QStringLiteral("avvisi"), QStringLiteral("consumi"),
                                       QStringLiteral("convocazione"),
-                                      QStringLiteral("ricevute"), QStringLiteral("solleciti")};
+                                      QStringLiteral("ricevute"), QStringLiteral("richiesta-dati"),
+                                      QStringLiteral("solleciti")};
     return kinds;
 }
 

@@ -5,6 +5,7 @@
 #include "guidaprintout.h"
 #include "libraryprintkinds.h"
 #include "paymentprintkinds.h"
+#include "registerprintkinds.h"
 #include "perowneroutput.h"
 #include "referenceprintkind.h"
 #include "registryloader.h"
@@ -155,6 +156,7 @@ StampaCommand::StampaCommand()
     LibraryPrintKinds::addTo(*this);
     addKind(QStringLiteral("guida"), GuidaPrintout::synopsis(), GuidaPrintout::builder());
     PaymentPrintKinds::addTo(*this);
+    RegisterPrintKinds::addTo(*this);
 }
 
 QString StampaCommand::argumentsSynopsis() const

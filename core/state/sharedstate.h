@@ -3,6 +3,7 @@
 #include "core/expenses/expenseitem.h"
 #include "core/expenses/meterparameters.h"
 #include "core/registry/administratordetails.h"
+#include "core/registry/ownersregister.h"
 #include "core/state/owner.h"
 
 #include <QString>
@@ -14,6 +15,7 @@ namespace veltra {
 
 constexpr int MaxOwners = 500;
 constexpr int MaxItems = 200;
+static_assert(OwnersRegister::Owners == MaxOwners, "the register holds a record per owner");
 
 // The fixed texts of the application, set once at start-up.
 struct AppTexts
@@ -56,6 +58,8 @@ public:
     AppTexts texts;
     // Read at start-up, and again when the user changes them: every letter carries them.
     AdministratorDetails administrator;
+    // The owners' register, read beside the condominium archive and saved with it.
+    OwnersRegister anagrafe;
 
     QString numberIn;
     QString numberOut;

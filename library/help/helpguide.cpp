@@ -117,8 +117,8 @@ const QStringList &HelpGuide::windowNames()
         QStringLiteral("guidaconduttore"),   QStringLiteral("guidapagamenti"),
         QStringLiteral("guidaassemblea"),    QStringLiteral("guidaconvocazione"),
         QStringLiteral("guidasentenze"),     QStringLiteral("guidaregolamento"),
-        QStringLiteral("guidamodelli"),      QStringLiteral("guidaattuazione"),
-        QStringLiteral("guidacodice"),
+        QStringLiteral("guidamodelli"),      QStringLiteral("guidaanagrafe"),
+        QStringLiteral("guidaattuazione"),   QStringLiteral("guidacodice"),
     };
     return names;
 }

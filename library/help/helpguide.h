@@ -18,7 +18,7 @@ class HelpGuide
 public:
     // The name of the data file in the application's folder.
     static QString fileName();
-    // The windows of the fifteen pages, in the order of the contents (rows 1 to 15).
+    // The windows of the sixteen pages, in the order of the contents (rows 1 to 16).
     static const QStringList &windowNames();
 
     // The guide in the file's bytes; nothing, with the reason in *error, when malformed.

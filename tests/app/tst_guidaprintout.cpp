@@ -47,7 +47,8 @@ void TestGuidaPrintout::wholeGuideHasEverySectionInOrder()
         "Guida: FINESTRA CONDUTTORE",  "Guida: FINESTRA PAGAMENTI",
         "Guida: FINESTRA ASSEMBLEA",   "Guida: FINESTRA CONVOCAZIONE",
         "Guida: FINESTRA SENTENZE",    "Guida: FINESTRA REGOLAMENTO",
-        "Guida: FINESTRA MODELLI",     "Guida: DISPOSIZIONI DI ATTUAZIONE DEL C.C.",
+        "Guida: FINESTRA MODELLI",     "Guida: FINESTRA ANAGRAFE",
+        "Guida: DISPOSIZIONI DI ATTUAZIONE DEL C.C.",
         "Guida: CODICE CIVILE (Del condominio negli edifici)",
     };
     qsizetype previous = -1;
@@ -56,7 +57,7 @@ void TestGuidaPrintout::wholeGuideHasEverySectionInOrder()
         QVERIFY2(at > previous, title.constData());
         previous = at;
     }
-    QCOMPARE(rtf.count("\\pagebb"), 14);
+    QCOMPARE(rtf.count("\\pagebb"), 15);
 }
 
 void TestGuidaPrintout::onePageByRowOrByWindowName_data()
@@ -66,7 +67,7 @@ void TestGuidaPrintout::onePageByRowOrByWindowName_data()
     QTest::newRow("row 4") << QStringLiteral("4") << QByteArray("Guida: COME STAMPARE");
     QTest::newRow("window name") << QStringLiteral("guidacodice")
                                  << QByteArray("Guida: CODICE CIVILE (Del condominio negli edifici)");
-    QTest::newRow("row 15") << QStringLiteral("15")
+    QTest::newRow("row 16") << QStringLiteral("16")
                             << QByteArray("Guida: CODICE CIVILE (Del condominio negli edifici)");
 }
 
@@ -86,7 +87,7 @@ void TestGuidaPrintout::unknownPageAndExtraArgumentsAreRefused_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
     QTest::newRow("row 0") << QStringList{"0"} << 2 << QStringLiteral("non ha la pagina \"0\"");
-    QTest::newRow("row 16") << QStringList{"16"} << 2 << QStringLiteral("non ha la pagina \"16\"");
+    QTest::newRow("row 17") << QStringList{"17"} << 2 << QStringLiteral("non ha la pagina \"17\"");
     QTest::newRow("tips are no page") << QStringList{"frmTip"} << 2
                                       << QStringLiteral("non ha la pagina \"frmTip\"");
     QTest::newRow("two pages") << QStringList{"1", "2"} << 2

@@ -453,7 +453,7 @@ void TestVeltraTool::writesPdfWholeAndOneNoticePerOwner()
     const ToolRun notLetters = runTool({QStringLiteral("stampa"), QStringLiteral("spesa"), item,
                                         QStringLiteral("--per-condomino"), folder});
     QCOMPARE(notLetters.exitCode, 2);
-    QVERIFY(notLetters.err.contains(QStringLiteral("avvisi, consumi, convocazione, ricevute, solleciti")));
+    QVERIFY(notLetters.err.contains(QStringLiteral("avvisi, consumi, convocazione, ricevute, richiesta-dati, solleciti")));
 }
 
 void TestVeltraTool::refusesPaymentNoticesOfABudget()

@@ -185,6 +185,7 @@ void copyPreviousOwner(SharedState &state, int o)
     owner.ownerName = previous.ownerName;
     owner.ownerAddress = previous.ownerAddress;
     owner.ownerFloor = previous.ownerFloor;
+    state.anagrafe.copyPreviousOwner(o);
 }
 
 void copyPreviousUnit(SharedState &state, int i, int u)
@@ -200,6 +201,7 @@ void removeOwner(SharedState &state, int o)
     const int n = ownerLimit(state);
     if (o > n) {
         emptyOwner(state.owner(o));
+        state.anagrafe.setRecord(o, OwnerRecord());
         state.ownerCount = countOwners(state);
         return;
     }
@@ -209,6 +211,7 @@ void removeOwner(SharedState &state, int o)
         takeOwner(state.owner(k), k < MaxOwners ? state.owner(k + 1) : nobody);
     for (int j = 1; j <= lastUnits; ++j)
         state.owner(n).clearUnit(j);
+    state.anagrafe.removeOwner(o, n);
     state.ownerCount = countOwners(state);
 }
 
@@ -218,6 +221,7 @@ bool removeUnit(SharedState &state, int i, int u)
     if (u > owner.unitCount)
         return false;
     owner.unitCount = std::max(0, owner.unitCount - 1);
+    state.anagrafe.removeUnit(i, u);
     const int last = owner.unitCount + 1;
     for (int j = u; j <= last; ++j) {
         if (j < MaxUnits)
@@ -243,6 +247,7 @@ void clearRegistry(SharedState &state)
     }
     state.condoName.clear();
     state.ownerCount = 0;
+    state.anagrafe.clear();
 }
 
 bool breaksFloorOrder(const SharedState &state, int o)

@@ -36,20 +36,22 @@ QString fieldName(UnitField field);
 int countOwners(const SharedState &state);
 int countUnits(const Owner &owner);
 
-// Owner o takes the name, address and floor of owner o - 1 (owner 0 is empty).
+// Owner o takes the name, address and floor of owner o - 1 (owner 0 is empty), and in the
+// owners' register the same persons.
 void copyPreviousOwner(SharedState &state, int o);
 // Unit u of owner i takes the ten input cells of unit u - 1 (unit 0 is empty).
 void copyPreviousUnit(SharedState &state, int i, int u);
 
-// The owners after o move one number down with all their units; the last one is emptied.
+// The owners after o move one number down with all their units and their records in the
+// owners' register; the last one is emptied.
 // An owner beyond ownerCount is only emptied, so that no counted owner loses his units.
 void removeOwner(SharedState &state, int o);
 // The units after u move one place up and the owner counts one unit less. A row beyond
 // the owner's last unit holds nothing to delete: false, nothing changes.
 bool removeUnit(SharedState &state, int i, int u);
 
-// Every owner's name, address, floor and units, the condominium's name and the number of
-// owners emptied; the property millesimi and the heating basis are left to the next data.
+// Every owner's name, address, floor and units, the condominium's name, the number of
+// owners and the owners' register emptied; the property millesimi and the heating basis are left to the next data.
 void clearRegistry(SharedState &state);
 
 // Whether owner o's floor is lower than the previous owner's, which the user is told,

@@ -3,6 +3,8 @@
 #include "core/registry/condominiumarchive.h"
 #include "core/registry/condominiumcheck.h"
 #include "core/registry/millesimalcomputation.h"
+#include "core/registry/recordnotation.h"
+#include "core/registry/registerfile.h"
 #include "core/numbers/numberfilter.h"
 #include "core/numbers/numbertext.h"
 #include "core/platform/platform.h"
@@ -36,6 +38,11 @@ using DatiRegistry::OwnerField;
 using DatiRegistry::UnitField;
 
 namespace {
+
+// Where an owner's edit row keeps his record of the owners' register, and where his units
+// begin.
+constexpr int RecordColumn = DatiRegistry::OwnerFieldCount;
+constexpr int FirstUnitColumn = RecordColumn + 1;
 
 const QColor Highlight = Qt::yellow;
 const QColor Plain = Qt::cyan;
@@ -556,7 +563,7 @@ void DatiWindow::clearWindow()
 QStringList DatiWindow::editHeader() const
 {
     return {state().condoName, QString::number(state().heatingBasis),
-            QString::number(heatingOption())};
+            QString::number(heatingOption()), RecordNotation::text(state().anagrafe.safety)};
 }
 
 int DatiWindow::editRowCount() const
@@ -578,8 +585,10 @@ bool DatiWindow::editRowIs(int o, const QStringList &row) const
         if (DatiRegistry::ownerCell(owner, OwnerField(k)) != row.value(k))
             return false;
     }
+    if (state().anagrafe.recordText(o) != row.value(RecordColumn))
+        return false;
     for (int j = 1; j <= MaxUnits; ++j) {
-        const int first = DatiRegistry::OwnerFieldCount + (j - 1) * DatiRegistry::UnitFieldCount;
+        const int first = FirstUnitColumn + (j - 1) * DatiRegistry::UnitFieldCount;
         for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k) {
             const QString &cell = DatiRegistry::unitCell(owner.units[j], UnitField(k));
             if (first + k < row.size() ? cell != row.at(first + k) : !cell.isEmpty())
@@ -589,14 +598,15 @@ bool DatiWindow::editRowIs(int o, const QStringList &row) const
     return true;
 }
 
-// Name, address and floor, then the ten input cells of each unit up to the last one that
-// holds any; the computed cells follow from these.
+// Name, address and floor, the owner's record in the owners' register, then the ten input
+// cells of each unit up to the last one that holds any; the computed cells follow from these.
 QStringList DatiWindow::ownerRow(int o) const
 {
     const Owner &owner = state().owner(o);
     QStringList row;
     for (int k = 0; k < DatiRegistry::OwnerFieldCount; ++k)
         row.append(DatiRegistry::ownerCell(owner, OwnerField(k)));
+    row.append(state().anagrafe.recordText(o));
     int last = 0;
     for (int j = 1; j <= MaxUnits; ++j) {
         for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k) {
@@ -616,10 +626,11 @@ void DatiWindow::putOwnerRow(int o, const QStringList &row)
     Owner &owner = state().owner(o);
     for (int k = 0; k < DatiRegistry::OwnerFieldCount; ++k)
         DatiRegistry::ownerCell(owner, OwnerField(k)) = row.value(k);
+    state().anagrafe.setRecord(o, RecordNotation::fromText(row.value(RecordColumn)));
     for (int j = 1; j <= MaxUnits; ++j) {
         owner.clearUnit(j);
         Unit &unit = owner.units[j];
-        const int first = DatiRegistry::OwnerFieldCount + (j - 1) * DatiRegistry::UnitFieldCount;
+        const int first = FirstUnitColumn + (j - 1) * DatiRegistry::UnitFieldCount;
         for (int k = 0; k < DatiRegistry::UnitFieldCount; ++k)
             DatiRegistry::unitCell(unit, UnitField(k)) = row.value(first + k);
     }
@@ -630,6 +641,7 @@ void DatiWindow::putHeader(const QStringList &header)
 {
     state().condoName = header.value(0);
     state().heatingBasis = header.value(1).toInt();
+    state().anagrafe.safety = RecordNotation::safetyFromText(header.value(3));
     const int option = header.value(2).toInt();
     if (option == 1 || option == 2)
         m_form->option[option]->setChecked(true);
@@ -762,15 +774,19 @@ void DatiWindow::openArchive()
         return;
     }
     m_fileGuard.remember(m_archiveName);
+    QString registerMessage;
     {
         const EditHistory::Unrecorded unrecorded(*editHistory());
         const RefreshBatch batch(*this);
         clearWindow();
         CondominiumArchive::apply(result, state());
+        registerMessage = RegisterFile::loadBeside(state(), m_archiveName);
         markHeatingOptionFromState();
         refreshOwnerRows();
     }
     editHistory()->restart();
+    if (!registerMessage.isEmpty())
+        platform().showMessage(MessageIcon::Exclamation, state().texts.checkTitle, registerMessage);
 }
 
 void DatiWindow::saveArchive()
@@ -807,6 +823,11 @@ bool DatiWindow::saveCondominium(const QString &dialogTitle, const QString &ownN
     Platform::enterFolderOf(path);
     editHistory()->markSaved();
     m_fileGuard.remember(path);
+    // The register follows the owners' numbers of this very save.
+    if (!RegisterFile::saveBeside(state(), path, &reason))
+        platform().showMessage(MessageIcon::Critical, state().texts.appTitle,
+                               ArchiveDialogTexts::saveFailedMessage(
+                                   RegisterFile::pathBeside(path), reason));
     return true;
 }
 

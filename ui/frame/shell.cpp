@@ -5,6 +5,7 @@
 #include "core/state/sharedstate.h"
 #include "library/help/helpguide.h"
 #include "ui/anagrafe/administratorwindow.h"
+#include "ui/anagrafe/anagrafewindow.h"
 #include "ui/assemblea/assembleawindow.h"
 #include "ui/conduttore/conduttorewindow.h"
 #include "ui/convocazione/convocazionewindow.h"
@@ -342,6 +343,8 @@ WorkWindow *Shell::createWorkWindow(int k)
         return new RegolamentoWindow(*this);
     if (k == 9)
         return new ModelliWindow(*this);
+    if (k == 10)
+        return new AnagrafeWindow(*this);
     return new WorkWindow(*this, k);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/registry/coefficienttables.h"
+#include "ui/frame/workwindowcatalogue.h"
 
 #include <QMap>
 #include <QObject>
@@ -115,7 +116,7 @@ private:
     QPointer<SplashWindow> m_splash;
     QPointer<StartWindow> m_startWindow;
     QPointer<TipWindow> m_tipWindow;
-    std::array<QPointer<WorkWindow>, 10> m_workWindows;
+    std::array<QPointer<WorkWindow>, WorkWindowCount + 1> m_workWindows;
     std::array<QPointer<CoefficientWindow>, 7> m_coefficientWindows;
     std::unique_ptr<HelpGuide> m_helpGuide;
     QPointer<HelpContentsWindow> m_helpContents;

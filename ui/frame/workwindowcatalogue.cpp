@@ -21,7 +21,7 @@ WorkWindowInfo info(int number, const char *name, const char *selfName, const ch
     return {QString::fromUtf8(name),
             QStringLiteral("Finestra ") + self,
             QString::fromUtf8(caption),
-            QStringLiteral("Fi&nestra n.%1 di 9").arg(number),
+            QStringLiteral("Fi&nestra n.%1 di %2").arg(number).arg(WorkWindowCount),
             QStringLiteral("guida") + QString::fromUtf8(name),
             self,
             prefix,
@@ -51,6 +51,8 @@ const std::array<WorkWindowInfo, WorkWindowCount> &catalogue()
              textButtons, true, true),
         info(9, "modelli", "Modelli", "Veltra: modelli per il condominio", QString(), textButtons,
              true, true),
+        info(10, "anagrafe", "Anagrafe", "Veltra: anagrafe condominiale", QString(), {3}, false,
+             false),
     };
     return windows;
 }

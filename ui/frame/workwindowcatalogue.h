@@ -5,10 +5,10 @@
 
 namespace veltra {
 
-constexpr int WorkWindowCount = 9;
+constexpr int WorkWindowCount = 10;
 
-// What the frame knows of each of the nine work windows, numbered 1 to 9 in the order of
-// the "&Visualizza" menu and of toolbar buttons 5 to 13.
+// What the frame knows of each of the work windows, numbered from 1 in the order of the
+// "&Visualizza" menu; the first nine are also toolbar buttons 5 to 13.
 struct WorkWindowInfo
 {
     QString name;          // object name: dati, spese, …

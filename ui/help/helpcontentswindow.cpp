@@ -17,7 +17,7 @@ namespace veltra {
 namespace {
 
 // The window's design, in twips.
-const QSize FormSize(3975, 6825);
+const QSize FormSize(3975, 7155);
 const QRect HeadingBox(120, 120, 3735, 375);
 constexpr int RowTop = 600;
 constexpr int RowStep = 330;
@@ -26,7 +26,7 @@ constexpr int ArrowLeft = 120;
 constexpr int ArrowWidth = 555;
 constexpr int EntryLeft = 765;
 constexpr int EntryWidth = 3090;
-constexpr int ButtonTop = 6240;
+constexpr int ButtonTop = 6570;
 constexpr int ButtonWidth = 1185;
 constexpr int ButtonHeight = 375;
 
@@ -37,8 +37,8 @@ const char *const EntryCaptions[HelpContentsWindow::RowCount] = {
     " Come stampare",             " Finestra Dati",                " Finestra Spese",
     " Finestra Conduttore",       " Finestra Pagamenti",           " Finestra Assemblea",
     " Finestra Convocazione",     " Finestra Sentenze",            " Finestra Regolamento",
-    " Finestra Modelli",          " Disposizioni di Attuazione ",  " Codice Civile",
-    "  Suggerimento del giorno",
+    " Finestra Modelli",          " Finestra Anagrafe",            " Disposizioni di Attuazione ",
+    " Codice Civile",             "  Suggerimento del giorno",
 };
 
 QPushButton *addButton(QWidget *form, const QString &name, const QString &caption,

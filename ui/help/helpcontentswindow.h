@@ -18,16 +18,16 @@ class HelpContentsWindow : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr int RowCount = 16;
+    static constexpr int RowCount = 17;
 
     explicit HelpContentsWindow(Shell &shell, QWidget *parent = nullptr);
 
-    // Opens the entry of row (1 to 16): a page of the guide, or the tips for row 16.
+    // Opens the entry of row (1 to 17): a page of the guide, or the tips for row 17.
     void openRow(int row);
     // "&Stampa": the whole guide to the word processor, saved first beside the program.
     void printGuide();
 
-    // The entry label of row (1 to 16).
+    // The entry label of row (1 to 17).
     QLabel *entryLabel(int row) const { return m_labels.at(row - 1); }
 
 protected:

@@ -9,7 +9,7 @@ using namespace veltra;
 
 namespace {
 
-// A well-formed guide: comments, then the fifteen pages in the order of the contents, each
+// A well-formed guide: comments, then the sixteen pages in the order of the contents, each
 // with a short text; extra is appended as is.
 QByteArray guideBytes(const QByteArray &extra = QByteArray())
 {
@@ -35,7 +35,7 @@ private slots:
     void refusesMalformedFilesNamingTheLine_data();
     void refusesMalformedFilesNamingTheLine();
     void missingOrCutShortFileIsNamed();
-    void shippedGuideHasFifteenPagesInOrder();
+    void shippedGuideHasSixteenPagesInOrder();
     void shippedLegalTextsHoldEveryArticleOnceInOrder_data();
     void shippedLegalTextsHoldEveryArticleOnceInOrder();
     void shippedGuideHoldsNoResearchNotes();
@@ -47,7 +47,7 @@ void TestHelpGuide::readsPagesInContentsOrder()
     QString error;
     const std::optional<HelpGuide> guide = HelpGuide::fromBytes(guideBytes(), &error);
     QVERIFY2(guide, qPrintable(error));
-    QCOMPARE(guide->pages().size(), 15);
+    QCOMPARE(guide->pages().size(), 16);
     QCOMPARE(guide->pages().first().window, QStringLiteral("manuale"));
     QCOMPARE(guide->pages().first().title, QStringLiteral("TITOLO 1"));
     QCOMPARE(guide->pages().at(6).window, QStringLiteral("guidaconduttore"));
@@ -61,7 +61,7 @@ void TestHelpGuide::readsPagesInContentsOrder()
 void TestHelpGuide::keepsLinesWithCrLfAndDropsSurroundingEmptyLines()
 {
     QByteArray bytes = guideBytes();
-    bytes.replace("Testo della pagina 15, però.\r\n",
+    bytes.replace("Testo della pagina 16, però.\r\n",
                   "\n\nArt.1117 - PRIMA\n\tcon tabulazione\n\nArt.1118 - SECONDA  \n");
     QString error;
     const std::optional<HelpGuide> guide = HelpGuide::fromBytes(bytes, &error);
@@ -87,16 +87,16 @@ void TestHelpGuide::refusesMalformedFilesNamingTheLine_data()
     QByteArray empty = good;
     empty.replace("Testo della pagina 1, però.", "");
     QTest::newRow("page without text") << empty << QStringLiteral("la pagina \"manuale\" non ha testo");
-    QByteArray fourteen = good.left(good.indexOf("[pagina guidacodice]"));
-    QTest::newRow("fourteen pages") << fourteen << QStringLiteral("15 pagine, ne ha 14");
-    QTest::newRow("sixteen pages") << guideBytes("[pagina altro] ALTRO\r\nx\r\n")
+    QByteArray fifteen = good.left(good.indexOf("[pagina guidacodice]"));
+    QTest::newRow("fifteen pages") << fifteen << QStringLiteral("16 pagine, ne ha 15");
+    QTest::newRow("seventeen pages") << guideBytes("[pagina altro] ALTRO\r\nx\r\n")
                                    << QStringLiteral("si attendeva la pagina \"(nessuna)\"");
     QTest::newRow("text before the first page") << "testo sciolto\r\n" + good
                                                 << QStringLiteral("riga 1: testo prima");
     QByteArray latin1 = good;
     latin1.replace("però", "per\xf2");
     QTest::newRow("not UTF-8") << latin1 << QStringLiteral("non è in codifica UTF-8");
-    QTest::newRow("empty file") << QByteArray() << QStringLiteral("15 pagine, ne ha 0");
+    QTest::newRow("empty file") << QByteArray() << QStringLiteral("16 pagine, ne ha 0");
 }
 
 void TestHelpGuide::refusesMalformedFilesNamingTheLine()
@@ -143,21 +143,21 @@ HelpGuide shippedGuide()
 
 } // namespace
 
-void TestHelpGuide::shippedGuideHasFifteenPagesInOrder()
+void TestHelpGuide::shippedGuideHasSixteenPagesInOrder()
 {
     const QStringList titles = {
         "MANUALE D'USO RAPIDO",  "FUNZIONAMENTO DEL PROGRAMMA", "ARCHIVIO DATI",
         "COME STAMPARE",         "FINESTRA DATI",               "FINESTRA SPESE",
         "FINESTRA CONDUTTORE",   "FINESTRA PAGAMENTI",          "FINESTRA ASSEMBLEA",
         "FINESTRA CONVOCAZIONE", "FINESTRA SENTENZE",           "FINESTRA REGOLAMENTO",
-        "FINESTRA MODELLI",      "DISPOSIZIONI DI ATTUAZIONE DEL C.C.",
+        "FINESTRA MODELLI",      "FINESTRA ANAGRAFE",           "DISPOSIZIONI DI ATTUAZIONE DEL C.C.",
         "CODICE CIVILE (Del condominio negli edifici)",
     };
     const HelpGuide guide = shippedGuide();
     for (int i = 0; i < titles.size(); ++i)
         QCOMPARE(guide.pages().at(i).title, titles.at(i));
     // The pages of the windows are one paragraph each, of a length that reads at a glance.
-    for (int i = 1; i < 13; ++i) {
+    for (int i = 1; i < 14; ++i) {
         const QString &text = guide.pages().at(i).text;
         QVERIFY2(!text.contains(QLatin1Char('\n')), qPrintable(titles.at(i)));
         QVERIFY2(text.size() >= 900 && text.size() <= 1600,

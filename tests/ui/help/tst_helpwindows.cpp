@@ -126,7 +126,8 @@ void TestHelpWindows::hoveringLeavesExactlyOneEntryBold()
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
              QStringLiteral("Argomenti della guida"));
     QCOMPARE(window->entryLabel(1)->text(), QStringLiteral("  Manuale d'uso rapido"));
-    QCOMPARE(window->entryLabel(14)->text(), QStringLiteral(" Disposizioni di Attuazione "));
+    QCOMPARE(window->entryLabel(14)->text(), QStringLiteral(" Finestra Anagrafe"));
+    QCOMPARE(window->entryLabel(15)->text(), QStringLiteral(" Disposizioni di Attuazione "));
     QCOMPARE(boldRows(window), QList<int>());
     moveOver(window->entryLabel(3));
     QCOMPARE(boldRows(window), QList<int>{3});
@@ -154,18 +155,18 @@ void TestHelpWindows::pressingAnEntryOpensItsPageAndReleasingFramesIt()
 void TestHelpWindows::everyRowOpensItsWindow()
 {
     HelpContentsWindow *window = contents();
-    for (int row = 1; row <= 15; ++row) {
+    for (int row = 1; row <= 16; ++row) {
         const QString name = HelpGuide::windowNames().at(row - 1);
         window->findChild<QPushButton *>(QStringLiteral("puls%1").arg(row))->click();
         HelpWindow *page = m_shell->helpWindow(name);
         QVERIFY2(page && page->isVisible(), qPrintable(name));
         QCOMPARE(page->windowTitle(), QStringLiteral("Guida in linea"));
-        const bool legal = row >= 14;
+        const bool legal = row >= 15;
         QCOMPARE(bool(page->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))), legal);
         QCOMPARE(bool(page->findChild<QLabel *>(QStringLiteral("Label2"))), !legal);
     }
     QVERIFY(!m_shell->tipWindow());
-    window->findChild<QPushButton *>(QStringLiteral("puls16"))->click();
+    window->findChild<QPushButton *>(QStringLiteral("puls17"))->click();
     QVERIFY(m_shell->tipWindow() && m_shell->tipWindow()->isVisible());
     QCOMPARE(m_platform->messages.size(), 0);
 }
@@ -222,8 +223,9 @@ void TestHelpWindows::menuTitleAndSelfEntryOpenTheWindowsOwnPage_data()
     QTest::addColumn<QString>("title");
     const QStringList titles = {"FINESTRA DATI",        "FINESTRA SPESE",     "FINESTRA CONDUTTORE",
                                 "FINESTRA PAGAMENTI",   "FINESTRA ASSEMBLEA", "FINESTRA CONVOCAZIONE",
-                                "FINESTRA SENTENZE",    "FINESTRA REGOLAMENTO", "FINESTRA MODELLI"};
-    for (int k = 1; k <= 9; ++k)
+                                "FINESTRA SENTENZE",    "FINESTRA REGOLAMENTO", "FINESTRA MODELLI",
+                                "FINESTRA ANAGRAFE"};
+    for (int k = 1; k <= 10; ++k)
         QTest::addRow("window %d", k) << k << titles.at(k - 1);
 }
 

@@ -1,0 +1,36 @@
+#include "controllaanagrafecommand.h"
+
+#include "registerloader.h"
+
+#include "core/registry/registercheck.h"
+#include "core/state/sharedstate.h"
+
+#include <QDate>
+
+namespace veltra {
+
+int ControllaAnagrafeCommand::run(const QStringList &arguments, QTextStream &out,
+                                  QTextStream &err)
+{
+    if (arguments.size() != 1) {
+        err << "veltra-tool: uso: veltra-tool " << name() << ' ' << argumentsSynopsis() << "\n";
+        return ExitBadArguments;
+    }
+    SharedState state;
+    const int loaded = RegisterLoader::load(name(), arguments.first(), state, err);
+    if (loaded != ExitSuccess)
+        return loaded;
+    const QVector<RegisterCheck::OwnerFindings> all =
+        RegisterCheck::check(state, QDate::currentDate());
+    for (const RegisterCheck::OwnerFindings &findings : all) {
+        out << "condomino n. " << findings.owner << " (" << findings.ownerName << ")\n";
+        for (const QString &line : findings.missing)
+            out << "  mancante: " << line << "\n";
+        for (const QString &line : findings.wrong)
+            out << "  errato: " << line << "\n";
+    }
+    const bool matches = RegisterLoader::mismatchCount(state, arguments.first()) == 0;
+    return all.isEmpty() && matches ? ExitSuccess : ExitDataRejected;
+}
+
+} // namespace veltra

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace veltra {
+
+class SharedState;
+
+// A condominium archive read whole with the owners' register beside it, for the commands
+// on the register. A register that does not match the archive's owners is named on err,
+// one line per owner, and kept under the owners' numbers as the window keeps it.
+class RegisterLoader
+{
+public:
+    // ExitSuccess when the state holds both (the register may be empty: there is no file
+    // yet); otherwise the exit code after one line on err.
+    static int load(const QString &commandName, const QString &archivePath, SharedState &state,
+                    QTextStream &err);
+    // The owners whose register lines the last load found not matching the archive.
+    static int mismatchCount(const SharedState &state, const QString &archivePath);
+};
+
+} // namespace veltra
