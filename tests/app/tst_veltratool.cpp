@@ -85,6 +85,7 @@ private slots:
     void paymentPrintoutsLeaveTheSeriesUnwritten();
     void printsNothingFromDataTheCheckRefuses();
     void printsAnItemWithoutDescriptionOnlyWhenForced();
+    void keepsChecksAndImportsTheOwnersRegister();
     void refusesASeriesWithADamagedItemWhole_data();
     void refusesASeriesWithADamagedItemWhole();
 
@@ -701,6 +702,58 @@ void TestVeltraTool::refusesASeriesWithADamagedItemWhole()
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("schede.odt"))));
+}
+
+// On a copy of the sample: owner 9 is the one record left incomplete.
+void TestVeltraTool::keepsChecksAndImportsTheOwnersRegister()
+{
+    const QString name = QStringLiteral("Condominio Le Magnolie");
+    QTemporaryDir folder;
+    for (const QString &prefix : {QStringLiteral("Veltra-dati-"), QStringLiteral("Veltra-anagrafe-")}) {
+        QVERIFY(QFile::copy(QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio/") + prefix + name,
+                            folder.filePath(prefix + name)));
+        QFile::setPermissions(folder.filePath(prefix + name), QFile::ReadOwner | QFile::WriteOwner);
+    }
+    const QString archive = folder.filePath(QStringLiteral("Veltra-dati-") + name);
+    QFile registerFile(folder.filePath(QStringLiteral("Veltra-anagrafe-") + name));
+
+    const ToolRun csv = runTool({QStringLiteral("anagrafe"), archive});
+    QCOMPARE(csv.exitCode, 0);
+    QCOMPARE(csv.out.section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("persona;1;proprietario;Ferretti Giorgio;FRRGRG58C14A944Y;via Castiglione "
+                            "42, 40124 Bologna;;;051 331 2044"));
+    const ToolRun check = runTool({QStringLiteral("controlla-anagrafe"), archive});
+    QCOMPARE(check.exitCode, 1);
+    QCOMPARE(check.out.count(QStringLiteral("condomino n.")), 1);
+    QVERIFY(check.out.startsWith(QStringLiteral("condomino n. 9 (Caruso Giovanna)\n")));
+    QVERIFY(check.out.contains(QStringLiteral("mancante: il codice fiscale di Caruso Giovanna")));
+
+    QFile rows(folder.filePath(QStringLiteral("anagrafe.csv")));
+    QVERIFY(rows.open(QIODevice::WriteOnly));
+    rows.write("persona;9;proprietario;Caruso Giovanna;CRSGNN61D44A944N;via Verdi 14;;;\n"
+               "unita;9;1;Bologna;182;415;11;A/2\n"
+               "unita;9;7;Bologna;182;415;12;C/2\n");
+    rows.close();
+    QVERIFY(registerFile.open(QIODevice::ReadOnly));
+    const QByteArray before = registerFile.readAll();
+    registerFile.close();
+    const ToolRun refused = runTool({QStringLiteral("importa-anagrafe"), archive, rows.fileName()});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains(QStringLiteral("riga 3: il condomino n. 9 non ha il locale \"7\"")),
+             qPrintable(refused.err));
+    QVERIFY(registerFile.open(QIODevice::ReadOnly));
+    QCOMPARE(registerFile.readAll(), before);
+    registerFile.close();
+    QVERIFY(rows.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    rows.write("persona;9;proprietario;Caruso Giovanna;CRSGNN61D44A944N;via Verdi 14;;;\n"
+               "unita;9;1;Bologna;182;415;11;A/2\n");
+    rows.close();
+    QCOMPARE(runTool({QStringLiteral("importa-anagrafe"), archive, rows.fileName()}).exitCode, 0);
+    QCOMPARE(runTool({QStringLiteral("controlla-anagrafe"), archive}).exitCode, 0);
+    QCOMPARE(runTool({QStringLiteral("stampa"), QStringLiteral("richiesta-dati"), archive,
+                      QStringLiteral("-o"), folder.filePath(QStringLiteral("r.odt"))})
+                 .exitCode,
+             1);
 }
 
 QTEST_GUILESS_MAIN(TestVeltraTool)
