@@ -28,7 +28,7 @@ class AdministratorWindow;
 class TipWindow;
 class WorkWindow;
 
-// The running application's windows: the splash, the start window, the nine work windows
+// The running application's windows: the splash, the start window, the work windows
 // and the tips window. Each exists at most once, is created on first use and is reached by
 // the others only through here.
 class Shell : public QObject

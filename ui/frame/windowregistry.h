@@ -16,7 +16,7 @@ struct RegisteredWindow
     std::function<void(Shell &)> open;
 };
 
-// Every kind of window: the start window, the nine work windows, the coefficient windows,
+// Every kind of window: the start window, the work windows, the coefficient windows,
 // the tips, the help windows and the about box. The text-fit test opens each of them, so a
 // window that none of these calls opens gets an entry of its own here.
 QList<RegisteredWindow> registeredWindows();

@@ -24,7 +24,7 @@ class ReportDocument;
 class SharedState;
 class Shell;
 
-// The frame common to the nine work windows: menu bar with the window's title command at
+// The frame common to the work windows: menu bar with the window's title command at
 // its right end, the toolbar of twenty buttons, window switching, background colour,
 // "&Elimina...", the step-hint label `passo` and the buttons on the window's face. Each
 // window puts its own controls on form() and overrides the commands it supports; the
