@@ -12,12 +12,8 @@ namespace veltra {
 int ControllaAnagrafeCommand::run(const QStringList &arguments, QTextStream &out,
                                   QTextStream &err)
 {
-    if (arguments.size() != 1) {
-        err << "veltra-tool: uso: veltra-tool " << name() << ' ' << argumentsSynopsis() << "\n";
-        return ExitBadArguments;
-    }
     SharedState state;
-    const int loaded = RegisterLoader::load(name(), arguments.first(), state, err);
+    const int loaded = RegisterLoader::load(name(), argumentsSynopsis(), arguments, 1, state, err);
     if (loaded != ExitSuccess)
         return loaded;
     const QVector<RegisterCheck::OwnerFindings> all =

@@ -13,12 +13,8 @@ namespace veltra {
 
 int ImportaAnagrafeCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    if (arguments.size() != 2) {
-        err << "veltra-tool: uso: veltra-tool " << name() << ' ' << argumentsSynopsis() << "\n";
-        return ExitBadArguments;
-    }
     SharedState state;
-    const int loaded = RegisterLoader::load(name(), arguments.at(0), state, err);
+    const int loaded = RegisterLoader::load(name(), argumentsSynopsis(), arguments, 2, state, err);
     if (loaded != ExitSuccess)
         return loaded;
     QFile csv(arguments.at(1));

@@ -27,6 +27,17 @@ int RegisterLoader::load(const QString &commandName, const QString &archivePath,
     return ExitSuccess;
 }
 
+int RegisterLoader::load(const QString &commandName, const QString &synopsis,
+                         const QStringList &arguments, int count, SharedState &state,
+                         QTextStream &err)
+{
+    if (arguments.size() != count) {
+        err << "veltra-tool: uso: veltra-tool " << commandName << ' ' << synopsis << "\n";
+        return ExitBadArguments;
+    }
+    return load(commandName, arguments.first(), state, err);
+}
+
 int RegisterLoader::mismatchCount(const SharedState &state, const QString &archivePath)
 {
     const QString path = RegisterFile::pathBeside(archivePath);

@@ -18,6 +18,10 @@ public:
     // yet); otherwise the exit code after one line on err.
     static int load(const QString &commandName, const QString &archivePath, SharedState &state,
                     QTextStream &err);
+    // The same for a command given exactly `count` arguments, the first the archive, as
+    // its usage line `synopsis` shows them.
+    static int load(const QString &commandName, const QString &synopsis,
+                    const QStringList &arguments, int count, SharedState &state, QTextStream &err);
     // The owners whose register lines the last load found not matching the archive.
     static int mismatchCount(const SharedState &state, const QString &archivePath);
 };

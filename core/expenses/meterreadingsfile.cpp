@@ -2,13 +2,13 @@
 
 #include "core/archive/archivereader.h"
 #include "core/archive/archivewriter.h"
+#include "core/archive/companionfile.h"
 #include "core/archive/fieldreading.h"
 #include "core/archive/filereplacement.h"
 #include "core/expenses/expenseallocation.h"
 #include "core/numbers/numbertext.h"
 #include "core/state/sharedstate.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -104,22 +104,12 @@ QString unreadableMessage(const QString &path, const QString &cause)
 
 QString MeterReadingsFile::companionPath(const QString &itemPath)
 {
-    const QFileInfo item(itemPath);
-    QString name = item.fileName();
-    if (name.startsWith(ItemPrefix))
-        name.remove(0, ItemPrefix.size());
-    return QDir(item.path()).filePath(CompanionPrefix + name);
+    return CompanionFile::pathBeside(itemPath, ItemPrefix, CompanionPrefix);
 }
 
 MeterReadingsFile::LoadResult MeterReadingsFile::load(const QString &path)
 {
-    ArchiveReader reader;
-    if (!reader.open(path)) {
-        LoadResult result;
-        result.problem = reader.problem();
-        return result;
-    }
-    return readAll(reader);
+    return CompanionFile::load<LoadResult>(path, readAll);
 }
 
 MeterReadingsFile::LoadResult MeterReadingsFile::fromBytes(const QByteArray &bytes)

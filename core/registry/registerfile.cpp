@@ -2,12 +2,12 @@
 
 #include "core/archive/archivereader.h"
 #include "core/archive/archivewriter.h"
+#include "core/archive/companionfile.h"
 #include "core/archive/fieldreading.h"
 #include "core/archive/filereplacement.h"
 #include "core/registry/recordnotation.h"
 #include "core/state/sharedstate.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace veltra {
@@ -79,22 +79,12 @@ RegisterFile::LoadResult readAll(ArchiveReader &reader)
 
 QString RegisterFile::pathBeside(const QString &archivePath)
 {
-    const QFileInfo archive(archivePath);
-    QString name = archive.fileName();
-    if (name.startsWith(ArchivePrefix))
-        name.remove(0, ArchivePrefix.size());
-    return QDir(archive.path()).filePath(RegisterPrefix + name);
+    return CompanionFile::pathBeside(archivePath, ArchivePrefix, RegisterPrefix);
 }
 
 RegisterFile::LoadResult RegisterFile::load(const QString &path)
 {
-    ArchiveReader reader;
-    if (!reader.open(path)) {
-        LoadResult result;
-        result.problem = reader.problem();
-        return result;
-    }
-    return readAll(reader);
+    return CompanionFile::load<LoadResult>(path, readAll);
 }
 
 RegisterFile::LoadResult RegisterFile::fromBytes(const QByteArray &bytes)
