@@ -1,6 +1,7 @@
 #include "core/registry/registercsv.h"
 
 #include "core/archive/archivetext.h"
+#include "core/archive/archivewriter.h"
 #include "core/archive/fieldreading.h"
 #include "core/registry/taxcode.h"
 #include "core/state/sharedstate.h"
@@ -170,7 +171,12 @@ QString readUnit(Reading &reading, const QStringList &fields)
     unit.foglio = fields.at(4);
     unit.particella = fields.at(5);
     unit.subalterno = fields.at(6);
+    // In capitals, as the land registry writes it; a letter whose capital the file cannot
+    // carry is refused like any other.
     unit.categoria = fields.at(7).toUpper();
+    const QString reason = ArchiveWriter::unwritableReason(unit.categoria);
+    if (!reason.isEmpty())
+        return QStringLiteral("la categoria \"%1\" %2").arg(FieldReading::quoted(unit.categoria), reason);
     return QString();
 }
 
@@ -179,6 +185,12 @@ QString readLine(Reading &reading, const QString &line)
     QStringList fields;
     if (!split(line, fields))
         return QStringLiteral("virgolette non chiuse");
+    // The register's file is in Windows-1252 and carries no double quote inside a text.
+    for (const QString &field : fields) {
+        const QString reason = ArchiveWriter::unwritableReason(field);
+        if (!reason.isEmpty())
+            return QStringLiteral("il testo \"%1\" %2").arg(FieldReading::quoted(field), reason);
+    }
     const QString kind = fields.at(0).toLower();
     if (kind == PersonKind && fields.size() == PersonFields)
         return readPerson(reading, fields);

@@ -312,6 +312,8 @@ void TestOwnersRegister::csvImportRefusesAWrongRowAndChangesNothing_data()
     QTest::newRow("unit the owner lacks") << good + "unita;2;2;Bologna;1;2;3;C/6\n"
                                           << "riga 2: il condomino n. 2 non ha il locale \"2\"";
     QTest::newRow("fields missing") << good + "unita;2;1;Bologna\n" << "riga 2: una riga \"unita\" ha 8";
+    QTest::newRow("not in the code page") << good + QString::fromUtf8("persona;2;proprietario;Wałęsa;;;;;\n").toUtf8()
+                                          << "riga 2: il testo";
     QTest::newRow("open quote") << QByteArray("persona;1;proprietario;\"Rossi;;;;;\n")
                                 << "riga 1: virgolette";
 }
