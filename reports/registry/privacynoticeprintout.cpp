@@ -64,9 +64,13 @@ const Section Sections[] = {
 QString controllerText(const SharedState &state)
 {
     const AdministratorDetails &a = state.administrator;
-    QString text = QString::fromUtf8("Il titolare del trattamento è il condominio %1, "
-                                     "rappresentato dall'amministratore")
-                       .arg(state.condoName);
+    // "Condominio Le Magnolie" names itself; a bare "Le Magnolie" needs the word.
+    const QString condominium = state.condoName.startsWith(QStringLiteral("condominio"), Qt::CaseInsensitive)
+        ? state.condoName
+        : QStringLiteral("condominio ") + state.condoName;
+    QString text = QString::fromUtf8("Il titolare del trattamento è il %1, rappresentato "
+                                     "dall'amministratore")
+                       .arg(condominium);
     if (!a.name.trimmed().isEmpty())
         text += QLatin1Char(' ') + a.name.trimmed();
     QStringList contacts;
