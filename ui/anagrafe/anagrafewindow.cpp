@@ -327,11 +327,28 @@ void AnagrafeWindow::personEdited(int row, int column)
     OwnerRecord record = state().anagrafe.record(currentOwner());
     if (m_showing || row >= record.persons.size())
         return;
+    const bool unnamed = record.persons.at(row).surname.isEmpty();
     const QString reason = RegisterColumns::set(record.persons[row], column,
                                                 cellText(m_form->persone, row, column));
     if (!reason.isEmpty())
         return refuse(reason);
+    if (unnamed && !record.persons.at(row).surname.isEmpty())
+        logChange(record, QStringLiteral("entra nella scheda "), record.persons.at(row));
     storeRecord(record);
+    if (column == RegisterColumns::Surname)
+        showChanges(record);
+}
+
+// Who enters or leaves a record is a change the register keeps, dated today; the user adds
+// the document it comes from.
+void AnagrafeWindow::logChange(OwnerRecord &record, const QString &what,
+                               const RegisterPerson &person) const
+{
+    RegisterChange change;
+    change.date = platform().today();
+    change.description = what + person.fullName() + QStringLiteral(" (")
+        + PersonRoles::name(person.role) + QLatin1Char(')');
+    record.changes.append(change);
 }
 
 void AnagrafeWindow::unitEdited(int row, int column)
@@ -408,6 +425,8 @@ void AnagrafeWindow::removePerson()
     const int row = m_form->persone->currentRow();
     if (row < 0 || row >= record.persons.size())
         return;
+    if (!record.persons.at(row).surname.isEmpty())
+        logChange(record, QStringLiteral("esce dalla scheda "), record.persons.at(row));
     record.persons.removeAt(row);
     storeRecord(record);
     showRecord();

@@ -75,6 +75,7 @@ private:
     // history, which keeps them with the archive's data.
     void storeRecord(const OwnerRecord &record);
     void storeSafety(const QVector<SafetyItem> &items);
+    void logChange(OwnerRecord &record, const QString &what, const RegisterPerson &person) const;
     // A field refused: the user is told why and the table shows the stored value again.
     void refuse(const QString &reason);
     QString cellText(QTableWidget *table, int row, int column) const;

@@ -121,6 +121,13 @@ void TestAnagrafeWindow::editsGoThroughTheCondominiumWindowsHistory()
     QCOMPARE(persons->item(0, 5)->text(), QString());
     m_dati->findChild<QAction *>(QStringLiteral("annulla"))->trigger();
     QCOMPARE(m_state->anagrafe.record(9).persons.first().fiscalCode, QString());
+    // Who leaves the record is kept among its changes, dated the day.
+    persons->setCurrentCell(0, 2);
+    control<QPushButton>(QStringLiteral("toglipersona"))->click();
+    QVERIFY(m_state->anagrafe.record(9).persons.isEmpty());
+    const RegisterChange left = m_state->anagrafe.record(9).changes.value(0);
+    QCOMPARE(left.date, QDate(2026, 12, 9));
+    QCOMPARE(left.description, QStringLiteral("esce dalla scheda Caruso Giovanna (proprietario)"));
 }
 
 void TestAnagrafeWindow::deletedOwnerTakesHisRecordAndTheSaveKeepsThemTogether()
