@@ -1,6 +1,7 @@
 #include "ui/anagrafe/anagrafewindow.h"
 
 #include "core/platform/platform.h"
+#include "core/registry/recordnotation.h"
 #include "core/registry/registercheck.h"
 #include "core/state/sharedstate.h"
 #include "reports/document/printstatus.h"
@@ -137,8 +138,22 @@ void AnagrafeWindow::showOwner(int i)
         m_form->condomino->setCurrentIndex(index);
 }
 
+// Only what changed elsewhere is shown again, so that coming back to the window does not
+// close a cell being edited.
 void AnagrafeWindow::refresh()
 {
+    QString shown = RecordNotation::text(state().anagrafe.safety);
+    for (int i = 1; i <= MaxOwners; ++i) {
+        const Owner &owner = state().owner(i);
+        if (owner.ownerName.isEmpty())
+            continue;
+        shown += owner.ownerName + QLatin1Char('\n') + state().anagrafe.recordText(i);
+        for (int j = 1; j <= owner.unitCount && j <= MaxUnits; ++j)
+            shown += owner.units[j].unitName + QLatin1Char('\n');
+    }
+    if (shown == m_shown && m_form->condomino->count() > 0)
+        return;
+    m_shown = shown;
     fillOwners();
     showRecord();
     showSafety();

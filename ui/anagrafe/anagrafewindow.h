@@ -83,6 +83,7 @@ private:
 
     std::unique_ptr<AnagrafeForm> m_form;
     bool m_showing = false;
+    QString m_shown; // the registry and register as last shown
     bool m_dueShown = false;
 };
 
