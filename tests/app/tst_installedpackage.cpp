@@ -47,6 +47,10 @@ QStringList changedSince(const QString &root, const QDateTime &moment)
     return changed;
 }
 
+// Packing reads every program and library for its dependencies, which on a busy machine
+// takes well over the minute a tool run is given.
+constexpr int PackingMs = 240000;
+
 } // namespace
 
 // The Debian package built by cpack: what it declares, and its programs run from a
@@ -78,7 +82,8 @@ void TestInstalledPackage::initTestCase()
     const ToolRun packed = runTool(QStringLiteral("cpack"),
                                    {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
                                     QStringLiteral(VELTRA_BUILD_DIR "/CPackConfig.cmake"),
-                                    QStringLiteral("-B"), m_root.filePath(QStringLiteral("package"))});
+                                    QStringLiteral("-B"), m_root.filePath(QStringLiteral("package"))},
+                                   PackingMs);
     QVERIFY2(packed.exitCode == 0, qPrintable(packed.out + packed.err));
     const QStringList debs = QDir(m_root.filePath(QStringLiteral("package")))
                                  .entryList({QStringLiteral("veltra_*.deb")}, QDir::Files);

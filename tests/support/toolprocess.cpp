@@ -4,12 +4,12 @@
 
 namespace veltra {
 
-ToolRun runTool(const QString &toolPath, const QStringList &arguments)
+ToolRun runTool(const QString &toolPath, const QStringList &arguments, int waitMs)
 {
     QProcess process;
     process.start(toolPath, arguments);
     ToolRun run;
-    if (!process.waitForFinished(60000))
+    if (!process.waitForFinished(waitMs))
         return run;
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     run.out = QString::fromUtf8(process.readAllStandardOutput());

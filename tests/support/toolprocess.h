@@ -13,8 +13,8 @@ struct ToolRun
     QString err;
 };
 
-// Runs the tool at toolPath with arguments and waits for it to end.
-ToolRun runTool(const QString &toolPath, const QStringList &arguments);
+// Runs the tool at toolPath with arguments and waits for it to end, at most waitMs.
+ToolRun runTool(const QString &toolPath, const QStringList &arguments, int waitMs = 60000);
 
 #ifdef VELTRA_TOOL_PATH
 // Runs the tool the build placed beside the tool's tests.
