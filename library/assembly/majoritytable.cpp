@@ -1,5 +1,7 @@
 #include "library/assembly/majoritytable.h"
 
+#include "library/assembly/thresholdline.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -16,6 +18,7 @@ namespace {
 const QString MatterKey = QStringLiteral("materia");
 const QString TextKey = QStringLiteral("testo");
 const QString SourceKey = QStringLiteral("fonte");
+const QString ThresholdKey = QStringLiteral("soglia");
 
 class MajorityReader
 {
@@ -42,9 +45,9 @@ private:
         const int colon = int(line.indexOf(QLatin1Char(':')));
         const QString key = line.left(colon);
         const QString value = line.mid(colon + 1).trimmed();
-        if (colon < 0 || (key != MatterKey && key != TextKey && key != SourceKey))
-            return fail(number, QStringLiteral("la riga non comincia con \"materia:\", \"testo:\" "
-                                               "o \"fonte:\""));
+        if (colon < 0 || (key != MatterKey && key != TextKey && key != SourceKey && key != ThresholdKey))
+            return fail(number, QStringLiteral("la riga non comincia con \"materia:\", \"testo:\", "
+                                               "\"soglia:\" o \"fonte:\""));
         if (value.isEmpty())
             return fail(number, QStringLiteral("\"%1:\" non è seguito da nessun testo").arg(key));
         if (key == MatterKey)
@@ -53,6 +56,8 @@ private:
             return fail(number, QStringLiteral("\"%1:\" viene prima di ogni materia").arg(key));
         if (key == TextKey)
             return addText(number, value);
+        if (key == ThresholdKey)
+            return addThreshold(number, value);
         m_current.sources << value;
     }
 
@@ -65,7 +70,9 @@ private:
         if (!caption.startsWith(QString::number(expected) + QLatin1Char(')')))
             return fail(number, QStringLiteral("il tasto della materia n. %1 deve cominciare con "
                                                "\"%1)\"").arg(expected));
-        m_current = Majority{expected, caption, QString(), {}};
+        m_current = Majority();
+        m_current.number = expected;
+        m_current.caption = caption;
         m_open = true;
     }
 
@@ -77,6 +84,14 @@ private:
         if (!m_current.text.isEmpty())
             m_current.text += QLatin1Char('\n');
         m_current.text += paragraph;
+    }
+
+    void addThreshold(int number, const QString &line)
+    {
+        const QString problem = ThresholdLine::addTo(line, m_current.rule);
+        if (!problem.isEmpty())
+            return fail(number, problem);
+        m_current.hasRule = true;
     }
 
     // A matter is complete with at least one paragraph and one source.

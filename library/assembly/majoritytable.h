@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/meeting/majorityrule.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -14,10 +16,13 @@ struct Majority
     QString caption;     // the button's text, beginning with the number and ")"
     QString text;        // the majority, one paragraph per line ("\n" between them)
     QStringList sources; // where each statement of the text was read
+    MajorityRule rule;   // the same majority as thresholds a meeting's vote is measured by
+    bool hasRule = false; // whether the file gives thresholds for the matter
 };
 
 // The table of majorities shipped in data/maggioranze.txt (format described at the top of
-// that file): a "materia:" line per matter, its "testo:" paragraphs and "fonte:" lines.
+// that file): a "materia:" line per matter, its "testo:" paragraphs, its "soglia:" lines
+// (ThresholdLine) and "fonte:" lines.
 // A file that breaks any rule is refused whole, so the window never shows half a table.
 class MajorityTable
 {

@@ -1,10 +1,11 @@
 // The majorities file: any bytes are refused whole with one sentence or read into matters
-// numbered from 1, each with its caption, text and sources, that read back the same once
+// numbered from 1, each with its caption, text, thresholds and sources, that read back the same once
 // written out again.
 
 #include "fuzzcheck.h"
 
 #include "library/assembly/majoritytable.h"
+#include "library/assembly/thresholdline.h"
 
 using namespace veltra;
 
@@ -17,6 +18,10 @@ QByteArray writeOut(const QList<Majority> &majorities)
         text += QStringLiteral("materia: ") + majority.caption + QLatin1Char('\n');
         for (const QString &paragraph : majority.text.split(QLatin1Char('\n')))
             text += QStringLiteral("testo: ") + paragraph + QLatin1Char('\n');
+        for (const QString &threshold : ThresholdLine::linesOf(majority.rule)) {
+            if (majority.hasRule)
+                text += QStringLiteral("soglia: ") + threshold + QLatin1Char('\n');
+        }
         for (const QString &source : majority.sources)
             text += QStringLiteral("fonte: ") + source + QLatin1Char('\n');
     }
@@ -62,6 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::require(before.caption == after.caption && before.text == after.text
                           && before.sources == after.sources,
                       "a matter written out reads back the same", before.caption);
+        fuzz::require(ThresholdLine::linesOf(before.rule) == ThresholdLine::linesOf(after.rule),
+                      "thresholds written out read back the same", before.caption);
     }
     return 0;
 }

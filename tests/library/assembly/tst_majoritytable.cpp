@@ -1,4 +1,5 @@
 #include "library/assembly/majoritytable.h"
+#include "library/assembly/thresholdline.h"
 
 #include <QTest>
 
@@ -16,6 +17,8 @@ private slots:
     void preReformRulesNeverReappear_data();
     void preReformRulesNeverReappear();
     void readsParagraphsCommentsAndCrLf();
+    void thresholdsFollowTheArticleTexts_data();
+    void thresholdsFollowTheArticleTexts();
     void refusesAMalformedFileWhole_data();
     void refusesAMalformedFileWhole();
     void missingFileIsAnError();
@@ -175,6 +178,73 @@ void TestMajorityTable::readsParagraphsCommentsAndCrLf()
     QCOMPARE(reading.majorities.at(1).sources.size(), 2);
 }
 
+void TestMajorityTable::thresholdsFollowTheArticleTexts_data()
+{
+    QTest::addColumn<int>("matter");
+    QTest::addColumn<QStringList>("thresholds");
+    QTest::addColumn<QStringList>("phrases");
+
+    // Each matter's thresholds as the article says them, and the words of the matter's own
+    // text that say the same. Art. 1136: c. 2 majority of the attendees and half the value;
+    // c. 3 (second call) a third of the value; c. 4 c. 2's majority in every call; c. 5 two
+    // thirds of the value. Art. 1117-ter: four fifths of the participants and of the value.
+    const QString c2 = QStringLiteral("maggioranza degli intervenuti e 1/2 del valore");
+    const QString c3 = QStringLiteral("maggioranza degli intervenuti e 1/3 del valore");
+    const QString c5 = QStringLiteral("maggioranza degli intervenuti e 2/3 del valore");
+    const QString half = QString::fromUtf8("almeno la metà del valore");
+    const QString third = QStringLiteral("almeno un terzo del valore");
+    const QString twoThirds = QStringLiteral("almeno i due terzi del valore");
+    const QString always = QStringLiteral("in prima come in seconda convocazione");
+    const QStringList byCall{QStringLiteral("1: ") + c2, QStringLiteral("2: ") + c3};
+    const auto every = [](const QString &threshold) {
+        return QStringList{QStringLiteral("1: ") + threshold, QStringLiteral("2: ") + threshold};
+    };
+    QTest::newRow("1") << 1 << byCall << QStringList{QStringLiteral("ai tasti 5 e 6")};
+    QTest::newRow("2") << 2 << every(c2) << QStringList{half};
+    QTest::newRow("3") << 3 << QStringList{QStringLiteral("nessuna")} << QStringList{QStringLiteral("Nessuna maggioranza basta")};
+    QTest::newRow("4") << 4 << every(c5) << QStringList{QStringLiteral("innovazioni (tasto 10)")};
+    QTest::newRow("5") << 5 << byCall << QStringList{half};
+    QTest::newRow("6") << 6 << byCall << QStringList{third};
+    for (int matter : {7, 8, 9, 17, 18})
+        QTest::addRow("%d", matter) << matter << every(c2) << QStringList{half, always};
+    QTest::newRow("10") << 10 << every(c5) << QStringList{twoThirds};
+    QTest::newRow("11") << 11 << every(c2) << QStringList{half};
+    QTest::newRow("12") << 12 << QStringList{QString::fromUtf8("unanimità")} << QStringList{QString::fromUtf8("All'unanimità")};
+    QTest::newRow("13") << 13 << every(c3) << QStringList{third};
+    QTest::newRow("14") << 14 << every(c2) << QStringList{half};
+    QTest::newRow("15") << 15 << every(c5) << QStringList{twoThirds};
+    QTest::newRow("16") << 16 << every(QStringLiteral("4/5 dei partecipanti e 4/5 del valore"))
+                        << QStringList{QStringLiteral("Quattro quinti dei partecipanti al condominio e quattro quinti del valore")};
+    QTest::newRow("19") << 19 << every(QStringLiteral("maggioranza dei partecipanti"))
+                        << QStringList{QStringLiteral("consenso della maggioranza dei condomini")};
+}
+
+void TestMajorityTable::thresholdsFollowTheArticleTexts()
+{
+    QFETCH(int, matter);
+    QFETCH(QStringList, thresholds);
+    QFETCH(QStringList, phrases);
+    const Majority majority = MajorityTable::shipped().majorities.value(matter - 1);
+    QVERIFY(majority.hasRule);
+    const MajorityRule &rule = majority.rule;
+    QStringList found;
+    if (rule.kind == MajorityRule::Kind::Unanimity)
+        found << QString::fromUtf8("unanimità");
+    else if (rule.kind == MajorityRule::Kind::NotDecidable)
+        found << QStringLiteral("nessuna");
+    for (int call = 1; call <= 2; ++call) {
+        if (!rule.calls[call - 1])
+            continue;
+        const QString line = ThresholdLine::linesOf(rule).value(call - 1);
+        found << QStringLiteral("%1: ").arg(call) + line.mid(line.indexOf(QLatin1Char(':')) + 2).section(QStringLiteral(" ("), 0, 0);
+    }
+    QCOMPARE(found, thresholds);
+    for (const QString &phrase : phrases)
+        QVERIFY2(majority.text.contains(phrase), qPrintable(phrase));
+    const QString cited = rule.kind == MajorityRule::Kind::Shares ? rule.calls[0]->rule : rule.rule;
+    QVERIFY(!cited.isEmpty());
+}
+
 void TestMajorityTable::refusesAMalformedFileWhole_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -198,6 +268,19 @@ void TestMajorityTable::refusesAMalformedFileWhole_data()
     QTest::newRow("text after its sources")
         << QByteArray(good + "testo: tardi\n") << QStringLiteral("riga 4:");
     QTest::newRow("empty text") << QByteArray("materia: 1) A\ntesto:   \nfonte: f\n") << QStringLiteral("riga 2:");
+    QTest::newRow("threshold in another form")
+        << QByteArray("materia: 1) A\ntesto: a\nsoglia: metà del valore\nfonte: f\n") << QStringLiteral("riga 3: la soglia");
+    QTest::newRow("threshold of a call given twice")
+        << QByteArray("materia: 1) A\ntesto: a\nsoglia: ogni convocazione: 1/3 dei partecipanti (r)\n"
+                      "soglia: prima convocazione: 1/2 dei partecipanti (r)\nfonte: f\n")
+        << QString::fromUtf8("riga 4: la soglia della prima convocazione è data due volte");
+    QTest::newRow("share above the whole")
+        << QByteArray("materia: 1) A\ntesto: a\nsoglia: ogni convocazione: 5/4 dei partecipanti (r)\nfonte: f\n")
+        << QStringLiteral("riga 3:");
+    QTest::newRow("unanimity beside a share")
+        << QByteArray("materia: 1) A\ntesto: a\nsoglia: ogni convocazione: 1/3 dei partecipanti (r)\n"
+                      "soglia: unanimit\xc3\xa0 (r)\nfonte: f\n")
+        << QStringLiteral("riga 4:");
     QTest::newRow("not UTF-8") << QByteArray("materia: 1) Validit\xe0\ntesto: a\nfonte: f\n")
                                << QStringLiteral("UTF-8");
 }
