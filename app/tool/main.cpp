@@ -2,6 +2,7 @@
 #include "bilanciocommand.h"
 #include "controllaanagrafecommand.h"
 #include "controllaavvisocommand.h"
+#include "esitocommand.h"
 #include "importaanagrafecommand.h"
 #include "importaletturecommand.h"
 #include "millesimicommand.h"
@@ -64,5 +65,6 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::AnagrafeCommand>());
     runner.add(std::make_unique<veltra::ControllaAnagrafeCommand>());
     runner.add(std::make_unique<veltra::ImportaAnagrafeCommand>());
+    runner.add(std::make_unique<veltra::EsitoCommand>());
     return runner.run(application->arguments().mid(1), out, err);
 }

@@ -15,8 +15,6 @@ namespace veltra::MeetingCsv {
 
 namespace {
 
-constexpr int MaxPoints = 20;
-
 struct Row
 {
     int line = 0;
@@ -117,13 +115,14 @@ std::optional<Vote> voteOf(const QString &field)
 
 // Why the vote row cannot be taken, or an empty text.
 QString readVoteRow(const SharedState &state, const QStringList &fields,
-                    const QList<int> &votableMatters, Meeting &meeting)
+                    const QList<int> &votableMatters, int agendaPoints, Meeting &meeting)
 {
     if (fields.size() != 4)
         return QStringLiteral("servono punto, materia, condomino e voto, separati da \";\"");
     const std::optional<int> point = numberOf(fields.at(0));
-    if (!point || *point < 1 || *point > MaxPoints)
-        return QString::fromUtf8("il punto \"%1\" non è un numero da 1 a %2").arg(fields.at(0)).arg(MaxPoints);
+    if (!point || *point < 1 || *point > agendaPoints)
+        return QString::fromUtf8("il punto \"%1\" non è nell'ordine del giorno (punti da 1 a %2)")
+            .arg(fields.at(0)).arg(agendaPoints);
     const std::optional<int> matter = numberOf(fields.at(1));
     if (!matter || !votableMatters.contains(*matter))
         return QString::fromUtf8("la materia \"%1\" non è nella tabella delle maggioranze").arg(fields.at(1));
@@ -171,7 +170,7 @@ Result readAttendance(const QByteArray &bytes, const SharedState &state, Meeting
 }
 
 Result readVotes(const QByteArray &bytes, const SharedState &state,
-                 const QList<int> &votableMatters, Meeting &meeting)
+                 const QList<int> &votableMatters, int agendaPoints, Meeting &meeting)
 {
     QList<Row> rows;
     const QString problem = splitRows(bytes, rows);
@@ -181,7 +180,7 @@ Result readVotes(const QByteArray &bytes, const SharedState &state,
     for (MeetingPoint &point : read.points)
         point.votes.clear();
     for (const Row &row : rows) {
-        const QString fault = readVoteRow(state, row.fields, votableMatters, read);
+        const QString fault = readVoteRow(state, row.fields, votableMatters, agendaPoints, read);
         if (!fault.isEmpty())
             return refused(row.line, fault);
     }

@@ -27,11 +27,11 @@ struct Result
 // given by an owner's number becomes that owner's name.
 Result readAttendance(const QByteArray &bytes, const SharedState &state, Meeting &meeting);
 
-// The votes, point by point (points 1 to 20, created as the rows name them), on the
-// attendance already in meeting; votableMatters are the numbers of the majorities table
-// that carry thresholds.
+// The votes, point by point (points 1 to agendaPoints of the notice, created as the rows
+// name them), on the attendance already in meeting; votableMatters are the numbers of the
+// majorities table that carry thresholds.
 Result readVotes(const QByteArray &bytes, const SharedState &state,
-                 const QList<int> &votableMatters, Meeting &meeting);
+                 const QList<int> &votableMatters, int agendaPoints, Meeting &meeting);
 
 // The bytes of the file at path, or an empty result with *problem set.
 QByteArray readFile(const QString &path, QString *problem);

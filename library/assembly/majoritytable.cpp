@@ -119,6 +119,21 @@ private:
 
 } // namespace
 
+QList<int> MajorityTable::Reading::votableMatters() const
+{
+    QList<int> numbers;
+    for (const Majority &majority : majorities) {
+        if (majority.hasRule)
+            numbers << majority.number;
+    }
+    return numbers;
+}
+
+const Majority *MajorityTable::Reading::matter(int n) const
+{
+    return n >= 1 && n <= majorities.size() ? &majorities.at(n - 1) : nullptr;
+}
+
 MajorityTable::Reading MajorityTable::parse(const QByteArray &bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8);

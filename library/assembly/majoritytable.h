@@ -32,6 +32,10 @@ public:
         QList<Majority> majorities;
         QString error; // empty when the file was read; otherwise one sentence naming the line
         bool isValid() const { return error.isEmpty(); }
+        // The numbers of the matters that carry thresholds: those a meeting's point can take.
+        QList<int> votableMatters() const;
+        // Matter n, or nothing when the table has no such matter.
+        const Majority *matter(int n) const;
     };
 
     // Reads a majorities file from its bytes (UTF-8, LF or CR LF line ends).

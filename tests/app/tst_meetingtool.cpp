@@ -1,0 +1,137 @@
+#include "core/assembly/noticearchive.h"
+#include "core/registry/condominiumarchive.h"
+#include "core/state/sharedstate.h"
+#include "support/toolprocess.h"
+
+#include <QtTest>
+
+using namespace veltra;
+
+// veltra-tool on the day of the meeting: the quorum and the results from paper votes.
+class TestMeetingTool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void printsTheQuorumAndEachPointByTheCallHeld_data();
+    void printsTheQuorumAndEachPointByTheCallHeld();
+    void badInputIsRefusedNamingTheRow_data();
+    void badInputIsRefusedNamingTheRow();
+
+private:
+    QString write(const QString &name, const QByteArray &bytes) const;
+    QStringList esito(const QByteArray &attendance, const QByteArray &votes) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+// Five owners of 300, 250, 200, 150 and 100 millesimi, and a notice of two points.
+void TestMeetingTool::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    SharedState state;
+    state.condoName = QStringLiteral("Tigli");
+    const QList<int> millesimi{300, 250, 200, 150, 100};
+    for (int i = 1; i <= millesimi.size(); ++i) {
+        state.owner(i).ownerName = QStringLiteral("Condomino %1").arg(i);
+        state.owner(i).ownerMillesimi = Cell::fromNumber(millesimi.at(i - 1));
+    }
+    state.ownerCount = int(millesimi.size());
+    if (!CondominiumArchive::save(state, m_dir->filePath(QStringLiteral("Veltra-dati-Tigli"))))
+        qFatal("condominium not written");
+    MeetingNotice notice;
+    notice.setAgendaPoint(1, QStringLiteral("rendiconto"));
+    notice.setAgendaPoint(2, QStringLiteral("cappotto termico"));
+    if (!NoticeArchive::save(notice, m_dir->filePath(QStringLiteral("Veltra-avvisi-Tigli"))))
+        qFatal("notice not written");
+}
+
+QString TestMeetingTool::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(m_dir->filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("file not written");
+    return file.fileName();
+}
+
+QStringList TestMeetingTool::esito(const QByteArray &attendance, const QByteArray &votes) const
+{
+    return {QStringLiteral("esito"), QStringLiteral("--dati"), m_dir->filePath(QStringLiteral("Veltra-dati-Tigli")),
+            QStringLiteral("--avviso"), m_dir->filePath(QStringLiteral("Veltra-avvisi-Tigli")),
+            QStringLiteral("--presenze"), write(QStringLiteral("presenze.csv"), attendance),
+            QStringLiteral("--voti"), write(QStringLiteral("voti.csv"), votes)};
+}
+
+// Owners 1 and 3 present, owner 2 by delegate, 4 absent, 5 not listed: 3 heads, 750.
+const QByteArray Attendance = "1;presente\r\n2;delegato;Neri Paolo\r\n3;presente;\r\n4;assente\r\n";
+// Point 1 (ordinary): 1 and 3 for (500), 2 against. Point 2 (art. 1120 c. 1): 1 and 2 for
+// (550), 3 abstains.
+const QByteArray Votes = "1;5;1;F\n1;5;2;C\n1;5;3;f\n\n2;10;1;F\n2;10;2;F\n2;10;3;A\n";
+
+void TestMeetingTool::printsTheQuorumAndEachPointByTheCallHeld_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QStringList>("rows");
+    // First call: 3 of 5 heads and 750 of 1000 constitute it; point 1 needs 2 heads and 500,
+    // point 2 needs 2 heads and 666,667.
+    QTest::newRow("first call") << QStringList()
+        << QStringList{QStringLiteral("costituzione;3;750,000;costituita"),
+                       QStringLiteral("1;5;2;500,000;1;250,000;0;0,000;approvata;art. 1136 c. 2 c.c."),
+                       QStringLiteral("2;10;2;550,000;0;0,000;1;200,000;respinta;art. 1120 c. 1 e art. 1136 c. 5 c.c.")};
+    // Second call: point 1 needs a third of the value only.
+    QTest::newRow("second call") << QStringList{QStringLiteral("--seconda")}
+        << QStringList{QStringLiteral("costituzione;3;750,000;costituita"),
+                       QStringLiteral("1;5;2;500,000;1;250,000;0;0,000;approvata;art. 1136 c. 3 c.c."),
+                       QStringLiteral("2;10;2;550,000;0;0,000;1;200,000;respinta;art. 1120 c. 1 e art. 1136 c. 5 c.c.")};
+}
+
+void TestMeetingTool::printsTheQuorumAndEachPointByTheCallHeld()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QStringList, rows);
+    const ToolRun run = runTool(esito(Attendance, Votes) + extra);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), rows);
+
+    // Owner 3 leaving the first call's attendance takes it to 2 heads and 550.
+    const ToolRun fewer = runTool(esito("1;presente\n2;delegato;Neri Paolo\n", "1;5;1;F\n") + extra);
+    QCOMPARE(fewer.out.section(QLatin1Char('\n'), 0, 0),
+             extra.isEmpty() ? QStringLiteral("costituzione;2;550,000;non costituita")
+                             : QStringLiteral("costituzione;2;550,000;costituita"));
+}
+
+void TestMeetingTool::badInputIsRefusedNamingTheRow_data()
+{
+    QTest::addColumn<QByteArray>("attendance");
+    QTest::addColumn<QByteArray>("votes");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("owner not in the registry") << QByteArray("1;presente\n6;presente\n") << Votes
+        << QStringLiteral("presenze.csv: riga 2: \"6\" non è il numero di un condomino");
+    QTest::newRow("delegate of an owner present") << QByteArray("1;presente;Neri Paolo\n") << Votes
+        << QStringLiteral("presenze.csv: riga 1: il condomino n. 1 non è rappresentato ma ha un delegato");
+    QTest::newRow("unknown matter") << Attendance << QByteArray("1;5;1;F\n\n1;99;2;F\n")
+        << QStringLiteral("voti.csv: riga 3: la materia \"99\" non è nella tabella");
+    QTest::newRow("vote of an absent owner") << Attendance << QByteArray("1;5;1;F\n1;5;4;C\n")
+        << QString::fromUtf8("voti.csv: riga 2: il condomino n. 4 è assente al punto 1");
+    QTest::newRow("point not on the agenda") << Attendance << QByteArray("3;5;1;F\n")
+        << QStringLiteral("voti.csv: riga 1: il punto \"3\" non è nell'ordine del giorno");
+    QTest::newRow("two votes of one owner") << Attendance << QByteArray("1;5;1;F\n1;5;1;C\n")
+        << QString::fromUtf8("voti.csv: riga 2: il condomino n. 1 ha già votato sul punto 1");
+}
+
+void TestMeetingTool::badInputIsRefusedNamingTheRow()
+{
+    QFETCH(QByteArray, attendance);
+    QFETCH(QByteArray, votes);
+    QFETCH(QString, error);
+    const ToolRun run = runTool(esito(attendance, votes));
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.contains(error), qPrintable(run.err));
+    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+}
+
+QTEST_GUILESS_MAIN(TestMeetingTool)
+#include "tst_meetingtool.moc"
