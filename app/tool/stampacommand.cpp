@@ -4,6 +4,7 @@
 #include "expenseitemloader.h"
 #include "guidaprintout.h"
 #include "libraryprintkinds.h"
+#include "meetingprintkinds.h"
 #include "paymentprintkinds.h"
 #include "registerprintkinds.h"
 #include "perowneroutput.h"
@@ -157,6 +158,7 @@ StampaCommand::StampaCommand()
     addKind(QStringLiteral("guida"), GuidaPrintout::synopsis(), GuidaPrintout::builder());
     PaymentPrintKinds::addTo(*this);
     RegisterPrintKinds::addTo(*this);
+    MeetingPrintKinds::addTo(*this);
 }
 
 QString StampaCommand::argumentsSynopsis() const

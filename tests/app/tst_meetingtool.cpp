@@ -18,6 +18,7 @@ private slots:
     void printsTheQuorumAndEachPointByTheCallHeld();
     void badInputIsRefusedNamingTheRow_data();
     void badInputIsRefusedNamingTheRow();
+    void printsTheMeetingsDocumentsBesideItsCondominium();
 
 private:
     QString write(const QString &name, const QByteArray &bytes) const;
@@ -131,6 +132,29 @@ void TestMeetingTool::badInputIsRefusedNamingTheRow()
     QCOMPARE(run.out, QString());
     QVERIFY2(run.err.contains(error), qPrintable(run.err));
     QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+}
+
+void TestMeetingTool::printsTheMeetingsDocumentsBesideItsCondominium()
+{
+    const QString sample = QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio/");
+    const QString meeting = m_dir->filePath(QStringLiteral("Veltra-seduta-Condominio Le Magnolie- 2026-04-15"));
+    QVERIFY(QFile::copy(sample + QStringLiteral("Veltra-seduta-Condominio Le Magnolie- 2026-04-15"), meeting));
+    const QString minutes = m_dir->filePath(QStringLiteral("verbale.odt"));
+    // Without the condominium archive beside it the meeting has no owners to print.
+    const ToolRun alone = runTool({QStringLiteral("stampa"), QStringLiteral("verbale"), meeting, QStringLiteral("-o"), minutes});
+    QCOMPARE(alone.exitCode, 3);
+    QVERIFY(alone.err.contains(QStringLiteral("Veltra-dati-Condominio Le Magnolie")));
+    QVERIFY(!QFile::exists(minutes));
+
+    QVERIFY(QFile::copy(sample + QStringLiteral("Veltra-dati-Condominio Le Magnolie"),
+                        m_dir->filePath(QStringLiteral("Veltra-dati-Condominio Le Magnolie"))));
+    for (const QString &kind : {QStringLiteral("verbale"), QStringLiteral("foglio-presenze")}) {
+        const QString output = m_dir->filePath(kind + QStringLiteral(".odt"));
+        const ToolRun run = runTool({QStringLiteral("stampa"), kind, meeting, QStringLiteral("-o"), output});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(QFileInfo(output).size() > 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMeetingTool)

@@ -1,0 +1,59 @@
+#include "meetingprintkinds.h"
+
+#include "registryloader.h"
+#include "stampacommand.h"
+
+#include "core/meeting/meetingfile.h"
+#include "core/state/sharedstate.h"
+#include "library/assembly/majoritytable.h"
+#include "reports/meeting/attendancesheetprintout.h"
+#include "reports/meeting/minutesprintout.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace veltra::MeetingPrintKinds {
+
+int load(const QString &file, SharedState &state, Meeting &meeting, QTextStream &err)
+{
+    const MeetingFile::LoadResult result = MeetingFile::load(file);
+    if (!result.opened) {
+        err << notOpenedLine(file, result.problem);
+        return ExitUnreadableFile;
+    }
+    if (!result.isComplete()) {
+        err << "veltra-tool: il file \"" << file << "\" non è il file di una seduta leggibile";
+        if (result.failedLine > 0)
+            err << " (errore alla riga " << result.failedLine << ")";
+        err << causeText(result.problem) << "\n";
+        return ExitUnreadableFile;
+    }
+    meeting = result.meeting;
+    const QString archive = QFileInfo(file).dir().filePath(QStringLiteral("Veltra-dati-") + result.condoName);
+    return RegistryLoader::load(QStringLiteral("stampa"), {archive}, state, err);
+}
+
+void addTo(StampaCommand &command)
+{
+    command.addFileKind(QStringLiteral("verbale"), [&command](const QString &file, ReportDocument &document,
+                                                              QTextStream &err) {
+        SharedState state;
+        Meeting meeting;
+        if (const int loaded = load(file, state, meeting, err))
+            return loaded;
+        document = MinutesPrintout::build(state, meeting, MajorityTable::shipped().majorities,
+                                          command.administrator());
+        return int(ExitSuccess);
+    });
+    command.addFileKind(QStringLiteral("foglio-presenze"),
+                        [](const QString &file, ReportDocument &document, QTextStream &err) {
+                            SharedState state;
+                            Meeting meeting;
+                            if (const int loaded = load(file, state, meeting, err))
+                                return loaded;
+                            document = AttendanceSheetPrintout::build(state, meeting);
+                            return int(ExitSuccess);
+                        });
+}
+
+} // namespace veltra::MeetingPrintKinds

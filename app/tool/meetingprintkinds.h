@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+namespace veltra {
+
+class Meeting;
+class SharedState;
+class StampaCommand;
+
+// The printouts of a meeting, on its file "Veltra-seduta-NAME- YYYY-MM-DD"; the owners and
+// their millesimi come from the condominium archive "Veltra-dati-NAME" beside it:
+//   stampa verbale SEDUTA          the minutes, or those of "mancata costituzione"
+//   stampa foglio-presenze SEDUTA  the attendance sheet to sign at the door
+namespace MeetingPrintKinds {
+
+void addTo(StampaCommand &command);
+
+// The meeting of file with its condominium; ExitSuccess or the exit code after one line.
+int load(const QString &file, SharedState &state, Meeting &meeting, QTextStream &err);
+
+} // namespace MeetingPrintKinds
+
+} // namespace veltra

@@ -1,0 +1,129 @@
+#include "core/meeting/meetingfile.h"
+
+#include <QtTest>
+
+using namespace veltra;
+
+namespace {
+
+// A second-call meeting after a failed first call: owner 1 present, owner 3 by delegate,
+// owner 2 arriving for point 2; one point with two votes, a discussion and a statement.
+Meeting sampleMeeting()
+{
+    Meeting meeting;
+    meeting.call = 2;
+    meeting.firstCallFailed = true;
+    meeting.date = QStringLiteral("10/03/2027");
+    meeting.opening = QTime(18, 30);
+    meeting.closing = QTime(20, 5);
+    meeting.place = QStringLiteral("sala condominiale");
+    meeting.chair = QStringLiteral("Bianchi Carla");
+    meeting.secretary = QStringLiteral("Verdi Luca");
+    meeting.administratorName = QStringLiteral("Rossi Mario");
+    meeting.noticeDate = QStringLiteral("01/03/2027");
+    meeting.attendance(1).presence = Presence::Present;
+    meeting.attendance(3) = Attendance{Presence::Delegated, QStringLiteral("Neri Paolo"), true};
+    meeting.movements << Movement{2, QTime(18, 45), 2, Attendance{Presence::Present, {}, false}};
+    MeetingPoint point;
+    point.matter = 5;
+    point.text = QStringLiteral("rendiconto");
+    point.votes = {{1, Vote::For}, {3, Vote::Against}};
+    point.discussion = QStringLiteral("Si discute.\nSi vota.");
+    point.statements << QStringLiteral("Neri chiede di verbalizzare.");
+    meeting.points << point << MeetingPoint();
+    return meeting;
+}
+
+const QByteArray SampleFile =
+    "\"VELTRA-SEDUTA\",1\r\n"
+    "\"Tigli\",2,1,\"10/03/2027\",\"18:30\",\"20:05\",\"sala condominiale\",\"\",\"Bianchi Carla\","
+    "\"Verdi Luca\",\"Rossi Mario\",\"01/03/2027\"\r\n"
+    "2,1,2\r\n"
+    "1,1,,0\r\n"
+    "3,2,\"Neri Paolo\",1\r\n"
+    "2,\"18:45\",2,1,,0\r\n"
+    "5,\"rendiconto\",0,2,2,1\r\n"
+    "1,1\r\n"
+    "3,2\r\n"
+    "\"Si discute.\"\r\n"
+    "\"Si vota.\"\r\n"
+    "\"Neri chiede di verbalizzare.\"\r\n"
+    "0,\"\",0,0,0,0\r\n";
+
+} // namespace
+
+// The meeting file: its notation pinned by hand, and refused whole when a field is wrong.
+class TestMeetingFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesTheNotationOfTheFormat();
+    void readsWhatTheFormatSays();
+    void refusesAFileWithAFieldOutOfPlace_data();
+    void refusesAFileWithAFieldOutOfPlace();
+    void fileNameCarriesTheMeetingDate();
+};
+
+void TestMeetingFile::writesTheNotationOfTheFormat()
+{
+    QCOMPARE(MeetingFile::bytes(QStringLiteral("Tigli"), sampleMeeting()), SampleFile);
+}
+
+void TestMeetingFile::readsWhatTheFormatSays()
+{
+    const MeetingFile::LoadResult result = MeetingFile::read(SampleFile);
+    QVERIFY2(result.isComplete(), qPrintable(result.problem));
+    const Meeting &meeting = result.meeting;
+    QCOMPARE(result.condoName, QStringLiteral("Tigli"));
+    QCOMPARE(meeting.call, 2);
+    QVERIFY(meeting.firstCallFailed);
+    QCOMPARE(meeting.closing, QTime(20, 5));
+    QCOMPARE(meeting.attendance(3).delegate, QStringLiteral("Neri Paolo"));
+    QVERIFY(meeting.attendance(3).proxyShown);
+    QCOMPARE(meeting.attendance(2).presence, Presence::Absent);
+    QCOMPARE(meeting.attendanceAt(2, 2).presence, Presence::Present);
+    QCOMPARE(meeting.points.size(), 2);
+    QCOMPARE(meeting.points[0].vote(3), Vote::Against);
+    QCOMPARE(meeting.points[0].discussion, QStringLiteral("Si discute.\nSi vota."));
+    QCOMPARE(meeting.points[0].statements, QStringList{QStringLiteral("Neri chiede di verbalizzare.")});
+}
+
+void TestMeetingFile::refusesAFileWithAFieldOutOfPlace_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<int>("line");
+    QTest::newRow("another format") << QByteArray("VELTRA-SEDUTA") << QByteArray("VELTRA-LETTURE") << 0;
+    QTest::newRow("third call") << QByteArray("\"Tigli\",2") << QByteArray("\"Tigli\",3") << 2;
+    QTest::newRow("no such date") << QByteArray("10/03/2027") << QByteArray("31/02/2027") << 2;
+    QTest::newRow("no such time") << QByteArray("\"18:45\"") << QByteArray("\"25:45\"") << 6;
+    QTest::newRow("delegate without a name") << QByteArray("\"Neri Paolo\"") << QByteArray("") << 5;
+    QTest::newRow("owner listed twice") << QByteArray("3,2,\"Neri") << QByteArray("1,2,\"Neri") << 5;
+    QTest::newRow("vote of no kind") << QByteArray("3,2\r\n\"Si") << QByteArray("3,4\r\n\"Si") << 9;
+    QTest::newRow("a line more") << QByteArray("0,0,0,0\r\n") << QByteArray("0,0,0,0\r\n1\r\n") << 14;
+    QTest::newRow("cut short") << QByteArray("0,\"\",0,0,0,0\r\n") << QByteArray() << 13;
+}
+
+void TestMeetingFile::refusesAFileWithAFieldOutOfPlace()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(int, line);
+    QByteArray file = SampleFile;
+    QVERIFY(file.contains(from));
+    file.replace(file.indexOf(from), from.size(), to);
+    const MeetingFile::LoadResult result = MeetingFile::read(file);
+    QVERIFY(!result.isComplete());
+    QCOMPARE(result.failedLine, line);
+    QCOMPARE(result.meeting.points.size(), 0);
+}
+
+void TestMeetingFile::fileNameCarriesTheMeetingDate()
+{
+    QCOMPARE(MeetingFile::fileName(QStringLiteral("Tigli"), QDate(2027, 3, 10)),
+             QStringLiteral("Veltra-seduta-Tigli- 2027-03-10"));
+}
+
+QTEST_GUILESS_MAIN(TestMeetingFile)
+#include "tst_meetingfile.moc"

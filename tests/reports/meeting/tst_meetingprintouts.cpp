@@ -1,0 +1,112 @@
+#include "core/meeting/meetingfile.h"
+#include "core/registry/administratordetails.h"
+#include "core/registry/condominiumarchive.h"
+#include "core/state/sharedstate.h"
+#include "library/assembly/majoritytable.h"
+#include "reports/meeting/attendancesheetprintout.h"
+#include "reports/meeting/minutesprintout.h"
+#include "support/reportcontents.h"
+
+#include <QtTest>
+
+using namespace veltra;
+
+namespace {
+
+const QString Sample = QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio/");
+
+QString allParagraphs(const ReportDocument &document)
+{
+    return ReportContents::paragraphTexts(document).join(QString()).replace(QChar(13), QLatin1Char('\n'));
+}
+
+} // namespace
+
+// The minutes and the attendance sheet of the sample condominium's meeting of 15 April
+// 2026, against figures added up by hand from its owners' millesimi.
+class TestMeetingPrintouts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void minutesGiveTheQuorumAndEveryVoteWithItsFigures();
+    void aMeetingWithoutQuorumGivesTheMinutesOfMancataCostituzione();
+    void attendanceSheetListsEveryOwnerWithTheTotal();
+
+private:
+    SharedState m_state;
+    Meeting m_meeting;
+};
+
+void TestMeetingPrintouts::initTestCase()
+{
+    const CondominiumArchive::LoadResult archive =
+        CondominiumArchive::load(Sample + QStringLiteral("Veltra-dati-Condominio Le Magnolie"));
+    QVERIFY(archive.isComplete());
+    CondominiumArchive::apply(archive, m_state);
+    const MeetingFile::LoadResult meeting =
+        MeetingFile::load(Sample + QStringLiteral("Veltra-seduta-Condominio Le Magnolie- 2026-04-15"));
+    QVERIFY2(meeting.isComplete(), qPrintable(QString::number(meeting.failedLine) + meeting.problem));
+    QCOMPARE(meeting.condoName, m_state.condoName);
+    m_meeting = meeting.meeting;
+}
+
+void TestMeetingPrintouts::minutesGiveTheQuorumAndEveryVoteWithItsFigures()
+{
+    AdministratorDetails administrator;
+    administrator.name = QStringLiteral("Studio Amministrazioni Sereni");
+    const ReportDocument document = MinutesPrintout::build(m_state, m_meeting, MajorityTable::shipped().majorities, administrator);
+    const QString text = allParagraphs(document);
+    QVERIFY(text.startsWith(QStringLiteral("Studio Amministrazioni Sereni")));
+    // Owners 2, 3, 4, 6, 7 (by delegate), 8 and 10 of ten, 1000,001 millesimi in all.
+    QVERIFY(text.contains(QStringLiteral("7 condomini su 10, per 820,524 millesimi su 1000,001")));
+    QVERIFY(text.contains(QStringLiteral("almeno 6 condomini e 666,668 millesimi (art. 1136 c. 1 c.c.)")));
+    QCOMPARE(document.table(1).rows(), 8);
+    QCOMPARE(ReportContents::tableRow(document.table(1), 6),
+             (QStringList{QStringLiteral("7"), QStringLiteral("Marchetti Chiara"), QStringLiteral("81,348"),
+                          QStringLiteral("per delega a Colombo Anna")}));
+    // Point 1: 2, 3, 4, 7 and 8 for, 6 against, 10 abstaining, of 7 attendees.
+    QVERIFY(text.contains(QStringLiteral("Favorevoli 5 condomini per 533,054 millesimi; contrari 1 condomino per "
+                                         "123,086 millesimi; astenuti 1 condomino per 164,384 millesimi. "
+                                         "Occorrono almeno 4 voti favorevoli e 500,001 millesimi (art. 1136 c. 2 c.c.). "
+                                         "La deliberazione è APPROVATA.")));
+    // Owner 5 arrives for point 2: 8 attendees, and point 3 has only 4 heads in favour.
+    QVERIFY(text.contains(QStringLiteral("Alle ore 18:40 entra Galli Francesca, di persona.")));
+    QVERIFY(text.contains(QStringLiteral("Favorevoli 4 condomini per 544,718 millesimi; contrari 3 condomini per "
+                                         "275,806 millesimi; astenuti 1 condomino per 78,653 millesimi. "
+                                         "Occorrono almeno 5 voti favorevoli")));
+    QVERIFY(text.contains(QStringLiteral("La deliberazione è RESPINTA.")));
+    QVERIFY(text.contains(QStringLiteral("entro il 15/05/2026")));
+    QVERIFY(text.contains(QStringLiteral("Punto 1 - dissenzienti: De Luca Antonio; astenuti: Moretti Nicolò; "
+                                         "assenti: Ferretti Giorgio, Galli Francesca, Caruso Giovanna.")));
+}
+
+void TestMeetingPrintouts::aMeetingWithoutQuorumGivesTheMinutesOfMancataCostituzione()
+{
+    Meeting meeting = m_meeting;
+    // Owners 2, 3, 4, 6 and 7 only: 5 heads, not more than half of ten.
+    meeting.attendance(8) = Attendance();
+    meeting.attendance(10) = Attendance();
+    const ReportDocument document = MinutesPrintout::build(m_state, meeting, MajorityTable::shipped().majorities, {});
+    const QString text = allParagraphs(document);
+    QVERIFY(text.startsWith(QStringLiteral("VERBALE DI MANCATA COSTITUZIONE DELL'ASSEMBLEA")));
+    QVERIFY(text.contains(QStringLiteral("5 condomini su 10, per 533,054 millesimi")));
+    QVERIFY(text.contains(QStringLiteral("non è validamente costituita")));
+    QVERIFY(!text.contains(QStringLiteral("Punto 1")));
+    QCOMPARE(document.tableCount(), 1);
+}
+
+void TestMeetingPrintouts::attendanceSheetListsEveryOwnerWithTheTotal()
+{
+    const ReportDocument document = AttendanceSheetPrintout::build(m_state, m_meeting);
+    const ReportTable &table = document.table(1);
+    QCOMPARE(table.rows(), 12);
+    QCOMPARE(ReportContents::tableRow(table, 11),
+             (QStringList{QStringLiteral("10"), QString::fromUtf8("Moretti Nicolò"), QStringLiteral("164,384"),
+                          QString(), QString()}));
+    QCOMPARE(table.cell(12, 3), QStringLiteral("1000,001"));
+}
+
+QTEST_GUILESS_MAIN(TestMeetingPrintouts)
+#include "tst_meetingprintouts.moc"
