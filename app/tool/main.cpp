@@ -6,6 +6,7 @@
 #include "importaanagrafecommand.h"
 #include "importaletturecommand.h"
 #include "millesimicommand.h"
+#include "registraverbalecommand.h"
 #include "ripartiscicommand.h"
 #include "schedacommand.h"
 #include "sentenzecommand.h"
@@ -66,5 +67,6 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::ControllaAnagrafeCommand>());
     runner.add(std::make_unique<veltra::ImportaAnagrafeCommand>());
     runner.add(std::make_unique<veltra::EsitoCommand>());
+    runner.add(std::make_unique<veltra::RegistraVerbaleCommand>());
     return runner.run(application->arguments().mid(1), out, err);
 }

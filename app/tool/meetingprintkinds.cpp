@@ -4,10 +4,12 @@
 #include "stampacommand.h"
 
 #include "core/meeting/meetingfile.h"
+#include "core/meeting/minutesregister.h"
 #include "core/state/sharedstate.h"
 #include "library/assembly/majoritytable.h"
 #include "reports/meeting/attendancesheetprintout.h"
 #include "reports/meeting/minutesprintout.h"
+#include "reports/meeting/registerprintouts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,8 +35,44 @@ int load(const QString &file, SharedState &state, Meeting &meeting, QTextStream 
     return RegistryLoader::load(QStringLiteral("stampa"), {archive}, state, err);
 }
 
+namespace {
+
+// The register of minutes at file, whole; ExitSuccess or the exit code after one line.
+int loadRegister(const QString &file, MinutesRegister::LoadResult &result, QTextStream &err)
+{
+    result = MinutesRegister::load(file);
+    if (!result.opened) {
+        err << notOpenedLine(file, result.problem);
+        return ExitUnreadableFile;
+    }
+    if (!result.isComplete()) {
+        err << "veltra-tool: il file \"" << file << "\" non è un registro dei verbali leggibile";
+        if (result.failedLine > 0)
+            err << " (errore alla riga " << result.failedLine << ")";
+        err << causeText(result.problem) << "\n";
+        return ExitUnreadableFile;
+    }
+    return ExitSuccess;
+}
+
+template<typename Build>
+StampaCommand::FileBuilder registerPrintout(Build build)
+{
+    return [build](const QString &file, ReportDocument &document, QTextStream &err) {
+        MinutesRegister::LoadResult result;
+        if (const int loaded = loadRegister(file, result, err))
+            return loaded;
+        document = build(result.condoName, result.entries);
+        return int(ExitSuccess);
+    };
+}
+
+} // namespace
+
 void addTo(StampaCommand &command)
 {
+    command.addFileKind(QStringLiteral("registro-verbali"), registerPrintout(&RegisterPrintouts::minutesRegister));
+    command.addFileKind(QStringLiteral("registro-nomine"), registerPrintout(&RegisterPrintouts::appointmentsRegister));
     command.addFileKind(QStringLiteral("verbale"), [&command](const QString &file, ReportDocument &document,
                                                               QTextStream &err) {
         SharedState state;

@@ -13,6 +13,9 @@ class StampaCommand;
 // their millesimi come from the condominium archive "Veltra-dati-NAME" beside it:
 //   stampa verbale SEDUTA          the minutes, or those of "mancata costituzione"
 //   stampa foglio-presenze SEDUTA  the attendance sheet to sign at the door
+// and on the register of minutes "Veltra-verbali-NAME":
+//   stampa registro-verbali REGISTRO  the register whole, with its index
+//   stampa registro-nomine REGISTRO   the appointments and revocations of the administrator
 namespace MeetingPrintKinds {
 
 void addTo(StampaCommand &command);

@@ -155,6 +155,22 @@ void TestMeetingTool::printsTheMeetingsDocumentsBesideItsCondominium()
         QCOMPARE(run.exitCode, 0);
         QVERIFY(QFileInfo(output).size() > 0);
     }
+
+    // The minutes go into the register as entry 1, a correction as entry 2; a correction of
+    // an entry not there is refused.
+    const QString registerPath = m_dir->filePath(QStringLiteral("Veltra-verbali-Condominio Le Magnolie"));
+    QCOMPARE(runTool({QStringLiteral("registra-verbale"), meeting}).out,
+             QStringLiteral("verbale n. 1 trascritto nel registro \"%1\"\n").arg(registerPath));
+    QCOMPARE(runTool({QStringLiteral("registra-verbale"), meeting, QStringLiteral("--corregge"), QStringLiteral("1")}).exitCode, 0);
+    const ToolRun missing = runTool({QStringLiteral("registra-verbale"), meeting, QStringLiteral("--corregge"), QStringLiteral("7")});
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY(missing.err.contains(QStringLiteral("il verbale n. 7")));
+    for (const QString &kind : {QStringLiteral("registro-verbali"), QStringLiteral("registro-nomine")}) {
+        const QString output = m_dir->filePath(kind + QStringLiteral(".odt"));
+        const ToolRun run = runTool({QStringLiteral("stampa"), kind, registerPath, QStringLiteral("-o"), output});
+        QCOMPARE(run.err, QString());
+        QVERIFY(QFileInfo(output).size() > 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMeetingTool)

@@ -1,4 +1,5 @@
 #include "core/meeting/meetingfile.h"
+#include "core/meeting/minutesregister.h"
 
 #include <QtTest>
 
@@ -63,6 +64,7 @@ private slots:
     void refusesAFileWithAFieldOutOfPlace_data();
     void refusesAFileWithAFieldOutOfPlace();
     void fileNameCarriesTheMeetingDate();
+    void registerOfMinutesOnlyGrows();
 };
 
 void TestMeetingFile::writesTheNotationOfTheFormat()
@@ -123,6 +125,44 @@ void TestMeetingFile::fileNameCarriesTheMeetingDate()
 {
     QCOMPARE(MeetingFile::fileName(QStringLiteral("Tigli"), QDate(2027, 3, 10)),
              QStringLiteral("Veltra-seduta-Tigli- 2027-03-10"));
+}
+
+void TestMeetingFile::registerOfMinutesOnlyGrows()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(MinutesRegister::fileName(QStringLiteral("Tigli")));
+    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("Veltra-verbali-Tigli"));
+    MinutesEntry first{0, QStringLiteral("12/03/2027"), QStringLiteral("10/03/2027"), 0,
+                       {QStringLiteral("VERBALE"), QStringLiteral("2 | Rossi | 250,000")}, {}};
+    QString error;
+    QVERIFY(MinutesRegister::append(path, QStringLiteral("Tigli"), first, &error));
+    QCOMPARE(first.number, 1);
+    MinutesEntry correction{0, QStringLiteral("20/03/2027"), QStringLiteral("10/03/2027"), 1, {}, {QStringLiteral("punto 2: nomina")}};
+    QVERIFY(MinutesRegister::append(path, QStringLiteral("Tigli"), correction, &error));
+    QCOMPARE(correction.number, 2);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    file.close();
+    QCOMPARE(written, QByteArray("\"VELTRA-VERBALI\",1\r\n\"Tigli\",2\r\n"
+                                 "1,\"12/03/2027\",\"10/03/2027\",0,2,0\r\n\"VERBALE\"\r\n\"2 | Rossi | 250,000\"\r\n"
+                                 "2,\"20/03/2027\",\"10/03/2027\",1,0,1\r\n\"punto 2: nomina\"\r\n"));
+
+    // A correction of an entry not written, or an entry over a register that cannot be read
+    // whole, is refused and the register stays as it was.
+    MinutesEntry wrong = correction;
+    wrong.corrects = 3;
+    QVERIFY(!MinutesRegister::append(path, QStringLiteral("Tigli"), wrong, &error));
+    QVERIFY(error.contains(QStringLiteral("n. 3")));
+    QByteArray renumbered = written;
+    renumbered.replace("2,\"20/03", "3,\"20/03");
+    QCOMPARE(MinutesRegister::read(renumbered).failedLine, 6);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(renumbered);
+    file.close();
+    QVERIFY(!MinutesRegister::append(path, QStringLiteral("Tigli"), wrong, &error));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), renumbered);
 }
 
 QTEST_GUILESS_MAIN(TestMeetingFile)

@@ -5,6 +5,7 @@
 #include "library/assembly/majoritytable.h"
 #include "reports/meeting/attendancesheetprintout.h"
 #include "reports/meeting/minutesprintout.h"
+#include "reports/meeting/registerprintouts.h"
 #include "support/reportcontents.h"
 
 #include <QtTest>
@@ -33,6 +34,7 @@ private slots:
     void minutesGiveTheQuorumAndEveryVoteWithItsFigures();
     void aMeetingWithoutQuorumGivesTheMinutesOfMancataCostituzione();
     void attendanceSheetListsEveryOwnerWithTheTotal();
+    void registersListTheEntriesAndTheAppointmentsInOrder();
 
 private:
     SharedState m_state;
@@ -106,6 +108,32 @@ void TestMeetingPrintouts::attendanceSheetListsEveryOwnerWithTheTotal()
              (QStringList{QStringLiteral("10"), QString::fromUtf8("Moretti Nicolò"), QStringLiteral("164,384"),
                           QString(), QString()}));
     QCOMPARE(table.cell(12, 3), QStringLiteral("1000,001"));
+}
+
+void TestMeetingPrintouts::registersListTheEntriesAndTheAppointmentsInOrder()
+{
+    Meeting meeting = m_meeting;
+    // Point 4 becomes the confirmation of the administrator, voted by every attendee.
+    meeting.points[3].matter = 7;
+    for (int owner : {2, 3, 4, 5, 6, 7, 8, 10})
+        meeting.points[3].votes.insert(owner, Vote::For);
+    MinutesEntry entry = RegisterPrintouts::entryFor(m_state, meeting, MajorityTable::shipped().majorities, {},
+                                                     QDate(2026, 4, 20));
+    QCOMPARE(entry.entryDate, QStringLiteral("20/04/2026"));
+    QCOMPARE(entry.appointments, QStringList{QStringLiteral("punto 4: Varie ed eventuali")});
+    QVERIFY(entry.lines.contains(QStringLiteral("7 | Marchetti Chiara | 81,348 | per delega a Colombo Anna")));
+    entry.number = 1;
+    MinutesEntry earlier{2, QStringLiteral("21/04/2026"), QStringLiteral("02/02/2025"), 0, {}, {QStringLiteral("punto 1: nomina")}};
+    const ReportDocument appointments = RegisterPrintouts::appointmentsRegister(m_state.condoName, {entry, earlier});
+    QCOMPARE(ReportContents::tableRow(appointments.table(1), 2),
+             (QStringList{QStringLiteral("02/02/2025"), QStringLiteral("punto 1: nomina"), QStringLiteral("2")}));
+    QCOMPARE(ReportContents::tableRow(appointments.table(1), 3),
+             (QStringList{QStringLiteral("15/04/2026"), QStringLiteral("punto 4: Varie ed eventuali"), QStringLiteral("1")}));
+    earlier.corrects = 1;
+    const ReportDocument minutes = RegisterPrintouts::minutesRegister(m_state.condoName, {entry, earlier});
+    QCOMPARE(ReportContents::tableRow(minutes.table(1), 3),
+             (QStringList{QStringLiteral("2"), QStringLiteral("02/02/2025"), QStringLiteral("21/04/2026"),
+                          QStringLiteral("corregge il verbale n. 1")}));
 }
 
 QTEST_GUILESS_MAIN(TestMeetingPrintouts)
