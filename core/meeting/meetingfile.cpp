@@ -283,7 +283,7 @@ QByteArray MeetingFile::bytes(const QString &condoName, const Meeting &meeting)
 {
     ArchiveWriter writer;
     writeRecords(writer, condoName, meeting);
-    return writer.bytes();
+    return writer.isWritable() ? writer.bytes() : QByteArray();
 }
 
 bool MeetingFile::save(const QString &condoName, const Meeting &meeting, const QString &path,

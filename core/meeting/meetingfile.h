@@ -37,6 +37,7 @@ public:
     static LoadResult load(const QString &path);
     static LoadResult read(const QByteArray &bytes);
 
+    // The file's bytes; empty when a text cannot be carried, as save() would refuse it.
     static QByteArray bytes(const QString &condoName, const Meeting &meeting);
     // Writes through a temporary file; false, with *error, when a text cannot be carried
     // (a double quote, a character outside Windows-1252) or the disk refuses.

@@ -152,7 +152,7 @@ QByteArray MinutesRegister::bytes(const QString &condoName, const QList<MinutesE
 {
     ArchiveWriter writer;
     writeRecords(writer, condoName, entries);
-    return writer.bytes();
+    return writer.isWritable() ? writer.bytes() : QByteArray();
 }
 
 bool MinutesRegister::append(const QString &path, const QString &condoName, MinutesEntry &entry,

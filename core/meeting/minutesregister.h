@@ -41,6 +41,7 @@ public:
 
     static LoadResult load(const QString &path);
     static LoadResult read(const QByteArray &bytes);
+    // The file's bytes; empty when a text cannot be carried in the notation.
     static QByteArray bytes(const QString &condoName, const QList<MinutesEntry> &entries);
 
     // Appends entry to the register at path (a new one when there is no file), numbering it
