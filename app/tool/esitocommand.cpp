@@ -1,88 +1,24 @@
 #include "esitocommand.h"
 
-#include "noticeloader.h"
-#include "registryloader.h"
+#include "meetinginput.h"
 
-#include "core/assembly/meetingnotice.h"
-#include "core/meeting/meeting.h"
-#include "core/meeting/meetingcsv.h"
 #include "core/meeting/meetingfigures.h"
 #include "core/meeting/meetingtally.h"
 #include "core/meeting/proxycheck.h"
-#include "core/registry/administratorfile.h"
-#include "core/state/sharedstate.h"
 #include "library/assembly/majoritytable.h"
-
-#include <QMap>
-
-#include <optional>
 
 namespace veltra {
 
 namespace {
-
-const QStringList FileOptions = {QStringLiteral("--dati"), QStringLiteral("--avviso"),
-                                 QStringLiteral("--presenze"), QStringLiteral("--voti")};
-
-struct Options
-{
-    QMap<QString, QString> files;
-    bool secondCall = false;
-};
-
-std::optional<Options> readOptions(const QStringList &arguments)
-{
-    Options options;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &option = arguments.at(i);
-        if (option == QLatin1String("--seconda") && !options.secondCall)
-            options.secondCall = true;
-        else if (FileOptions.contains(option) && !options.files.contains(option) && i + 1 < arguments.size())
-            options.files.insert(option, arguments.at(++i));
-        else
-            return std::nullopt;
-    }
-    if (options.files.size() != FileOptions.size())
-        return std::nullopt;
-    return options;
-}
 
 QString figures(const HeadsAndValue &count)
 {
     return QString::number(count.heads) + QLatin1Char(';') + MeetingFigures::millesimiText(count.thousandths);
 }
 
-// One CSV of the meeting read into it; ExitSuccess, or the exit code after a line naming
-// the file and the row.
-template<typename Reader>
-int readCsv(const QString &path, QTextStream &err, Reader reader)
+void print(const SharedState &state, const Meeting &meeting, QTextStream &out, QTextStream &err)
 {
-    QString problem;
-    const QByteArray bytes = MeetingCsv::readFile(path, &problem);
-    if (!problem.isEmpty()) {
-        err << notOpenedLine(path, problem);
-        return ExitUnreadableFile;
-    }
-    const MeetingCsv::Result result = reader(bytes);
-    if (!result.ok) {
-        err << "veltra-tool: " << path << ": " << result.problem << "\n";
-        return ExitDataRejected;
-    }
-    return ExitSuccess;
-}
-
-// The administrator of the user's details, when he ever typed them: a proxy to him is void.
-QString administratorName()
-{
-    QString problem;
-    const std::optional<AdministratorDetails> details =
-        AdministratorFile::load(AdministratorFile::defaultPath(), &problem);
-    return details ? details->name : QString();
-}
-
-void print(const SharedState &state, const Meeting &meeting, const MajorityTable::Reading &table,
-           QTextStream &out, QTextStream &err)
-{
+    const MajorityTable::Reading &table = MajorityTable::shipped();
     for (const ProxyCheck::Finding &finding : ProxyCheck::check(state, meeting))
         err << "veltra-tool: attenzione: " << finding.text << "\n";
     const QuorumResult quorum = MeetingTally::quorum(state, meeting);
@@ -104,33 +40,16 @@ void print(const SharedState &state, const Meeting &meeting, const MajorityTable
 
 int EsitoCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const std::optional<Options> options = readOptions(arguments);
+    const auto options = MeetingInput::readOptions(arguments, MeetingInput::fileOptions(),
+                                                   {QStringLiteral("--seconda")});
     if (!options) {
         err << "veltra-tool: uso: veltra-tool " << name() << ' ' << argumentsSynopsis() << "\n";
         return ExitBadArguments;
     }
-    SharedState state;
-    if (const int loaded = RegistryLoader::load(name(), {options->files.value(QStringLiteral("--dati"))}, state, err))
+    MeetingInput input;
+    if (const int loaded = input.load(*options, err))
         return loaded;
-    MeetingNotice notice;
-    if (const int loaded = NoticeLoader::load(options->files.value(QStringLiteral("--avviso")), notice, err))
-        return loaded;
-    const MajorityTable::Reading &table = MajorityTable::shipped();
-    Meeting meeting;
-    meeting.call = options->secondCall ? 2 : 1;
-    meeting.administratorName = administratorName();
-    const int attendance = readCsv(options->files.value(QStringLiteral("--presenze")), err,
-                                   [&](const QByteArray &bytes) {
-                                       return MeetingCsv::readAttendance(bytes, state, meeting);
-                                   });
-    if (attendance != ExitSuccess)
-        return attendance;
-    const int votes = readCsv(options->files.value(QStringLiteral("--voti")), err, [&](const QByteArray &bytes) {
-        return MeetingCsv::readVotes(bytes, state, table.votableMatters(), notice.printedPoints(), meeting);
-    });
-    if (votes != ExitSuccess)
-        return votes;
-    print(state, meeting, table, out, err);
+    print(input.state(), input.meeting(), out, err);
     return ExitSuccess;
 }
 

@@ -9,6 +9,7 @@
 #include "registraverbalecommand.h"
 #include "ripartiscicommand.h"
 #include "schedacommand.h"
+#include "sedutacommand.h"
 #include "sentenzecommand.h"
 #include "stampacommand.h"
 #include "toolrunner.h"
@@ -67,6 +68,7 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::ControllaAnagrafeCommand>());
     runner.add(std::make_unique<veltra::ImportaAnagrafeCommand>());
     runner.add(std::make_unique<veltra::EsitoCommand>());
+    runner.add(std::make_unique<veltra::SedutaCommand>());
     runner.add(std::make_unique<veltra::RegistraVerbaleCommand>());
     return runner.run(application->arguments().mid(1), out, err);
 }

@@ -1,4 +1,5 @@
 #include "core/assembly/noticearchive.h"
+#include "core/meeting/meetingfile.h"
 #include "core/registry/condominiumarchive.h"
 #include "core/state/sharedstate.h"
 #include "support/toolprocess.h"
@@ -19,6 +20,7 @@ private slots:
     void badInputIsRefusedNamingTheRow_data();
     void badInputIsRefusedNamingTheRow();
     void printsTheMeetingsDocumentsBesideItsCondominium();
+    void writesTheMeetingOfThePaperVotesBesideTheNotice();
 
 private:
     QString write(const QString &name, const QByteArray &bytes) const;
@@ -65,7 +67,7 @@ QStringList TestMeetingTool::esito(const QByteArray &attendance, const QByteArra
 }
 
 // Owners 1 and 3 present, owner 2 by delegate, 4 absent, 5 not listed: 3 heads, 750.
-const QByteArray Attendance = "1;presente\r\n2;delegato;Neri Paolo\r\n3;presente;\r\n4;assente\r\n";
+const QByteArray AttendanceCsv = "1;presente\r\n2;delegato;Neri Paolo\r\n3;presente;\r\n4;assente\r\n";
 // Point 1 (ordinary): 1 and 3 for (500), 2 against. Point 2 (art. 1120 c. 1): 1 and 2 for
 // (550), 3 abstains.
 const QByteArray Votes = "1;5;1;F\n1;5;2;C\n1;5;3;f\n\n2;10;1;F\n2;10;2;F\n2;10;3;A\n";
@@ -91,7 +93,7 @@ void TestMeetingTool::printsTheQuorumAndEachPointByTheCallHeld()
 {
     QFETCH(QStringList, extra);
     QFETCH(QStringList, rows);
-    const ToolRun run = runTool(esito(Attendance, Votes) + extra);
+    const ToolRun run = runTool(esito(AttendanceCsv, Votes) + extra);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), rows);
@@ -112,13 +114,13 @@ void TestMeetingTool::badInputIsRefusedNamingTheRow_data()
         << QStringLiteral("presenze.csv: riga 2: \"6\" non è il numero di un condomino");
     QTest::newRow("delegate of an owner present") << QByteArray("1;presente;Neri Paolo\n") << Votes
         << QStringLiteral("presenze.csv: riga 1: il condomino n. 1 non è rappresentato ma ha un delegato");
-    QTest::newRow("unknown matter") << Attendance << QByteArray("1;5;1;F\n\n1;99;2;F\n")
+    QTest::newRow("unknown matter") << AttendanceCsv << QByteArray("1;5;1;F\n\n1;99;2;F\n")
         << QStringLiteral("voti.csv: riga 3: la materia \"99\" non è nella tabella");
-    QTest::newRow("vote of an absent owner") << Attendance << QByteArray("1;5;1;F\n1;5;4;C\n")
+    QTest::newRow("vote of an absent owner") << AttendanceCsv << QByteArray("1;5;1;F\n1;5;4;C\n")
         << QString::fromUtf8("voti.csv: riga 2: il condomino n. 4 è assente al punto 1");
-    QTest::newRow("point not on the agenda") << Attendance << QByteArray("3;5;1;F\n")
+    QTest::newRow("point not on the agenda") << AttendanceCsv << QByteArray("3;5;1;F\n")
         << QStringLiteral("voti.csv: riga 1: il punto \"3\" non è nell'ordine del giorno");
-    QTest::newRow("two votes of one owner") << Attendance << QByteArray("1;5;1;F\n1;5;1;C\n")
+    QTest::newRow("two votes of one owner") << AttendanceCsv << QByteArray("1;5;1;F\n1;5;1;C\n")
         << QString::fromUtf8("voti.csv: riga 2: il condomino n. 1 ha già votato sul punto 1");
 }
 
@@ -171,6 +173,35 @@ void TestMeetingTool::printsTheMeetingsDocumentsBesideItsCondominium()
         QCOMPARE(run.err, QString());
         QVERIFY(QFileInfo(output).size() > 0);
     }
+}
+
+void TestMeetingTool::writesTheMeetingOfThePaperVotesBesideTheNotice()
+{
+    QStringList arguments = esito(AttendanceCsv, Votes);
+    arguments[0] = QStringLiteral("seduta");
+    const QString path = m_dir->filePath(QStringLiteral("Veltra-seduta-Tigli- 2027-03-10"));
+    const ToolRun badDay = runTool(arguments + QStringList{QStringLiteral("--data"), QStringLiteral("31/02/2027")});
+    QCOMPARE(badDay.exitCode, 2);
+    QVERIFY(!QFile::exists(path));
+
+    const ToolRun run = runTool(arguments + QStringList{QStringLiteral("--data"), QStringLiteral("10/03/2027"),
+                                                        QStringLiteral("--seconda"), QStringLiteral("--luogo"),
+                                                        QStringLiteral("sala del condominio"), QStringLiteral("--apertura"),
+                                                        QStringLiteral("18:30")});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out, path + QLatin1Char('\n'));
+    const MeetingFile::LoadResult written = MeetingFile::load(path);
+    QVERIFY(written.isComplete());
+    const Meeting &meeting = written.meeting;
+    QCOMPARE(meeting.call, 2);
+    QVERIFY(meeting.firstCallFailed);
+    QCOMPARE(meeting.place, QStringLiteral("sala del condominio"));
+    QCOMPARE(meeting.opening, QTime(18, 30));
+    QCOMPARE(meeting.attendance(2).delegate, QStringLiteral("Neri Paolo"));
+    QCOMPARE(meeting.points.size(), 2);
+    QCOMPARE(meeting.points[1].text, QStringLiteral("cappotto termico"));
+    QCOMPARE(meeting.points[1].matter, 10);
+    QCOMPARE(meeting.points[0].vote(2), Vote::Against);
 }
 
 QTEST_GUILESS_MAIN(TestMeetingTool)
