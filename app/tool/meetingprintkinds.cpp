@@ -16,43 +16,31 @@
 
 namespace veltra::MeetingPrintKinds {
 
-int load(const QString &file, SharedState &state, Meeting &meeting, QTextStream &err)
+namespace {
+
+// ExitSuccess for a file read whole; otherwise the exit code after one line naming the file
+// as what it should have been.
+template<typename Result>
+int readingOutcome(const QString &file, const Result &result, const char *what, QTextStream &err)
 {
-    const MeetingFile::LoadResult result = MeetingFile::load(file);
     if (!result.opened) {
         err << notOpenedLine(file, result.problem);
         return ExitUnreadableFile;
     }
-    if (!result.isComplete()) {
-        err << "veltra-tool: il file \"" << file << "\" non è il file di una seduta leggibile";
-        if (result.failedLine > 0)
-            err << " (errore alla riga " << result.failedLine << ")";
-        err << causeText(result.problem) << "\n";
-        return ExitUnreadableFile;
-    }
-    meeting = result.meeting;
-    const QString archive = QFileInfo(file).dir().filePath(QStringLiteral("Veltra-dati-") + result.condoName);
-    return RegistryLoader::load(QStringLiteral("stampa"), {archive}, state, err);
+    if (result.isComplete())
+        return ExitSuccess;
+    err << "veltra-tool: il file \"" << file << "\" non è " << what << " leggibile";
+    if (result.failedLine > 0)
+        err << " (errore alla riga " << result.failedLine << ")";
+    err << causeText(result.problem) << "\n";
+    return ExitUnreadableFile;
 }
-
-namespace {
 
 // The register of minutes at file, whole; ExitSuccess or the exit code after one line.
 int loadRegister(const QString &file, MinutesRegister::LoadResult &result, QTextStream &err)
 {
     result = MinutesRegister::load(file);
-    if (!result.opened) {
-        err << notOpenedLine(file, result.problem);
-        return ExitUnreadableFile;
-    }
-    if (!result.isComplete()) {
-        err << "veltra-tool: il file \"" << file << "\" non è un registro dei verbali leggibile";
-        if (result.failedLine > 0)
-            err << " (errore alla riga " << result.failedLine << ")";
-        err << causeText(result.problem) << "\n";
-        return ExitUnreadableFile;
-    }
-    return ExitSuccess;
+    return readingOutcome(file, result, "un registro dei verbali", err);
 }
 
 template<typename Build>
@@ -68,6 +56,16 @@ StampaCommand::FileBuilder registerPrintout(Build build)
 }
 
 } // namespace
+
+int load(const QString &file, SharedState &state, Meeting &meeting, QTextStream &err)
+{
+    const MeetingFile::LoadResult result = MeetingFile::load(file);
+    if (const int read = readingOutcome(file, result, "il file di una seduta", err))
+        return read;
+    meeting = result.meeting;
+    const QString archive = QFileInfo(file).dir().filePath(QStringLiteral("Veltra-dati-") + result.condoName);
+    return RegistryLoader::load(QStringLiteral("stampa"), {archive}, state, err);
+}
 
 void addTo(StampaCommand &command)
 {

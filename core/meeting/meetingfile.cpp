@@ -1,7 +1,6 @@
 #include "core/meeting/meetingfile.h"
 
-#include "core/archive/archivereader.h"
-#include "core/archive/archivewriter.h"
+#include "core/meeting/wholefilereading.h"
 
 namespace veltra {
 
@@ -246,44 +245,28 @@ private:
     ArchiveReader &m_reader;
 };
 
-MeetingFile::LoadResult readFrom(ArchiveReader &reader)
+void readRecords(ArchiveReader &reader, MeetingFile::LoadResult &result)
 {
-    MeetingFile::LoadResult result;
-    result.opened = true;
-    result.problem = reader.problem();
-    if (!result.problem.isEmpty())
-        return result;
     MeetingRecords(reader).read(result);
-    result.failedLine = reader.failedLine();
-    if (!result.isComplete())
-        result.meeting = Meeting();
-    return result;
 }
 
 } // namespace
 
 MeetingFile::LoadResult MeetingFile::load(const QString &path)
 {
-    ArchiveReader reader;
-    if (!reader.open(path)) {
-        LoadResult result;
-        result.problem = reader.problem();
-        return result;
-    }
-    return readFrom(reader);
+    return WholeFileReading::load<LoadResult>(path, readRecords);
 }
 
 MeetingFile::LoadResult MeetingFile::read(const QByteArray &bytes)
 {
-    ArchiveReader reader(bytes);
-    return readFrom(reader);
+    return WholeFileReading::fromBytes<LoadResult>(bytes, readRecords);
 }
 
 QByteArray MeetingFile::bytes(const QString &condoName, const Meeting &meeting)
 {
     ArchiveWriter writer;
     writeRecords(writer, condoName, meeting);
-    return writer.isWritable() ? writer.bytes() : QByteArray();
+    return WholeFileReading::bytesOf(writer);
 }
 
 bool MeetingFile::save(const QString &condoName, const Meeting &meeting, const QString &path,
@@ -291,11 +274,7 @@ bool MeetingFile::save(const QString &condoName, const Meeting &meeting, const Q
 {
     ArchiveWriter writer;
     writeRecords(writer, condoName, meeting);
-    if (writer.commit(path))
-        return true;
-    if (error)
-        *error = writer.errorString();
-    return false;
+    return WholeFileReading::commit(writer, path, error);
 }
 
 QString MeetingFile::fileName(const QString &condoName, const QDate &date)

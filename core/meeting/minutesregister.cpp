@@ -1,7 +1,6 @@
 #include "core/meeting/minutesregister.h"
 
-#include "core/archive/archivereader.h"
-#include "core/archive/archivewriter.h"
+#include "core/meeting/wholefilereading.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -115,44 +114,28 @@ private:
     ArchiveReader &m_reader;
 };
 
-MinutesRegister::LoadResult readFrom(ArchiveReader &reader)
+void readRecords(ArchiveReader &reader, MinutesRegister::LoadResult &result)
 {
-    MinutesRegister::LoadResult result;
-    result.opened = true;
-    result.problem = reader.problem();
-    if (!result.problem.isEmpty())
-        return result;
     RegisterRecords(reader).read(result);
-    result.failedLine = reader.failedLine();
-    if (!result.isComplete())
-        result.entries.clear();
-    return result;
 }
 
 } // namespace
 
 MinutesRegister::LoadResult MinutesRegister::load(const QString &path)
 {
-    ArchiveReader reader;
-    if (!reader.open(path)) {
-        LoadResult result;
-        result.problem = reader.problem();
-        return result;
-    }
-    return readFrom(reader);
+    return WholeFileReading::load<LoadResult>(path, readRecords);
 }
 
 MinutesRegister::LoadResult MinutesRegister::read(const QByteArray &bytes)
 {
-    ArchiveReader reader(bytes);
-    return readFrom(reader);
+    return WholeFileReading::fromBytes<LoadResult>(bytes, readRecords);
 }
 
 QByteArray MinutesRegister::bytes(const QString &condoName, const QList<MinutesEntry> &entries)
 {
     ArchiveWriter writer;
     writeRecords(writer, condoName, entries);
-    return writer.isWritable() ? writer.bytes() : QByteArray();
+    return WholeFileReading::bytesOf(writer);
 }
 
 bool MinutesRegister::append(const QString &path, const QString &condoName, MinutesEntry &entry,
@@ -176,10 +159,7 @@ bool MinutesRegister::append(const QString &path, const QString &condoName, Minu
     entries << entry;
     ArchiveWriter writer;
     writeRecords(writer, condoName, entries);
-    if (writer.commit(path))
-        return true;
-    *error = writer.errorString();
-    return false;
+    return WholeFileReading::commit(writer, path, error);
 }
 
 QString MinutesRegister::fileName(const QString &condoName)

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/archive/archivereader.h"
+#include "core/archive/archivewriter.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace veltra {
+
+// How the meeting's files are read and written: only whole. A result (opened, failedLine,
+// problem, isComplete() and its data) comes back with its data emptied when any field was
+// refused, so that no caller can use half a file.
+namespace WholeFileReading {
+
+template<typename Result, typename ReadRecords>
+Result read(ArchiveReader &reader, ReadRecords readRecords)
+{
+    Result result;
+    result.opened = true;
+    result.problem = reader.problem();
+    if (!result.problem.isEmpty())
+        return result;
+    readRecords(reader, result);
+    result.failedLine = reader.failedLine();
+    if (result.isComplete())
+        return result;
+    Result refused;
+    refused.opened = true;
+    refused.failedLine = result.failedLine;
+    refused.problem = result.problem;
+    return refused;
+}
+
+template<typename Result, typename ReadRecords>
+Result load(const QString &path, ReadRecords readRecords)
+{
+    ArchiveReader reader;
+    if (!reader.open(path)) {
+        Result result;
+        result.problem = reader.problem();
+        return result;
+    }
+    return read<Result>(reader, readRecords);
+}
+
+template<typename Result, typename ReadRecords>
+Result fromBytes(const QByteArray &bytes, ReadRecords readRecords)
+{
+    ArchiveReader reader(bytes);
+    return read<Result>(reader, readRecords);
+}
+
+// The writer's bytes, or none when a text cannot be carried.
+inline QByteArray bytesOf(const ArchiveWriter &writer)
+{
+    return writer.isWritable() ? writer.bytes() : QByteArray();
+}
+
+// Writes the file through a temporary one; false with *error (when given) otherwise.
+inline bool commit(ArchiveWriter &writer, const QString &path, QString *error)
+{
+    if (writer.commit(path))
+        return true;
+    if (error)
+        *error = writer.errorString();
+    return false;
+}
+
+} // namespace WholeFileReading
+
+} // namespace veltra
