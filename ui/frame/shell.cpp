@@ -14,6 +14,7 @@
 #include "ui/modelli/modelliwindow.h"
 #include "ui/pagamenti/pagamentiwindow.h"
 #include "ui/regolamento/regolamentowindow.h"
+#include "ui/seduta/sedutawindow.h"
 #include "ui/sentenze/sentenzewindow.h"
 #include "ui/spese/spesewindow.h"
 #include "ui/frame/splashwindow.h"
@@ -345,6 +346,8 @@ WorkWindow *Shell::createWorkWindow(int k)
         return new ModelliWindow(*this);
     if (k == 10)
         return new AnagrafeWindow(*this);
+    if (k == SedutaWindow::Number)
+        return new SedutaWindow(*this);
     return new WorkWindow(*this, k);
 }
 

@@ -59,7 +59,7 @@ public:
     // Procedure k of the start window: the condominium archive first, then window k.
     void chooseProcedure(int k);
 
-    // Work window k (1 to 9), created and loaded when absent, not shown.
+    // Work window k (1 to WorkWindowCount), created and loaded when absent, not shown.
     WorkWindow *workWindow(int k);
     WorkWindow *existingWorkWindow(int k) const;
     void showWorkWindow(int k);

@@ -53,6 +53,8 @@ const std::array<WorkWindowInfo, WorkWindowCount> &catalogue()
              true, true),
         info(10, "anagrafe", "Anagrafe", "Veltra: anagrafe condominiale", QString(), {3}, false,
              false),
+        info(11, "seduta", "Seduta", "Veltra: seduta dell'assemblea dei condomini",
+             QStringLiteral("Veltra-seduta-"), {}, false, false),
     };
     return windows;
 }

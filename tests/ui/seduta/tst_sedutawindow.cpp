@@ -1,0 +1,124 @@
+#include "core/meeting/meetingfile.h"
+#include "core/meeting/minutesregister.h"
+#include "core/registry/condominiumarchive.h"
+#include "support/workwindowfixture.h"
+#include "ui/seduta/sedutawindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace veltra;
+
+namespace {
+
+const QString Sample = QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio/");
+const QString SampleMeeting = QStringLiteral("Veltra-seduta-Condominio Le Magnolie- 2026-04-15");
+
+} // namespace
+
+// The meeting window on the sample condominium: figures counted again at every change,
+// the quick entry of votes, the meeting file and the register of minutes.
+class TestSedutaWindow : public QObject, public WorkWindowFixture<SedutaWindow>
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void attendanceChangesTheQuorumAtOnce();
+    void allInFavourThenTheExceptions();
+    void savesPrintsAndTranscribesTheMeeting();
+
+private:
+    QComboBox *cellCombo(const QString &table, int row, int column) const
+    {
+        return qobject_cast<QComboBox *>(control<QTableWidget>(table)->cellWidget(row, column));
+    }
+    QString quorumText() const { return control<QLabel>(QStringLiteral("costituzione"))->text(); }
+    QString resultText() const { return control<QLabel>(QStringLiteral("esito"))->text(); }
+
+    QTemporaryDir m_dir;
+};
+
+void TestSedutaWindow::init()
+{
+    createState();
+    const CondominiumArchive::LoadResult archive =
+        CondominiumArchive::load(Sample + QStringLiteral("Veltra-dati-Condominio Le Magnolie"));
+    QVERIFY(archive.isComplete());
+    CondominiumArchive::apply(archive, *m_state);
+    QVERIFY(openWindow(SedutaWindow::Number));
+}
+
+void TestSedutaWindow::cleanup()
+{
+    deleteWindow();
+}
+
+void TestSedutaWindow::attendanceChangesTheQuorumAtOnce()
+{
+    const QString csv = m_dir.filePath(QStringLiteral("presenze.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("2;presente\n3;presente\n4;presente\n6;presente\n7;delegato;Colombo Anna\n8;presente\n10;presente\n");
+    file.close();
+    m_platform->fileNames.enqueue(csv);
+    control<QPushButton>(QStringLiteral("leggipresenze"))->click();
+    // Owners 2, 3, 4, 6, 7, 8 and 10: 820,524 of 1000,001 millesimi.
+    QVERIFY2(quorumText().startsWith(QStringLiteral("Intervenuti 7 teste, 820,524 mill. su 10 teste, 1000,001 mill.")),
+             qPrintable(quorumText()));
+    QVERIFY(quorumText().endsWith(QStringLiteral(": COSTITUITA")));
+    QCOMPARE(m_window->meeting().attendance(7).delegate, QStringLiteral("Colombo Anna"));
+    // Owner 10 (164,384) leaving takes the value to 656,140, below two thirds.
+    cellCombo(QStringLiteral("presenze"), 9, 2)->setCurrentIndex(0);
+    QVERIFY2(quorumText().startsWith(QStringLiteral("Intervenuti 6 teste, 656,140 mill.")), qPrintable(quorumText()));
+    QVERIFY(quorumText().contains(QStringLiteral("NON COSTITUITA")));
+}
+
+void TestSedutaWindow::allInFavourThenTheExceptions()
+{
+    m_platform->fileNames.enqueue(Sample + SampleMeeting);
+    m_window->openArchive();
+    QCOMPARE(m_window->currentPoint(), 1);
+    control<QPushButton>(QStringLiteral("tuttifavorevoli"))->click();
+    QVERIFY2(resultText().startsWith(QStringLiteral("F 7 teste, 820,524 mill.; C 0 teste")), qPrintable(resultText()));
+    // De Luca Antonio (owner 6, 123,086) is the fourth attendee listed.
+    cellCombo(QStringLiteral("voti"), 3, 1)->setCurrentIndex(2);
+    QVERIFY2(resultText().startsWith(QStringLiteral("F 6 teste, 697,438 mill.; C 1 teste, 123,086 mill.")),
+             qPrintable(resultText()));
+    QVERIFY(resultText().contains(QStringLiteral("APPROVATA (art. 1136 c. 2 c.c.)")));
+    // Point 3 of the sample has 4 of 8 heads in favour: not a majority of the attendees.
+    control<QSpinBox>(QStringLiteral("punto"))->setValue(3);
+    QVERIFY2(resultText().startsWith(QStringLiteral("F 4 teste, 544,718 mill.")), qPrintable(resultText()));
+    QVERIFY(resultText().contains(QStringLiteral("RESPINTA")));
+}
+
+void TestSedutaWindow::savesPrintsAndTranscribesTheMeeting()
+{
+    m_platform->fileNames.enqueue(Sample + SampleMeeting);
+    m_window->openArchive();
+    control<QPushButton>(QStringLiteral("tuttifavorevoli"))->click();
+    const QString path = m_dir.filePath(SampleMeeting);
+    m_platform->fileNames.enqueue(path);
+    m_window->saveArchiveAs();
+    const MeetingFile::LoadResult saved = MeetingFile::load(path);
+    QVERIFY(saved.isComplete());
+    QCOMPARE(saved.meeting.points.at(0).vote(6), Vote::For);
+    QCOMPARE(saved.meeting.points.at(1).votes.size(), 8);
+
+    m_window->printMain();
+    QCOMPARE(m_platform->documents.size(), 1);
+    m_window->transcribeMinutes();
+    const MinutesRegister::LoadResult entries =
+        MinutesRegister::load(m_dir.filePath(QStringLiteral("Veltra-verbali-Condominio Le Magnolie")));
+    QVERIFY(entries.isComplete());
+    QCOMPARE(entries.entries.size(), 1);
+    QCOMPARE(entries.entries.first().entryDate, QStringLiteral("09/12/2026"));
+}
+
+QTEST_MAIN(TestSedutaWindow)
+#include "tst_sedutawindow.moc"
