@@ -4,6 +4,7 @@
 #include "registryloader.h"
 #include "toolcommand.h"
 
+#include "core/assembly/noticecheck.h"
 #include "core/meeting/meetingcsv.h"
 #include "core/registry/administratorfile.h"
 #include "library/assembly/majoritytable.h"
@@ -82,6 +83,8 @@ int MeetingInput::load(const QMap<QString, QString> &options, QTextStream &err)
     m_meeting.firstCallFailed = m_meeting.call == 2;
     m_meeting.administratorName = administratorName();
     m_meeting.noticeDate = m_notice.noticeDate;
+    m_meeting.noticeChecked = true;
+    m_meeting.noticeProblems = NoticeCheck::check(m_notice).problems;
     const int attendance = readCsv(options.value(QStringLiteral("--presenze")), err, [this](const QByteArray &bytes) {
         return MeetingCsv::readAttendance(bytes, *m_state, m_meeting);
     });

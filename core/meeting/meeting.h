@@ -68,6 +68,8 @@ public:
     QTime opening;
     QTime closing;
     QString noticeDate; // dd/MM/yyyy, the notice the owners were convened by
+    bool noticeChecked = false;  // whether the notice's terms were checked for the minutes
+    QStringList noticeProblems;  // what that check found, one sentence each
     QList<Movement> movements; // in the order they happened
     QList<MeetingPoint> points;
 

@@ -67,6 +67,7 @@ void writeRecords(ArchiveWriter &writer, const QString &condoName, const Meeting
                                 meeting.chair, meeting.secretary, meeting.administratorName,
                                 meeting.noticeDate})
         writer.writeQuotedText(text);
+    writer.writeInteger(meeting.noticeChecked ? 1 : 0);
     writer.endRecord();
     QList<int> attending;
     for (int owner = 1; owner <= Meeting::MaxOwners; ++owner) {
@@ -76,7 +77,9 @@ void writeRecords(ArchiveWriter &writer, const QString &condoName, const Meeting
     writer.writeInteger(attending.size());
     writer.writeInteger(meeting.movements.size());
     writer.writeInteger(meeting.points.size());
+    writer.writeInteger(meeting.noticeProblems.size());
     writer.endRecord();
+    writeTexts(writer, meeting.noticeProblems);
     for (int owner : attending) {
         writer.writeInteger(owner);
         writeAttendance(writer, meeting.attendance(owner));
@@ -110,7 +113,9 @@ public:
         const int attending = count(Meeting::MaxOwners);
         const int movements = count(MaxMovements);
         const int points = count(MaxPoints);
+        const int problems = count(MaxParagraphs);
         m_reader.endRecord();
+        result.meeting.noticeProblems = texts(problems);
         for (int i = 0; i < attending && m_reader.ok(); ++i)
             readAttending(result.meeting);
         for (int i = 0; i < movements && m_reader.ok(); ++i)
@@ -170,6 +175,7 @@ private:
                               &meeting.administratorName})
             *text = m_reader.readText();
         meeting.noticeDate = date();
+        meeting.noticeChecked = ranged(0, 1) == 1;
         m_reader.endRecord();
     }
 

@@ -12,8 +12,9 @@ namespace veltra {
 // In the archive notation, Windows-1252 and CR LF:
 //   "VELTRA-SEDUTA",1
 //   "NAME",call,first call failed (0/1),"date","opening","closing","place","platform",
-//       "chair","secretary","administrator","notice date"
-//   attending owners A,movements M,points P
+//       "chair","secretary","administrator","notice date",notice checked (0/1)
+//   attending owners A,movements M,points P,notice problems N
+//   N lines   "what the check of the notice found"
 //   A lines   owner,presence (1 present, 2 by delegate),"delegate",proxy shown (0/1)
 //   M lines   owner,"time",from point,presence (0 absent, 1, 2),"delegate",proxy shown
 //   per point matter,"text",entitled E,votes V,discussion paragraphs D,statements S

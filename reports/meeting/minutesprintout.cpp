@@ -40,6 +40,16 @@ QString whereText(const Meeting &meeting)
                                    : QStringLiteral("presso ") + meeting.place;
 }
 
+// What the check of the notice's terms found, when it was run.
+QString noticeCheckText(const Meeting &meeting)
+{
+    if (!meeting.noticeChecked)
+        return QString();
+    if (meeting.noticeProblems.isEmpty())
+        return QStringLiteral(", i cui termini sono stati controllati senza rilevare irregolarità");
+    return QStringLiteral("; il controllo dell'avviso ha rilevato: ") + meeting.noticeProblems.join(QStringLiteral(" "));
+}
+
 void appendOpening(ReportDocument &document, const SharedState &state, const Meeting &meeting,
                    bool constituted)
 {
@@ -60,8 +70,8 @@ void appendOpening(ReportDocument &document, const SharedState &state, const Mee
                                  TextSize);
     if (!meeting.noticeDate.isEmpty())
         document.appendParagraph(QStringLiteral("Il presidente dà atto che tutti i condomini sono "
-                                                "stati convocati con l'avviso del %1.")
-                                         .arg(meeting.noticeDate)
+                                                "stati convocati con l'avviso del %1%2.")
+                                         .arg(meeting.noticeDate, noticeCheckText(meeting))
                                      + CR,
                                  TextSize);
 }

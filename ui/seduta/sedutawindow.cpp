@@ -1,5 +1,6 @@
 #include "ui/seduta/sedutawindow.h"
 
+#include "core/assembly/noticecheck.h"
 #include "core/meeting/meetingcsv.h"
 #include "core/meeting/meetingfigures.h"
 #include "core/meeting/meetingfile.h"
@@ -442,6 +443,8 @@ void SedutaWindow::takeNotice()
         m_meeting.points << point;
     }
     m_meeting.noticeDate = notice.noticeDate;
+    m_meeting.noticeChecked = true;
+    m_meeting.noticeProblems = NoticeCheck::check(notice).problems;
     const bool second = m_meeting.call == 2;
     m_meeting.date = second ? notice.secondCallDate : notice.firstCallDate;
     m_meeting.place = second ? notice.secondCallPlace : notice.firstCallPlace;

@@ -22,6 +22,8 @@ Meeting sampleMeeting()
     meeting.secretary = QStringLiteral("Verdi Luca");
     meeting.administratorName = QStringLiteral("Rossi Mario");
     meeting.noticeDate = QStringLiteral("01/03/2027");
+    meeting.noticeChecked = true;
+    meeting.noticeProblems << QStringLiteral("avviso tardivo");
     meeting.attendance(1).presence = Presence::Present;
     meeting.attendance(3) = Attendance{Presence::Delegated, QStringLiteral("Neri Paolo"), true};
     meeting.movements << Movement{2, QTime(18, 45), 2, Attendance{Presence::Present, {}, false}};
@@ -38,8 +40,9 @@ Meeting sampleMeeting()
 const QByteArray SampleFile =
     "\"VELTRA-SEDUTA\",1\r\n"
     "\"Tigli\",2,1,\"10/03/2027\",\"18:30\",\"20:05\",\"sala condominiale\",\"\",\"Bianchi Carla\","
-    "\"Verdi Luca\",\"Rossi Mario\",\"01/03/2027\"\r\n"
-    "2,1,2\r\n"
+    "\"Verdi Luca\",\"Rossi Mario\",\"01/03/2027\",1\r\n"
+    "2,1,2,1\r\n"
+    "\"avviso tardivo\"\r\n"
     "1,1,,0\r\n"
     "3,2,\"Neri Paolo\",1\r\n"
     "2,\"18:45\",2,1,,0\r\n"
@@ -81,6 +84,8 @@ void TestMeetingFile::readsWhatTheFormatSays()
     QCOMPARE(meeting.call, 2);
     QVERIFY(meeting.firstCallFailed);
     QCOMPARE(meeting.closing, QTime(20, 5));
+    QVERIFY(meeting.noticeChecked);
+    QCOMPARE(meeting.noticeProblems, QStringList{QStringLiteral("avviso tardivo")});
     QCOMPARE(meeting.attendance(3).delegate, QStringLiteral("Neri Paolo"));
     QVERIFY(meeting.attendance(3).proxyShown);
     QCOMPARE(meeting.attendance(2).presence, Presence::Absent);
@@ -99,12 +104,12 @@ void TestMeetingFile::refusesAFileWithAFieldOutOfPlace_data()
     QTest::newRow("another format") << QByteArray("VELTRA-SEDUTA") << QByteArray("VELTRA-LETTURE") << 0;
     QTest::newRow("third call") << QByteArray("\"Tigli\",2") << QByteArray("\"Tigli\",3") << 2;
     QTest::newRow("no such date") << QByteArray("10/03/2027") << QByteArray("31/02/2027") << 2;
-    QTest::newRow("no such time") << QByteArray("\"18:45\"") << QByteArray("\"25:45\"") << 6;
-    QTest::newRow("delegate without a name") << QByteArray("\"Neri Paolo\"") << QByteArray("") << 5;
-    QTest::newRow("owner listed twice") << QByteArray("3,2,\"Neri") << QByteArray("1,2,\"Neri") << 5;
-    QTest::newRow("vote of no kind") << QByteArray("3,2\r\n\"Si") << QByteArray("3,4\r\n\"Si") << 9;
-    QTest::newRow("a line more") << QByteArray("0,0,0,0\r\n") << QByteArray("0,0,0,0\r\n1\r\n") << 14;
-    QTest::newRow("cut short") << QByteArray("0,\"\",0,0,0,0\r\n") << QByteArray() << 13;
+    QTest::newRow("no such time") << QByteArray("\"18:45\"") << QByteArray("\"25:45\"") << 7;
+    QTest::newRow("delegate without a name") << QByteArray("\"Neri Paolo\"") << QByteArray("") << 6;
+    QTest::newRow("owner listed twice") << QByteArray("3,2,\"Neri") << QByteArray("1,2,\"Neri") << 6;
+    QTest::newRow("vote of no kind") << QByteArray("3,2\r\n\"Si") << QByteArray("3,4\r\n\"Si") << 10;
+    QTest::newRow("a line more") << QByteArray("0,0,0,0\r\n") << QByteArray("0,0,0,0\r\n1\r\n") << 15;
+    QTest::newRow("cut short") << QByteArray("0,\"\",0,0,0,0\r\n") << QByteArray() << 14;
 }
 
 void TestMeetingFile::refusesAFileWithAFieldOutOfPlace()

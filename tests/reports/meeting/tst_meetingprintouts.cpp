@@ -1,3 +1,5 @@
+#include "core/assembly/noticearchive.h"
+#include "core/assembly/noticecheck.h"
 #include "core/meeting/meetingfile.h"
 #include "core/registry/administratordetails.h"
 #include "core/registry/condominiumarchive.h"
@@ -52,6 +54,13 @@ void TestMeetingPrintouts::initTestCase()
     QVERIFY2(meeting.isComplete(), qPrintable(QString::number(meeting.failedLine) + meeting.problem));
     QCOMPARE(meeting.condoName, m_state.condoName);
     m_meeting = meeting.meeting;
+    // The meeting follows the sample's notice: its agenda, and a check that found it in time.
+    const NoticeArchive::LoadResult notice = NoticeArchive::load(Sample + QStringLiteral("Veltra-avvisi-Condominio Le Magnolie"));
+    QVERIFY(notice.isComplete());
+    QVERIFY(NoticeCheck::check(notice.notice).passed);
+    QCOMPARE(notice.notice.printedPoints(), m_meeting.points.size());
+    for (int j = 1; j <= notice.notice.printedPoints(); ++j)
+        QCOMPARE(m_meeting.points.at(j - 1).text, notice.notice.agendaPoint(j));
 }
 
 void TestMeetingPrintouts::minutesGiveTheQuorumAndEveryVoteWithItsFigures()
@@ -62,6 +71,8 @@ void TestMeetingPrintouts::minutesGiveTheQuorumAndEveryVoteWithItsFigures()
     const QString text = allParagraphs(document);
     QVERIFY(text.startsWith(QStringLiteral("Studio Amministrazioni Sereni")));
     // Owners 2, 3, 4, 6, 7 (by delegate), 8 and 10 of ten, 1000,001 millesimi in all.
+    QVERIFY(text.contains(QString::fromUtf8("convocati con l'avviso del 01/04/2026, i cui termini sono stati "
+                                            "controllati senza rilevare irregolarità.")));
     QVERIFY(text.contains(QStringLiteral("7 condomini su 10, per 820,524 millesimi su 1000,001")));
     QVERIFY(text.contains(QStringLiteral("almeno 6 condomini e 666,668 millesimi (art. 1136 c. 1 c.c.)")));
     QCOMPARE(document.table(1).rows(), 8);
