@@ -2,6 +2,7 @@
 
 #include "core/archive/archivereader.h"
 #include "core/archive/archivewriter.h"
+#include "core/archive/companionfile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -35,13 +36,8 @@ Result read(ArchiveReader &reader, ReadRecords readRecords)
 template<typename Result, typename ReadRecords>
 Result load(const QString &path, ReadRecords readRecords)
 {
-    ArchiveReader reader;
-    if (!reader.open(path)) {
-        Result result;
-        result.problem = reader.problem();
-        return result;
-    }
-    return read<Result>(reader, readRecords);
+    return CompanionFile::load<Result>(
+        path, [&readRecords](ArchiveReader &reader) { return read<Result>(reader, readRecords); });
 }
 
 template<typename Result, typename ReadRecords>
