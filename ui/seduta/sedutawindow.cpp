@@ -540,6 +540,11 @@ void SedutaWindow::openArchive()
     const MeetingFile::LoadResult result = MeetingFile::load(path);
     if (!result.isComplete())
         return tellUser(MessageIcon::Critical, QStringLiteral("Il file \"%1\" non è il file di una seduta leggibile.").arg(path));
+    // Counted on another condominium's owners, every figure would be wrong.
+    if (result.condoName != state().condoName)
+        return tellUser(MessageIcon::Critical, QStringLiteral("La seduta \"%1\" è del condominio \"%2\": aprire prima "
+                                                              "il suo archivio nella finestra Dati.")
+                                                   .arg(path, result.condoName));
     m_meeting = result.meeting;
     m_archiveName = path;
     showMeeting();

@@ -81,6 +81,13 @@ void TestSedutaWindow::attendanceChangesTheQuorumAtOnce()
 
 void TestSedutaWindow::allInFavourThenTheExceptions()
 {
+    // A meeting of another condominium is not counted on these owners.
+    const QString other = m_dir.filePath(QStringLiteral("Veltra-seduta-Tigli- 2027-03-10"));
+    QVERIFY(MeetingFile::save(QStringLiteral("Tigli"), Meeting(), other));
+    m_platform->fileNames.enqueue(other);
+    m_window->openArchive();
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("è del condominio \"Tigli\"")));
+    QCOMPARE(m_window->archiveName(), QString());
     m_platform->fileNames.enqueue(Sample + SampleMeeting);
     m_window->openArchive();
     QCOMPARE(m_window->currentPoint(), 1);
