@@ -74,7 +74,9 @@ public:
 
     // The history of the window's edits; nullptr in the windows whose data are fixed.
     EditHistory *editHistory() const { return m_history; }
-    bool hasUnsavedChanges() const;
+    // Whether the window's data changed since opened or saved: by its history, or as a
+    // window without one tells.
+    virtual bool hasUnsavedChanges() const;
     // Before the window's data are given up: when they changed since opened or saved, asks
     // whether to save them. False when the user keeps them (Annulla, or a save that did not
     // go through), and the command that asked must stop.

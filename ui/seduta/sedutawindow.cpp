@@ -209,7 +209,7 @@ void SedutaWindow::buildPoint()
         m_meeting.points[currentPoint() - 1].matter = m_matter->currentData().toInt();
         showFigures();
     });
-    connect(m_pointText, &QLineEdit::textEdited, this, &SedutaWindow::storePointTexts);
+    connect(m_pointText, &QLineEdit::textChanged, this, &SedutaWindow::storePointTexts);
     connect(m_discussion, &QPlainTextEdit::textChanged, this, &SedutaWindow::storePointTexts);
 }
 
@@ -237,15 +237,17 @@ void SedutaWindow::addPrintEntries()
 void SedutaWindow::connectHeading()
 {
     const auto text = [this](QLineEdit *field, QString Meeting::*member) {
-        connect(field, &QLineEdit::textEdited, this, [this, member](const QString &typed) {
-            m_meeting.*member = typed.trimmed();
+        connect(field, &QLineEdit::textChanged, this, [this, member](const QString &typed) {
+            if (!m_showing)
+                m_meeting.*member = typed.trimmed();
         });
     };
     text(m_date, &Meeting::date);
     text(m_chair, &Meeting::chair);
     text(m_secretary, &Meeting::secretary);
-    connect(m_place, &QLineEdit::textEdited, this, [this](const QString &typed) {
-        (m_video->isChecked() ? m_meeting.platform : m_meeting.place) = typed.trimmed();
+    connect(m_place, &QLineEdit::textChanged, this, [this](const QString &typed) {
+        if (!m_showing)
+            (m_video->isChecked() ? m_meeting.platform : m_meeting.place) = typed.trimmed();
     });
     connect(m_video, &QCheckBox::toggled, this, [this](bool video) {
         if (m_showing)
@@ -254,8 +256,9 @@ void SedutaWindow::connectHeading()
         m_meeting.place = video ? QString() : m_place->text().trimmed();
     });
     for (const auto &[field, member] : {std::pair{m_opening, &Meeting::opening}, std::pair{m_closing, &Meeting::closing}})
-        connect(field, &QLineEdit::textEdited, this, [this, member = member](const QString &typed) {
-            m_meeting.*member = QTime::fromString(typed.trimmed(), TimeFormat);
+        connect(field, &QLineEdit::textChanged, this, [this, member = member](const QString &typed) {
+            if (!m_showing)
+                m_meeting.*member = QTime::fromString(typed.trimmed(), TimeFormat);
         });
     connect(m_call, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (m_showing)
@@ -271,6 +274,19 @@ void SedutaWindow::initialise()
     m_meeting.administratorName = state().administrator.name;
     showMeeting();
     setStepHint(IdleHint);
+    markSaved();
+}
+
+// What is typed on the assembly day exists nowhere else: closing the window or the program
+// asks to save it, comparing the meeting with its file as last written or read.
+bool SedutaWindow::hasUnsavedChanges() const
+{
+    return MeetingFile::bytes(state().condoName, m_meeting) != m_savedBytes;
+}
+
+void SedutaWindow::markSaved()
+{
+    m_savedBytes = MeetingFile::bytes(state().condoName, m_meeting);
 }
 
 void SedutaWindow::showMeeting()
@@ -548,6 +564,7 @@ void SedutaWindow::openArchive()
     m_meeting = result.meeting;
     m_archiveName = path;
     showMeeting();
+    markSaved();
 }
 
 void SedutaWindow::saveArchive()
@@ -577,6 +594,7 @@ bool SedutaWindow::saveMeeting(const QString &path)
         return false;
     }
     setStepHint(QStringLiteral("la seduta è salvata in ") + QFileInfo(path).fileName());
+    markSaved();
     return true;
 }
 
@@ -621,6 +639,7 @@ void SedutaWindow::clearWindow()
     m_meeting.administratorName = state().administrator.name;
     m_archiveName.clear();
     showMeeting();
+    markSaved();
 }
 
 void SedutaWindow::showInstructions()

@@ -54,6 +54,8 @@ public:
 
     void openArchive() override;
     void saveArchive() override;
+    // The meeting differs from what was last opened, saved or emptied.
+    bool hasUnsavedChanges() const override;
     void saveArchiveAs() override;
     void printMain() override;
     void checkData() override;
@@ -85,6 +87,8 @@ private:
     const MajorityTable::Reading &m_table;
     Meeting m_meeting;
     QString m_archiveName;
+    QByteArray m_savedBytes; // the meeting's file as last opened, saved or emptied
+    void markSaved();
     bool m_showing = false; // the fields are being filled from the meeting, not typed
 
     QLineEdit *m_date = nullptr;

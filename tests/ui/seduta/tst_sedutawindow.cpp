@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -32,6 +33,7 @@ private slots:
     void attendanceChangesTheQuorumAtOnce();
     void allInFavourThenTheExceptions();
     void savesPrintsAndTranscribesTheMeeting();
+    void unsavedMeetingAsksBeforeItIsGivenUp();
 
 private:
     QComboBox *cellCombo(const QString &table, int row, int column) const
@@ -125,6 +127,21 @@ void TestSedutaWindow::savesPrintsAndTranscribesTheMeeting()
     QVERIFY(entries.isComplete());
     QCOMPARE(entries.entries.size(), 1);
     QCOMPARE(entries.entries.first().entryDate, QStringLiteral("09/12/2026"));
+}
+
+void TestSedutaWindow::unsavedMeetingAsksBeforeItIsGivenUp()
+{
+    QVERIFY(!m_window->hasUnsavedChanges());
+    control<QLineEdit>(QStringLiteral("presidente"))->setText(QStringLiteral("Fontana Paolo"));
+    QVERIFY(m_window->hasUnsavedChanges());
+    m_platform->choices.enqueue(2);
+    QVERIFY(!m_window->settleUnsavedChanges());
+    QCOMPARE(m_platform->lastMessage().buttons,
+             (QStringList{"Salva", "Non salvare", "Annulla"}));
+    m_platform->choices.enqueue(0);
+    m_platform->fileNames.enqueue(m_dir.filePath(QStringLiteral("Veltra-seduta-Condominio Le Magnolie- 2026-12-09")));
+    QVERIFY(m_window->settleUnsavedChanges());
+    QVERIFY(!m_window->hasUnsavedChanges());
 }
 
 QTEST_MAIN(TestSedutaWindow)
