@@ -1,6 +1,7 @@
 #include "ui/seduta/sedutawindow.h"
 
 #include "core/assembly/noticecheck.h"
+#include "core/meeting/entitledowners.h"
 #include "core/meeting/meetingcsv.h"
 #include "core/meeting/meetingfigures.h"
 #include "core/meeting/meetingfile.h"
@@ -192,12 +193,18 @@ void SedutaWindow::buildPoint()
             m_matter->addItem(majority.caption, majority.number);
     }
     m_matter->setGeometry(378, 102, 254, 20);
+    caption(f, QStringLiteral("votano solo"), QRect(378, 126, 70, 20));
+    m_entitled = FormControls::lineEdit(f, QStringLiteral("aventidiritto"), QRect(450, 126, 182, 20));
+    m_entitled->setToolTip(QString::fromUtf8("i condomini che sostengono la spesa, quando riguarda "
+                                             "solo alcuni (art. 1123, terzo comma, c.c.): ad "
+                                             "esempio 1-4, 7; vuoto, tutti"));
+    connect(m_entitled, &QLineEdit::editingFinished, this, &SedutaWindow::entitledTyped);
     m_votes = new QTableWidget(0, 2, f);
     m_votes->setObjectName(QStringLiteral("voti"));
     m_votes->setHorizontalHeaderLabels({QStringLiteral("condomino"), QStringLiteral("voto")});
     m_votes->horizontalHeader()->setStretchLastSection(true);
     m_votes->setColumnWidth(0, 140);
-    m_votes->setGeometry(378, 126, 254, 150);
+    m_votes->setGeometry(378, 150, 254, 126);
     m_discussion = new QPlainTextEdit(f);
     m_discussion->setObjectName(QStringLiteral("discussione"));
     m_discussion->setToolTip(QStringLiteral("discussione del punto; le righe che cominciano con "
@@ -363,6 +370,7 @@ void SedutaWindow::showPoint()
     const int point = currentPoint();
     const MeetingPoint shown = point > 0 ? m_meeting.points.at(point - 1) : MeetingPoint();
     m_pointText->setText(shown.text);
+    m_entitled->setText(EntitledOwners::text(shown.entitled));
     m_matter->setCurrentIndex(qMax(0, m_matter->findData(shown.matter)));
     QStringList discussion = shown.discussion.isEmpty() ? QStringList() : QStringList{shown.discussion};
     for (const QString &statement : shown.statements)
@@ -398,6 +406,29 @@ void SedutaWindow::voteChosen(int owner, int index)
         votes.remove(owner);
     else
         votes.insert(owner, Vote(index));
+    showFigures();
+}
+
+// Only the owners listed vote on the point and count in its majority; a list that names
+// an owner the registry lacks is refused, and the point keeps its voters.
+void SedutaWindow::entitledTyped()
+{
+    if (m_showing || currentPoint() == 0)
+        return;
+    MeetingPoint &point = m_meeting.points[currentPoint() - 1];
+    const std::optional<QList<int>> owners = EntitledOwners::read(m_entitled->text(), state());
+    if (!owners) {
+        tellUser(MessageIcon::Exclamation,
+                 QString::fromUtf8("\"%1\" non è un elenco di condomini dell'archivio: si scrivono "
+                                   "i loro numeri separati da virgole, o da un trattino per un "
+                                   "intervallo (1-4, 7).")
+                     .arg(m_entitled->text()));
+    } else if (*owners != point.entitled) {
+        point.entitled = *owners;
+        for (auto vote = point.votes.begin(); vote != point.votes.end();)
+            vote = point.isEntitled(vote.key()) ? std::next(vote) : point.votes.erase(vote);
+    }
+    showPoint();
     showFigures();
 }
 

@@ -79,6 +79,7 @@ private:
     void attendanceEdited(int row, int column);
     void voteChosen(int owner, int index);
     void storePointTexts();
+    void entitledTyped();
     bool saveMeeting(const QString &path);
     void tellUser(MessageIcon icon, const QString &text);
     QString chooseCsv(const QString &title);
@@ -103,6 +104,7 @@ private:
     QLineEdit *m_time = nullptr;
     QSpinBox *m_point = nullptr;
     QLineEdit *m_pointText = nullptr;
+    QLineEdit *m_entitled = nullptr;
     QComboBox *m_matter = nullptr;
     QTableWidget *m_votes = nullptr;
     QPlainTextEdit *m_discussion = nullptr;

@@ -1,3 +1,4 @@
+#include "core/meeting/entitledowners.h"
 #include "core/meeting/meeting.h"
 #include "core/meeting/meetingtally.h"
 #include "core/meeting/proxycheck.h"
@@ -82,6 +83,7 @@ class TestMeetingTally : public QObject
     Q_OBJECT
 
 private slots:
+    void entitledOwnersAreWrittenAndReadAsRuns();
     void quorumNeedsHeadsAndValueOfTheCallHeld_data();
     void quorumNeedsHeadsAndValueOfTheCallHeld();
     void arrivalsAndDeparturesCountFromTheirPoint();
@@ -290,6 +292,20 @@ void TestMeetingTally::proxyLimitsApplyAboveTwentyOwners()
     QCOMPARE(found.size(), findings);
     if (findings > 0)
         QCOMPARE(found.first().owners, delegated);
+}
+
+void TestMeetingTally::entitledOwnersAreWrittenAndReadAsRuns()
+{
+    QCOMPARE(EntitledOwners::text({1, 2, 3, 4, 7}), QStringLiteral("1-4, 7"));
+    QCOMPARE(EntitledOwners::text({1, 2, 9}), QStringLiteral("1, 2, 9"));
+    QCOMPARE(EntitledOwners::text({}), QString());
+    SharedState state;
+    for (int i = 1; i <= 7; ++i)
+        state.owner(i).ownerName = QStringLiteral("Condomino %1").arg(i);
+    QCOMPARE(EntitledOwners::read(QStringLiteral(" 7, 1-2, 2 "), state), (std::optional<QList<int>>{{1, 2, 7}}));
+    QCOMPARE(EntitledOwners::read(QString(), state), (std::optional<QList<int>>{QList<int>()}));
+    for (const char *wrong : {"3-1", "x", "1-2-3", "8", "0"})
+        QVERIFY2(!EntitledOwners::read(QString::fromLatin1(wrong), state), wrong);
 }
 
 QTEST_GUILESS_MAIN(TestMeetingTally)

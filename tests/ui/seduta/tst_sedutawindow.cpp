@@ -100,6 +100,19 @@ void TestSedutaWindow::allInFavourThenTheExceptions()
     QVERIFY2(resultText().startsWith(QStringLiteral("F 6 teste, 697,438 mill.; C 1 teste, 123,086 mill.")),
              qPrintable(resultText()));
     QVERIFY(resultText().contains(QStringLiteral("APPROVATA (art. 1136 c. 2 c.c.)")));
+    // An expense borne by owners 2 to 4 and 6 alone: only they vote, De Luca's vote stands.
+    auto *entitled = control<QLineEdit>(QStringLiteral("aventidiritto"));
+    entitled->setText(QStringLiteral("6, 2-4"));
+    emit entitled->editingFinished();
+    QCOMPARE(m_window->meeting().points.at(0).entitled, (QList<int>{2, 3, 4, 6}));
+    QCOMPARE(entitled->text(), QStringLiteral("2-4, 6"));
+    auto *voters = control<QTableWidget>(QStringLiteral("voti"));
+    QVERIFY(voters->rowCount() >= 1 && voters->rowCount() <= 4);
+    QVERIFY2(resultText().contains(QStringLiteral("C 1 teste, 123,086 mill.")), qPrintable(resultText()));
+    entitled->setText(QStringLiteral("2-40"));
+    emit entitled->editingFinished();
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("non è un elenco di condomini")));
+    QCOMPARE(m_window->meeting().points.at(0).entitled, (QList<int>{2, 3, 4, 6}));
     // Point 3 of the sample has 4 of 8 heads in favour: not a majority of the attendees.
     control<QSpinBox>(QStringLiteral("punto"))->setValue(3);
     QVERIFY2(resultText().startsWith(QStringLiteral("F 4 teste, 544,718 mill.")), qPrintable(resultText()));
