@@ -13,7 +13,9 @@ int ControllaAnagrafeCommand::run(const QStringList &arguments, QTextStream &out
                                   QTextStream &err)
 {
     SharedState state;
-    const int loaded = RegisterLoader::load(name(), argumentsSynopsis(), arguments, 1, state, err);
+    bool matches = true;
+    const int loaded =
+        RegisterLoader::load(name(), argumentsSynopsis(), arguments, 1, state, err, &matches);
     if (loaded != ExitSuccess)
         return loaded;
     const QVector<RegisterCheck::OwnerFindings> all =
@@ -25,7 +27,6 @@ int ControllaAnagrafeCommand::run(const QStringList &arguments, QTextStream &out
         for (const QString &line : findings.wrong)
             out << "  errato: " << line << "\n";
     }
-    const bool matches = RegisterLoader::mismatchCount(state, arguments.first()) == 0;
     return all.isEmpty() && matches ? ExitSuccess : ExitDataRejected;
 }
 

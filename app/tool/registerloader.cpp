@@ -6,12 +6,11 @@
 #include "core/registry/registerfile.h"
 #include "core/state/sharedstate.h"
 
-#include <QFileInfo>
 
 namespace veltra {
 
 int RegisterLoader::load(const QString &commandName, const QString &archivePath,
-                         SharedState &state, QTextStream &err)
+                         SharedState &state, QTextStream &err, bool *matches)
 {
     const int loaded = RegistryLoader::load(commandName, {archivePath}, state, err);
     if (loaded != ExitSuccess)
@@ -21,6 +20,9 @@ int RegisterLoader::load(const QString &commandName, const QString &archivePath,
         err << "veltra-tool: " << message << "\n";
         return ExitUnreadableFile;
     }
+    // Once the file was read whole, a message can only name owners that do not match.
+    if (matches)
+        *matches = message.isEmpty();
     if (!message.isEmpty())
         err << "veltra-tool: " << QString(message).replace(QLatin1Char('\n'), QStringLiteral("\nveltra-tool: "))
             << "\n";
@@ -29,21 +31,13 @@ int RegisterLoader::load(const QString &commandName, const QString &archivePath,
 
 int RegisterLoader::load(const QString &commandName, const QString &synopsis,
                          const QStringList &arguments, int count, SharedState &state,
-                         QTextStream &err)
+                         QTextStream &err, bool *matches)
 {
     if (arguments.size() != count) {
         err << "veltra-tool: uso: veltra-tool " << commandName << ' ' << synopsis << "\n";
         return ExitBadArguments;
     }
-    return load(commandName, arguments.first(), state, err);
-}
-
-int RegisterLoader::mismatchCount(const SharedState &state, const QString &archivePath)
-{
-    const QString path = RegisterFile::pathBeside(archivePath);
-    if (!QFileInfo::exists(path))
-        return 0;
-    return int(RegisterFile::mismatches(RegisterFile::load(path), state).size());
+    return load(commandName, arguments.first(), state, err, matches);
 }
 
 } // namespace veltra

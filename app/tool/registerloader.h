@@ -16,14 +16,14 @@ class RegisterLoader
 public:
     // ExitSuccess when the state holds both (the register may be empty: there is no file
     // yet); otherwise the exit code after one line on err.
+    // matches, when given, tells whether every owner of the register matched the archive.
     static int load(const QString &commandName, const QString &archivePath, SharedState &state,
-                    QTextStream &err);
+                    QTextStream &err, bool *matches = nullptr);
     // The same for a command given exactly `count` arguments, the first the archive, as
     // its usage line `synopsis` shows them.
     static int load(const QString &commandName, const QString &synopsis,
-                    const QStringList &arguments, int count, SharedState &state, QTextStream &err);
-    // The owners whose register lines the last load found not matching the archive.
-    static int mismatchCount(const SharedState &state, const QString &archivePath);
+                    const QStringList &arguments, int count, SharedState &state, QTextStream &err,
+                    bool *matches = nullptr);
 };
 
 } // namespace veltra
