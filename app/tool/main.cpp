@@ -2,11 +2,15 @@
 #include "bilanciocommand.h"
 #include "controllaanagrafecommand.h"
 #include "controllaavvisocommand.h"
+#include "controllacontabilitacommand.h"
 #include "esitocommand.h"
+#include "estrattocommand.h"
 #include "importaanagrafecommand.h"
 #include "importaletturecommand.h"
+#include "importamovimenticommand.h"
 #include "millesimicommand.h"
 #include "registraverbalecommand.h"
+#include "registrocommand.h"
 #include "ripartiscicommand.h"
 #include "schedacommand.h"
 #include "sedutacommand.h"
@@ -70,5 +74,9 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::EsitoCommand>());
     runner.add(std::make_unique<veltra::SedutaCommand>());
     runner.add(std::make_unique<veltra::RegistraVerbaleCommand>());
+    runner.add(std::make_unique<veltra::RegistroCommand>());
+    runner.add(std::make_unique<veltra::ImportaMovimentiCommand>());
+    runner.add(std::make_unique<veltra::EstrattoCommand>());
+    runner.add(std::make_unique<veltra::ControllaContabilitaCommand>());
     return runner.run(application->arguments().mid(1), out, err);
 }

@@ -1,5 +1,6 @@
 #include "stampacommand.h"
 
+#include "accountsprintkinds.h"
 #include "convocazioneprintkind.h"
 #include "expenseitemloader.h"
 #include "guidaprintout.h"
@@ -159,6 +160,7 @@ StampaCommand::StampaCommand()
     PaymentPrintKinds::addTo(*this);
     RegisterPrintKinds::addTo(*this);
     MeetingPrintKinds::addTo(*this);
+    AccountsPrintKinds::addTo(*this);
 }
 
 QString StampaCommand::argumentsSynopsis() const

@@ -1,8 +1,8 @@
 #include "core/registry/registercsv.h"
 
-#include "core/archive/archivetext.h"
 #include "core/archive/archivewriter.h"
 #include "core/archive/fieldreading.h"
+#include "core/archive/semicolonrows.h"
 #include "core/registry/taxcode.h"
 #include "core/state/sharedstate.h"
 
@@ -20,44 +20,8 @@ const QString UnitKind = QStringLiteral("unita");
 constexpr int PersonFields = 9;
 constexpr int UnitFields = 8;
 
-QString field(const QString &text)
-{
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\""))
-        + QLatin1Char('"');
-}
-
-QString row(const QStringList &fields)
-{
-    QStringList written;
-    for (const QString &text : fields)
-        written.append(field(text));
-    return written.join(QLatin1Char(';')) + QLatin1Char('\n');
-}
-
-// The fields of a line, double quotes taken off; false when a quote is left open.
-bool split(const QString &line, QStringList &fields)
-{
-    QString current;
-    bool quoted = false;
-    for (int k = 0; k < line.size(); ++k) {
-        const QChar c = line.at(k);
-        if (quoted && c == QLatin1Char('"') && k + 1 < line.size() && line.at(k + 1) == c) {
-            current.append(c);
-            ++k;
-        } else if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (c == QLatin1Char(';') && !quoted) {
-            fields.append(current.trimmed());
-            current.clear();
-        } else {
-            current.append(c);
-        }
-    }
-    fields.append(current.trimmed());
-    return !quoted;
-}
+using SemicolonRows::row;
+using SemicolonRows::split;
 
 // Surname and given name from "Cognome Nome": the split whose letters the codice fiscale
 // carries, or, without one, the whole text as the surname, since a double surname cannot
@@ -227,15 +191,9 @@ QString build(const SharedState &state)
 Result import(const QByteArray &bytes, SharedState &state)
 {
     Result result;
-    if (ArchiveText::hasMisleadingMark(bytes)) {
-        result.problem = QString::fromUtf8("riga 1: il file comincia come UTF-8 ma non lo è");
+    QStringList lines;
+    if (!SemicolonRows::lines(bytes, lines, &result.problem))
         return result;
-    }
-    QString text = ArchiveText::decode(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QStringList lines = text.split(QLatin1Char('\n'));
     Reading reading{state, {}, {}};
     for (int n = 0; n < lines.size(); ++n) {
         if (lines.at(n).trimmed().isEmpty())

@@ -1,9 +1,14 @@
 #include "ui/frame/formcontrols.h"
 
 #include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace veltra::FormControls {
 
@@ -64,6 +69,36 @@ void disableEntries(QWidget *window, const QStringList &names)
         if (auto *action = window->findChild<QAction *>(name))
             action->setEnabled(false);
     }
+}
+
+QTableWidget *table(const char *name, const QStringList &headings)
+{
+    auto *table = new QTableWidget(0, int(headings.size()));
+    table->setObjectName(QString::fromLatin1(name));
+    table->setHorizontalHeaderLabels(headings);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    return table;
+}
+
+QPushButton *button(const char *name, const QString &text, const QString &tip)
+{
+    auto *button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    return button;
+}
+
+QWidget *page(QTableWidget *table, QHBoxLayout *buttons)
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(table);
+    if (buttons)
+        layout->addLayout(buttons);
+    return page;
 }
 
 } // namespace veltra::FormControls

@@ -5,8 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QTableWidget;
 class QScrollBar;
 class QWidget;
 
@@ -42,6 +45,13 @@ QLineEdit *lineEdit(QWidget *parent, const QString &name, const QRect &rect);
 // position a step and pageStep positions a page.
 QScrollBar *scrollBar(QWidget *parent, const QString &name, int maximum, int pageStep,
                       const QRect &rect);
+
+// The pieces of a tab page laid out by itself: a table of whole rows with the headings given,
+// its columns as wide as their contents; a button; the page with the table above a row of
+// buttons (none when buttons is nullptr).
+QTableWidget *table(const char *name, const QStringList &headings);
+QPushButton *button(const char *name, const QString &text, const QString &tip);
+QWidget *page(QTableWidget *table, QHBoxLayout *buttons);
 
 // Greys out the window's menu entries named names ("apri", "salva"…): commands the window
 // does not support.

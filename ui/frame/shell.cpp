@@ -7,6 +7,7 @@
 #include "ui/anagrafe/administratorwindow.h"
 #include "ui/anagrafe/anagrafewindow.h"
 #include "ui/assemblea/assembleawindow.h"
+#include "ui/contabilita/contabilitawindow.h"
 #include "ui/conduttore/conduttorewindow.h"
 #include "ui/convocazione/convocazionewindow.h"
 #include "ui/dati/coefficientwindow.h"
@@ -348,6 +349,8 @@ WorkWindow *Shell::createWorkWindow(int k)
         return new AnagrafeWindow(*this);
     if (k == SedutaWindow::Number)
         return new SedutaWindow(*this);
+    if (k == ContabilitaWindow::Number)
+        return new ContabilitaWindow(*this);
     return new WorkWindow(*this, k);
 }
 

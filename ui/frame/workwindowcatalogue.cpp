@@ -55,6 +55,7 @@ const std::array<WorkWindowInfo, WorkWindowCount> &catalogue()
              false),
         info(11, "seduta", "Seduta", "Veltra: seduta dell'assemblea dei condomini",
              QStringLiteral("Veltra-seduta-"), {}, false, false),
+        info(12, "contabilita", "Contabilità", "Veltra: registro di contabilità", QString(), {3}, false, false),
     };
     return windows;
 }

@@ -5,7 +5,7 @@
 
 namespace veltra {
 
-constexpr int WorkWindowCount = 11;
+constexpr int WorkWindowCount = 12;
 
 // What the frame knows of each of the work windows, numbered from 1 in the order of the
 // "&Visualizza" menu; the first nine are also toolbar buttons 5 to 13.

@@ -182,7 +182,7 @@ void TestStartup::sameProcedureCanBeChosenTwice()
 
 void TestStartup::indexOutsideTheTableOpensTheCondominiumWindow()
 {
-    m_shell->chooseProcedure(12);
+    m_shell->chooseProcedure(WorkWindowCount + 1);
     QVERIFY(m_shell->existingWorkWindow(1)->isVisible());
     for (int k = 2; k <= 9; ++k)
         QVERIFY(!m_shell->existingWorkWindow(k));

@@ -119,7 +119,7 @@ void TestWorkWindow::frameCarriesCaptionMenuTitleAndToolbar()
     // The data windows' titles carry the mark of unsaved changes, shown only while there are.
     QCOMPARE(QString(window->windowTitle()).remove(QStringLiteral("[*]")), caption);
     auto *title = qobject_cast<QToolButton *>(window->menuBar()->cornerWidget(Qt::TopRightCorner));
-    QCOMPARE(title->text(), QStringLiteral("Fi&nestra n.%1 di 11").arg(k));
+    QCOMPARE(title->text(), QStringLiteral("Fi&nestra n.%1 di 12").arg(k));
     QList<QAction *> buttons;
     for (QAction *action : window->toolBar()->actions()) {
         if (!action->isSeparator())

@@ -1,0 +1,29 @@
+#include "controllacontabilitacommand.h"
+
+#include "accountsloader.h"
+
+#include "core/accounts/accountscheck.h"
+#include "core/accounts/accountsyear.h"
+#include "core/state/sharedstate.h"
+
+namespace veltra {
+
+int ControllaContabilitaCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    if (arguments.size() != 1) {
+        err << "veltra-tool: uso: veltra-tool " << name() << ' ' << argumentsSynopsis() << "\n";
+        return ExitBadArguments;
+    }
+    SharedState state;
+    AccountsYear year;
+    if (const int loaded = AccountsLoader::load(name(), arguments.first(), state, year, err))
+        return loaded;
+    bool errors = false;
+    for (const AccountsCheck::Finding &finding : AccountsCheck::check(year.accounts(), year.series(), state)) {
+        out << (finding.warning ? "avviso: " : "errore: ") << finding.text << "\n";
+        errors = errors || !finding.warning;
+    }
+    return errors ? ExitDataRejected : ExitSuccess;
+}
+
+} // namespace veltra

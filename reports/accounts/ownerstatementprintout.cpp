@@ -1,0 +1,69 @@
+#include "reports/accounts/ownerstatementprintout.h"
+
+#include "core/accounts/accountsregister.h"
+#include "core/accounts/ownerledger.h"
+#include "core/accounts/yearseries.h"
+#include "core/numbers/money.h"
+#include "core/state/sharedstate.h"
+#include "reports/document/reportdocument.h"
+
+namespace veltra::OwnerStatementPrintout {
+
+namespace {
+
+const QString CR = QStringLiteral("\r");
+const QString DateFormat = QStringLiteral("dd/MM/yyyy");
+
+QString money(long long cents)
+{
+    return Money::fromCents(cents).format();
+}
+
+void setRow(ReportDocument &document, int table, int row, const QStringList &cells)
+{
+    for (int c = 0; c < cells.size(); ++c)
+        document.setCell(table, row, c + 1, cells.at(c));
+}
+
+} // namespace
+
+ReportDocument build(const AccountsRegister &accounts, const YearSeries &series, const SharedState &state,
+                     int owner)
+{
+    const OwnerLedger ledger = OwnerLedger::of(accounts, series, owner);
+    ReportDocument document(PrintoutFont);
+    document.appendParagraph(QStringLiteral("ESTRATTO CONTO DEL CONDOMINO") + CR, 14, true);
+    document.appendParagraph(accounts.condoName + CR, 12, true);
+    document.appendParagraph(QStringLiteral("Condomino n. %1: %2").arg(owner).arg(state.owner(owner).ownerName) + CR
+                                 + QStringLiteral("Esercizio dal %1 al %2").arg(accounts.firstDay.toString(DateFormat),
+                                                                               accounts.lastDay().toString(DateFormat))
+                                 + CR + CR, 10);
+    const int rows = 1 + 1 + int(ledger.shares.size()) + int(ledger.movements.size()) + 1;
+    const int table = document.appendTable(rows, 4, 8);
+    setRow(document, table, 1, {QStringLiteral("Data"), QStringLiteral("Descrizione"), QStringLiteral("Dovuto"),
+                                QStringLiteral("Versato")});
+    setRow(document, table, 2, {accounts.firstDay.toString(DateFormat),
+                                ledger.openingCents >= 0 ? QStringLiteral("Saldo iniziale a debito")
+                                                         : QStringLiteral("Saldo iniziale a credito"),
+                                ledger.openingCents >= 0 ? money(ledger.openingCents) : QString(),
+                                ledger.openingCents < 0 ? money(-ledger.openingCents) : QString()});
+    int row = 3;
+    for (const OwnerLedger::Share &share : ledger.shares)
+        setRow(document, table, row++, {series.item(share.item) ? series.item(share.item)->date : QString(),
+                                        QStringLiteral("Quota voce %1 - %2").arg(share.item).arg(share.description),
+                                        money(share.cents), QString()});
+    for (const AccountMovement &movement : ledger.movements)
+        setRow(document, table, row++, {movement.operationDate.toString(DateFormat),
+                                        movement.receipt ? movement.description
+                                                         : QStringLiteral("Rimborso: ") + movement.description,
+                                        movement.receipt ? QString() : money(movement.cents),
+                                        movement.receipt ? money(movement.cents) : QString()});
+    const long long balance = ledger.balanceCents();
+    setRow(document, table, row, {accounts.lastDay().toString(DateFormat),
+                                  balance >= 0 ? QStringLiteral("Saldo da versare") : QStringLiteral("Saldo a credito"),
+                                  balance >= 0 ? money(balance) : QString(), balance < 0 ? money(-balance) : QString()});
+    document.alignColumnsRight(table, 3, 4);
+    return document;
+}
+
+} // namespace veltra::OwnerStatementPrintout

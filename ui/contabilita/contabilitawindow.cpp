@@ -1,0 +1,431 @@
+#include "ui/contabilita/contabilitawindow.h"
+
+#include "core/accounts/accountscheck.h"
+#include "core/accounts/accountsfile.h"
+#include "core/accounts/ownerledger.h"
+#include "core/accounts/sharelink.h"
+#include "core/assembly/calendardate.h"
+#include "core/numbers/money.h"
+#include "core/registry/iban.h"
+#include "core/state/sharedstate.h"
+#include "reports/accounts/accountsregisterprintout.h"
+#include "reports/accounts/ownerstatementprintout.h"
+#include "reports/document/printstatus.h"
+#include "reports/document/reportdocument.h"
+#include "ui/contabilita/contabilitaform.h"
+#include "ui/contabilita/movementfields.h"
+#include "ui/dati/datiwindow.h"
+#include "ui/frame/shell.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace veltra {
+
+namespace {
+
+constexpr int DatiNumber = 1;
+const QString DateFormat = QStringLiteral("dd/MM/yyyy");
+enum AccountColumn { AccountName, AccountIban, AccountCash, AccountOpening, AccountClosing };
+enum BalanceColumn { BalanceNumber, BalanceName, BalanceOpening, BalanceShares, BalancePaid, BalanceOwed };
+
+QString money(long long cents)
+{
+    return Money::fromCents(cents).format();
+}
+
+QTableWidgetItem *fixedItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+void setRow(QTableWidget *table, int row, const QStringList &cells)
+{
+    for (int c = 0; c < cells.size(); ++c)
+        table->setItem(row, c, fixedItem(cells.at(c)));
+}
+
+QString cellText(const QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table->item(row, column);
+    return item ? item->text().trimmed() : QString();
+}
+
+// An amount typed in a table: empty is zero.
+std::optional<long long> typedCents(const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    const std::optional<Money> amount = Money::parse(text);
+    return amount ? std::optional<long long>(amount->cents()) : std::nullopt;
+}
+
+} // namespace
+
+ContabilitaWindow::ContabilitaWindow(Shell &shell, QWidget *parent)
+    : WorkWindow(shell, Number, parent)
+    , m_form(std::make_unique<ContabilitaForm>(form()))
+{
+    connect(m_form->nuovo, &QPushButton::clicked, this, [this] { showMovement(0); });
+    connect(m_form->registra, &QPushButton::clicked, this, &ContabilitaWindow::recordMovement);
+    connect(m_form->elimina, &QPushButton::clicked, this, &ContabilitaWindow::removeMovement);
+    connect(m_form->estrattoconto, &QPushButton::clicked, this, &ContabilitaWindow::readBankStatement);
+    connect(m_form->aggiungiconto, &QPushButton::clicked, this, [this] {
+        const int row = m_form->conti->rowCount();
+        m_form->conti->insertRow(row);
+        m_form->conti->setItem(row, AccountName, new QTableWidgetItem(QStringLiteral("Nuovo conto")));
+        auto *cash = new QTableWidgetItem;
+        cash->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        cash->setCheckState(Qt::Unchecked);
+        m_form->conti->setItem(row, AccountCash, cash);
+        m_form->conti->setItem(row, AccountClosing, fixedItem(QString()));
+    });
+    connect(m_form->movimenti, &QTableWidget::itemSelectionChanged, this, [this] {
+        const QList<QTableWidgetItem *> selected = m_form->movimenti->selectedItems();
+        if (!m_showing && !selected.isEmpty())
+            showMovement(m_form->movimenti->item(selected.first()->row(), 0)->text().toInt());
+    });
+    for (QComboBox *box : {m_form->causale, m_form->condomino})
+        connect(box, &QComboBox::currentIndexChanged, this, &ContabilitaWindow::fillShare);
+    connect(m_form->voce, &QSpinBox::valueChanged, this, &ContabilitaWindow::fillShare);
+    const QList<std::pair<const char *, void (ContabilitaWindow::*)()>> entries = {
+        {"Registro di contabilità", &ContabilitaWindow::printMain},
+        {"Estratto conto del condomino", &ContabilitaWindow::printStatement},
+    };
+    for (const auto &[caption, command] : entries)
+        connect(addPrintEntry(QString::fromUtf8(caption)), &QAction::triggered, this, command);
+}
+
+ContabilitaWindow::~ContabilitaWindow() = default;
+
+void ContabilitaWindow::initialise()
+{
+    m_form->esercizio->setValue(platform().today().year());
+    setStepHint(QStringLiteral("scegliere l'esercizio e \"Apri\": il registro sta accanto all'archivio del condominio"));
+}
+
+// Coming forward, the window reads the register again: the payments window or the
+// condominium window may have changed the payments or the owners meanwhile.
+bool ContabilitaWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && !hasUnsavedChanges() && !archivePath().isEmpty()) {
+        const bool sameYear = m_year.isOpen() && m_year.archivePath() == archivePath()
+                              && m_year.accounts().year == m_form->esercizio->value();
+        if (sameYear || QFileInfo::exists(AccountsFile::pathBeside(archivePath(), m_form->esercizio->value())))
+            openYear(false);
+    }
+    return WorkWindow::event(event);
+}
+
+QString ContabilitaWindow::archivePath() const
+{
+    auto *dati = qobject_cast<DatiWindow *>(shell().workWindow(DatiNumber));
+    return dati ? dati->archiveName() : QString();
+}
+
+bool ContabilitaWindow::openYear(bool create)
+{
+    const QString archive = archivePath();
+    if (archive.isEmpty() || state().condoName.isEmpty()) {
+        if (create)
+            tellUser(MessageIcon::Information, QStringLiteral("Aprire prima l'archivio del condominio nella finestra Dati: "
+                                                              "il registro di contabilità sta accanto a esso."));
+        return false;
+    }
+    const int year = m_form->esercizio->value();
+    if (!QFileInfo::exists(AccountsFile::pathBeside(archive, year))
+        && (!create || !platform().askYesNo(MessageIcon::Question, state().texts.checkTitle,
+                                             QStringLiteral("Il registro di contabilità dell'esercizio %1 non c'è ancora: "
+                                                            "lo si crea accanto all'archivio del condominio?").arg(year),
+                                             true)))
+        return false;
+    AccountsYear opened;
+    const AccountsYear::Opening opening = opened.open(archive, state(), year);
+    if (!opening.ok) {
+        tellUser(MessageIcon::Critical, opening.problem);
+        return false;
+    }
+    m_year = opened;
+    if (!opening.notices.isEmpty())
+        tellUser(MessageIcon::Information, opening.notices.join(QLatin1Char('\n')));
+    showRegister();
+    return true;
+}
+
+void ContabilitaWindow::showRegister()
+{
+    m_showing = true;
+    const AccountsRegister &accounts = m_year.accounts();
+    m_form->inizio->setText(accounts.firstDay.toString(DateFormat));
+    m_form->stato->setText(QStringLiteral("%1: %2 movimenti%3").arg(QFileInfo(m_year.path()).fileName())
+                               .arg(accounts.movements().size())
+                               .arg(accounts.closed ? QStringLiteral(", esercizio chiuso") : QString()));
+    MovementFields::fillChoices(*m_form, accounts, state());
+    showMovements();
+    showAccounts();
+    showBalances();
+    m_showing = false;
+    showMovement(m_shownNumber);
+}
+
+void ContabilitaWindow::showMovements()
+{
+    const AccountsRegister &accounts = m_year.accounts();
+    QList<long long> balances;
+    for (const LedgerAccount &account : accounts.accounts)
+        balances << account.openingCents;
+    const QList<int> order = accounts.chronological();
+    m_form->movimenti->setRowCount(int(order.size()));
+    for (int row = 0; row < order.size(); ++row) {
+        const AccountMovement &movement = accounts.movements().at(order.at(row));
+        long long &balance = balances[movement.account - 1];
+        balance += movement.signedCents();
+        setRow(m_form->movimenti, row,
+               {QString::number(movement.number), movement.operationDate.toString(DateFormat),
+                movement.registrationDate.toString(DateFormat), accounts.accounts.at(movement.account - 1).name,
+                movement.receipt ? money(movement.cents) : QString(), movement.receipt ? QString() : money(movement.cents),
+                money(balance), AccountsRegisterPrintout::counterpart(movement, state()),
+                MovementCauses::label(movement.cause), movement.description});
+    }
+}
+
+void ContabilitaWindow::showAccounts()
+{
+    const AccountsRegister &accounts = m_year.accounts();
+    m_form->conti->setRowCount(int(accounts.accounts.size()));
+    for (int a = 0; a < accounts.accounts.size(); ++a) {
+        const LedgerAccount &account = accounts.accounts.at(a);
+        m_form->conti->setItem(a, AccountName, new QTableWidgetItem(account.name));
+        m_form->conti->setItem(a, AccountIban, new QTableWidgetItem(account.iban));
+        auto *cash = new QTableWidgetItem;
+        cash->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        cash->setCheckState(account.cash ? Qt::Checked : Qt::Unchecked);
+        m_form->conti->setItem(a, AccountCash, cash);
+        m_form->conti->setItem(a, AccountOpening, new QTableWidgetItem(money(account.openingCents)));
+        m_form->conti->setItem(a, AccountClosing, fixedItem(money(accounts.closingBalance(a + 1))));
+    }
+}
+
+void ContabilitaWindow::showBalances()
+{
+    QList<int> owners;
+    for (int i = 1; i <= MaxOwners; ++i) {
+        if (!state().owner(i).ownerName.isEmpty())
+            owners << i;
+    }
+    m_form->saldi->setRowCount(int(owners.size()));
+    for (int row = 0; row < owners.size(); ++row) {
+        const OwnerLedger ledger = OwnerLedger::of(m_year.accounts(), m_year.series(), owners.at(row));
+        setRow(m_form->saldi, row, {QString::number(ledger.owner), state().owner(ledger.owner).ownerName, QString(),
+                                    money(ledger.sharesCents()), money(ledger.paidCents()),
+                                    money(ledger.balanceCents())});
+        m_form->saldi->setItem(row, BalanceOpening, new QTableWidgetItem(money(ledger.openingCents)));
+    }
+}
+
+void ContabilitaWindow::showMovement(int number)
+{
+    const AccountMovement *movement = number > 0 ? m_year.accounts().movement(number) : nullptr;
+    m_showing = true;
+    m_shownNumber = movement ? number : 0;
+    if (movement) {
+        MovementFields::show(*m_form, *movement);
+    } else {
+        int bank = 1;
+        for (int a = m_year.accounts().accounts.size(); a >= 1; --a)
+            bank = m_year.accounts().accounts.at(a - 1).cash ? bank : a;
+        MovementFields::showNew(*m_form, platform().today(), bank);
+        m_form->movimenti->clearSelection();
+    }
+    m_showing = false;
+    m_form->elimina->setEnabled(m_shownNumber > 0);
+    m_form->registra->setText(m_shownNumber > 0 ? QStringLiteral("&Registra modifica") : QStringLiteral("&Registra"));
+}
+
+// An owner's share of an item is known: choosing them fills in the amount and the words.
+void ContabilitaWindow::fillShare()
+{
+    if (m_showing || MovementCause(m_form->causale->currentIndex()) != MovementCause::Share)
+        return;
+    const int owner = m_form->condomino->currentData().toInt();
+    const int item = m_form->voce->value();
+    const long long share = m_year.series().share(item, owner);
+    if (share <= 0)
+        return;
+    m_form->tipo->setCurrentIndex(0);
+    m_form->importo->setText(money(share));
+    m_form->descrizione->setText(ShareLink::description(item, m_year.series().item(item)->description));
+}
+
+void ContabilitaWindow::recordMovement()
+{
+    if (!m_year.isOpen())
+        return tellUser(MessageIcon::Information, QStringLiteral("Aprire prima il registro dell'esercizio."));
+    QString problem;
+    const std::optional<AccountMovement> movement = MovementFields::read(*m_form, m_shownNumber, &problem);
+    if (!movement)
+        return tellUser(MessageIcon::Exclamation, problem);
+    int number = m_shownNumber;
+    const bool written = m_shownNumber > 0 ? m_year.replaceMovement(*movement, &problem)
+                                           : m_year.addMovement(*movement, &problem, &number);
+    if (!written)
+        return tellUser(MessageIcon::Critical, QStringLiteral("Il movimento non è stato registrato: %1.").arg(problem));
+    m_shownNumber = number;
+    showRegister();
+    setStepHint(QStringLiteral("movimento n. %1 registrato").arg(number));
+}
+
+void ContabilitaWindow::removeMovement()
+{
+    if (m_shownNumber == 0)
+        return;
+    if (!platform().askYesNo(MessageIcon::Question, state().texts.checkTitle,
+                             QStringLiteral("Togliere dal registro il movimento n. %1?").arg(m_shownNumber), false))
+        return;
+    QString problem;
+    if (!m_year.removeMovement(m_shownNumber, &problem))
+        return tellUser(MessageIcon::Critical, QStringLiteral("Il movimento non è stato tolto: %1.").arg(problem));
+    setStepHint(QStringLiteral("movimento n. %1 tolto dal registro").arg(m_shownNumber));
+    m_shownNumber = 0;
+    showRegister();
+}
+
+AccountsRegister ContabilitaWindow::editedRegister(QString *problem) const
+{
+    AccountsRegister edited = m_year.accounts();
+    const std::optional<QDate> first = CalendarDate::read(m_form->inizio->text());
+    if (!first)
+        *problem = QStringLiteral("Scrivere il primo giorno dell'esercizio come giorno/mese/anno.");
+    edited.firstDay = first.value_or(edited.firstDay);
+    edited.accounts.clear();
+    for (int row = 0; row < m_form->conti->rowCount(); ++row) {
+        LedgerAccount account = m_year.accounts().accounts.value(row);
+        account.name = cellText(m_form->conti, row, AccountName);
+        account.iban = Iban::compact(cellText(m_form->conti, row, AccountIban));
+        account.cash = m_form->conti->item(row, AccountCash)->checkState() == Qt::Checked;
+        const std::optional<long long> opening = typedCents(cellText(m_form->conti, row, AccountOpening));
+        if ((!opening || account.name.isEmpty()) && problem->isEmpty())
+            *problem = QStringLiteral("Il conto della riga %1 vuole un nome e un saldo iniziale in euro.").arg(row + 1);
+        account.openingCents = opening.value_or(0);
+        edited.accounts << account;
+    }
+    edited.ownerOpenings.clear();
+    for (int row = 0; row < m_form->saldi->rowCount(); ++row) {
+        const std::optional<long long> opening = typedCents(cellText(m_form->saldi, row, BalanceOpening));
+        if (!opening && problem->isEmpty())
+            *problem = QStringLiteral("Il saldo iniziale di %1 non è un importo in euro.").arg(cellText(m_form->saldi, row, BalanceName));
+        if (opening.value_or(0) != 0)
+            edited.ownerOpenings.insert(cellText(m_form->saldi, row, BalanceNumber).toInt(), *opening);
+    }
+    return edited;
+}
+
+bool ContabilitaWindow::hasUnsavedChanges() const
+{
+    if (!m_year.isOpen())
+        return false;
+    QString problem;
+    const AccountsRegister edited = editedRegister(&problem);
+    return !problem.isEmpty() || AccountsFile::bytes(edited) != AccountsFile::bytes(m_year.accounts());
+}
+
+void ContabilitaWindow::openArchive()
+{
+    if (settleUnsavedChanges() && openYear(true))
+        setStepHint(QStringLiteral("registro aperto: i movimenti si scrivono nel registro con \"Registra\""));
+}
+
+void ContabilitaWindow::saveArchive()
+{
+    if (!m_year.isOpen())
+        return tellUser(MessageIcon::Information, QStringLiteral("Aprire prima il registro dell'esercizio."));
+    QString problem;
+    const AccountsRegister edited = editedRegister(&problem);
+    if (!problem.isEmpty())
+        return tellUser(MessageIcon::Exclamation, problem);
+    if (!m_year.saveAccounts(edited, &problem))
+        return tellUser(MessageIcon::Critical, QStringLiteral("Il registro non è stato salvato: %1.").arg(problem));
+    showRegister();
+    setStepHint(QStringLiteral("conti e saldi iniziali salvati"));
+}
+
+void ContabilitaWindow::printMain()
+{
+    if (!m_year.isOpen())
+        return tellUser(MessageIcon::Information, QStringLiteral("Aprire prima il registro dell'esercizio."));
+    setStepHint(PrintStatus::Loading);
+    handOverDocument(AccountsRegisterPrintout::build(m_year.accounts(), state()), PrintStatus::ShownData);
+}
+
+void ContabilitaWindow::printStatement()
+{
+    const QList<QTableWidgetItem *> selected = m_form->saldi->selectedItems();
+    const int owner = m_form->schede->currentWidget() == m_form->saldi->parentWidget() && !selected.isEmpty()
+        ? cellText(m_form->saldi, selected.first()->row(), BalanceNumber).toInt()
+        : m_form->condomino->currentData().toInt();
+    if (!m_year.isOpen() || owner == 0)
+        return tellUser(MessageIcon::Information, QStringLiteral("Aprire il registro e scegliere il condomino "
+                                                                 "(nei campi del movimento o tra i saldi)."));
+    setStepHint(PrintStatus::Loading);
+    handOverDocument(OwnerStatementPrintout::build(m_year.accounts(), m_year.series(), state(), owner),
+                     PrintStatus::ShownData);
+}
+
+void ContabilitaWindow::checkData()
+{
+    if (!m_year.isOpen())
+        return tellUser(MessageIcon::Information, QStringLiteral("Aprire prima il registro dell'esercizio."));
+    QStringList lines;
+    bool errors = false;
+    for (const AccountsCheck::Finding &finding : AccountsCheck::check(m_year.accounts(), m_year.series(), state())) {
+        lines << (finding.warning ? QStringLiteral("- avviso, ") : QStringLiteral("- ")) + finding.text;
+        errors = errors || !finding.warning;
+    }
+    tellUser(lines.isEmpty() ? MessageIcon::Information : (errors ? MessageIcon::Exclamation : MessageIcon::Information),
+             lines.isEmpty() ? QStringLiteral("Il registro non presenta irregolarità.") : lines.join(QLatin1Char('\n')));
+}
+
+void ContabilitaWindow::clearWindow()
+{
+    m_year = AccountsYear();
+    m_shownNumber = 0;
+    m_form->movimenti->setRowCount(0);
+    m_form->conti->setRowCount(0);
+    m_form->saldi->setRowCount(0);
+    m_form->stato->clear();
+    m_form->inizio->clear();
+    showMovement(0);
+}
+
+void ContabilitaWindow::showInstructions()
+{
+    tellUser(MessageIcon::Information,
+             QString::fromUtf8("Il registro di contabilità dell'esercizio:\n"
+                               "- si apre il condominio nella finestra Dati, si sceglie l'anno e \"Apri\";\n"
+                               "- ogni movimento si scrive con \"Registra\" ed entra subito nel registro;\n"
+                               "- i versamenti delle quote segnati nella finestra Pagamenti compaiono da soli;\n"
+                               "- \"Estratto conto banca...\" legge il CSV della banca e propone gli abbinamenti;\n"
+                               "- conti e saldi iniziali si cambiano nelle loro schede e si salvano con \"Salva\"."));
+}
+
+void ContabilitaWindow::readBankStatement()
+{
+    tellUser(MessageIcon::Information, QStringLiteral("Aprire prima il registro dell'esercizio."));
+}
+
+void ContabilitaWindow::tellUser(MessageIcon icon, const QString &text)
+{
+    platform().showMessage(icon, state().texts.checkTitle, text);
+}
+
+} // namespace veltra

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/accounts/accountsyear.h"
+#include "core/platform/platform.h"
+#include "ui/frame/workwindow.h"
+
+#include <memory>
+
+namespace veltra {
+
+class ContabilitaForm;
+
+// The accounts window `contabilita`: the register of receipts and payments of a financial
+// year for the condominium open in the condominium window. Movements are entered and changed
+// one at a time and written at once; the owners' share payments recorded in the payments
+// window appear as receipts, and a share receipt entered here sets the payment day there.
+// The accounts and the owners' opening balances are edited in their tabs and saved with
+// "Salva"; a bank statement is read in with its incoming amounts matched to owners.
+class ContabilitaWindow : public WorkWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Number = 12;
+
+    explicit ContabilitaWindow(Shell &shell, QWidget *parent = nullptr);
+    ~ContabilitaWindow() override;
+
+    ContabilitaForm &controls() const { return *m_form; }
+    const AccountsYear &year() const { return m_year; }
+    // The movement whose fields are shown, 0 for a new one.
+    int shownMovement() const { return m_shownNumber; }
+
+    // Shows movement number in the fields; 0 empties them for a new one.
+    void showMovement(int number);
+    // Writes the movement of the fields into the register (a new one, or the one shown).
+    void recordMovement();
+    void removeMovement();
+    void readBankStatement();
+    void printStatement();
+
+    void openArchive() override;
+    void saveArchive() override;
+    bool hasUnsavedChanges() const override;
+    void printMain() override;
+    void checkData() override;
+    void clearWindow() override;
+    void showInstructions() override;
+
+protected:
+    void initialise() override;
+    bool event(QEvent *event) override;
+
+private:
+    QString archivePath() const;
+    bool openYear(bool create);
+    void showRegister();
+    void showMovements();
+    void showAccounts();
+    void showBalances();
+    void fillShare();
+    // The accounts, the first day and the owners' openings as the tabs show them.
+    AccountsRegister editedRegister(QString *problem) const;
+    void tellUser(MessageIcon icon, const QString &text);
+
+    std::unique_ptr<ContabilitaForm> m_form;
+    AccountsYear m_year;
+    int m_shownNumber = 0;
+    bool m_showing = false;
+};
+
+} // namespace veltra
