@@ -65,19 +65,22 @@ public:
             return QStringLiteral("%1 campi invece di %2").arg(fields.size()).arg(Columns);
         m_fields = fields;
         const std::optional<QDate> day = date(OperationDate);
-        const std::optional<long long> cents = amount();
+        const bool opening = fields.at(Cause) == OpeningWord;
+        const std::optional<long long> cents = amount(opening ? 0 : 1);
         const std::optional<int> owner = integer(Owner, MaxOwners);
         if (!day || !cents || !owner || (fields.at(Kind) != ReceiptWord && fields.at(Kind) != PaymentWord))
             return m_fault.isEmpty() ? QStringLiteral("il tipo deve essere \"entrata\" o \"uscita\"") : m_fault;
         const long long signedCents = fields.at(Kind) == ReceiptWord ? *cents : -*cents;
-        if (fields.at(Cause) == OpeningWord)
-            return opening(*day, signedCents, *owner);
+        if (opening)
+            return takeOpening(*day, signedCents, *owner);
         return movement(*day, *cents, *owner);
     }
 
 private:
-    QString opening(const QDate &day, long long cents, int owner)
+    QString takeOpening(const QDate &day, long long cents, int owner)
     {
+        if (!m_accounts.firstDay.isValid() || day < m_accounts.firstDay)
+            m_accounts.firstDay = day;
         if (owner > 0) {
             m_accounts.ownerOpenings.insert(owner, cents);
             return QString();
@@ -86,8 +89,6 @@ private:
         if (account == 0)
             return QStringLiteral("manca il nome del conto");
         m_accounts.accounts[account - 1].openingCents = cents;
-        if (!m_accounts.firstDay.isValid() || day < m_accounts.firstDay)
-            m_accounts.firstDay = day;
         return QString();
     }
 
@@ -131,14 +132,15 @@ private:
         return day;
     }
 
-    std::optional<long long> amount()
+    // An opening may be nought; a movement moves at least a cent.
+    std::optional<long long> amount(long long least)
     {
         static const QRegularExpression pattern(QStringLiteral("^(\\d{1,10})(?:,(\\d{1,2}))?$"));
         const QRegularExpressionMatch match = pattern.match(m_fields.at(Amount));
         const long long cents = match.hasMatch()
             ? match.captured(1).toLongLong() * 100 + match.captured(2).leftJustified(2, QLatin1Char('0')).toLongLong()
             : 0;
-        if (cents <= 0 || cents > INT_MAX) {
+        if (!match.hasMatch() || cents < least || cents > INT_MAX) {
             m_fault = QStringLiteral("l'importo \"%1\" non è un numero positivo con la virgola decimale")
                           .arg(m_fields.at(Amount));
             return std::nullopt;
@@ -191,10 +193,13 @@ QString header()
 QByteArray write(const AccountsRegister &accounts)
 {
     QString text = header() + QLatin1Char('\n');
-    for (const LedgerAccount &account : accounts.accounts)
-        text += SemicolonRows::row(openingRow(accounts.firstDay, account.name, account.openingCents, 0));
-    for (auto it = accounts.ownerOpenings.constBegin(); it != accounts.ownerOpenings.constEnd(); ++it)
-        text += SemicolonRows::row(openingRow(accounts.firstDay, QString(), it.value(), it.key()));
+    // Without a first day there were no openings to write: every balance starts at nought.
+    if (accounts.firstDay.isValid()) {
+        for (const LedgerAccount &account : accounts.accounts)
+            text += SemicolonRows::row(openingRow(accounts.firstDay, account.name, account.openingCents, 0));
+        for (auto it = accounts.ownerOpenings.constBegin(); it != accounts.ownerOpenings.constEnd(); ++it)
+            text += SemicolonRows::row(openingRow(accounts.firstDay, QString(), it.value(), it.key()));
+    }
     for (int index : accounts.chronological())
         text += SemicolonRows::row(movementRow(accounts, accounts.movements().at(index)));
     return text.toUtf8();
