@@ -119,7 +119,7 @@ const QStringList &HelpGuide::windowNames()
         QStringLiteral("guidasentenze"),     QStringLiteral("guidaregolamento"),
         QStringLiteral("guidamodelli"),      QStringLiteral("guidaanagrafe"),
         QStringLiteral("guidaattuazione"),   QStringLiteral("guidacodice"),
-        QStringLiteral("guidaseduta"),
+        QStringLiteral("guidaseduta"),       QStringLiteral("guidacontabilita"),
     };
     return names;
 }

@@ -50,6 +50,7 @@ void TestGuidaPrintout::wholeGuideHasEverySectionInOrder()
         "Guida: FINESTRA MODELLI",     "Guida: FINESTRA ANAGRAFE",
         "Guida: DISPOSIZIONI DI ATTUAZIONE DEL C.C.",
         "Guida: CODICE CIVILE (Del condominio negli edifici)", "Guida: FINESTRA SEDUTA",
+        "Guida: FINESTRA CONTABILIT",
     };
     qsizetype previous = -1;
     for (const QByteArray &title : titles) {
@@ -57,7 +58,7 @@ void TestGuidaPrintout::wholeGuideHasEverySectionInOrder()
         QVERIFY2(at > previous, title.constData());
         previous = at;
     }
-    QCOMPARE(rtf.count("\\pagebb"), 16);
+    QCOMPARE(rtf.count("\\pagebb"), 17);
 }
 
 void TestGuidaPrintout::onePageByRowOrByWindowName_data()
@@ -87,7 +88,7 @@ void TestGuidaPrintout::unknownPageAndExtraArgumentsAreRefused_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
     QTest::newRow("row 0") << QStringList{"0"} << 2 << QStringLiteral("non ha la pagina \"0\"");
-    QTest::newRow("row 18") << QStringList{"18"} << 2 << QStringLiteral("non ha la pagina \"18\"");
+    QTest::newRow("row 19") << QStringList{"19"} << 2 << QStringLiteral("non ha la pagina \"19\"");
     QTest::newRow("tips are no page") << QStringList{"frmTip"} << 2
                                       << QStringLiteral("non ha la pagina \"frmTip\"");
     QTest::newRow("two pages") << QStringList{"1", "2"} << 2

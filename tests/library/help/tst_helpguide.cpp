@@ -47,12 +47,12 @@ void TestHelpGuide::readsPagesInContentsOrder()
     QString error;
     const std::optional<HelpGuide> guide = HelpGuide::fromBytes(guideBytes(), &error);
     QVERIFY2(guide, qPrintable(error));
-    QCOMPARE(guide->pages().size(), 17);
+    QCOMPARE(guide->pages().size(), 18);
     QCOMPARE(guide->pages().first().window, QStringLiteral("manuale"));
     QCOMPARE(guide->pages().first().title, QStringLiteral("TITOLO 1"));
     QCOMPARE(guide->pages().at(6).window, QStringLiteral("guidaconduttore"));
     QCOMPARE(guide->pages().at(15).window, QStringLiteral("guidacodice"));
-    QCOMPARE(guide->pages().last().window, QStringLiteral("guidaseduta"));
+    QCOMPARE(guide->pages().last().window, QStringLiteral("guidacontabilita"));
     QCOMPARE(guide->page(QStringLiteral("guidastampa"))->title, QStringLiteral("TITOLO 4"));
     QCOMPARE(guide->page(QStringLiteral("guidastampa"))->text,
              QStringLiteral("Testo della pagina 4, però."));
@@ -89,15 +89,15 @@ void TestHelpGuide::refusesMalformedFilesNamingTheLine_data()
     empty.replace("Testo della pagina 1, però.", "");
     QTest::newRow("page without text") << empty << QStringLiteral("la pagina \"manuale\" non ha testo");
     QByteArray fifteen = good.left(good.indexOf("[pagina guidacodice]"));
-    QTest::newRow("fifteen pages") << fifteen << QStringLiteral("17 pagine, ne ha 15");
-    QTest::newRow("eighteen pages") << guideBytes("[pagina altro] ALTRO\r\nx\r\n")
+    QTest::newRow("fifteen pages") << fifteen << QStringLiteral("18 pagine, ne ha 15");
+    QTest::newRow("nineteen pages") << guideBytes("[pagina altro] ALTRO\r\nx\r\n")
                                    << QStringLiteral("si attendeva la pagina \"(nessuna)\"");
     QTest::newRow("text before the first page") << "testo sciolto\r\n" + good
                                                 << QStringLiteral("riga 1: testo prima");
     QByteArray latin1 = good;
     latin1.replace("però", "per\xf2");
     QTest::newRow("not UTF-8") << latin1 << QStringLiteral("non è in codifica UTF-8");
-    QTest::newRow("empty file") << QByteArray() << QStringLiteral("17 pagine, ne ha 0");
+    QTest::newRow("empty file") << QByteArray() << QStringLiteral("18 pagine, ne ha 0");
 }
 
 void TestHelpGuide::refusesMalformedFilesNamingTheLine()

@@ -51,7 +51,7 @@ class TestHelpPrintout : public QObject
 private slots:
     void pageHasHeadingTitleAndText();
     void onlyPrintingAndTemplatesPagesAreSaved();
-    void guideHasSeventeenSectionsEachAfterTheFirstOnANewPage();
+    void guideHasEighteenSectionsEachAfterTheFirstOnANewPage();
     void guideReadByWordProcessorHasAPagePerSection();
 };
 
@@ -76,24 +76,24 @@ void TestHelpPrintout::onlyPrintingAndTemplatesPagesAreSaved()
     QStringList saved;
     for (const HelpPage &page : guide.pages())
         saved << HelpPrintout::savedPageName(texts, page);
-    QStringList expected(17);
+    QStringList expected(18);
     expected[3] = QStringLiteral("VeltraTITOLO 4.doc");
     expected[12] = QStringLiteral("VeltraTITOLO 13.doc");
     QCOMPARE(saved, expected);
     QCOMPARE(HelpPrintout::guideName(texts), QStringLiteral("Veltra-guida.doc"));
 }
 
-void TestHelpPrintout::guideHasSeventeenSectionsEachAfterTheFirstOnANewPage()
+void TestHelpPrintout::guideHasEighteenSectionsEachAfterTheFirstOnANewPage()
 {
     const ReportDocument document = HelpPrintout::guide(appTexts(), sampleGuide());
     const QStringList texts = ReportContents::paragraphTexts(document);
-    QCOMPARE(texts.size(), 2 + 2 * 17);
+    QCOMPARE(texts.size(), 2 + 2 * 18);
     QCOMPARE(texts.at(0), QStringLiteral("Veltra") + CR);
     QCOMPARE(texts.at(1), QStringLiteral("gestione di condomini") + CR + CR + CR);
-    for (int n = 1; n <= 17; ++n) {
+    for (int n = 1; n <= 18; ++n) {
         QCOMPARE(texts.at(2 * n), QStringLiteral("Guida: TITOLO %1").arg(n) + CR + CR);
         const QString body = QStringLiteral("Testo %1\r\nseconda riga %1").arg(n) + CR;
-        QCOMPARE(texts.at(2 * n + 1), n < 17 ? body + FF : body);
+        QCOMPARE(texts.at(2 * n + 1), n < 18 ? body + FF : body);
     }
     const QList<std::optional<int>> blockSizes = sizes(document);
     QCOMPARE(blockSizes.mid(0, 4), (QList<std::optional<int>>{20, 16, 16, 12}));
@@ -111,10 +111,10 @@ void TestHelpPrintout::guideReadByWordProcessorHasAPagePerSection()
     const QString path = folder.filePath(QStringLiteral("guida.odt"));
     QVERIFY(document.saveAs(path));
     OfficeReader reader;
-    QCOMPARE(reader.pageCounts({path}), QList<int>{17});
+    QCOMPARE(reader.pageCounts({path}), QList<int>{18});
     const QStringList lines = reader.texts({path}).first().split(QLatin1Char('\n'));
     int previous = -1;
-    for (int n = 1; n <= 17; ++n) {
+    for (int n = 1; n <= 18; ++n) {
         const int at = int(lines.indexOf(QStringLiteral("Guida: TITOLO %1").arg(n)));
         QVERIFY2(at > previous, qPrintable(QString::number(n)));
         previous = at;
