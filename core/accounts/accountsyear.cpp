@@ -102,7 +102,9 @@ AccountsYear::Opening AccountsYear::follow(Opening opening, const SharedState &s
     opening.notices = OwnerPairing::follow(followed, state);
     const bool paymentsChanged = ShareLink::follow(followed, m_series);
     if (paymentsChanged)
-        opening.notices << QStringLiteral("i versamenti delle quote seguono quelli registrati nella finestra dei pagamenti");
+        opening.notices << (opening.created
+                                ? QStringLiteral("il registro nuovo riporta i versamenti delle quote già segnati nella finestra dei pagamenti")
+                                : QStringLiteral("i versamenti delle quote seguono quelli registrati nella finestra dei pagamenti"));
     QString error;
     if ((opening.created || paymentsChanged || !opening.notices.isEmpty()) && !AccountsFile::save(followed, m_path, &error)) {
         opening.problem = QStringLiteral("impossibile scrivere il registro \"%1\": %2").arg(m_path, error);

@@ -1,0 +1,130 @@
+#include "core/accounts/accountsfile.h"
+#include "core/expenses/expensearchive.h"
+#include "core/state/sharedstate.h"
+#include "support/scriptedplatform.h"
+#include "support/workwindowfixture.h"
+#include "ui/contabilita/contabilitaform.h"
+#include "ui/contabilita/contabilitawindow.h"
+#include "ui/dati/datiwindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace veltra;
+
+namespace {
+
+const QString SampleName = QStringLiteral("Condominio Le Magnolie");
+
+} // namespace
+
+// The accounts window on the sample condominium: the register begun beside the archive, a
+// share receipt entered in the window and found in the payments' series, the accounts saved.
+class TestContabilitaWindow : public QObject, public WorkWindowFixture<ContabilitaWindow>
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void registerIsBegunWithThePaymentsAlreadyRecorded();
+    void shareReceiptEnteredHereIsPaidInTheSeries();
+    void accountsEditedAreUnsavedUntilSaved();
+
+private:
+    QTemporaryDir m_folder;
+    QString m_archive;
+};
+
+void TestContabilitaWindow::init()
+{
+    const QDir sample(QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio"));
+    for (const QString &name : sample.entryList(QDir::Files)) {
+        QFile::remove(m_folder.filePath(name));
+        QVERIFY(QFile::copy(sample.filePath(name), m_folder.filePath(name)));
+        QFile::setPermissions(m_folder.filePath(name), QFile::ReadOwner | QFile::WriteOwner);
+    }
+    QFile::remove(m_folder.filePath(AccountsFile::fileName(SampleName, 2026)));
+    m_archive = m_folder.filePath(QStringLiteral("Veltra-dati-") + SampleName);
+    createState();
+    m_platform->fileNames.enqueue(m_archive);
+    QVERIFY(openWindow(1) == nullptr);
+    qobject_cast<DatiWindow *>(m_shell->existingWorkWindow(1))->openArchive();
+    m_platform->messages.clear();
+    m_shell->showWorkWindow(ContabilitaWindow::Number);
+    m_window = qobject_cast<ContabilitaWindow *>(m_shell->existingWorkWindow(ContabilitaWindow::Number));
+    QVERIFY(m_window);
+    m_window->controls().esercizio->setValue(2026);
+    m_platform->answers.enqueue(true);
+    m_window->openArchive();
+    QVERIFY(m_window->year().isOpen());
+    m_platform->messages.clear();
+}
+
+void TestContabilitaWindow::cleanup()
+{
+    deleteWindow();
+}
+
+void TestContabilitaWindow::registerIsBegunWithThePaymentsAlreadyRecorded()
+{
+    QVERIFY(QFile::exists(m_folder.filePath(AccountsFile::fileName(SampleName, 2026))));
+    // The series records 14 payment days (8 of item 1, 5 of item 2, 1 of item 3).
+    QCOMPARE(m_window->controls().movimenti->rowCount(), 14);
+    QCOMPARE(m_window->controls().movimenti->item(0, 1)->text(), QStringLiteral("26/01/2026"));
+    QCOMPARE(m_window->controls().conti->rowCount(), 2);
+    // Owner 3 owes 56,69 + 855,83 + 325,26 + 883,80 and paid the first two.
+    QTableWidget *balances = m_window->controls().saldi;
+    QCOMPARE(balances->item(2, 0)->text(), QStringLiteral("3"));
+    QCOMPARE(balances->item(2, 3)->text(), QStringLiteral("2.121,58"));
+    QCOMPARE(balances->item(2, 5)->text(), QStringLiteral("1.209,06"));
+    QVERIFY(!m_window->hasUnsavedChanges());
+}
+
+void TestContabilitaWindow::shareReceiptEnteredHereIsPaidInTheSeries()
+{
+    ContabilitaForm &form = m_window->controls();
+    m_window->showMovement(0);
+    form.causale->setCurrentIndex(int(MovementCause::Share));
+    form.condomino->setCurrentIndex(form.condomino->findData(3));
+    form.voce->setValue(3);
+    QCOMPARE(form.importo->text(), QStringLiteral("325,26"));
+    form.dataoperazione->setText(QStringLiteral("02/04/2026"));
+    form.dataregistrazione->setText(QStringLiteral("03/04/2026"));
+    form.registra->click();
+    QCOMPARE(m_platform->messages.size(), 0);
+    QCOMPARE(form.movimenti->rowCount(), 15);
+    const QString item3 = m_folder.filePath(QStringLiteral("Veltra-spese-") + SampleName + QStringLiteral("- 2026 3"));
+    QCOMPARE(ExpenseArchive::load(item3, true).owners.at(2).paymentDate, QStringLiteral("02/04/2026"));
+    // An amount that is not a number is refused before anything is written.
+    m_window->showMovement(0);
+    form.importo->setText(QStringLiteral("dieci"));
+    form.registra->click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(form.movimenti->rowCount(), 15);
+}
+
+void TestContabilitaWindow::accountsEditedAreUnsavedUntilSaved()
+{
+    QTableWidget *accounts = m_window->controls().conti;
+    accounts->item(0, 1)->setText(QStringLiteral("IT60 X054 2811 1010 0000 0123 456"));
+    accounts->item(0, 3)->setText(QStringLiteral("4.210,35"));
+    QVERIFY(m_window->hasUnsavedChanges());
+    m_window->saveArchive();
+    QVERIFY(!m_window->hasUnsavedChanges());
+    const AccountsFile::LoadResult file = AccountsFile::load(m_folder.filePath(AccountsFile::fileName(SampleName, 2026)));
+    QCOMPARE(file.accounts.accounts.first().openingCents, 421035);
+    QCOMPARE(file.accounts.accounts.first().iban, QStringLiteral("IT60X0542811101000000123456"));
+    m_window->printMain();
+    QCOMPARE(m_platform->documents.size(), 1);
+}
+
+QTEST_MAIN(TestContabilitaWindow)
+#include "tst_contabilitawindow.moc"
