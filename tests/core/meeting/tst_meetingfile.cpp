@@ -1,3 +1,4 @@
+#include "core/meeting/decreefile.h"
 #include "core/meeting/meetingfile.h"
 #include "core/meeting/minutesregister.h"
 
@@ -54,6 +55,20 @@ const QByteArray SampleFile =
     "\"Neri chiede di verbalizzare.\"\r\n"
     "0,\"\",0,0,0,0\r\n";
 
+const QByteArray DecreesFile =
+    "\"VELTRA-DECRETI\",1\r\n"
+    "\"Tigli\",2\r\n"
+    "\"12/03/2026\",\"Tribunale di Milano\",\"R.G. 1234/2026, decreto n. 56/2026\",\"nomina\",\"Rossi Mario\",\"\"\r\n"
+    "\"20/09/2026\",\"Corte d'appello di Milano\",\"R.G. 88/2026\",\"revoca\",\"Rossi Mario\",\"su reclamo\"\r\n";
+
+QList<CourtDecree> sampleDecrees()
+{
+    return {{QDate(2026, 3, 12), QStringLiteral("Tribunale di Milano"), QStringLiteral("R.G. 1234/2026, decreto n. 56/2026"),
+             CourtDecree::Kind::Appointment, QStringLiteral("Rossi Mario"), QString()},
+            {QDate(2026, 9, 20), QStringLiteral("Corte d'appello di Milano"), QStringLiteral("R.G. 88/2026"),
+             CourtDecree::Kind::Revocation, QStringLiteral("Rossi Mario"), QStringLiteral("su reclamo")}};
+}
+
 } // namespace
 
 // The meeting file: its notation pinned by hand, and refused whole when a field is wrong.
@@ -68,6 +83,9 @@ private slots:
     void refusesAFileWithAFieldOutOfPlace();
     void fileNameCarriesTheMeetingDate();
     void registerOfMinutesOnlyGrows();
+    void decreesFileHoldsEachDecreeOnALine();
+    void decreesFileIsRefusedWholeAndNeverWrittenOver_data();
+    void decreesFileIsRefusedWholeAndNeverWrittenOver();
 };
 
 void TestMeetingFile::writesTheNotationOfTheFormat()
@@ -168,6 +186,69 @@ void TestMeetingFile::registerOfMinutesOnlyGrows()
     QVERIFY(!MinutesRegister::append(path, QStringLiteral("Tigli"), wrong, &error));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), renumbered);
+}
+
+void TestMeetingFile::decreesFileHoldsEachDecreeOnALine()
+{
+    QCOMPARE(DecreeFile::bytes(QStringLiteral("Tigli"), sampleDecrees()), DecreesFile);
+    const DecreeFile::LoadResult read = DecreeFile::read(DecreesFile);
+    QVERIFY2(read.isComplete(), qPrintable(read.problem));
+    QCOMPARE(read.condoName, QStringLiteral("Tigli"));
+    QVERIFY(read.decrees == sampleDecrees());
+
+    // Appending starts the file when there is none, and adds after what it holds.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(DecreeFile::fileName(QStringLiteral("Tigli")));
+    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("Veltra-decreti-Tigli"));
+    QString error;
+    for (const CourtDecree &decree : sampleDecrees())
+        QVERIFY2(DecreeFile::append(path, QStringLiteral("Tigli"), decree, &error), qPrintable(error));
+    QVERIFY(!DecreeFile::append(path, QStringLiteral("Tigli"), CourtDecree(), &error));
+    QCOMPARE(error, QStringLiteral("mancano la data, l'autorità giudiziaria, gli estremi e l'amministratore del decreto"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), DecreesFile);
+}
+
+void TestMeetingFile::decreesFileIsRefusedWholeAndNeverWrittenOver_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<int>("line");
+    QTest::newRow("no such date") << QByteArray("12/03/2026") << QByteArray("31/02/2026") << 3;
+    QTest::newRow("no court") << QByteArray("\"Corte d'appello di Milano\"") << QByteArray("\"\"") << 4;
+    QTest::newRow("no particulars") << QByteArray("\"R.G. 88/2026\"") << QByteArray() << 4;
+    QTest::newRow("kind the judge does not decree") << QByteArray("\"nomina\"") << QByteArray("\"conferma\"") << 3;
+    QTest::newRow("no administrator") << QByteArray("\"Rossi Mario\",\"\"") << QByteArray("\"\",\"\"") << 3;
+    QTest::newRow("a field more") << QByteArray("\"su reclamo\"") << QByteArray("\"su reclamo\",\"x\"") << 4;
+    QTest::newRow("a decree more than counted") << QByteArray("\"Tigli\",2") << QByteArray("\"Tigli\",1") << 4;
+    QTest::newRow("a decree less than counted") << QByteArray("\"Tigli\",2") << QByteArray("\"Tigli\",3") << 5;
+}
+
+void TestMeetingFile::decreesFileIsRefusedWholeAndNeverWrittenOver()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(int, line);
+    QByteArray bytes = DecreesFile;
+    QVERIFY(bytes.contains(from));
+    bytes.replace(bytes.indexOf(from), from.size(), to);
+    const DecreeFile::LoadResult result = DecreeFile::read(bytes);
+    QVERIFY(!result.isComplete());
+    QCOMPARE(result.failedLine, line);
+    QVERIFY(result.decrees.isEmpty());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Veltra-decreti-Tigli"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QString error;
+    QVERIFY(!DecreeFile::append(path, QStringLiteral("Tigli"), sampleDecrees().first(), &error));
+    QVERIFY2(error.contains(QStringLiteral("non si può leggere per intero")), qPrintable(error));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestMeetingFile)
