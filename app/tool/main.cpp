@@ -9,6 +9,7 @@
 #include "importaletturecommand.h"
 #include "importamovimenticommand.h"
 #include "millesimicommand.h"
+#include "registradecretocommand.h"
 #include "registraverbalecommand.h"
 #include "registrocommand.h"
 #include "ripartiscicommand.h"
@@ -78,5 +79,6 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::ImportaMovimentiCommand>());
     runner.add(std::make_unique<veltra::EstrattoCommand>());
     runner.add(std::make_unique<veltra::ControllaContabilitaCommand>());
+    runner.add(std::make_unique<veltra::RegistraDecretoCommand>());
     return runner.run(application->arguments().mid(1), out, err);
 }

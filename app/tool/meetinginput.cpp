@@ -52,7 +52,8 @@ const QStringList &MeetingInput::fileOptions()
 
 std::optional<QMap<QString, QString>> MeetingInput::readOptions(const QStringList &arguments,
                                                                 const QStringList &valueOptions,
-                                                                const QStringList &flagOptions)
+                                                                const QStringList &flagOptions,
+                                                                const QStringList &requiredOptions)
 {
     QMap<QString, QString> options;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -66,7 +67,7 @@ std::optional<QMap<QString, QString>> MeetingInput::readOptions(const QStringLis
         else
             return std::nullopt;
     }
-    for (const QString &option : fileOptions()) {
+    for (const QString &option : requiredOptions) {
         if (!options.contains(option))
             return std::nullopt;
     }

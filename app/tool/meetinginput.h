@@ -21,10 +21,12 @@ class MeetingInput
 {
 public:
     // The options given as "--name value" pairs or flags; nothing when one is not among
-    // valueOptions or flagOptions, is given twice or lacks its value.
+    // valueOptions or flagOptions, is given twice or lacks its value, or when one of
+    // requiredOptions (the four files unless told) is not given.
     static std::optional<QMap<QString, QString>> readOptions(const QStringList &arguments,
                                                              const QStringList &valueOptions,
-                                                             const QStringList &flagOptions);
+                                                             const QStringList &flagOptions,
+                                                             const QStringList &requiredOptions = fileOptions());
     static const QStringList &fileOptions();
 
     // Reads the four files named by options; ExitSuccess or the exit code after one line.

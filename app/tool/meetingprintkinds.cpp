@@ -3,6 +3,8 @@
 #include "registryloader.h"
 #include "stampacommand.h"
 
+#include "core/archive/companionfile.h"
+#include "core/meeting/decreefile.h"
 #include "core/meeting/meetingfile.h"
 #include "core/meeting/minutesregister.h"
 #include "core/state/sharedstate.h"
@@ -43,16 +45,41 @@ int loadRegister(const QString &file, MinutesRegister::LoadResult &result, QText
     return readingOutcome(file, result, "un registro dei verbali", err);
 }
 
-template<typename Build>
-StampaCommand::FileBuilder registerPrintout(Build build)
+int minutesPrintout(const QString &file, ReportDocument &document, QTextStream &err)
 {
-    return [build](const QString &file, ReportDocument &document, QTextStream &err) {
-        MinutesRegister::LoadResult result;
-        if (const int loaded = loadRegister(file, result, err))
+    MinutesRegister::LoadResult result;
+    if (const int loaded = loadRegister(file, result, err))
+        return loaded;
+    document = RegisterPrintouts::minutesRegister(result.condoName, result.entries);
+    return ExitSuccess;
+}
+
+// The register of appointments from the register of minutes at file and the court decrees
+// beside it: a condominium whose administrator the judge appointed may have either alone.
+int appointmentsPrintout(const QString &file, ReportDocument &document, QTextStream &err)
+{
+    const QString decreesPath = CompanionFile::pathBeside(file, MinutesRegister::fileName(QString()),
+                                                          DecreeFile::fileName(QString()));
+    const bool hasMinutes = QFileInfo::exists(file) || !QFileInfo::exists(decreesPath);
+    MinutesRegister::LoadResult minutes;
+    if (hasMinutes) {
+        if (const int loaded = loadRegister(file, minutes, err))
             return loaded;
-        document = build(result.condoName, result.entries);
-        return int(ExitSuccess);
-    };
+    }
+    DecreeFile::LoadResult decrees;
+    if (QFileInfo::exists(decreesPath)) {
+        decrees = DecreeFile::load(decreesPath);
+        if (const int read = readingOutcome(decreesPath, decrees, "un file dei decreti", err))
+            return read;
+        if (hasMinutes && decrees.condoName != minutes.condoName) {
+            err << "veltra-tool: il file dei decreti \"" << decreesPath << "\" è del condominio \""
+                << decrees.condoName << "\", il registro dei verbali di \"" << minutes.condoName << "\"\n";
+            return ExitDataRejected;
+        }
+    }
+    document = RegisterPrintouts::appointmentsRegister(hasMinutes ? minutes.condoName : decrees.condoName,
+                                                       minutes.entries, decrees.decrees);
+    return ExitSuccess;
 }
 
 } // namespace
@@ -69,8 +96,8 @@ int load(const QString &file, SharedState &state, Meeting &meeting, QTextStream 
 
 void addTo(StampaCommand &command)
 {
-    command.addFileKind(QStringLiteral("registro-verbali"), registerPrintout(&RegisterPrintouts::minutesRegister));
-    command.addFileKind(QStringLiteral("registro-nomine"), registerPrintout(&RegisterPrintouts::appointmentsRegister));
+    command.addFileKind(QStringLiteral("registro-verbali"), minutesPrintout);
+    command.addFileKind(QStringLiteral("registro-nomine"), appointmentsPrintout);
     command.addFileKind(QStringLiteral("verbale"), [&command](const QString &file, ReportDocument &document,
                                                               QTextStream &err) {
         SharedState state;

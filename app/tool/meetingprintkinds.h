@@ -15,7 +15,8 @@ class StampaCommand;
 //   stampa foglio-presenze SEDUTA  the attendance sheet to sign at the door
 // and on the register of minutes "Veltra-verbali-NAME":
 //   stampa registro-verbali REGISTRO  the register whole, with its index
-//   stampa registro-nomine REGISTRO   the appointments and revocations of the administrator
+//   stampa registro-nomine REGISTRO   the appointments and revocations of the administrator,
+//                                     with the court decrees of "Veltra-decreti-NAME" beside it
 namespace MeetingPrintKinds {
 
 void addTo(StampaCommand &command);

@@ -59,6 +59,31 @@ void appendHeading(ReportDocument &document, const QString &title, const QString
     document.appendParagraph(condoName + CR + CR, 12, true);
 }
 
+// One line of the register of appointments: the day, what was decided and by whom, and the
+// entry of the register of minutes that holds it (none for a decree).
+struct AppointmentRow
+{
+    QDate date;
+    QString text;
+    QString entry;
+};
+
+AppointmentRow resolutionRow(const MinutesEntry &entry, const QString &appointment)
+{
+    return {QDate::fromString(entry.meetingDate, DateFormat),
+            QStringLiteral("deliberazione dell'assemblea del %1, %2").arg(entry.meetingDate, appointment),
+            QString::number(entry.number)};
+}
+
+AppointmentRow decreeRow(const CourtDecree &decree)
+{
+    QString text = QStringLiteral("decreto di %1 di %2, %3, %4")
+                       .arg(DecreeFile::kindName(decree.kind), decree.administrator, decree.court, decree.particulars);
+    if (!decree.note.isEmpty())
+        text += QStringLiteral(" (%1)").arg(decree.note);
+    return {decree.date, text, QString()};
+}
+
 } // namespace
 
 MinutesEntry entryFor(const SharedState &state, const Meeting &meeting, const QList<Majority> &matters,
@@ -102,37 +127,36 @@ ReportDocument minutesRegister(const QString &condoName, const QList<MinutesEntr
     return document;
 }
 
-ReportDocument appointmentsRegister(const QString &condoName, const QList<MinutesEntry> &entries)
+ReportDocument appointmentsRegister(const QString &condoName, const QList<MinutesEntry> &entries,
+                                    const QList<CourtDecree> &decrees)
 {
-    struct Row
-    {
-        QDate date;
-        int entry;
-        QString text;
-    };
-    QList<Row> rows;
+    QList<AppointmentRow> rows;
     for (const MinutesEntry &entry : entries) {
         for (const QString &text : entry.appointments)
-            rows << Row{QDate::fromString(entry.meetingDate, DateFormat), entry.number, text};
+            rows << resolutionRow(entry, text);
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) { return a.date < b.date; });
+    for (const CourtDecree &decree : decrees)
+        rows << decreeRow(decree);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const AppointmentRow &a, const AppointmentRow &b) { return a.date < b.date; });
     ReportDocument document(PrintoutFont);
     appendHeading(document, QStringLiteral("REGISTRO DI NOMINA E REVOCA DELL'AMMINISTRATORE"), condoName);
     if (rows.isEmpty()) {
         document.appendParagraph(QStringLiteral("Il registro dei verbali non contiene deliberazioni di "
-                                                "nomina, conferma o revoca dell'amministratore.")
+                                                "nomina, conferma o revoca dell'amministratore, né vi "
+                                                "sono decreti del giudice annotati.")
                                      + CR,
                                  10);
         return document;
     }
     const int table = document.appendTable(int(rows.size()) + 1, 3, 9);
-    document.setCell(table, 1, 1, QStringLiteral("assemblea del"));
-    document.setCell(table, 1, 2, QStringLiteral("deliberazione"));
+    document.setCell(table, 1, 1, QStringLiteral("data"));
+    document.setCell(table, 1, 2, QStringLiteral("deliberazione o decreto"));
     document.setCell(table, 1, 3, QStringLiteral("verbale n."));
     for (int row = 0; row < rows.size(); ++row) {
         document.setCell(table, row + 2, 1, rows.at(row).date.toString(DateFormat));
         document.setCell(table, row + 2, 2, rows.at(row).text);
-        document.setCell(table, row + 2, 3, QString::number(rows.at(row).entry));
+        document.setCell(table, row + 2, 3, rows.at(row).entry);
     }
     return document;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/meeting/decreefile.h"
 #include "core/meeting/minutesregister.h"
 #include "reports/document/reportdocument.h"
 
@@ -24,8 +25,11 @@ MinutesEntry entryFor(const SharedState &state, const Meeting &meeting, const QL
 // The register of minutes whole: its index, then every entry on its own page.
 ReportDocument minutesRegister(const QString &condoName, const QList<MinutesEntry> &entries);
 
-// The appointments and revocations of the register's entries, in the order of the meetings.
-ReportDocument appointmentsRegister(const QString &condoName, const QList<MinutesEntry> &entries);
+// The register of appointments and revocations of the administrator: the resolutions of the
+// register's entries and the court decrees, by date; on one day the resolutions come first,
+// in the order of the register, then the decrees in the order typed.
+ReportDocument appointmentsRegister(const QString &condoName, const QList<MinutesEntry> &entries,
+                                    const QList<CourtDecree> &decrees);
 
 } // namespace RegisterPrintouts
 

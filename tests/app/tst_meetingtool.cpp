@@ -1,7 +1,9 @@
 #include "core/assembly/noticearchive.h"
+#include "core/meeting/decreefile.h"
 #include "core/meeting/meetingfile.h"
 #include "core/registry/condominiumarchive.h"
 #include "core/state/sharedstate.h"
+#include "support/pdfreader.h"
 #include "support/toolprocess.h"
 
 #include <QtTest>
@@ -21,6 +23,7 @@ private slots:
     void badInputIsRefusedNamingTheRow();
     void printsTheMeetingsDocumentsBesideItsCondominium();
     void writesTheMeetingOfThePaperVotesBesideTheNotice();
+    void courtDecreesGoBesideTheArchiveAndIntoTheRegisterOfAppointments();
 
 private:
     QString write(const QString &name, const QByteArray &bytes) const;
@@ -202,6 +205,59 @@ void TestMeetingTool::writesTheMeetingOfThePaperVotesBesideTheNotice()
     QCOMPARE(meeting.points[1].text, QStringLiteral("cappotto termico"));
     QCOMPARE(meeting.points[1].matter, 10);
     QCOMPARE(meeting.points[0].vote(2), Vote::Against);
+}
+
+void TestMeetingTool::courtDecreesGoBesideTheArchiveAndIntoTheRegisterOfAppointments()
+{
+    QVERIFY(runTool({QStringLiteral("--help")}).out.contains(QStringLiteral("registra-decreto --dati DATI")));
+    const QStringList decree = {QStringLiteral("registra-decreto"), QStringLiteral("--dati"),
+                                m_dir->filePath(QStringLiteral("Veltra-dati-Tigli")), QStringLiteral("--data"),
+                                QStringLiteral("12/03/2026"), QStringLiteral("--tribunale"),
+                                QStringLiteral(" Tribunale  di Milano"), QStringLiteral("--estremi"),
+                                QStringLiteral("R.G. 1234/2026, decreto n. 56/2026"), QStringLiteral("--amministratore"),
+                                QStringLiteral("Rossi Mario")};
+    const QString path = m_dir->filePath(QStringLiteral("Veltra-decreti-Tigli"));
+    for (const QString &kind : {QStringLiteral("conferma"), QString()}) {
+        const ToolRun wrong = runTool(decree + QStringList{QStringLiteral("--tipo"), kind});
+        QCOMPARE(wrong.exitCode, 2);
+        QVERIFY(!QFile::exists(path));
+    }
+    const ToolRun run = runTool(decree + QStringList{QStringLiteral("--tipo"), QStringLiteral("nomina")});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out, QStringLiteral("decreto di nomina del 12/03/2026 annotato in \"%1\"\n").arg(path));
+    const DecreeFile::LoadResult written = DecreeFile::load(path);
+    QVERIFY(written.isComplete());
+    QCOMPARE(written.condoName, QStringLiteral("Tigli"));
+    QCOMPARE(written.decrees.size(), 1);
+    QCOMPARE(written.decrees.first().court, QStringLiteral("Tribunale di Milano"));
+    QCOMPARE(written.decrees.first().kind, CourtDecree::Kind::Appointment);
+
+    // With no register of minutes yet, the register of appointments holds the decree alone.
+    const QString minutes = m_dir->filePath(QStringLiteral("Veltra-verbali-Tigli"));
+    const QString output = m_dir->filePath(QStringLiteral("nomine.pdf"));
+    const ToolRun printed = runTool({QStringLiteral("stampa"), QStringLiteral("registro-nomine"), minutes,
+                                     QStringLiteral("-o"), output});
+    QCOMPARE(printed.exitCode, 0);
+    if (PdfReader::available())
+        QVERIFY(PdfReader::pageTexts(output).join(QLatin1Char(' ')).simplified().contains(
+            QStringLiteral("decreto di nomina di Rossi Mario, Tribunale di Milano, R.G. 1234/2026")));
+
+    // A file of decrees that cannot be read whole is neither printed nor added to.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("\"una riga di troppo\"\r\n");
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray damaged = file.readAll();
+    file.close();
+    const ToolRun refused = runTool(decree + QStringList{QStringLiteral("--tipo"), QStringLiteral("revoca")});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), damaged);
+    const ToolRun unprinted = runTool({QStringLiteral("stampa"), QStringLiteral("registro-nomine"), minutes,
+                                       QStringLiteral("-o"), output});
+    QCOMPARE(unprinted.exitCode, 3);
+    QVERIFY2(unprinted.err.contains(QStringLiteral("(errore alla riga 4)")), qPrintable(unprinted.err));
 }
 
 QTEST_GUILESS_MAIN(TestMeetingTool)

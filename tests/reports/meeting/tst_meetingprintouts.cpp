@@ -135,11 +135,33 @@ void TestMeetingPrintouts::registersListTheEntriesAndTheAppointmentsInOrder()
     QVERIFY(entry.lines.contains(QStringLiteral("7 | Marchetti Chiara | 81,348 | per delega a Colombo Anna")));
     entry.number = 1;
     MinutesEntry earlier{2, QStringLiteral("21/04/2026"), QStringLiteral("02/02/2025"), 0, {}, {QStringLiteral("punto 1: nomina")}};
-    const ReportDocument appointments = RegisterPrintouts::appointmentsRegister(m_state.condoName, {entry, earlier});
-    QCOMPARE(ReportContents::tableRow(appointments.table(1), 2),
-             (QStringList{QStringLiteral("02/02/2025"), QStringLiteral("punto 1: nomina"), QStringLiteral("2")}));
-    QCOMPARE(ReportContents::tableRow(appointments.table(1), 3),
-             (QStringList{QStringLiteral("15/04/2026"), QStringLiteral("punto 4: Varie ed eventuali"), QStringLiteral("1")}));
+    // The decrees merge by date: the earliest first, and on the day of a meeting after its
+    // resolutions.
+    const QList<CourtDecree> decrees = {
+        {QDate(2025, 2, 2), QStringLiteral("Tribunale di Milano"), QStringLiteral("R.G. 1234/2025"),
+         CourtDecree::Kind::Revocation, QStringLiteral("Bianchi Luigi"), QString()},
+        {QDate(2024, 12, 1), QStringLiteral("Tribunale di Milano"), QStringLiteral("R.G. 99/2024, decreto n. 7/2024"),
+         CourtDecree::Kind::Appointment, QStringLiteral("Bianchi Luigi"), QStringLiteral("ricorso di due condomini")}};
+    const ReportDocument appointments = RegisterPrintouts::appointmentsRegister(m_state.condoName, {entry, earlier}, decrees);
+    const ReportTable &rows = appointments.table(1);
+    QCOMPARE(rows.rows(), 5);
+    QCOMPARE(ReportContents::tableRow(rows, 1),
+             (QStringList{QStringLiteral("data"), QStringLiteral("deliberazione o decreto"), QStringLiteral("verbale n.")}));
+    QCOMPARE(ReportContents::tableRow(rows, 2),
+             (QStringList{QStringLiteral("01/12/2024"),
+                          QStringLiteral("decreto di nomina di Bianchi Luigi, Tribunale di Milano, R.G. 99/2024, "
+                                         "decreto n. 7/2024 (ricorso di due condomini)"),
+                          QString()}));
+    QCOMPARE(ReportContents::tableRow(rows, 3),
+             (QStringList{QStringLiteral("02/02/2025"), QStringLiteral("deliberazione dell'assemblea del 02/02/2025, punto 1: nomina"),
+                          QStringLiteral("2")}));
+    QCOMPARE(ReportContents::tableRow(rows, 4),
+             (QStringList{QStringLiteral("02/02/2025"),
+                          QStringLiteral("decreto di revoca di Bianchi Luigi, Tribunale di Milano, R.G. 1234/2025"), QString()}));
+    QCOMPARE(ReportContents::tableRow(rows, 5),
+             (QStringList{QStringLiteral("15/04/2026"),
+                          QStringLiteral("deliberazione dell'assemblea del 15/04/2026, punto 4: Varie ed eventuali"),
+                          QStringLiteral("1")}));
     earlier.corrects = 1;
     const ReportDocument minutes = RegisterPrintouts::minutesRegister(m_state.condoName, {entry, earlier});
     QCOMPARE(ReportContents::tableRow(minutes.table(1), 3),
