@@ -14,8 +14,6 @@ const QString FormatName = QStringLiteral("VELTRA-DECRETI");
 constexpr int FormatVersion = 1;
 constexpr int MaxDecrees = 10000;
 const QString DateFormat = QStringLiteral("dd/MM/yyyy");
-const QString Appointment = QStringLiteral("nomina");
-const QString Revocation = QStringLiteral("revoca");
 
 void writeRecords(ArchiveWriter &writer, const QString &condoName, const QList<CourtDecree> &decrees)
 {
@@ -179,15 +177,17 @@ QString DecreeFile::missing(const CourtDecree &decree)
 
 QString DecreeFile::kindName(CourtDecree::Kind kind)
 {
-    return kind == CourtDecree::Kind::Revocation ? Revocation : Appointment;
+    // Literals, not objects of this file: other files' statics call this before this file's
+    // are built.
+    return kind == CourtDecree::Kind::Revocation ? QStringLiteral("revoca") : QStringLiteral("nomina");
 }
 
 std::optional<CourtDecree::Kind> DecreeFile::kindNamed(const QString &name)
 {
-    if (name == Appointment)
-        return CourtDecree::Kind::Appointment;
-    if (name == Revocation)
-        return CourtDecree::Kind::Revocation;
+    for (const CourtDecree::Kind kind : {CourtDecree::Kind::Appointment, CourtDecree::Kind::Revocation}) {
+        if (name == kindName(kind))
+            return kind;
+    }
     return std::nullopt;
 }
 

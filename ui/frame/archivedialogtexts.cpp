@@ -52,4 +52,9 @@ QStringList changedElsewhereButtons()
             QStringLiteral("Annulla")};
 }
 
+QStringList unsavedChangesButtons()
+{
+    return {QStringLiteral("Salva"), QStringLiteral("Non salvare"), QStringLiteral("Annulla")};
+}
+
 } // namespace veltra::ArchiveDialogTexts

@@ -23,6 +23,12 @@ QList<RegisteredWindow> registeredWindows()
                                 QStringLiteral("Option1_7")))
                             meters->setChecked(true);
                     }});
+    // The meeting window's court decrees open from its File menu in a window of their own.
+    windows.append({QStringLiteral("decreti"), [](Shell &shell) {
+                        shell.showWorkWindow(11);
+                        if (auto *decrees = shell.workWindow(11)->findChild<QWidget *>(QStringLiteral("decreti")))
+                            decrees->show();
+                    }});
     for (const CoefficientTable &table : coefficientTables()) {
         const CoefficientKind kind = table.kind;
         windows.append({table.objectName,

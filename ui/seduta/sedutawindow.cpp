@@ -1,6 +1,7 @@
 #include "ui/seduta/sedutawindow.h"
 
 #include "core/assembly/noticecheck.h"
+#include "core/meeting/decreefile.h"
 #include "core/meeting/entitledowners.h"
 #include "core/meeting/meetingcsv.h"
 #include "core/meeting/meetingfigures.h"
@@ -15,18 +16,23 @@
 #include "reports/meeting/registerprintouts.h"
 #include "reports/document/printstatus.h"
 #include "ui/convocazione/convocazionewindow.h"
+#include "ui/dati/datiwindow.h"
 #include "ui/frame/archivedialogtexts.h"
 #include "ui/frame/formcontrols.h"
 #include "ui/frame/shell.h"
+#include "ui/frame/windowplacement.h"
+#include "ui/seduta/decretiwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -36,6 +42,7 @@ namespace veltra {
 
 namespace {
 
+constexpr int DatiNumber = 1;
 constexpr int ConvocazioneNumber = 6;
 const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 const QString TimeFormat = QStringLiteral("HH:mm");
@@ -61,7 +68,9 @@ QString instructions()
         "i soli contrari e astenuti;\n"
         "- in basso si leggono la costituzione dell'assemblea e l'esito del punto;\n"
         "- 'presenze...' e 'voti...' leggono i file CSV dei voti raccolti su carta;\n"
-        "- 'registra' trascrive il verbale nel registro dei verbali.");
+        "- 'registra' trascrive il verbale nel registro dei verbali;\n"
+        "- 'Decreti del giudice...' nel menu File annota i decreti di nomina o revoca "
+        "dell'amministratore, che il registro di nomina e revoca riporta.");
 }
 
 QLabel *caption(QWidget *parent, const QString &text, const QRect &rect)
@@ -91,6 +100,7 @@ QString countLine(const HeadsAndValue &count)
 SedutaWindow::SedutaWindow(Shell &shell, QWidget *parent)
     : WorkWindow(shell, Number, parent)
     , m_table(MajorityTable::shipped())
+    , m_decreti(new DecretiWindow(platform(), this))
 {
     buildHeading();
     buildAttendance();
@@ -239,6 +249,10 @@ void SedutaWindow::addPrintEntries()
     });
     connect(addPrintEntry(QStringLiteral("Registra il verbale nel registro")), &QAction::triggered, this,
             &SedutaWindow::transcribeMinutes);
+    auto *decrees = new QAction(QStringLiteral("Decreti del &giudice..."), this);
+    decrees->setObjectName(QStringLiteral("apridecreti"));
+    fileMenu()->insertAction(fileMenu()->findChild<QAction *>(QStringLiteral("amministratore")), decrees);
+    connect(decrees, &QAction::triggered, this, &SedutaWindow::showDecrees);
 }
 
 void SedutaWindow::connectHeading()
@@ -288,7 +302,22 @@ void SedutaWindow::initialise()
 // asks to save it, comparing the meeting with its file as last written or read.
 bool SedutaWindow::hasUnsavedChanges() const
 {
+    return meetingChanged() || m_decreti->hasUnsavedChanges();
+}
+
+bool SedutaWindow::meetingChanged() const
+{
     return MeetingFile::bytes(state().condoName, m_meeting) != m_savedBytes;
+}
+
+// Once the window closes, what it kept unsaved was saved or given up when asked.
+void SedutaWindow::closeEvent(QCloseEvent *event)
+{
+    WorkWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        m_decreti->revert();
+        m_decreti->hide();
+    }
 }
 
 void SedutaWindow::markSaved()
@@ -600,6 +629,12 @@ void SedutaWindow::openArchive()
 
 void SedutaWindow::saveArchive()
 {
+    const bool decreesChanged = m_decreti->hasUnsavedChanges();
+    if (decreesChanged && !m_decreti->save())
+        return;
+    // Decrees typed on an unchanged meeting need no meeting file.
+    if (decreesChanged && !meetingChanged())
+        return;
     if (m_archiveName.isEmpty())
         return saveArchiveAs();
     saveMeeting(m_archiveName);
@@ -650,6 +685,34 @@ void SedutaWindow::transcribeMinutes()
     setStepHint(QStringLiteral("verbale n. %1 trascritto nel registro dei verbali").arg(entry.number));
 }
 
+QString SedutaWindow::decreesFolder() const
+{
+    if (!m_archiveName.isEmpty())
+        return QFileInfo(m_archiveName).path();
+    const auto *dati = qobject_cast<DatiWindow *>(shell().existingWorkWindow(DatiNumber));
+    return dati && !dati->archiveName().isEmpty() ? QFileInfo(dati->archiveName()).path() : QString();
+}
+
+void SedutaWindow::showDecrees()
+{
+    if (m_decreti->isVisible()) {
+        m_decreti->raise();
+        return m_decreti->activateWindow();
+    }
+    if (state().condoName.isEmpty())
+        return tellUser(MessageIcon::Exclamation, QStringLiteral("Aprire prima l'archivio del condominio nella "
+                                                                 "finestra Dati."));
+    const QString folder = decreesFolder();
+    if (folder.isEmpty())
+        return tellUser(MessageIcon::Exclamation, QStringLiteral("Salvare prima la seduta o l'archivio del "
+                                                                 "condominio: i decreti stanno nella stessa cartella."));
+    if (!m_decreti->open(QDir(folder).filePath(DecreeFile::fileName(state().condoName)), state().condoName))
+        return;
+    WindowPlacement::centreOver(m_decreti, this);
+    m_decreti->show();
+    m_decreti->raise();
+}
+
 void SedutaWindow::checkData()
 {
     const QuorumResult quorum = MeetingTally::quorum(state(), m_meeting, currentPoint());
@@ -666,6 +729,7 @@ void SedutaWindow::checkData()
 
 void SedutaWindow::clearWindow()
 {
+    m_decreti->revert();
     m_meeting = Meeting();
     m_meeting.administratorName = state().administrator.name;
     m_archiveName.clear();

@@ -18,13 +18,17 @@ class QTableWidget;
 
 namespace veltra {
 
+class DecretiWindow;
+
 // The meeting window `seduta`: the assembly as it is held. The attendance of every owner
 // (absent, present, by delegate with the proxy shown), arrivals and departures counted from
 // an agenda point, each point's matter of the majorities table and every attendee's vote,
 // with "tutti favorevoli" to enter all in favour and then the exceptions; the quorum, the
 // proxies beyond the limits and the point's result are shown after every change. It keeps
 // the meeting in its own file, reads the attendance and votes collected on paper, prints
-// the minutes and the attendance sheet and transcribes the minutes into the register.
+// the minutes and the attendance sheet and transcribes the minutes into the register. Its
+// "Decreti del giudice..." opens the court decrees on the administrator, kept beside the
+// register for the register of appointments and revocations.
 class SedutaWindow : public WorkWindow
 {
     Q_OBJECT
@@ -51,6 +55,11 @@ public:
     void readVotesCsv();
     // Appends the minutes to the condominium's register of minutes, beside the meeting file.
     void transcribeMinutes();
+    // Opens the court decrees of the condominium, beside the meeting file or, before it is
+    // saved, beside the condominium archive.
+    void showDecrees();
+    // The window of the decrees, hidden until opened.
+    DecretiWindow *decretiWindow() const { return m_decreti; }
 
     void openArchive() override;
     void saveArchive() override;
@@ -64,6 +73,7 @@ public:
 
 protected:
     void initialise() override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildHeading();
@@ -81,6 +91,8 @@ private:
     void storePointTexts();
     void entitledTyped();
     bool saveMeeting(const QString &path);
+    bool meetingChanged() const;
+    QString decreesFolder() const;
     void tellUser(MessageIcon icon, const QString &text);
     QString chooseCsv(const QString &title);
     void readCsv(const QString &title, const std::function<MeetingCsv::Result(const QByteArray &)> &reader);
@@ -91,6 +103,7 @@ private:
     QByteArray m_savedBytes; // the meeting's file as last opened, saved or emptied
     void markSaved();
     bool m_showing = false; // the fields are being filled from the meeting, not typed
+    DecretiWindow *m_decreti;
 
     QLineEdit *m_date = nullptr;
     QComboBox *m_call = nullptr;

@@ -1,9 +1,12 @@
+#include "core/meeting/decreefile.h"
 #include "core/meeting/meetingfile.h"
 #include "core/meeting/minutesregister.h"
 #include "core/registry/condominiumarchive.h"
 #include "support/workwindowfixture.h"
+#include "ui/seduta/decretiwindow.h"
 #include "ui/seduta/sedutawindow.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +37,7 @@ private slots:
     void allInFavourThenTheExceptions();
     void savesPrintsAndTranscribesTheMeeting();
     void unsavedMeetingAsksBeforeItIsGivenUp();
+    void courtDecreesAreTypedSavedAndAskedAboutBeforeTheyAreGivenUp();
 
 private:
     QComboBox *cellCombo(const QString &table, int row, int column) const
@@ -155,6 +159,81 @@ void TestSedutaWindow::unsavedMeetingAsksBeforeItIsGivenUp()
     m_platform->fileNames.enqueue(m_dir.filePath(QStringLiteral("Veltra-seduta-Condominio Le Magnolie- 2026-12-09")));
     QVERIFY(m_window->settleUnsavedChanges());
     QVERIFY(!m_window->hasUnsavedChanges());
+}
+
+void TestSedutaWindow::courtDecreesAreTypedSavedAndAskedAboutBeforeTheyAreGivenUp()
+{
+    auto *open = control<QAction>(QStringLiteral("apridecreti"));
+    DecretiWindow *decrees = m_window->decretiWindow();
+    // Until the meeting or the condominium has a folder, the decrees have none either.
+    open->trigger();
+    QVERIFY(m_platform->lastMessage().text.startsWith(QStringLiteral("Salvare prima la seduta")));
+    QVERIFY(!decrees->isVisible());
+    m_platform->fileNames.enqueue(m_dir.filePath(SampleMeeting));
+    m_window->saveArchiveAs();
+    open->trigger();
+    QVERIFY(decrees->isVisible());
+
+    auto *table = control<QTableWidget>(QStringLiteral("tabelladecreti"));
+    control<QPushButton>(QStringLiteral("aggiungi"))->click();
+    const QStringList typed = {QStringLiteral("31/02/2026"), QStringLiteral("Tribunale di Milano"),
+                               QStringLiteral("R.G. 1234/2026"), QString(), QStringLiteral(" Rossi  Mario ")};
+    for (int column = 0; column < typed.size(); ++column) {
+        if (!typed.at(column).isEmpty())
+            table->item(0, column)->setText(typed.at(column));
+    }
+    qobject_cast<QComboBox *>(table->cellWidget(0, 3))->setCurrentIndex(1);
+    const QString path = m_dir.filePath(QStringLiteral("Veltra-decreti-Condominio Le Magnolie"));
+    QVERIFY(!decrees->save());
+    QCOMPARE(m_platform->lastMessage().text, QStringLiteral("Riga 1: \"31/02/2026\" non è una data GG/MM/AAAA."));
+    QVERIFY(!QFile::exists(path));
+    table->item(0, 0)->setText(QStringLiteral("28/02/2026"));
+    control<QPushButton>(QStringLiteral("salva"))->click();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\"VELTRA-DECRETI\",1\r\n\"Condominio Le Magnolie\",1\r\n"
+                                        "\"28/02/2026\",\"Tribunale di Milano\",\"R.G. 1234/2026\",\"revoca\",\"Rossi Mario\",\"\"\r\n"));
+    file.close();
+
+    // A note typed and not saved: closing asks; "Annulla" keeps the window, "Non salvare"
+    // gives the note up.
+    table->item(0, 5)->setText(QStringLiteral("su ricorso di un condomino"));
+    QVERIFY(m_window->hasUnsavedChanges());
+    m_platform->choices.enqueue(2);
+    decrees->close();
+    QVERIFY(decrees->isVisible());
+    QCOMPARE(m_platform->lastMessage().buttons, (QStringList{"Salva", "Non salvare", "Annulla"}));
+    m_platform->choices.enqueue(1);
+    decrees->close();
+    QVERIFY(!decrees->isVisible());
+    QVERIFY(!m_window->hasUnsavedChanges());
+    open->trigger();
+    QCOMPARE(table->item(0, 5)->text(), QString());
+
+    // The meeting window asks for the decrees as for its own data, and saving them leaves the
+    // unchanged meeting alone.
+    table->item(0, 5)->setText(QStringLiteral("su ricorso di un condomino"));
+    const int dialogs = int(m_platform->dialogs.size());
+    m_platform->choices.enqueue(0);
+    QVERIFY(m_window->settleUnsavedChanges());
+    QCOMPARE(m_platform->dialogs.size(), dialogs);
+    const DecreeFile::LoadResult saved = DecreeFile::load(path);
+    QVERIFY(saved.isComplete());
+    QCOMPARE(saved.decrees.first().note, QStringLiteral("su ricorso di un condomino"));
+
+    // A file that cannot be read whole is not shown, and stays as it is.
+    decrees->close();
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("\"una riga di troppo\"\r\n");
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray damaged = file.readAll();
+    file.close();
+    open->trigger();
+    QVERIFY(!decrees->isVisible());
+    QVERIFY2(m_platform->lastMessage().text.contains(QStringLiteral("alla riga 4")), qPrintable(m_platform->lastMessage().text));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), damaged);
 }
 
 QTEST_MAIN(TestSedutaWindow)
