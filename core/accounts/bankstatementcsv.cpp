@@ -297,7 +297,7 @@ std::optional<FooterBalance> footerBalance(const Row &row)
     for (qsizetype k = row.fields.size() - 1; k >= 0; --k) {
         const QString cell = row.fields.at(k);
         const QString tail = cell.mid(cell.lastIndexOf(QLatin1Char(':')) + 1);
-        if (amountText(tail))
+        if (amountText(tail) && !looksDated(tail.trimmed()))
             return FooterBalance{row.line, balanceKindOf(row.fields), tail};
     }
     return std::nullopt;
@@ -387,8 +387,8 @@ std::optional<Fault> Reading::decideDecimal()
         if (*shown == Decimal::Unknown || *shown == m_decimal)
             continue;
         if (m_decimal != Decimal::Unknown)
-            return Fault{line, QString::fromUtf8("l'importo \"%1\" ha %2 per i decimali, quello della riga %3 %4: "
-                                                 "il file non dice come leggere gli importi")
+            return Fault{line, QString::fromUtf8("l'importo \"%1\" usa %2 per i decimali, quello della riga %3 "
+                                                 "%4: gli importi del file non si leggono in un solo modo")
                                    .arg(FieldReading::quoted(text), decimalName(*shown)).arg(decidedAt)
                                    .arg(decimalName(m_decimal))};
         m_decimal = *shown;
@@ -559,7 +559,7 @@ BankStatementCsv::Result BankStatementCsv::read(const QByteArray &bytes, const Q
                                                 const std::optional<ColumnMapping> &mapping)
 {
     if (ArchiveText::hasMisleadingMark(bytes))
-        return refused(fileName, {0, QString::fromUtf8("comincia con il segno dell'UTF-8 ma il testo non è UTF-8")});
+        return refused(fileName, {0, QString::fromUtf8("comincia con il marcatore dell'UTF-8, ma il resto del testo non è in UTF-8")});
     const QString text = ArchiveText::decode(bytes);
     const QChar separator = mapping ? mapping->separator : separatorOf(text);
     QList<Row> split;

@@ -110,7 +110,7 @@ std::optional<int> positiveNumber(const QString &text)
 {
     bool ok = false;
     const int number = text.toInt(&ok);
-    if (!ok || number < 1 || number > 1000 || text.startsWith(QLatin1Char('+')))
+    if (!ok || number < 1 || text.startsWith(QLatin1Char('+')))
         return std::nullopt;
     return number;
 }
