@@ -527,9 +527,11 @@ std::optional<Fault> Reading::run(BankStatementCsv::Result &result)
     return std::nullopt;
 }
 
-BankStatementCsv::Result refused(const QString &fileName, const Fault &fault)
+BankStatementCsv::Result refused(const QString &fileName, const Fault &fault,
+                                 const ColumnMapping &mapping = ColumnMapping())
 {
     BankStatementCsv::Result result;
+    result.mapping = mapping;
     result.failedLine = fault.line;
     const QString file = FieldReading::quoted(fileName);
     result.problem = fault.line > 0
@@ -573,14 +575,14 @@ BankStatementCsv::Result BankStatementCsv::read(const QByteArray &bytes, const Q
     used.separator = separator;
     if (!used.isUsable())
         return refused(fileName, {0, QStringLiteral("non si riconoscono le colonne della data, dell'importo e della "
-                                                    "descrizione: indicarle a mano")});
+                                                    "descrizione: indicarle a mano")}, used);
     if (used.headerRow >= split.size())
-        return refused(fileName, {0, QStringLiteral("non ha la riga d'intestazione %1").arg(used.headerRow + 1)});
+        return refused(fileName, {0, QStringLiteral("non ha la riga d'intestazione %1").arg(used.headerRow + 1)}, used);
     used.headers = used.headerRow >= 0 ? split.at(used.headerRow).fields : QStringList();
     Result result;
     Reading reading(split, used);
     if (const std::optional<Fault> fault = reading.run(result))
-        return refused(fileName, *fault);
+        return refused(fileName, *fault, used);
     result.ok = true;
     result.mapping = used;
     return result;

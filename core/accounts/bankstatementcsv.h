@@ -39,7 +39,9 @@ public:
         int failedLine = 0; // 0 when the fault is the file's as a whole
         QList<Line> lines; // in the file's order
         std::optional<long long> closingBalanceCents; // the balance after the latest movement
-        ColumnMapping mapping; // the one used, titles filled in from the file
+        // The one used, titles filled in from the file; kept on a refusal too, so that the
+        // user can see which columns were read and correct them.
+        ColumnMapping mapping;
     };
 
     // The rows of the file, quotes taken off (a doubled quote inside is one quote, a

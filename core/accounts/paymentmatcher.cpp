@@ -103,6 +103,21 @@ void closeShares(const QList<int> &items, QList<PaymentMatcher::OpenShare> &open
                open.end());
 }
 
+// The lines in the order the money came in: by date, and within a day as the file lists
+// them, read backwards when the file puts the newest first.
+QList<int> chronological(const QList<BankStatementCsv::Line> &lines)
+{
+    QList<int> order;
+    for (int k = 0; k < lines.size(); ++k)
+        order.append(k);
+    if (!lines.isEmpty() && lines.first().operationDate > lines.last().operationDate)
+        std::reverse(order.begin(), order.end());
+    std::stable_sort(order.begin(), order.end(), [&lines](int a, int b) {
+        return lines.at(a).operationDate < lines.at(b).operationDate;
+    });
+    return order;
+}
+
 } // namespace
 
 PaymentMatcher::PaymentMatcher(const QList<PayerCandidate> &candidates) : m_candidates(candidates)
@@ -142,35 +157,39 @@ QList<int> PaymentMatcher::namedCandidates(const QStringList &words) const
     return named;
 }
 
+PaymentMatcher::Proposal PaymentMatcher::proposal(const BankStatementCsv::Line &line,
+                                                  QList<QList<OpenShare>> &open) const
+{
+    Proposal proposal;
+    proposal.fileLine = line.fileLine;
+    proposal.cents = line.cents;
+    if (line.cents <= 0)
+        return proposal;
+    QList<std::pair<int, QList<int>>> fits; // candidate index, items
+    for (int index : namedCandidates(ColumnMapping::plainWords(line.description))) {
+        for (const Positions &positions : sharesPaying(line.cents, open.at(index)))
+            fits.append({index, itemsAt(positions, open.at(index))});
+    }
+    if (fits.isEmpty())
+        return proposal;
+    proposal.owner = m_candidates.at(fits.first().first).owner;
+    proposal.items = fits.first().second;
+    proposal.outcome = fits.size() == 1 ? Outcome::Matched : Outcome::ToConfirm;
+    for (qsizetype k = 1; k < fits.size(); ++k)
+        proposal.alternatives.append(Fit{m_candidates.at(fits.at(k).first).owner, fits.at(k).second});
+    if (proposal.outcome == Outcome::Matched)
+        closeShares(proposal.items, open[fits.first().first]);
+    return proposal;
+}
+
 QList<PaymentMatcher::Proposal> PaymentMatcher::propose(const QList<BankStatementCsv::Line> &lines) const
 {
     QList<QList<OpenShare>> open;
     for (const PayerCandidate &candidate : m_candidates)
         open.append(candidate.shares);
-    QList<Proposal> proposals;
-    proposals.reserve(lines.size());
-    for (const BankStatementCsv::Line &line : lines) {
-        Proposal proposal;
-        proposal.fileLine = line.fileLine;
-        proposal.cents = line.cents;
-        QList<std::pair<int, QList<int>>> fits; // candidate index, items
-        if (line.cents > 0) {
-            for (int index : namedCandidates(ColumnMapping::plainWords(line.description))) {
-                for (const Positions &positions : sharesPaying(line.cents, open.at(index)))
-                    fits.append({index, itemsAt(positions, open.at(index))});
-            }
-        }
-        if (!fits.isEmpty()) {
-            proposal.owner = m_candidates.at(fits.first().first).owner;
-            proposal.items = fits.first().second;
-            proposal.outcome = fits.size() == 1 ? Outcome::Matched : Outcome::ToConfirm;
-            for (qsizetype k = 1; k < fits.size(); ++k)
-                proposal.alternatives.append(Fit{m_candidates.at(fits.at(k).first).owner, fits.at(k).second});
-            if (proposal.outcome == Outcome::Matched)
-                closeShares(proposal.items, open[fits.first().first]);
-        }
-        proposals.append(proposal);
-    }
+    QList<Proposal> proposals(lines.size());
+    for (int k : chronological(lines))
+        proposals[k] = proposal(lines.at(k), open);
     return proposals;
 }
 

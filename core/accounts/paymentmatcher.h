@@ -52,9 +52,10 @@ public:
 
     explicit PaymentMatcher(const QList<PayerCandidate> &candidates);
 
-    // The proposals for the statement's lines, one per line in their order. The shares of a
-    // line Matched are no longer open for the lines after it: an owner paying two
-    // instalments by two transfers gets each proposed once.
+    // The proposals for the statement's lines, one per line in their order. The lines are
+    // taken in the order the money came in, and the shares of a line Matched are no longer
+    // open for the lines after it: an owner paying two equal instalments by two transfers
+    // has the older one proposed for the earlier transfer.
     QList<Proposal> propose(const QList<BankStatementCsv::Line> &lines) const;
 
     // "abbinato", "da confermare", "non abbinato".
@@ -68,6 +69,7 @@ private:
     };
 
     QList<int> namedCandidates(const QStringList &words) const;
+    Proposal proposal(const BankStatementCsv::Line &line, QList<QList<OpenShare>> &open) const;
 
     QList<PayerCandidate> m_candidates;
     QHash<QString, QList<Surname>> m_surnamesByFirstWord; // also by the words run together

@@ -239,6 +239,16 @@ void TestBankStatement::matcherProposesOwnersAndShares()
     QCOMPARE(proposals.at(8).alternatives, QList<PaymentMatcher::Fit>({{6, {2}}}));
     check(10, Outcome::Matched, 7, {1, 2, 3});
     check(11, Outcome::Unmatched, 0, {});
+
+    // Listed newest first, the February transfer pays the second instalment, not the first.
+    BankStatementCsv::Line february = line(1, 10000, "ROSSI");
+    february.operationDate = QDate(2026, 2, 10);
+    BankStatementCsv::Line january = line(2, 10000, "ROSSI");
+    january.operationDate = QDate(2026, 1, 10);
+    const QList<PaymentMatcher::Proposal> newestFirst = matcher.propose({february, january});
+    QCOMPARE(newestFirst.at(0).items, QList<int>{2});
+    QCOMPARE(newestFirst.at(1).items, QList<int>{1});
+
     QCOMPARE(PaymentMatcher::outcomeText(Outcome::Matched), QStringLiteral("abbinato"));
     QCOMPARE(PaymentMatcher::outcomeText(Outcome::ToConfirm), QStringLiteral("da confermare"));
     QCOMPARE(PaymentMatcher::outcomeText(Outcome::Unmatched), QStringLiteral("non abbinato"));
