@@ -346,7 +346,8 @@ void Reading::sortRows()
 {
     for (qsizetype k = 0; k < m_rows.size(); ++k) {
         const Row &row = m_rows.at(k);
-        if (isEmptyRow(row.fields))
+        // Some banks repeat the column titles on every page of the export.
+        if (isEmptyRow(row.fields) || (k > m_mapping.headerRow && row.fields == m_mapping.headers))
             continue;
         const bool dated = looksDated(cell(row, m_mapping.operationDate));
         if (!dated && startsWithWord(row.fields, {"saldo"})) {

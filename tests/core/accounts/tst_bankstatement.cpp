@@ -62,11 +62,13 @@ void TestBankStatement::windowsFileWithPreambleAndDebitCreditColumns()
 }
 
 // UTF-8 with its mark, "," between quoted fields, LF, a signed amount with the euro sign,
-// newest first: the closing balance is the first line's, the one after 15 March.
+// newest first, the titles repeated as on a new page: the closing balance is the first
+// line's, the one after 15 March.
 void TestBankStatement::utf8CommaFileNewestFirstWithBalances()
 {
     const QByteArray bytes = "\xEF\xBB\xBF\"Data operazione\",\"Descrizione operazione\",\"Importo (\xE2\x82\xAC)\",\"Saldo\"\n"
                              "15/03/2026,\"Bonifico da DE LUCA, GIUSEPPE\",\"250,00\",\"1.750,00\"\n"
+                             "\"Data operazione\",\"Descrizione operazione\",\"Importo (\xE2\x82\xAC)\",\"Saldo\"\n"
                              "10/03/2026,\"Pagamento F24, ritenute\",\"-\xE2\x82\xAC 120,50\",\"1.500,00\"\n"
                              "10/03/2026,\"Accredito Caff\xC3\xA8 Bianchi\",\"1620,50 EUR\",\"1.620,50\"\n"
                              "\n";
