@@ -6,6 +6,7 @@
 #include "esitocommand.h"
 #include "estrattocommand.h"
 #include "importaanagrafecommand.h"
+#include "importabancacommand.h"
 #include "importaletturecommand.h"
 #include "importamovimenticommand.h"
 #include "millesimicommand.h"
@@ -79,6 +80,7 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::ImportaMovimentiCommand>());
     runner.add(std::make_unique<veltra::EstrattoCommand>());
     runner.add(std::make_unique<veltra::ControllaContabilitaCommand>());
+    runner.add(std::make_unique<veltra::ImportaBancaCommand>());
     runner.add(std::make_unique<veltra::RegistraDecretoCommand>());
     return runner.run(application->arguments().mid(1), out, err);
 }

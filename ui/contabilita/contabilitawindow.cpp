@@ -4,6 +4,7 @@
 #include "core/accounts/accountsfile.h"
 #include "core/accounts/ownerledger.h"
 #include "core/accounts/sharelink.h"
+#include "core/meeting/meetingcsv.h"
 #include "core/assembly/calendardate.h"
 #include "core/numbers/money.h"
 #include "core/registry/iban.h"
@@ -14,6 +15,7 @@
 #include "reports/document/reportdocument.h"
 #include "ui/contabilita/contabilitaform.h"
 #include "ui/contabilita/movementfields.h"
+
 #include "ui/dati/datiwindow.h"
 #include "ui/frame/shell.h"
 
@@ -418,9 +420,72 @@ void ContabilitaWindow::showInstructions()
                                "- conti e saldi iniziali si cambiano nelle loro schede e si salvano con \"Salva\"."));
 }
 
+// The statement is read on the account chosen in the movement's fields, or the first bank
+// account, with the columns last used for it; the proposals are shown for the user to
+// confirm, change or drop before anything is written.
 void ContabilitaWindow::readBankStatement()
 {
-    tellUser(MessageIcon::Information, QStringLiteral("Aprire prima il registro dell'esercizio."));
+    if (!m_year.isOpen())
+        return tellUser(MessageIcon::Information, QStringLiteral("Aprire prima il registro dell'esercizio."));
+    FileDialogRequest request;
+    request.title = QStringLiteral("Estratto conto della banca (CSV)");
+    request.filter = QStringLiteral("Tutti i file (*.*) | *.*|File CSV | *.csv");
+    request.selectedFilter = 2;
+    const QString path = platform().openFileName(request);
+    if (path.isEmpty())
+        return;
+    QString problem;
+    const QByteArray bytes = MeetingCsv::readFile(path, &problem);
+    if (!problem.isEmpty())
+        return tellUser(MessageIcon::Critical, QStringLiteral("Impossibile leggere \"%1\": %2.").arg(path, problem));
+    m_statementAccount = statementAccount();
+    const LedgerAccount &account = m_year.accounts().accounts.at(m_statementAccount - 1);
+    m_statement = BankStatementCsv::read(bytes, QFileInfo(path).fileName(), ColumnMapping::fromText(account.statementColumns));
+    if (!m_statement.ok)
+        return tellUser(MessageIcon::Critical, m_statement.problem + QStringLiteral("\nColonne lette: ")
+                                                   + m_statement.mapping.describe());
+    const QList<StatementImport::Row> rows = StatementImport::propose(m_year, state(), m_statementAccount, m_statement.lines);
+    QString heading = QStringLiteral("Conto \"%1\". Colonne lette: %2.").arg(account.name, m_statement.mapping.describe());
+    const QString difference = StatementImport::balanceDifference(m_year, m_statementAccount, m_statement);
+    if (!difference.isEmpty())
+        heading += QStringLiteral(" Prima di registrare, ") + difference + QLatin1Char('.');
+    delete m_statementDialog;
+    m_statementDialog = new StatementDialog(rows, state(), heading, this);
+    connect(m_statementDialog, &QDialog::accepted, this, &ContabilitaWindow::recordStatement);
+    m_statementDialog->open();
+}
+
+int ContabilitaWindow::statementAccount() const
+{
+    const int chosen = m_form->conto->currentData().toInt();
+    if (chosen >= 1 && chosen <= m_year.accounts().accounts.size() && !m_year.accounts().accounts.at(chosen - 1).cash)
+        return chosen;
+    for (int a = 1; a <= m_year.accounts().accounts.size(); ++a) {
+        if (!m_year.accounts().accounts.at(a - 1).cash)
+            return a;
+    }
+    return 1;
+}
+
+void ContabilitaWindow::recordStatement()
+{
+    QString problem;
+    const std::optional<QList<StatementImport::Row>> rows = m_statementDialog->chosenRows(&problem);
+    if (rows && problem.isEmpty())
+        problem = StatementImport::refusal(*rows, m_year.series());
+    if (!rows || !problem.isEmpty())
+        return tellUser(MessageIcon::Exclamation, QStringLiteral("Nulla è stato registrato. ") + problem);
+    const QList<AccountMovement> movements =
+        StatementImport::movements(*rows, m_year.series(), m_statementAccount, platform().today());
+    AccountsRegister remembered = m_year.accounts();
+    remembered.accounts[m_statementAccount - 1].statementColumns = m_statement.mapping.toText();
+    if (!m_year.addMovements(movements, &problem) || !m_year.saveAccounts(remembered, &problem))
+        return tellUser(MessageIcon::Critical, QStringLiteral("Nulla è stato registrato: %1.").arg(problem));
+    showRegister();
+    const QString difference = StatementImport::balanceDifference(m_year, m_statementAccount, m_statement);
+    setStepHint(QStringLiteral("%1 movimenti registrati dall'estratto conto").arg(movements.size()));
+    if (!difference.isEmpty())
+        tellUser(MessageIcon::Exclamation, QStringLiteral("Registrati %1 movimenti; ma %2.").arg(movements.size()).arg(difference));
 }
 
 void ContabilitaWindow::tellUser(MessageIcon icon, const QString &text)

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "core/accounts/accountsyear.h"
+#include "core/accounts/bankstatementcsv.h"
 #include "core/platform/platform.h"
+#include "ui/contabilita/statementdialog.h"
 #include "ui/frame/workwindow.h"
+
+#include <QPointer>
 
 #include <memory>
 
 namespace veltra {
 
 class ContabilitaForm;
+
 
 // The accounts window `contabilita`: the register of receipts and payments of a financial
 // year for the condominium open in the condominium window. Movements are entered and changed
@@ -37,6 +42,8 @@ public:
     void recordMovement();
     void removeMovement();
     void readBankStatement();
+    // The statement's proposals, while they wait for the user; nullptr otherwise.
+    StatementDialog *statementDialog() const { return m_statementDialog; }
     void printStatement();
 
     void openArchive() override;
@@ -62,11 +69,16 @@ private:
     // The accounts, the first day and the owners' openings as the tabs show them.
     AccountsRegister editedRegister(QString *problem) const;
     void tellUser(MessageIcon icon, const QString &text);
+    int statementAccount() const;
+    void recordStatement();
 
     std::unique_ptr<ContabilitaForm> m_form;
     AccountsYear m_year;
     int m_shownNumber = 0;
     bool m_showing = false;
+    BankStatementCsv::Result m_statement;
+    int m_statementAccount = 1;
+    QPointer<StatementDialog> m_statementDialog;
 };
 
 } // namespace veltra

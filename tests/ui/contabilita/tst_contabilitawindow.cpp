@@ -37,6 +37,7 @@ private slots:
     void registerIsBegunWithThePaymentsAlreadyRecorded();
     void shareReceiptEnteredHereIsPaidInTheSeries();
     void accountsEditedAreUnsavedUntilSaved();
+    void bankStatementPaysTheNamedOwnerOnceOnly();
 
 private:
     QTemporaryDir m_folder;
@@ -124,6 +125,40 @@ void TestContabilitaWindow::accountsEditedAreUnsavedUntilSaved()
     QCOMPARE(file.accounts.accounts.first().iban, QStringLiteral("IT60X0542811101000000123456"));
     m_window->printMain();
     QCOMPARE(m_platform->documents.size(), 1);
+}
+
+void TestContabilitaWindow::bankStatementPaysTheNamedOwnerOnceOnly()
+{
+    const QString statement = m_folder.filePath(QStringLiteral("Veltra-estratto-conto-2026.csv"));
+    const int before = m_window->controls().movimenti->rowCount();
+    m_platform->fileNames.enqueue(statement);
+    m_window->readBankStatement();
+    StatementDialog *dialog = m_window->statementDialog();
+    QVERIFY(dialog);
+    // Line 23, 325,26 from "Bianchi Luca e Sartori Elena": owner 3's share of item 3; the
+    // payments the payments window recorded are in the register already.
+    QTableWidget *rows = dialog->table();
+    QCOMPARE(rows->rowCount(), 19);
+    int checked = 0;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        if (rows->item(row, StatementDialog::RecordColumn)->checkState() == Qt::Checked) {
+            ++checked;
+            QCOMPARE(rows->item(row, StatementDialog::LineColumn)->text(), QStringLiteral("23"));
+            QCOMPARE(rows->item(row, StatementDialog::ItemsColumn)->text(), QStringLiteral("3"));
+        }
+    }
+    QCOMPARE(checked, 1);
+    QCOMPARE(rows->item(1, StatementDialog::OutcomeColumn)->text(), QStringLiteral("già registrato"));
+    dialog->accept();
+    QCOMPARE(m_window->controls().movimenti->rowCount(), before + 1);
+    const QString item3 = m_folder.filePath(QStringLiteral("Veltra-spese-") + SampleName + QStringLiteral("- 2026 3"));
+    QCOMPARE(ExpenseArchive::load(item3, true).owners.at(2).paymentDate, QStringLiteral("02/04/2026"));
+    // Read again, the same statement has nothing left to record.
+    m_platform->fileNames.enqueue(statement);
+    m_window->readBankStatement();
+    rows = m_window->statementDialog()->table();
+    for (int row = 0; row < rows->rowCount(); ++row)
+        QVERIFY(rows->item(row, StatementDialog::RecordColumn)->checkState() != Qt::Checked);
 }
 
 QTEST_MAIN(TestContabilitaWindow)
