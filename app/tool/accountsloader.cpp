@@ -5,6 +5,7 @@
 
 #include "core/accounts/accountsfile.h"
 #include "core/accounts/accountsyear.h"
+#include "core/meeting/meetingcsv.h"
 #include "core/state/sharedstate.h"
 
 #include <QFileInfo>
@@ -40,6 +41,30 @@ int AccountsLoader::load(const QString &commandName, const QString &registerPath
     if (const int loaded = RegistryLoader::load(commandName, {archive}, state, err))
         return loaded;
     return finish(year.openFile(registerPath, state), err);
+}
+
+int AccountsLoader::load(const ToolCommand &command, const QStringList &arguments, int count, SharedState &state,
+                         AccountsYear &year, QTextStream &err)
+{
+    if (arguments.size() != count)
+        return usage(command, err);
+    return load(command.name(), arguments.first(), state, year, err);
+}
+
+bool AccountsLoader::readInput(const QString &path, QByteArray &bytes, QTextStream &err)
+{
+    QString problem;
+    bytes = MeetingCsv::readFile(path, &problem);
+    if (problem.isEmpty())
+        return true;
+    err << notOpenedLine(path, problem);
+    return false;
+}
+
+int AccountsLoader::usage(const ToolCommand &command, QTextStream &err)
+{
+    err << "veltra-tool: uso: veltra-tool " << command.name() << ' ' << command.argumentsSynopsis() << "\n";
+    return ExitBadArguments;
 }
 
 int AccountsLoader::loadOrBegin(const QString &commandName, const QString &registerPath,

@@ -10,13 +10,9 @@ namespace veltra {
 
 int ControllaContabilitaCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    if (arguments.size() != 1) {
-        err << "veltra-tool: uso: veltra-tool " << name() << ' ' << argumentsSynopsis() << "\n";
-        return ExitBadArguments;
-    }
     SharedState state;
     AccountsYear year;
-    if (const int loaded = AccountsLoader::load(name(), arguments.first(), state, year, err))
+    if (const int loaded = AccountsLoader::load(*this, arguments, 1, state, year, err))
         return loaded;
     bool errors = false;
     for (const AccountsCheck::Finding &finding : AccountsCheck::check(year.accounts(), year.series(), state)) {

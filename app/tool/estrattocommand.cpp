@@ -3,6 +3,7 @@
 #include "accountsloader.h"
 
 #include "core/accounts/accountsyear.h"
+#include "core/accounts/movementscsv.h"
 #include "core/accounts/ownerledger.h"
 #include "core/archive/semicolonrows.h"
 #include "core/state/sharedstate.h"
@@ -13,13 +14,6 @@ namespace {
 
 const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 
-QString amount(long long cents)
-{
-    const long long magnitude = cents < 0 ? -cents : cents;
-    return QStringLiteral("%1%2,%3").arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(magnitude / 100).arg(magnitude % 100, 2, 10, QLatin1Char('0'));
-}
-
 // tipo;data;voce;descrizione;importo, the amount positive when it adds to what he owes.
 QString statement(const AccountsYear &year, int owner)
 {
@@ -27,17 +21,17 @@ QString statement(const AccountsYear &year, int owner)
     const OwnerLedger ledger = OwnerLedger::of(accounts, year.series(), owner);
     QString text = QStringLiteral("tipo;data;voce;descrizione;importo\n");
     text += SemicolonRows::row({QStringLiteral("apertura"), accounts.firstDay.toString(DateFormat), QString(),
-                                QStringLiteral("saldo iniziale"), amount(ledger.openingCents)});
+                                QStringLiteral("saldo iniziale"), MovementsCsv::amountText(ledger.openingCents)});
     for (const OwnerLedger::Share &share : ledger.shares)
         text += SemicolonRows::row({QStringLiteral("quota"), year.series().item(share.item)->date,
-                                    QString::number(share.item), share.description, amount(share.cents)});
+                                    QString::number(share.item), share.description, MovementsCsv::amountText(share.cents)});
     for (const AccountMovement &movement : ledger.movements)
         text += SemicolonRows::row({movement.receipt ? QStringLiteral("versamento") : QStringLiteral("rimborso"),
                                     movement.operationDate.toString(DateFormat),
                                     movement.item > 0 ? QString::number(movement.item) : QString(),
-                                    movement.description, amount(-movement.signedCents())});
+                                    movement.description, MovementsCsv::amountText(-movement.signedCents())});
     text += SemicolonRows::row({QStringLiteral("saldo"), accounts.lastDay().toString(DateFormat), QString(),
-                                QStringLiteral("saldo finale"), amount(ledger.balanceCents())});
+                                QStringLiteral("saldo finale"), MovementsCsv::amountText(ledger.balanceCents())});
     return text;
 }
 
@@ -47,13 +41,11 @@ int EstrattoCommand::run(const QStringList &arguments, QTextStream &out, QTextSt
 {
     bool number = arguments.size() == 2;
     const int owner = number ? arguments.at(1).toInt(&number) : 0;
-    if (!number || owner < 1 || owner > MaxOwners) {
-        err << "veltra-tool: uso: veltra-tool " << name() << ' ' << argumentsSynopsis() << "\n";
-        return ExitBadArguments;
-    }
+    if (!number || owner < 1 || owner > MaxOwners)
+        return AccountsLoader::usage(*this, err);
     SharedState state;
     AccountsYear year;
-    if (const int loaded = AccountsLoader::load(name(), arguments.first(), state, year, err))
+    if (const int loaded = AccountsLoader::load(*this, arguments, 2, state, year, err))
         return loaded;
     if (state.owner(owner).ownerName.isEmpty()) {
         err << "veltra-tool: il condomino n. " << owner << " non è nell'archivio\n";

@@ -5,11 +5,11 @@
 
 #include "core/accounts/accountsfile.h"
 #include "core/accounts/accountsyear.h"
+#include "core/accounts/movementscsv.h"
 #include "core/accounts/statementimport.h"
 #include "core/archive/semicolonrows.h"
 #include "core/expenses/expensearchive.h"
 #include "core/expenses/expensefilename.h"
-#include "core/meeting/meetingcsv.h"
 #include "core/state/sharedstate.h"
 
 #include <QDate>
@@ -23,13 +23,6 @@ const QString Data = QStringLiteral("--dati");
 const QString Spese = QStringLiteral("--spese");
 const QString Register = QStringLiteral("--contabilita");
 const QString Write = QStringLiteral("--scrivi");
-
-QString signedAmount(long long cents)
-{
-    const long long magnitude = cents < 0 ? -cents : cents;
-    return QStringLiteral("%1%2,%3").arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(magnitude / 100).arg(magnitude % 100, 2, 10, QLatin1Char('0'));
-}
 
 QString outcome(const StatementImport::Row &row)
 {
@@ -45,7 +38,7 @@ QString row(const StatementImport::Row &row)
     for (int item : row.proposal.items)
         items << QString::number(item);
     return SemicolonRows::row({QString::number(row.line.fileLine), row.line.operationDate.toString(QStringLiteral("dd/MM/yyyy")),
-                               signedAmount(row.line.cents), named ? QString::number(row.proposal.owner) : QString(),
+                               MovementsCsv::amountText(row.line.cents), named ? QString::number(row.proposal.owner) : QString(),
                                named ? items.join(QLatin1Char('+')) : QString(), outcome(row)});
 }
 
@@ -74,16 +67,12 @@ int ImportaBancaCommand::run(const QStringList &arguments, QTextStream &out, QTe
 {
     const auto options = arguments.isEmpty() ? std::nullopt
         : MeetingInput::readOptions(arguments.mid(1), {Data, Spese, Register}, {Write}, {Data, Spese});
-    if (!options) {
-        err << "veltra-tool: uso: veltra-tool " << name() << ' ' << argumentsSynopsis() << "\n";
-        return ExitBadArguments;
-    }
-    QString problem;
-    const QByteArray bytes = MeetingCsv::readFile(arguments.first(), &problem);
-    if (!problem.isEmpty()) {
-        err << notOpenedLine(arguments.first(), problem);
+    if (!options)
+        return AccountsLoader::usage(*this, err);
+    QByteArray bytes;
+    if (!AccountsLoader::readInput(arguments.first(), bytes, err))
         return ExitUnreadableFile;
-    }
+    QString problem;
     const int year = seriesYear(options->value(Spese), err);
     if (year == 0)
         return ExitUnreadableFile;

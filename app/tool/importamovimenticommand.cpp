@@ -4,23 +4,17 @@
 
 #include "core/accounts/accountsyear.h"
 #include "core/accounts/movementscsv.h"
-#include "core/meeting/meetingcsv.h"
 #include "core/state/sharedstate.h"
 
 namespace veltra {
 
 int ImportaMovimentiCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    if (arguments.size() != 3 || arguments.at(1) != QStringLiteral("--contabilita")) {
-        err << "veltra-tool: uso: veltra-tool " << name() << ' ' << argumentsSynopsis() << "\n";
-        return ExitBadArguments;
-    }
-    QString problem;
-    const QByteArray bytes = MeetingCsv::readFile(arguments.first(), &problem);
-    if (!problem.isEmpty()) {
-        err << notOpenedLine(arguments.first(), problem);
+    if (arguments.size() != 3 || arguments.at(1) != QStringLiteral("--contabilita"))
+        return AccountsLoader::usage(*this, err);
+    QByteArray bytes;
+    if (!AccountsLoader::readInput(arguments.first(), bytes, err))
         return ExitUnreadableFile;
-    }
     const MovementsCsv::Result incoming = MovementsCsv::read(bytes);
     if (!incoming.ok) {
         err << "veltra-tool: \"" << arguments.first() << "\", " << incoming.problem << "\n";

@@ -20,11 +20,6 @@ constexpr int Columns = 13;
 enum Column { Number, OperationDate, RegistrationDate, Account, Kind, Amount, Owner, Supplier, Code,
               Cause, Item, Description, Document };
 
-QString amountText(long long cents)
-{
-    return QStringLiteral("%1,%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
-}
-
 QStringList openingRow(const QDate &day, const QString &account, long long cents, int owner)
 {
     return {QString(), day.toString(DateFormat), day.toString(DateFormat), account,
@@ -183,6 +178,13 @@ private:
 };
 
 } // namespace
+
+QString amountText(long long cents)
+{
+    const long long magnitude = cents < 0 ? -cents : cents;
+    return QStringLiteral("%1%2,%3").arg(cents < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 100).arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+}
 
 QString header()
 {

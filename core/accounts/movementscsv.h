@@ -17,6 +17,9 @@ namespace veltra {
 namespace MovementsCsv {
 
 QString header();
+// Cents as the tool's CSV write them: two decimals, decimal comma, no grouping, "-" when
+// negative ("-1464,00").
+QString amountText(long long cents);
 QByteArray write(const AccountsRegister &accounts);
 
 struct Result
