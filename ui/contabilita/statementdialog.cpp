@@ -63,6 +63,7 @@ StatementDialog::StatementDialog(const QList<StatementImport::Row> &rows, const 
     layout->addWidget(m_table);
     layout->addWidget(buttons);
     resize(900, 480);
+    setMinimumSize(size());
 }
 
 void StatementDialog::addRow(int row, const StatementImport::Row &proposed, const SharedState &state)

@@ -2,6 +2,7 @@
 
 #include "library/help/helpguide.h"
 #include "library/registry/coefficienttables.h"
+#include "ui/contabilita/statementdialog.h"
 #include "ui/frame/shell.h"
 #include "ui/frame/workwindow.h"
 #include "ui/frame/workwindowcatalogue.h"
@@ -28,6 +29,20 @@ QList<RegisteredWindow> registeredWindows()
                         shell.showWorkWindow(11);
                         if (auto *decrees = shell.workWindow(11)->findChild<QWidget *>(QStringLiteral("decreti")))
                             decrees->show();
+                    }});
+    // The accounts window shows a bank statement's proposals in a dialog of their own.
+    windows.append({QStringLiteral("estrattoconto"), [](Shell &shell) {
+                        StatementImport::Row row;
+                        row.line.fileLine = 23;
+                        row.line.operationDate = QDate(2026, 4, 2);
+                        row.line.cents = 32526;
+                        row.line.description = QStringLiteral("BONIFICO A VOSTRO FAVORE DA BIANCHI LUCA E SARTORI ELENA");
+                        row.proposal.outcome = PaymentMatcher::Outcome::ToConfirm;
+                        row.proposal.items = {3, 4};
+                        auto *dialog = new StatementDialog({row}, shell.state(), QStringLiteral("Conto \"Conto corrente "
+                                                           "condominiale\". Colonne lette: Data: colonna 1."),
+                                                           shell.workWindow(12));
+                        dialog->show();
                     }});
     for (const CoefficientTable &table : coefficientTables()) {
         const CoefficientKind kind = table.kind;
