@@ -52,15 +52,6 @@ int seriesYear(const QString &firstItem, QTextStream &err)
     return year.value_or(0);
 }
 
-int bankAccount(const AccountsRegister &accounts)
-{
-    for (int a = 1; a <= accounts.accounts.size(); ++a) {
-        if (!accounts.accounts.at(a - 1).cash)
-            return a;
-    }
-    return 1;
-}
-
 } // namespace
 
 int ImportaBancaCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -81,7 +72,7 @@ int ImportaBancaCommand::run(const QStringList &arguments, QTextStream &out, QTe
     const QString registerPath = options->value(Register, AccountsFile::pathBeside(options->value(Data), year));
     if (const int loaded = AccountsLoader::loadOrBegin(name(), registerPath, options->value(Data), state, accounts, err))
         return loaded;
-    const int account = bankAccount(accounts.accounts());
+    const int account = accounts.accounts().firstBankAccount();
     const LedgerAccount &ledger = accounts.accounts().accounts.at(account - 1);
     const BankStatementCsv::Result statement = BankStatementCsv::read(
         bytes, QFileInfo(arguments.first()).fileName(), ColumnMapping::fromText(ledger.statementColumns));

@@ -132,9 +132,9 @@ private:
 
     void checkBalances()
     {
+        const QList<int> order = m_accounts.chronological();
         for (int a = 1; a <= m_accounts.accounts.size(); ++a) {
             long long balance = m_accounts.accounts.at(a - 1).openingCents;
-            const QList<int> order = m_accounts.chronological();
             for (int i = 0; i < order.size(); ++i) {
                 const AccountMovement &movement = m_accounts.movements().at(order.at(i));
                 if (movement.account != a)

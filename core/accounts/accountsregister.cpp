@@ -77,12 +77,16 @@ long long AccountsRegister::balance(int account, const QDate &day) const
 
 long long AccountsRegister::closingBalance(int account) const
 {
-    long long cents = account >= 1 && account <= accounts.size() ? accounts.at(account - 1).openingCents : 0;
-    for (const AccountMovement &movement : m_movements) {
-        if (movement.account == account)
-            cents += movement.signedCents();
+    return balance(account, QDate(9999, 12, 31));
+}
+
+int AccountsRegister::firstBankAccount() const
+{
+    for (int a = 1; a <= accounts.size(); ++a) {
+        if (!accounts.at(a - 1).cash)
+            return a;
     }
-    return cents;
+    return 1;
 }
 
 QStringList AccountsRegister::renumberOwners(const QMap<int, int> &moves)

@@ -45,6 +45,9 @@ public:
     // The account's balance after every movement up to and including day.
     long long balance(int account, const QDate &day) const;
     long long closingBalance(int account) const;
+    // Where money goes when no account is named: the first bank account, since every sum
+    // must pass through one; the first account when all are cash.
+    int firstBankAccount() const;
 
     // Owner numbers from now on: whoever was a key is its value. An owner moved to 0 is no
     // longer in the archive: his movements keep his name as their counterpart; the names of

@@ -154,7 +154,8 @@ bool AccountsYear::commit(const AccountsRegister &changed, const QList<AccountMo
         *error = closedMessage(m_accounts);
         return false;
     }
-    if (!ShareLink::writeToSeries(m_series, added, removed, error))
+    bool seriesWritten = false;
+    if (!ShareLink::writeToSeries(m_series, added, removed, error, &seriesWritten))
         return false;
     AccountsRegister named = changed;
     for (const AccountMovement &movement : named.movements()) {
@@ -166,7 +167,8 @@ bool AccountsYear::commit(const AccountsRegister &changed, const QList<AccountMo
     if (!AccountsFile::save(named, m_path, error))
         return false;
     m_accounts = named;
-    m_series = YearSeries::load(m_archivePath, m_accounts.condoName, m_accounts.year);
+    if (seriesWritten)
+        m_series = YearSeries::load(m_archivePath, m_accounts.condoName, m_accounts.year);
     return true;
 }
 

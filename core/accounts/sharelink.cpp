@@ -12,17 +12,6 @@ namespace {
 
 using ShareKey = QPair<int, int>; // item, owner
 
-// Where a receipt the payments window recorded goes: the first bank account, since every
-// sum must pass through one.
-int defaultAccount(const AccountsRegister &accounts)
-{
-    for (int a = 1; a <= accounts.accounts.size(); ++a) {
-        if (!accounts.accounts.at(a - 1).cash)
-            return a;
-    }
-    return 1;
-}
-
 AccountMovement receiptFor(const SeriesItem &item, int owner, const QDate &day, int account)
 {
     AccountMovement movement;
@@ -66,7 +55,7 @@ bool follow(AccountsRegister &accounts, const YearSeries &series)
     }
     for (int number : dropped)
         changed = accounts.remove(number) || changed;
-    const int account = defaultAccount(accounts);
+    const int account = accounts.firstBankAccount();
     for (const SeriesItem &item : series.items) {
         for (auto it = item.paid.constBegin(); it != item.paid.constEnd(); ++it) {
             if (held.contains(ShareKey(item.number, it.key())) || item.shares.value(it.key()) <= 0)
@@ -79,7 +68,7 @@ bool follow(AccountsRegister &accounts, const YearSeries &series)
 }
 
 bool writeToSeries(const YearSeries &series, const QList<AccountMovement> &added,
-                   const QList<AccountMovement> &removed, QString *error)
+                   const QList<AccountMovement> &removed, QString *error, bool *wrote)
 {
     QMap<int, QMap<int, QDate>> days; // by item, then owner
     for (const AccountMovement &movement : removed) {
@@ -98,6 +87,8 @@ bool writeToSeries(const YearSeries &series, const QList<AccountMovement> &added
         }
         if (!YearSeries::writePaymentDays(item->path, it.value(), error))
             return false;
+        if (wrote)
+            *wrote = true;
     }
     return true;
 }

@@ -24,8 +24,9 @@ bool follow(AccountsRegister &accounts, const YearSeries &series);
 // Writes into the series the payment days that the share receipts `added` set and that
 // `removed` clear, item file by item file, each whole or not at all; false with *error
 // when an item is not in the series or a file cannot be written.
+// *wrote, when given, tells whether any item file was written.
 bool writeToSeries(const YearSeries &series, const QList<AccountMovement> &added,
-                   const QList<AccountMovement> &removed, QString *error);
+                   const QList<AccountMovement> &removed, QString *error, bool *wrote = nullptr);
 
 // "Quota voce 3 - Pulizia scale".
 QString description(int item, const QString &itemDescription);

@@ -17,6 +17,7 @@
 #include "ui/contabilita/movementfields.h"
 
 #include "ui/dati/datiwindow.h"
+#include "ui/frame/formcontrols.h"
 #include "ui/frame/shell.h"
 
 #include <QAction>
@@ -44,10 +45,13 @@ QString money(long long cents)
     return Money::fromCents(cents).format();
 }
 
-QTableWidgetItem *fixedItem(const QString &text)
+using FormControls::fixedItem;
+
+QTableWidgetItem *cashItem(bool cash)
 {
-    auto *item = new QTableWidgetItem(text);
-    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    auto *item = new QTableWidgetItem;
+    item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+    item->setCheckState(cash ? Qt::Checked : Qt::Unchecked);
     return item;
 }
 
@@ -86,10 +90,7 @@ ContabilitaWindow::ContabilitaWindow(Shell &shell, QWidget *parent)
         const int row = m_form->conti->rowCount();
         m_form->conti->insertRow(row);
         m_form->conti->setItem(row, AccountName, new QTableWidgetItem(QStringLiteral("Nuovo conto")));
-        auto *cash = new QTableWidgetItem;
-        cash->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-        cash->setCheckState(Qt::Unchecked);
-        m_form->conti->setItem(row, AccountCash, cash);
+        m_form->conti->setItem(row, AccountCash, cashItem(false));
         m_form->conti->setItem(row, AccountClosing, fixedItem(QString()));
     });
     connect(m_form->movimenti, &QTableWidget::itemSelectionChanged, this, [this] {
@@ -209,10 +210,7 @@ void ContabilitaWindow::showAccounts()
         const LedgerAccount &account = accounts.accounts.at(a);
         m_form->conti->setItem(a, AccountName, new QTableWidgetItem(account.name));
         m_form->conti->setItem(a, AccountIban, new QTableWidgetItem(account.iban));
-        auto *cash = new QTableWidgetItem;
-        cash->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-        cash->setCheckState(account.cash ? Qt::Checked : Qt::Unchecked);
-        m_form->conti->setItem(a, AccountCash, cash);
+        m_form->conti->setItem(a, AccountCash, cashItem(account.cash));
         m_form->conti->setItem(a, AccountOpening, new QTableWidgetItem(money(account.openingCents)));
         m_form->conti->setItem(a, AccountClosing, fixedItem(money(accounts.closingBalance(a + 1))));
     }
@@ -243,10 +241,7 @@ void ContabilitaWindow::showMovement(int number)
     if (movement) {
         MovementFields::show(*m_form, *movement);
     } else {
-        int bank = 1;
-        for (int a = m_year.accounts().accounts.size(); a >= 1; --a)
-            bank = m_year.accounts().accounts.at(a - 1).cash ? bank : a;
-        MovementFields::showNew(*m_form, platform().today(), bank);
+        MovementFields::showNew(*m_form, platform().today(), m_year.accounts().firstBankAccount());
         m_form->movimenti->clearSelection();
     }
     m_showing = false;
@@ -460,11 +455,7 @@ int ContabilitaWindow::statementAccount() const
     const int chosen = m_form->conto->currentData().toInt();
     if (chosen >= 1 && chosen <= m_year.accounts().accounts.size() && !m_year.accounts().accounts.at(chosen - 1).cash)
         return chosen;
-    for (int a = 1; a <= m_year.accounts().accounts.size(); ++a) {
-        if (!m_year.accounts().accounts.at(a - 1).cash)
-            return a;
-    }
-    return 1;
+    return m_year.accounts().firstBankAccount();
 }
 
 void ContabilitaWindow::recordStatement()

@@ -16,12 +16,7 @@ namespace veltra {
 
 namespace {
 
-QTableWidgetItem *fixedItem(const QString &text)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    return item;
-}
+using FormControls::fixedItem;
 
 QString itemsText(const QList<int> &items)
 {

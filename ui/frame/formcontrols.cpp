@@ -90,6 +90,13 @@ QPushButton *button(const char *name, const QString &text, const QString &tip)
     return button;
 }
 
+QTableWidgetItem *fixedItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
 QWidget *page(QTableWidget *table, QHBoxLayout *buttons)
 {
     auto *page = new QWidget;

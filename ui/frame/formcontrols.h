@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 class QScrollBar;
 class QWidget;
 
@@ -52,6 +53,8 @@ QScrollBar *scrollBar(QWidget *parent, const QString &name, int maximum, int pag
 QTableWidget *table(const char *name, const QStringList &headings);
 QPushButton *button(const char *name, const QString &text, const QString &tip);
 QWidget *page(QTableWidget *table, QHBoxLayout *buttons);
+// A cell the user reads but does not type into.
+QTableWidgetItem *fixedItem(const QString &text);
 
 // Greys out the window's menu entries named names ("apri", "salva"…): commands the window
 // does not support.
