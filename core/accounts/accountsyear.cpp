@@ -256,6 +256,16 @@ bool AccountsYear::saveAccounts(const AccountsRegister &edited, QString *error)
     return commit(changed, {}, {}, error);
 }
 
+bool AccountsYear::setClosed(bool closed, QString *error)
+{
+    AccountsRegister changed = m_accounts;
+    changed.closed = closed;
+    if (!AccountsFile::save(changed, m_path, error))
+        return false;
+    m_accounts = changed;
+    return true;
+}
+
 QString AccountsYear::archiveBeside(const QString &registerPath, const QString &condoName)
 {
     return QFileInfo(registerPath).dir().filePath(QStringLiteral("Veltra-dati-") + condoName);

@@ -53,6 +53,9 @@ public:
     // movements, and writes the register; false with *error, the register then as before.
     bool saveAccounts(const AccountsRegister &edited, QString *error);
 
+    // Marks the year closed or open again and writes the register; false with *error.
+    bool setClosed(bool closed, QString *error);
+
     // The archive beside a register: "Veltra-dati-" and the condominium's name.
     static QString archiveBeside(const QString &registerPath, const QString &condoName);
 

@@ -29,6 +29,7 @@ SeriesItem itemFrom(const ExpenseArchive::LoadResult &file, int number, const QS
     item.description = file.expenseType;
     item.date = file.expenseDate;
     item.cents = centsOf(file.expenseAmount);
+    item.criterion = file.calcType;
     item.path = path;
     for (int i = 0; i < file.owners.size(); ++i) {
         const ExpenseArchive::OwnerRecord &owner = file.owners.at(i);
@@ -41,21 +42,27 @@ SeriesItem itemFrom(const ExpenseArchive::LoadResult &file, int number, const QS
     return item;
 }
 
+QString seriesName(ManagementType type)
+{
+    return type == ManagementType::Spese ? QStringLiteral("delle spese") : QStringLiteral("del preventivo");
+}
+
 } // namespace
 
-YearSeries YearSeries::load(const QString &archivePath, const QString &condoName, int year)
+YearSeries YearSeries::load(const QString &archivePath, const QString &condoName, int year, ManagementType type)
 {
+    const bool withPayments = type == ManagementType::Spese;
     YearSeries series;
     const QDir folder = QFileInfo(archivePath).dir();
     for (int k = 1; k <= MaxItems; ++k) {
-        const QString path = folder.filePath(ExpenseFileName::build(ManagementType::Spese, condoName, year, k));
+        const QString path = folder.filePath(ExpenseFileName::build(type, condoName, year, k));
         if (!QFileInfo::exists(path))
             break;
-        const ExpenseArchive::LoadResult file = ExpenseArchive::load(path, true);
+        const ExpenseArchive::LoadResult file = ExpenseArchive::load(path, withPayments);
         if (!file.isComplete() || file.condoName != condoName) {
             series.problem = file.isComplete()
-                ? QStringLiteral("la voce %1 delle spese (\"%2\") è di un altro condominio").arg(k).arg(path)
-                : QStringLiteral("la voce %1 delle spese (\"%2\") non si può leggere: %3").arg(k).arg(path, file.problem);
+                ? QStringLiteral("la voce %1 %2 (\"%3\") è di un altro condominio").arg(k).arg(seriesName(type), path)
+                : QStringLiteral("la voce %1 %2 (\"%3\") non si può leggere: %4").arg(k).arg(seriesName(type), path, file.problem);
             series.items.clear();
             return series;
         }

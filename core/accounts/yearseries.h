@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/expenses/managementtype.h"
+
 #include <QDate>
 #include <QList>
 #include <QMap>
@@ -16,19 +18,21 @@ struct SeriesItem
     QString description;
     QString date;                 // as typed, gg/mm/aaaa
     long long cents = 0;
+    int criterion = 0;            // the calcType it was allocated by
     QMap<int, long long> shares;  // by owner number, only the owners who take part
     QMap<int, QDate> paid;        // by owner number, only the owners who paid on a day
     QString path;
 };
 
-// The items 1, 2, ... of the "spese" series of a year beside the condominium archive,
+// The items 1, 2, ... of the "spese" (or "preventivi") series of a year beside the condominium archive,
 // read until the first item without a file. An item that is there but cannot be read whole,
 // or is of another condominium, stops the reading with problem set: nothing is counted from
 // part of a series.
 class YearSeries
 {
 public:
-    static YearSeries load(const QString &archivePath, const QString &condoName, int year);
+    static YearSeries load(const QString &archivePath, const QString &condoName, int year,
+                           ManagementType type = ManagementType::Spese);
 
     QList<SeriesItem> items;
     QString problem;
