@@ -1,5 +1,6 @@
 #include "anagrafecommand.h"
 #include "bilanciocommand.h"
+#include "chiudieserciziocommand.h"
 #include "controllaanagrafecommand.h"
 #include "controllaavvisocommand.h"
 #include "controllacontabilitacommand.h"
@@ -13,6 +14,7 @@
 #include "registradecretocommand.h"
 #include "registraverbalecommand.h"
 #include "registrocommand.h"
+#include "rendicontocommand.h"
 #include "ripartiscicommand.h"
 #include "schedacommand.h"
 #include "sedutacommand.h"
@@ -82,5 +84,7 @@ int main(int argc, char *argv[])
     runner.add(std::make_unique<veltra::ControllaContabilitaCommand>());
     runner.add(std::make_unique<veltra::ImportaBancaCommand>());
     runner.add(std::make_unique<veltra::RegistraDecretoCommand>());
+    runner.add(std::make_unique<veltra::RendicontoCommand>());
+    runner.add(std::make_unique<veltra::ChiudiEsercizioCommand>());
     return runner.run(application->arguments().mid(1), out, err);
 }
