@@ -25,8 +25,11 @@ private slots:
     void bankStatementIsMatchedThenWrittenOnce();
     void registerAndStatementCsvAreThoseComputedByHand();
     void badInputIsRefusedWithNothingWritten();
+    void rendicontoCsvIsTheSampleComputedByHand();
+    void closingByTheToolCarriesTheBalancesAndRefusesWrongFigures();
 
 private:
+    QStringList rendicontoArguments(const QString &command) const;
     QString file(const QString &prefix, const QString &suffix = QString()) const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -133,6 +136,78 @@ void TestAccountsTool::badInputIsRefusedWithNothingWritten()
     QVERIFY2(run.err.contains(QStringLiteral("1.234")), qPrintable(run.err));
     QVERIFY(original.open(QIODevice::ReadOnly));
     QCOMPARE(original.readAll(), before);
+}
+
+QStringList TestAccountsTool::rendicontoArguments(const QString &command) const
+{
+    return {command, QStringLiteral("--dati"), file(QStringLiteral("Veltra-dati-")), QStringLiteral("--spese"),
+            file(QStringLiteral("Veltra-spese-"), QStringLiteral("- 2026 1"))};
+}
+
+void TestAccountsTool::rendicontoCsvIsTheSampleComputedByHand()
+{
+    const ToolRun run = runTool(rendicontoArguments(QStringLiteral("rendiconto")));
+    QCOMPARE(run.exitCode, 0);
+    const QStringList rows = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(rows.first(), QStringLiteral("sezione;chiave;voce;importo"));
+    // 2 accounts and 10 owners by four rows, 4 items by three, the special fund by four, 8 of the equation.
+    QCOMPARE(rows.size(), 1 + 8 + 40 + 12 + 4 + 8);
+    // The bank: 18.500,00 + 9.153,00 of share receipts - 1.464,00 - 8.750,00 - 7,50 - 3.024,00.
+    QCOMPARE(rows.at(4), QStringLiteral("conti;Conto corrente condominiale;chiusura;14407,50"));
+    QVERIFY(rows.contains(QStringLiteral("conti;Cassa;uscite;23,40")));
+    // Galli: a credit of 35,00, shares 84,32 + 737,31 + 330,34 + 769,53, item 1 paid.
+    QVERIFY(rows.contains(QStringLiteral("condomini;5;saldo_iniziale;-35,00")));
+    QVERIFY(rows.contains(QStringLiteral("condomini;5;saldo_finale;1802,18")));
+    QVERIFY(rows.contains(QStringLiteral("voci;3;da_pagare;3276,00")));
+    // Cash and bank 14.534,10 + owners' debts 17.138,38 - suppliers 12.876,00 = result 18.796,48.
+    QVERIFY(rows.contains(QStringLiteral("equazione;totale;crediti_verso_condomini;17138,38")));
+    QVERIFY(rows.contains(QStringLiteral("equazione;totale;risultato_esercizio;-30,92")));
+    QCOMPARE(rows.last(), QStringLiteral("equazione;totale;differenza;0,00"));
+}
+
+void TestAccountsTool::closingByTheToolCarriesTheBalancesAndRefusesWrongFigures()
+{
+    const QString registerPath = file(QStringLiteral("Veltra-contabilita-"), QStringLiteral("- 2026"));
+    QFile original(registerPath);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray sound = original.readAll();
+    original.close();
+    // A transfer out of the bank with no receipt on another account.
+    QVERIFY(original.open(QIODevice::Append));
+    original.write("\"movimento\",20,\"15/04/2026\",\"15/04/2026\",1,\"uscita\",5000,0,\"\",\"\",\"giroconto\",0,"
+                   "\"alla cassa\",\"\",\"\",\"\"\r\n");
+    original.close();
+    ToolRun run = runTool(rendicontoArguments(QStringLiteral("rendiconto")));
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("mov. n. 20 del 15/04/2026 di 50,00 euro: giroconto senza")), qPrintable(run.err));
+    QVERIFY(run.out.contains(QStringLiteral("equazione;totale;differenza;-50,00")));
+    run = runTool(rendicontoArguments(QStringLiteral("chiudi-esercizio")));
+    QCOMPARE(run.exitCode, 1);
+    const QString next = file(QStringLiteral("Veltra-contabilita-"), QStringLiteral("- 2027"));
+    QVERIFY(!QFile::exists(next));
+
+    QVERIFY(original.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    original.write(sound);
+    original.close();
+    run = runTool(rendicontoArguments(QStringLiteral("chiudi-esercizio")));
+    QCOMPARE(run.exitCode, 0);
+    QFile carried(next);
+    QVERIFY(carried.open(QIODevice::ReadOnly));
+    const QByteArray bytes = carried.readAll();
+    QVERIFY(bytes.contains("\"conto\",\"Conto corrente condominiale\",\"\",0,1440750,"));
+    QVERIFY(bytes.contains("\"condomino\",9,\"Caruso Giovanna\",222092\r\n"));
+    run = runTool(rendicontoArguments(QStringLiteral("chiudi-esercizio")));
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains(QStringLiteral("già chiuso")));
+    run = runTool(rendicontoArguments(QStringLiteral("chiudi-esercizio")) + QStringList{QStringLiteral("--riapri"), QStringLiteral("errata corrige")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains(QStringLiteral("riaperto: errata corrige")));
+
+    QStringList otherYear = rendicontoArguments(QStringLiteral("rendiconto"));
+    otherYear << QStringLiteral("--contabilita") << next;
+    run = runTool(otherYear);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("non è la prima voce delle spese dell'esercizio 2027")), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestAccountsTool)
