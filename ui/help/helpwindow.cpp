@@ -9,9 +9,12 @@
 #include "ui/frame/twips.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <climits>
 
 namespace veltra {
 
@@ -55,6 +58,13 @@ HelpWindow::HelpWindow(Shell &shell, const HelpPage &page, QWidget *parent)
     m_resizer->SizeFormToFit(design);
 }
 
+// A page longer than its box is shown in a text that scrolls, never cut.
+bool HelpWindow::fitsWhole(const QString &text, const QSize &box) const
+{
+    const QRect needed = fontMetrics().boundingRect(QRect(0, 0, box.width(), INT_MAX), Qt::TextWordWrap, text);
+    return needed.height() <= box.height();
+}
+
 bool HelpWindow::isLegalText() const
 {
     return LegalTexts.contains(m_page.window);
@@ -72,7 +82,7 @@ void HelpWindow::buildControls()
     title->setFont(bold);
 
     const QRect textBox(Margin, TextTop, width, ButtonTop - TextTop - Margin);
-    if (isLegalText()) {
+    if (isLegalText() || !fitsWhole(m_page.text, Twips::toPixels(textBox).size())) {
         auto *text = new QPlainTextEdit(m_page.text, this);
         text->setObjectName(QStringLiteral("Text1"));
         text->setReadOnly(true);

@@ -36,6 +36,7 @@ public:
     static void present(Shell &shell, const ReportDocument &document, const QString &savedName);
 
 private:
+    bool fitsWhole(const QString &text, const QSize &box) const;
     void buildControls();
     QPushButton *addButton(const QString &name, const QString &caption, const QRect &twips);
 
