@@ -125,6 +125,20 @@ void TestFinalAccount::sampleYearGivesTheFiguresComputedByHand()
     QCOMPARE(equation.differenceCents(), 0);
     QCOMPARE(account.ownersInArrears().size(), 10);
     QCOMPARE(account.actionDeadline(), QDate(2027, 6, 30));
+
+    // The sample's budget: the lift 1.400,00 (1.464,00 spent, 4,6 % more), the heating oil
+    // 7.500,00 (8.750,00, 16,7 % more), the roof 6.300,00 as spent, the stairs' cleaning
+    // 1.200,00 never spent; the metered heating was not in the budget.
+    YearEnd end;
+    QString problem;
+    QVERIFY(end.load(m_year, &problem));
+    const FinalAccount withBudget = end.figures(m_year, *m_state);
+    QCOMPARE(withBudget.budget.size(), 5);
+    QCOMPARE(withBudget.budget.at(0).differenceCents(), 6400);
+    QVERIFY(!withBudget.budget.at(3).budgetCents);
+    QCOMPARE(withBudget.budget.at(4).differenceCents(), -120000);
+    QCOMPARE(withBudget.overBudget().size(), 1);
+    QCOMPARE(withBudget.overBudget().first().differenceCents(), 125000);
 }
 
 void TestFinalAccount::aFundFedByAnItemTakesItsAmountInsteadOfASupplier()
