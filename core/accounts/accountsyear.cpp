@@ -49,8 +49,13 @@ QString shareRefusal(const YearSeries &series, const AccountMovement &movement, 
 
 AccountsYear::Opening AccountsYear::open(const QString &archivePath, const SharedState &state, int year)
 {
+    return openAt(AccountsFile::pathBeside(archivePath, year), archivePath, state, year);
+}
+
+AccountsYear::Opening AccountsYear::openAt(const QString &path, const QString &archivePath, const SharedState &state,
+                                           int year)
+{
     Opening opening;
-    const QString path = AccountsFile::pathBeside(archivePath, year);
     m_archivePath = archivePath;
     m_series = YearSeries::load(archivePath, state.condoName, year);
     if (!QFileInfo::exists(path)) {
@@ -82,9 +87,7 @@ AccountsYear::Opening AccountsYear::openFile(const QString &path, const SharedSt
         opening.problem = QStringLiteral("il registro di contabilità \"%1\" non si può leggere: %2").arg(path, file.problem);
         return opening;
     }
-    Opening opening = open(archiveBeside(path, file.accounts.condoName), state, file.accounts.year);
-    m_path = path;
-    return opening;
+    return openAt(path, archiveBeside(path, file.accounts.condoName), state, file.accounts.year);
 }
 
 AccountsYear::Opening AccountsYear::follow(Opening opening, const SharedState &state)
@@ -100,7 +103,17 @@ AccountsYear::Opening AccountsYear::follow(Opening opening, const SharedState &s
     }
     AccountsRegister followed = m_accounts;
     opening.notices = OwnerPairing::follow(followed, state);
-    const bool paymentsChanged = ShareLink::follow(followed, m_series);
+    // A closed year keeps its movements: payment days marked afterwards in the payments
+    // window wait until the year is reopened.
+    AccountsRegister probe = followed;
+    const bool paymentsDiffer = ShareLink::follow(probe, m_series);
+    const bool paymentsChanged = paymentsDiffer && !followed.closed;
+    if (paymentsChanged)
+        followed = probe;
+    else if (paymentsDiffer)
+        opening.notices << QStringLiteral("l'esercizio %1 è chiuso: i pagamenti delle quote segnati dopo la chiusura nella "
+                                          "finestra dei pagamenti entreranno nel registro quando lo si riapre")
+                               .arg(followed.year);
     if (paymentsChanged)
         opening.notices << (opening.created
                                 ? QStringLiteral("il registro nuovo riporta i versamenti delle quote già segnati nella finestra dei pagamenti")

@@ -60,6 +60,7 @@ public:
     static QString archiveBeside(const QString &registerPath, const QString &condoName);
 
 private:
+    Opening openAt(const QString &path, const QString &archivePath, const SharedState &state, int year);
     Opening follow(Opening opening, const SharedState &state);
     void begin(const SharedState &state, int year);
     bool commit(const AccountsRegister &changed, const QList<AccountMovement> &added,

@@ -231,6 +231,8 @@ void TestFinalAccount::closingCarriesTheBalancesAndLocksTheYear()
     YearEnd end;
     QString error;
     QVERIFY(end.load(m_year, &error));
+    const QString copy = m_folder->filePath(QStringLiteral("copia del registro 2026"));
+    QVERIFY(QFile::copy(m_year.path(), copy));
     QString next;
     QVERIFY2(end.close(m_year, *m_state, QDate(2027, 2, 1), &error, &next), qPrintable(error));
     AccountsFile::LoadResult carried = AccountsFile::load(next);
@@ -245,6 +247,18 @@ void TestFinalAccount::closingCarriesTheBalancesAndLocksTheYear()
     QVERIFY(!m_year.addMovement(movement(QDate(2026, 7, 1), true, 100, 1, MovementCause::Other), &error));
     QVERIFY(!end.saveInputs(m_year, end.inputs(), &error));
     QVERIFY(!end.close(m_year, *m_state, QDate(2027, 2, 2), &error));
+    // The payments window marks owner 2's share of item 4 paid: the closed year does not take it.
+    QVERIFY(YearSeries::writePaymentDays(m_year.series().item(4)->path, {{2, QDate(2027, 1, 20)}}, &error));
+    AccountsYear reread;
+    AccountsYear::Opening opening = reread.openFile(m_year.path(), *m_state);
+    QVERIFY(opening.ok);
+    QCOMPARE(reread.accounts().movements().size(), m_year.accounts().movements().size());
+    QVERIFY(opening.notices.join('\n').contains(QStringLiteral("è chiuso")));
+    // A register is read from the file named, not from the one the archive's name gives.
+    QVERIFY(reread.openFile(copy, *m_state).ok);
+    QVERIFY(!reread.accounts().closed);
+    QCOMPARE(reread.path(), copy);
+    QVERIFY(YearSeries::writePaymentDays(m_year.series().item(4)->path, {{2, QDate()}}, &error));
 
     QVERIFY(!end.reopen(m_year, QStringLiteral("  "), QDate(2027, 2, 3), &error));
     QVERIFY(end.reopen(m_year, QStringLiteral("fattura del gasolio registrata in ritardo"), QDate(2027, 2, 3), &error));
