@@ -7,6 +7,7 @@
 #include "core/accounts/accountsyear.h"
 #include "core/accounts/movementscsv.h"
 #include "core/accounts/statementimport.h"
+#include "core/accounts/yearend.h"
 #include "core/archive/semicolonrows.h"
 #include "core/expenses/expensearchive.h"
 #include "core/expenses/expensefilename.h"
@@ -50,6 +51,19 @@ int seriesYear(const QString &firstItem, QTextStream &err)
     if (!year)
         err << "veltra-tool: la prima voce delle spese \"" << firstItem << "\" non si legge o non ha una data\n";
     return year.value_or(0);
+}
+
+// The statement's closing balance goes to the rendiconto, which sets it against the register's.
+void keepClosingBalance(const AccountsYear &accounts, int account, const BankStatementCsv::Result &statement,
+                        QTextStream &err)
+{
+    const std::optional<StatementBalance> closing = StatementImport::closingBalance(accounts.accounts(), account, statement);
+    if (!closing || closing->day > accounts.accounts().lastDay())
+        return;
+    YearEnd end;
+    QString problem;
+    if (!end.load(accounts, &problem) || !end.recordStatement(accounts, *closing, &problem))
+        err << "veltra-tool: il saldo dell'estratto conto non è stato annotato per il rendiconto: " << problem << "\n";
 }
 
 } // namespace
@@ -97,6 +111,7 @@ int ImportaBancaCommand::run(const QStringList &arguments, QTextStream &out, QTe
         }
         err << "veltra-tool: " << movements.size() << " versamenti di " << matched.size()
             << " righe abbinate scritti nel registro \"" << accounts.path() << "\" e nelle voci delle spese\n";
+        keepClosingBalance(accounts, account, statement, err);
     }
     // Compared once what was to be written is in the register.
     const QString difference = StatementImport::balanceDifference(accounts, account, statement);

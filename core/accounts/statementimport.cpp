@@ -151,20 +151,29 @@ QStringList StatementImport::surnames(const SharedState &state, int owner)
     return list;
 }
 
-QString StatementImport::balanceDifference(const AccountsYear &year, int account, const BankStatementCsv::Result &statement)
+std::optional<StatementBalance> StatementImport::closingBalance(const AccountsRegister &accounts, int account,
+                                                               const BankStatementCsv::Result &statement)
 {
-    if (!statement.closingBalanceCents || statement.lines.isEmpty())
-        return QString();
+    if (!statement.closingBalanceCents || statement.lines.isEmpty() || account < 1 || account > accounts.accounts.size())
+        return std::nullopt;
     QDate last = statement.lines.first().operationDate;
     for (const BankStatementCsv::Line &line : statement.lines)
         last = std::max(last, line.operationDate);
-    const long long held = year.accounts().balance(account, last);
-    if (held == *statement.closingBalanceCents)
+    return StatementBalance{accounts.accounts.at(account - 1).name, last, *statement.closingBalanceCents, QString()};
+}
+
+QString StatementImport::balanceDifference(const AccountsYear &year, int account, const BankStatementCsv::Result &statement)
+{
+    const std::optional<StatementBalance> closing = closingBalance(year.accounts(), account, statement);
+    if (!closing)
+        return QString();
+    const long long held = year.accounts().balance(account, closing->day);
+    if (held == closing->cents)
         return QString();
     return QStringLiteral("il saldo dell'estratto conto al %1 è di %2 euro, quello del registro di %3 euro "
                           "(differenza %4 euro)")
-        .arg(last.toString(QStringLiteral("dd/MM/yyyy")), Money::fromCents(*statement.closingBalanceCents).format(),
-             Money::fromCents(held).format(), Money::fromCents(*statement.closingBalanceCents - held).format());
+        .arg(closing->day.toString(QStringLiteral("dd/MM/yyyy")), Money::fromCents(closing->cents).format(),
+             Money::fromCents(held).format(), Money::fromCents(closing->cents - held).format());
 }
 
 } // namespace veltra

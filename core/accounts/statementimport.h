@@ -3,12 +3,16 @@
 #include "core/accounts/accountmovement.h"
 #include "core/accounts/bankstatementcsv.h"
 #include "core/accounts/paymentmatcher.h"
+#include "core/accounts/statementbalance.h"
 
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace veltra {
 
+class AccountsRegister;
 class AccountsYear;
 class SharedState;
 class YearSeries;
@@ -46,6 +50,9 @@ public:
     // owners' register, else the first word of each name of the archive's ("Bianchi Luca e
     // Sartori Elena": Bianchi, Sartori).
     static QStringList surnames(const SharedState &state, int owner);
+    // The statement's closing balance of account on its last day; none when it gives none.
+    static std::optional<StatementBalance> closingBalance(const AccountsRegister &accounts, int account,
+                                                          const BankStatementCsv::Result &statement);
     // What the statement's closing balance says against the register's balance of account on
     // the statement's last day; empty when they agree or the statement gives none.
     static QString balanceDifference(const AccountsYear &year, int account, const BankStatementCsv::Result &statement);

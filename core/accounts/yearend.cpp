@@ -111,6 +111,24 @@ bool YearEnd::saveInputs(const AccountsYear &year, const FinalAccountInputs &inp
     return true;
 }
 
+bool YearEnd::recordStatement(const AccountsYear &year, const StatementBalance &balance, QString *error)
+{
+    const AccountsRegister &accounts = year.accounts();
+    if (balance.day < accounts.firstDay || balance.day > accounts.lastDay()) {
+        *error = QStringLiteral("il saldo dell'estratto conto al %1 è fuori dall'esercizio %2")
+                     .arg(balance.day.toString(QStringLiteral("dd/MM/yyyy"))).arg(accounts.year);
+        return false;
+    }
+    FinalAccountInputs changed = m_inputs;
+    const StatementBalance *kept = changed.statementOf(balance.account);
+    if (kept && (kept->day > balance.day || (kept->day == balance.day && kept->cents == balance.cents)))
+        return true;
+    if (kept)
+        changed.statementBalances.removeAt(int(kept - changed.statementBalances.constData()));
+    changed.statementBalances << balance;
+    return saveInputs(year, changed, error);
+}
+
 bool YearEnd::close(AccountsYear &year, const SharedState &state, const QDate &today, QString *error,
                     QString *nextPath)
 {

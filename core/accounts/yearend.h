@@ -36,6 +36,10 @@ public:
     // Writes the note, the funds and the banks' balances; refused while the year is closed.
     bool saveInputs(const AccountsYear &year, const FinalAccountInputs &inputs, QString *error);
 
+    // Keeps a bank statement's balance for its account, unless one of a later day is kept
+    // already; refused while the year is closed or when the day is outside the year.
+    bool recordStatement(const AccountsYear &year, const StatementBalance &balance, QString *error);
+
     // Writes each owner's, account's and fund's closing balance as its opening in the next
     // year (whose register and inputs are created when missing) and marks the year closed;
     // refused while a figure is wrong. *nextPath receives the next year's register.

@@ -69,6 +69,10 @@ void TestAccountsTool::bankStatementIsMatchedThenWrittenOnce()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.contains(QStringLiteral("1 versamenti di 1 righe abbinate")), qPrintable(run.err));
     QVERIFY(!run.err.contains(QStringLiteral("differenza")));
+    // The statement's closing balance, 14.732,76 after its last movement, is kept for the rendiconto.
+    QFile kept(file(QStringLiteral("Veltra-rendiconto-"), QStringLiteral("- 2026")));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QVERIFY(kept.readAll().contains("\"estratto\",\"Conto corrente condominiale\",\"10/04/2026\",1473276,\"\"\r\n"));
     run = runTool(arguments + QStringList{QStringLiteral("--scrivi")});
     rows = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(rows.at(18), QStringLiteral("23;02/04/2026;325,26;;;già registrato"));
