@@ -2,6 +2,7 @@
 
 #include "finalaccountloader.h"
 
+#include "core/accounts/accountscheck.h"
 #include "core/accounts/movementscsv.h"
 #include "core/archive/semicolonrows.h"
 
@@ -84,6 +85,9 @@ int RendicontoCommand::run(const QStringList &arguments, QTextStream &out, QText
     SummaryRows(out).write(figures);
     for (const QString &problem : figures.blocking)
         err << "veltra-tool: " << problem << "\n";
+    const AccountsYear &year = loader.year();
+    for (const AccountsCheck::Finding &finding : AccountsCheck::check(year.accounts(), year.series(), loader.state()))
+        err << "veltra-tool: avviso: " << finding.text << "\n";
     return figures.canPrint() ? ExitSuccess : ExitDataRejected;
 }
 
