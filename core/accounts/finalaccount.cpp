@@ -8,6 +8,7 @@
 #include "core/numbers/money.h"
 #include "core/state/sharedstate.h"
 
+#include <QMultiHash>
 #include <QSet>
 
 #include <algorithm>
@@ -213,20 +214,25 @@ private:
     // amount; a leg without its twin would create or destroy money.
     void checkTransfers()
     {
-        QList<AccountMovement> open = m_transfers;
-        while (!open.isEmpty()) {
-            const AccountMovement first = open.takeFirst();
-            bool paired = false;
-            for (int i = 0; i < open.size() && !paired; ++i) {
-                const AccountMovement &other = open.at(i);
-                if (other.receipt != first.receipt && other.cents == first.cents
-                    && other.operationDate == first.operationDate && other.account != first.account) {
-                    open.removeAt(i);
-                    paired = true;
-                }
+        QMultiHash<std::pair<qint64, long long>, int> waiting; // unpaired legs by day and amount
+        QList<bool> paired(m_transfers.size(), false);
+        for (int i = 0; i < m_transfers.size(); ++i) {
+            const AccountMovement &leg = m_transfers.at(i);
+            const auto key = std::make_pair(leg.operationDate.toJulianDay(), leg.cents);
+            auto twin = waiting.find(key);
+            while (twin != waiting.end() && twin.key() == key
+                   && (m_transfers.at(*twin).receipt == leg.receipt || m_transfers.at(*twin).account == leg.account))
+                ++twin;
+            if (twin != waiting.end() && twin.key() == key) {
+                paired[i] = paired[*twin] = true;
+                waiting.erase(twin);
+            } else {
+                waiting.insert(key, i);
             }
-            if (!paired)
-                block(movementName(first) + QStringLiteral(": giroconto senza il movimento opposto su un altro conto"));
+        }
+        for (int i = 0; i < m_transfers.size(); ++i) {
+            if (!paired.at(i))
+                block(movementName(m_transfers.at(i)) + QStringLiteral(": giroconto senza il movimento opposto su un altro conto"));
         }
     }
 
