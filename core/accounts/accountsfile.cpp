@@ -212,39 +212,26 @@ private:
     FieldReading m_reading;
 };
 
-void readRecords(ArchiveReader &reader, AccountsFile::LoadResult &result)
-{
-    RegisterReading(reader, result).read();
-    if (!reader.ok() && result.problem.isEmpty())
-        result.problem = QStringLiteral("riga %1 illeggibile").arg(reader.failedLine());
-}
-
 } // namespace
 
 AccountsFile::LoadResult AccountsFile::load(const QString &path)
 {
-    return WholeFileReading::load<LoadResult>(path, readRecords);
+    return WholeFileReading::load<LoadResult>(path, WholeFileReading::readWith<RegisterReading, LoadResult>);
 }
 
 AccountsFile::LoadResult AccountsFile::read(const QByteArray &bytes)
 {
-    return WholeFileReading::fromBytes<LoadResult>(bytes, readRecords);
+    return WholeFileReading::fromBytes<LoadResult>(bytes, WholeFileReading::readWith<RegisterReading, LoadResult>);
 }
 
 QByteArray AccountsFile::bytes(const AccountsRegister &accounts, QString *error)
 {
-    ArchiveWriter writer;
-    writeAll(writer, accounts);
-    if (!writer.isWritable() && error)
-        *error = writer.errorString();
-    return WholeFileReading::bytesOf(writer);
+    return WholeFileReading::bytesWritten([&accounts](ArchiveWriter &writer) { writeAll(writer, accounts); }, error);
 }
 
 bool AccountsFile::save(const AccountsRegister &accounts, const QString &path, QString *error)
 {
-    ArchiveWriter writer;
-    writeAll(writer, accounts);
-    return WholeFileReading::commit(writer, path, error);
+    return WholeFileReading::commitWritten([&accounts](ArchiveWriter &writer) { writeAll(writer, accounts); }, path, error);
 }
 
 QString AccountsFile::fileName(const QString &condoName, int year)

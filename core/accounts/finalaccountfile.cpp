@@ -271,39 +271,26 @@ private:
     FieldReading m_reading;
 };
 
-void readRecords(ArchiveReader &reader, FinalAccountFile::LoadResult &result)
-{
-    InputsReading(reader, result).read();
-    if (!reader.ok() && result.problem.isEmpty())
-        result.problem = QStringLiteral("riga %1 illeggibile").arg(reader.failedLine());
-}
-
 } // namespace
 
 FinalAccountFile::LoadResult FinalAccountFile::load(const QString &path)
 {
-    return WholeFileReading::load<LoadResult>(path, readRecords);
+    return WholeFileReading::load<LoadResult>(path, WholeFileReading::readWith<InputsReading, LoadResult>);
 }
 
 FinalAccountFile::LoadResult FinalAccountFile::read(const QByteArray &bytes)
 {
-    return WholeFileReading::fromBytes<LoadResult>(bytes, readRecords);
+    return WholeFileReading::fromBytes<LoadResult>(bytes, WholeFileReading::readWith<InputsReading, LoadResult>);
 }
 
 QByteArray FinalAccountFile::bytes(const FinalAccountInputs &inputs, QString *error)
 {
-    ArchiveWriter writer;
-    writeAll(writer, inputs);
-    if (!writer.isWritable() && error)
-        *error = writer.errorString();
-    return WholeFileReading::bytesOf(writer);
+    return WholeFileReading::bytesWritten([&inputs](ArchiveWriter &writer) { writeAll(writer, inputs); }, error);
 }
 
 bool FinalAccountFile::save(const FinalAccountInputs &inputs, const QString &path, QString *error)
 {
-    ArchiveWriter writer;
-    writeAll(writer, inputs);
-    return WholeFileReading::commit(writer, path, error);
+    return WholeFileReading::commitWritten([&inputs](ArchiveWriter &writer) { writeAll(writer, inputs); }, path, error);
 }
 
 QString FinalAccountFile::pathBesideRegister(const QString &registerPath)

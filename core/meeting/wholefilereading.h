@@ -63,6 +63,36 @@ inline bool commit(ArchiveWriter &writer, const QString &path, QString *error)
     return false;
 }
 
+// The bytes writeAll gives, or none, with *error (when given), when a text cannot be carried.
+template<typename WriteAll>
+QByteArray bytesWritten(WriteAll writeAll, QString *error)
+{
+    ArchiveWriter writer;
+    writeAll(writer);
+    if (!writer.isWritable() && error)
+        *error = writer.errorString();
+    return bytesOf(writer);
+}
+
+// Writes what writeAll gives through a temporary file; false with *error otherwise.
+template<typename WriteAll>
+bool commitWritten(WriteAll writeAll, const QString &path, QString *error)
+{
+    ArchiveWriter writer;
+    writeAll(writer);
+    return commit(writer, path, error);
+}
+
+// Reads the records with a reading class (constructed on the reader and the result, with
+// read()), naming the line the reader stopped at when the reading found no cause itself.
+template<typename Reading, typename Result>
+void readWith(ArchiveReader &reader, Result &result)
+{
+    Reading(reader, result).read();
+    if (!reader.ok() && result.problem.isEmpty())
+        result.problem = QStringLiteral("riga %1 illeggibile").arg(reader.failedLine());
+}
+
 } // namespace WholeFileReading
 
 } // namespace veltra
