@@ -46,6 +46,7 @@ QString money(long long cents)
 }
 
 using FormControls::fixedItem;
+using FormControls::fixedRow;
 
 QTableWidgetItem *cashItem(bool cash)
 {
@@ -53,12 +54,6 @@ QTableWidgetItem *cashItem(bool cash)
     item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
     item->setCheckState(cash ? Qt::Checked : Qt::Unchecked);
     return item;
-}
-
-void setRow(QTableWidget *table, int row, const QStringList &cells)
-{
-    for (int c = 0; c < cells.size(); ++c)
-        table->setItem(row, c, fixedItem(cells.at(c)));
 }
 
 QString cellText(const QTableWidget *table, int row, int column)
@@ -193,12 +188,12 @@ void ContabilitaWindow::showMovements()
         const AccountMovement &movement = accounts.movements().at(order.at(row));
         long long &balance = balances[movement.account - 1];
         balance += movement.signedCents();
-        setRow(m_form->movimenti, row,
-               {QString::number(movement.number), movement.operationDate.toString(DateFormat),
-                movement.registrationDate.toString(DateFormat), accounts.accounts.at(movement.account - 1).name,
-                movement.receipt ? money(movement.cents) : QString(), movement.receipt ? QString() : money(movement.cents),
-                money(balance), AccountsRegisterPrintout::counterpart(movement, state()),
-                MovementCauses::label(movement.cause), movement.description});
+        fixedRow(m_form->movimenti, row,
+                 {QString::number(movement.number), movement.operationDate.toString(DateFormat),
+                  movement.registrationDate.toString(DateFormat), accounts.accounts.at(movement.account - 1).name,
+                  movement.receipt ? money(movement.cents) : QString(), movement.receipt ? QString() : money(movement.cents),
+                  money(balance), AccountsRegisterPrintout::counterpart(movement, state()),
+                  MovementCauses::label(movement.cause), movement.description});
     }
 }
 
@@ -226,9 +221,9 @@ void ContabilitaWindow::showBalances()
     m_form->saldi->setRowCount(int(owners.size()));
     for (int row = 0; row < owners.size(); ++row) {
         const OwnerLedger ledger = OwnerLedger::of(m_year.accounts(), m_year.series(), owners.at(row));
-        setRow(m_form->saldi, row, {QString::number(ledger.owner), state().owner(ledger.owner).ownerName, QString(),
-                                    money(ledger.sharesCents()), money(ledger.paidCents()),
-                                    money(ledger.balanceCents())});
+        fixedRow(m_form->saldi, row, {QString::number(ledger.owner), state().owner(ledger.owner).ownerName, QString(),
+                                      money(ledger.sharesCents()), money(ledger.paidCents()),
+                                      money(ledger.balanceCents())});
         m_form->saldi->setItem(row, BalanceOpening, new QTableWidgetItem(money(ledger.openingCents)));
     }
 }

@@ -97,6 +97,12 @@ QTableWidgetItem *fixedItem(const QString &text)
     return item;
 }
 
+void fixedRow(QTableWidget *table, int row, const QStringList &cells)
+{
+    for (int c = 0; c < cells.size(); ++c)
+        table->setItem(row, c, fixedItem(cells.at(c)));
+}
+
 QWidget *page(QTableWidget *table, QHBoxLayout *buttons)
 {
     auto *page = new QWidget;

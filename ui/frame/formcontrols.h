@@ -55,6 +55,8 @@ QPushButton *button(const char *name, const QString &text, const QString &tip);
 QWidget *page(QTableWidget *table, QHBoxLayout *buttons);
 // A cell the user reads but does not type into.
 QTableWidgetItem *fixedItem(const QString &text);
+// Fills row of table from its first column with cells the user reads but does not type into.
+void fixedRow(QTableWidget *table, int row, const QStringList &cells);
 
 // Greys out the window's menu entries named names ("apri", "salva"…): commands the window
 // does not support.
