@@ -14,7 +14,10 @@
 #include "reports/document/printstatus.h"
 #include "reports/document/reportdocument.h"
 #include "ui/contabilita/contabilitaform.h"
+#include "ui/contabilita/editinglock.h"
 #include "ui/contabilita/movementfields.h"
+#include "ui/contabilita/rendicontopanel.h"
+#include "ui/contabilita/yearendeditor.h"
 
 #include "ui/dati/datiwindow.h"
 #include "ui/frame/formcontrols.h"
@@ -76,7 +79,9 @@ std::optional<long long> typedCents(const QString &text)
 ContabilitaWindow::ContabilitaWindow(Shell &shell, QWidget *parent)
     : WorkWindow(shell, Number, parent)
     , m_form(std::make_unique<ContabilitaForm>(form()))
+    , m_yearEnd(std::make_unique<YearEndEditor>(platform(), state(), m_year))
 {
+    addYearEndTabs();
     connect(m_form->nuovo, &QPushButton::clicked, this, [this] { showMovement(0); });
     connect(m_form->registra, &QPushButton::clicked, this, &ContabilitaWindow::recordMovement);
     connect(m_form->elimina, &QPushButton::clicked, this, &ContabilitaWindow::removeMovement);
@@ -105,6 +110,23 @@ ContabilitaWindow::ContabilitaWindow(Shell &shell, QWidget *parent)
 }
 
 ContabilitaWindow::~ContabilitaWindow() = default;
+
+void ContabilitaWindow::addYearEndTabs()
+{
+    m_rendiconto = new RendicontoPanel(*m_yearEnd);
+    m_form->schede->addTab(m_rendiconto, QStringLiteral("Rendi&conto"));
+    connect(m_rendiconto, &RendicontoPanel::closeRequested, this, [this] {
+        if (settleUnsavedChanges())
+            m_yearEnd->closeYear();
+    });
+    connect(m_yearEnd.get(), &YearEndEditor::closingChanged, this, [this] {
+        showRegister();
+        setStepHint(m_year.accounts().closed ? QStringLiteral("esercizio chiuso: i saldi finali sono nel registro dell'anno dopo")
+                                             : QStringLiteral("esercizio riaperto: lo si chiude di nuovo dopo le correzioni"));
+    });
+    showYearEnd();
+    lockEditing();
+}
 
 void ContabilitaWindow::initialise()
 {
@@ -154,6 +176,7 @@ bool ContabilitaWindow::openYear(bool create)
         return false;
     }
     m_year = opened;
+    m_yearEnd->load();
     if (!opening.notices.isEmpty())
         tellUser(MessageIcon::Information, opening.notices.join(QLatin1Char('\n')));
     showRegister();
@@ -172,8 +195,27 @@ void ContabilitaWindow::showRegister()
     showMovements();
     showAccounts();
     showBalances();
+    showYearEnd();
+    lockEditing();
     m_showing = false;
     showMovement(m_shownNumber);
+}
+
+void ContabilitaWindow::showYearEnd()
+{
+    m_rendiconto->showFigures(m_yearEnd->isLoaded() ? m_yearEnd->figures() : FinalAccount());
+}
+
+// The register's own code refuses changes to a closed year; greyed out, its controls say so
+// before the user types.
+void ContabilitaWindow::lockEditing()
+{
+    const ContabilitaForm &f = *m_form;
+    const QString closed = m_yearEnd->isClosed() ? m_yearEnd->closedReason() : QString();
+    EditingLock::apply({f.inizio, f.dataoperazione, f.dataregistrazione, f.conto, f.tipo, f.importo, f.causale, f.voce,
+                        f.condomino, f.fornitore, f.codicefiscale, f.documento, f.descrizione, f.nota, f.nuovo,
+                        f.registra, f.elimina, f.estrattoconto, f.conti, f.aggiungiconto, f.saldi},
+                       closed);
 }
 
 void ContabilitaWindow::showMovements()
@@ -240,7 +282,7 @@ void ContabilitaWindow::showMovement(int number)
         m_form->movimenti->clearSelection();
     }
     m_showing = false;
-    m_form->elimina->setEnabled(m_shownNumber > 0);
+    m_form->elimina->setEnabled(m_shownNumber > 0 && !m_year.accounts().closed);
     m_form->registra->setText(m_shownNumber > 0 ? QStringLiteral("&Registra modifica") : QStringLiteral("&Registra"));
 }
 
@@ -390,12 +432,15 @@ void ContabilitaWindow::checkData()
 void ContabilitaWindow::clearWindow()
 {
     m_year = AccountsYear();
+    m_yearEnd->clear();
     m_shownNumber = 0;
     m_form->movimenti->setRowCount(0);
     m_form->conti->setRowCount(0);
     m_form->saldi->setRowCount(0);
     m_form->stato->clear();
     m_form->inizio->clear();
+    showYearEnd();
+    lockEditing();
     showMovement(0);
 }
 

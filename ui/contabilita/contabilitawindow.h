@@ -13,6 +13,8 @@
 namespace veltra {
 
 class ContabilitaForm;
+class RendicontoPanel;
+class YearEndEditor;
 
 
 // The accounts window `contabilita`: the register of receipts and payments of a financial
@@ -20,7 +22,8 @@ class ContabilitaForm;
 // one at a time and written at once; the owners' share payments recorded in the payments
 // window appear as receipts, and a share receipt entered here sets the payment day there.
 // The accounts and the owners' opening balances are edited in their tabs and saved with
-// "Salva"; a bank statement is read in with its incoming amounts matched to owners.
+// "Salva"; a bank statement is read in with its incoming amounts matched to owners. The
+// rendiconto's tab shows the year's figures and closes the year.
 class ContabilitaWindow : public WorkWindow
 {
     Q_OBJECT
@@ -45,6 +48,8 @@ public:
     // The statement's proposals, while they wait for the user; nullptr otherwise.
     StatementDialog *statementDialog() const { return m_statementDialog; }
     void printStatement();
+    YearEndEditor &yearEnd() const { return *m_yearEnd; }
+    RendicontoPanel &rendiconto() const { return *m_rendiconto; }
 
     void openArchive() override;
     void saveArchive() override;
@@ -66,6 +71,11 @@ private:
     void showAccounts();
     void showBalances();
     void fillShare();
+    void addYearEndTabs();
+    // The rendiconto's tab.
+    void showYearEnd();
+    // Greys out what changes the register or the rendiconto while the year is closed.
+    void lockEditing();
     // The accounts, the first day and the owners' openings as the tabs show them.
     AccountsRegister editedRegister(QString *problem) const;
     void tellUser(MessageIcon icon, const QString &text);
@@ -74,6 +84,8 @@ private:
 
     std::unique_ptr<ContabilitaForm> m_form;
     AccountsYear m_year;
+    std::unique_ptr<YearEndEditor> m_yearEnd;
+    RendicontoPanel *m_rendiconto;
     int m_shownNumber = 0;
     bool m_showing = false;
     BankStatementCsv::Result m_statement;

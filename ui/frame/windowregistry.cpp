@@ -2,12 +2,14 @@
 
 #include "library/help/helpguide.h"
 #include "library/registry/coefficienttables.h"
+#include "ui/contabilita/reopendialog.h"
 #include "ui/contabilita/statementdialog.h"
 #include "ui/frame/shell.h"
 #include "ui/frame/workwindow.h"
 #include "ui/frame/workwindowcatalogue.h"
 
 #include <QRadioButton>
+#include <QTabWidget>
 
 namespace veltra {
 
@@ -43,6 +45,17 @@ QList<RegisteredWindow> registeredWindows()
                                                            "condominiale\". Colonne lette: Data: colonna 1."),
                                                            shell.workWindow(12));
                         dialog->show();
+                    }});
+    // The accounts window's rendiconto tabs, each shown in turn, and the reason asked on reopening.
+    for (int tab = 3; tab <= 3; ++tab) {
+        windows.append({QStringLiteral("contabilita scheda %1").arg(tab + 1), [tab](Shell &shell) {
+                            shell.showWorkWindow(12);
+                            if (auto *tabs = shell.workWindow(12)->findChild<QTabWidget *>(QStringLiteral("schede")))
+                                tabs->setCurrentIndex(tab);
+                        }});
+    }
+    windows.append({QStringLiteral("riapertura"), [](Shell &shell) {
+                        (new ReopenDialog(2026, shell.workWindow(12)))->show();
                     }});
     for (const CoefficientTable &table : coefficientTables()) {
         const CoefficientKind kind = table.kind;

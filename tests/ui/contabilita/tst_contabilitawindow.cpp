@@ -1,16 +1,21 @@
 #include "core/accounts/accountsfile.h"
+#include "core/accounts/finalaccountfile.h"
 #include "core/expenses/expensearchive.h"
 #include "core/state/sharedstate.h"
 #include "support/scriptedplatform.h"
 #include "support/workwindowfixture.h"
 #include "ui/contabilita/contabilitaform.h"
 #include "ui/contabilita/contabilitawindow.h"
+#include "ui/contabilita/rendicontopanel.h"
 #include "ui/dati/datiwindow.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -38,6 +43,7 @@ private slots:
     void shareReceiptEnteredHereIsPaidInTheSeries();
     void accountsEditedAreUnsavedUntilSaved();
     void bankStatementPaysTheNamedOwnerOnceOnly();
+    void closingCarriesTheBalancesAndLocksTheYearUntilReopened();
 
 private:
     QTemporaryDir m_folder;
@@ -46,9 +52,11 @@ private:
 
 void TestContabilitaWindow::init()
 {
+    const QDir folder(m_folder.path());
+    for (const QString &name : folder.entryList(QDir::Files))
+        QVERIFY(QFile::remove(folder.filePath(name)));
     const QDir sample(QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio"));
     for (const QString &name : sample.entryList(QDir::Files)) {
-        QFile::remove(m_folder.filePath(name));
         QVERIFY(QFile::copy(sample.filePath(name), m_folder.filePath(name)));
         QFile::setPermissions(m_folder.filePath(name), QFile::ReadOwner | QFile::WriteOwner);
     }
@@ -159,6 +167,56 @@ void TestContabilitaWindow::bankStatementPaysTheNamedOwnerOnceOnly()
     rows = m_window->statementDialog()->table();
     for (int row = 0; row < rows->rowCount(); ++row)
         QVERIFY(rows->item(row, StatementDialog::RecordColumn)->checkState() != Qt::Checked);
+}
+
+void TestContabilitaWindow::closingCarriesTheBalancesAndLocksTheYearUntilReopened()
+{
+    // The sample's own register, where owner 9 opens owing 212,40.
+    const QString registerPath = m_window->year().path();
+    QVERIFY(QFile::remove(registerPath));
+    QVERIFY(QFile::copy(QStringLiteral(VELTRA_SOURCE_DIR "/data/esempio/") + QFileInfo(registerPath).fileName(), registerPath));
+    QFile::setPermissions(registerPath, QFile::ReadOwner | QFile::WriteOwner);
+    m_window->openArchive();
+    auto *blocking = control<QListWidget>(QStringLiteral("blocchi"));
+    QCOMPARE(blocking->item(0)->text(), QStringLiteral("Il rendiconto è pronto per la stampa"));
+
+    m_platform->answers.enqueue(true);
+    control<QPushButton>(QStringLiteral("chiudiesercizio"))->click();
+    QVERIFY(m_platform->lastMessage().question);
+    QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("registro dell'esercizio 2027")));
+    // 212,40 + 140,80 + 737,31 + 347,44 + 782,97, none of it paid.
+    const AccountsFile::LoadResult next = AccountsFile::load(AccountsFile::pathBeside(m_archive, 2027));
+    QVERIFY(next.isComplete());
+    QCOMPARE(next.accounts.ownerOpenings.value(9), 222092);
+    QVERIFY(AccountsFile::load(registerPath).accounts.closed);
+    QCOMPARE(control<QLabel>(QStringLiteral("statoesercizio"))->text(), QStringLiteral("Esercizio chiuso il 09/12/2026"));
+    ContabilitaForm &form = m_window->controls();
+    for (QWidget *locked : {static_cast<QWidget *>(form.registra), static_cast<QWidget *>(form.conti)}) {
+        QVERIFY2(!locked->isEnabled(), qPrintable(locked->objectName()));
+        QVERIFY(locked->toolTip().contains(QStringLiteral("riaprirlo")));
+    }
+
+    // Reopening wants the Yes, then a reason.
+    auto *reopen = control<QPushButton>(QStringLiteral("riapriesercizio"));
+    m_platform->answers.enqueue(false);
+    reopen->click();
+    QVERIFY(!m_window->rendiconto().reopenDialog());
+    m_platform->answers.enqueue(true);
+    reopen->click();
+    m_window->rendiconto().reopenDialog()->accept();
+    QVERIFY(m_window->year().accounts().closed);
+    m_platform->answers.enqueue(true);
+    reopen->click();
+    m_window->rendiconto().reopenDialog()->reasonField()->setText(QStringLiteral("fattura arrivata dopo la chiusura"));
+    m_window->rendiconto().reopenDialog()->accept();
+    QVERIFY(!AccountsFile::load(registerPath).accounts.closed);
+    const QList<ClosingEvent> history =
+        FinalAccountFile::load(FinalAccountFile::pathBesideRegister(registerPath)).inputs.history;
+    QCOMPARE(history.size(), 2);
+    QVERIFY(!history.last().closed);
+    QCOMPARE(history.last().reason, QStringLiteral("fattura arrivata dopo la chiusura"));
+    QVERIFY(form.registra->isEnabled());
+    QCOMPARE(form.registra->toolTip(), QStringLiteral("scrive nel registro il movimento dei campi, nuovo o cambiato"));
 }
 
 QTEST_MAIN(TestContabilitaWindow)
