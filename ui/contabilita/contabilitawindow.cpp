@@ -16,6 +16,7 @@
 #include "ui/contabilita/contabilitaform.h"
 #include "ui/contabilita/editinglock.h"
 #include "ui/contabilita/movementfields.h"
+#include "ui/contabilita/notapanel.h"
 #include "ui/contabilita/rendicontopanel.h"
 #include "ui/contabilita/yearendeditor.h"
 
@@ -114,17 +115,20 @@ ContabilitaWindow::~ContabilitaWindow() = default;
 void ContabilitaWindow::addYearEndTabs()
 {
     m_rendiconto = new RendicontoPanel(*m_yearEnd);
+    m_nota = new NotaPanel(*m_yearEnd);
     m_form->schede->addTab(m_rendiconto, QStringLiteral("Rendi&conto"));
+    m_form->schede->addTab(m_nota, QStringLiteral("No&ta"));
     connect(m_rendiconto, &RendicontoPanel::closeRequested, this, [this] {
         if (settleUnsavedChanges())
             m_yearEnd->closeYear();
     });
+    connect(m_yearEnd.get(), &YearEndEditor::inputsSaved, this, [this] { showYearEnd(false); });
     connect(m_yearEnd.get(), &YearEndEditor::closingChanged, this, [this] {
         showRegister();
         setStepHint(m_year.accounts().closed ? QStringLiteral("esercizio chiuso: i saldi finali sono nel registro dell'anno dopo")
                                              : QStringLiteral("esercizio riaperto: lo si chiude di nuovo dopo le correzioni"));
     });
-    showYearEnd();
+    showYearEnd(true);
     lockEditing();
 }
 
@@ -195,15 +199,19 @@ void ContabilitaWindow::showRegister()
     showMovements();
     showAccounts();
     showBalances();
-    showYearEnd();
+    showYearEnd(true);
     lockEditing();
     m_showing = false;
     showMovement(m_shownNumber);
 }
 
-void ContabilitaWindow::showYearEnd()
+void ContabilitaWindow::showYearEnd(bool withInputs)
 {
-    m_rendiconto->showFigures(m_yearEnd->isLoaded() ? m_yearEnd->figures() : FinalAccount());
+    const FinalAccount figures = m_yearEnd->isLoaded() ? m_yearEnd->figures() : FinalAccount();
+    if (withInputs)
+        m_nota->showNote();
+    m_rendiconto->showFigures(figures);
+    m_nota->showProgramPart(figures);
 }
 
 // The register's own code refuses changes to a closed year; greyed out, its controls say so
@@ -216,6 +224,8 @@ void ContabilitaWindow::lockEditing()
                         f.condomino, f.fornitore, f.codicefiscale, f.documento, f.descrizione, f.nota, f.nuovo,
                         f.registra, f.elimina, f.estrattoconto, f.conti, f.aggiungiconto, f.saldi},
                        closed);
+    const QString unreadable = m_yearEnd->isLoaded() ? QString() : QStringLiteral("aprire il registro dell'esercizio");
+    EditingLock::apply(m_nota->editingControls(), closed.isEmpty() ? unreadable : closed);
 }
 
 void ContabilitaWindow::showMovements()
@@ -439,7 +449,7 @@ void ContabilitaWindow::clearWindow()
     m_form->saldi->setRowCount(0);
     m_form->stato->clear();
     m_form->inizio->clear();
-    showYearEnd();
+    showYearEnd(true);
     lockEditing();
     showMovement(0);
 }

@@ -13,6 +13,7 @@
 namespace veltra {
 
 class ContabilitaForm;
+class NotaPanel;
 class RendicontoPanel;
 class YearEndEditor;
 
@@ -23,7 +24,8 @@ class YearEndEditor;
 // window appear as receipts, and a share receipt entered here sets the payment day there.
 // The accounts and the owners' opening balances are edited in their tabs and saved with
 // "Salva"; a bank statement is read in with its incoming amounts matched to owners. The
-// rendiconto's tab shows the year's figures and closes the year.
+// rendiconto's tabs show the year's figures, hold the note (written at every change) and
+// close the year.
 class ContabilitaWindow : public WorkWindow
 {
     Q_OBJECT
@@ -72,8 +74,8 @@ private:
     void showBalances();
     void fillShare();
     void addYearEndTabs();
-    // The rendiconto's tab.
-    void showYearEnd();
+    // The rendiconto's tabs: the figures, and the note as stored when withInputs.
+    void showYearEnd(bool withInputs);
     // Greys out what changes the register or the rendiconto while the year is closed.
     void lockEditing();
     // The accounts, the first day and the owners' openings as the tabs show them.
@@ -86,6 +88,7 @@ private:
     AccountsYear m_year;
     std::unique_ptr<YearEndEditor> m_yearEnd;
     RendicontoPanel *m_rendiconto;
+    NotaPanel *m_nota;
     int m_shownNumber = 0;
     bool m_showing = false;
     BankStatementCsv::Result m_statement;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -101,6 +102,42 @@ void fixedRow(QTableWidget *table, int row, const QStringList &cells)
 {
     for (int c = 0; c < cells.size(); ++c)
         table->setItem(row, c, fixedItem(cells.at(c)));
+}
+
+void writeRow(QTableWidget *table, int row, const QStringList &cells)
+{
+    for (int c = 0; c < cells.size(); ++c) {
+        if (QTableWidgetItem *item = table->item(row, c))
+            item->setText(cells.at(c));
+        else
+            table->setItem(row, c, new QTableWidgetItem(cells.at(c)));
+    }
+}
+
+QVBoxLayout *scrollingSections(QWidget *page)
+{
+    auto *content = new QWidget;
+    auto *sections = new QVBoxLayout(content);
+    auto *scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto *outer = new QVBoxLayout(page);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    return sections;
+}
+
+void addSection(QVBoxLayout *sections, const QString &caption, QWidget *control, const QList<QPushButton *> &buttons)
+{
+    sections->addWidget(new QLabel(caption));
+    sections->addWidget(control);
+    if (buttons.isEmpty())
+        return;
+    auto *row = new QHBoxLayout;
+    for (QPushButton *button : buttons)
+        row->addWidget(button);
+    row->addStretch();
+    sections->addLayout(row);
 }
 
 QWidget *page(QTableWidget *table, QHBoxLayout *buttons)

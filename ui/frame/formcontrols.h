@@ -11,6 +11,7 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
+class QVBoxLayout;
 class QScrollBar;
 class QWidget;
 
@@ -53,10 +54,19 @@ QScrollBar *scrollBar(QWidget *parent, const QString &name, int maximum, int pag
 QTableWidget *table(const char *name, const QStringList &headings);
 QPushButton *button(const char *name, const QString &text, const QString &tip);
 QWidget *page(QTableWidget *table, QHBoxLayout *buttons);
+// A tab page of sections one under the other, scrolling when the tab is too short: the
+// layout to add them to; and a section: its caption, its control and, when there are any,
+// a row of buttons under it.
+QVBoxLayout *scrollingSections(QWidget *page);
+void addSection(QVBoxLayout *sections, const QString &caption, QWidget *control,
+                const QList<QPushButton *> &buttons = {});
 // A cell the user reads but does not type into.
 QTableWidgetItem *fixedItem(const QString &text);
 // Fills row of table from its first column with cells the user reads but does not type into.
 void fixedRow(QTableWidget *table, int row, const QStringList &cells);
+// Writes cells the user may type into over row's items, in place: a table shown again from
+// its own itemChanged keeps alive the item that changed.
+void writeRow(QTableWidget *table, int row, const QStringList &cells);
 
 // Greys out the window's menu entries named names ("apri", "salva"…): commands the window
 // does not support.

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -43,6 +44,7 @@ private slots:
     void shareReceiptEnteredHereIsPaidInTheSeries();
     void accountsEditedAreUnsavedUntilSaved();
     void bankStatementPaysTheNamedOwnerOnceOnly();
+    void noteIsWrittenAtOnceAndBadInputRefused();
     void closingCarriesTheBalancesAndLocksTheYearUntilReopened();
 
 private:
@@ -169,6 +171,42 @@ void TestContabilitaWindow::bankStatementPaysTheNamedOwnerOnceOnly()
         QVERIFY(rows->item(row, StatementDialog::RecordColumn)->checkState() != Qt::Checked);
 }
 
+// The note reaches the file at each edit and comes back when the register is opened again;
+// a date or a text the file cannot take leaves the stored value.
+void TestContabilitaWindow::noteIsWrittenAtOnceAndBadInputRefused()
+{
+    const QString inputsPath = FinalAccountFile::pathBesideRegister(m_window->year().path());
+    control<QPlainTextEdit>(QStringLiteral("criterio"))->setPlainText(QStringLiteral("Criterio di cassa.\n\nSaldi al 31/12."));
+    control<QPushButton>(QStringLiteral("aggiungicontratto"))->click();
+    QTableWidget *contracts = control<QTableWidget>(QStringLiteral("contratti"));
+    contracts->item(0, 0)->setText(QStringLiteral("Manutenzione dell'ascensore"));
+    contracts->item(0, 2)->setText(QStringLiteral("1/3/2027"));
+    QCOMPARE(contracts->item(0, 2)->text(), QStringLiteral("01/03/2027"));
+    QCOMPARE(m_platform->messages.size(), 0);
+
+    contracts->item(0, 2)->setText(QStringLiteral("31/02/2027"));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(contracts->item(0, 2)->text(), QStringLiteral("01/03/2027"));
+    auto *facts = control<QPlainTextEdit>(QStringLiteral("fatti"));
+    facts->setPlainText(QStringLiteral("Lavori al \"lastrico\""));
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(facts->toPlainText(), QString());
+
+    const FinalAccountFile::LoadResult file = FinalAccountFile::load(inputsPath);
+    QVERIFY(file.isComplete());
+    QCOMPARE(file.inputs.note.criterion, QStringList({QStringLiteral("Criterio di cassa."), QStringLiteral("Saldi al 31/12.")}));
+    QCOMPARE(file.inputs.note.contracts.size(), 1);
+    QCOMPARE(file.inputs.note.contracts.first().expiry, QDate(2027, 3, 1));
+    QVERIFY(file.inputs.note.facts.isEmpty());
+
+    m_window->clearWindow();
+    QCOMPARE(contracts->rowCount(), 0);
+    m_window->openArchive();
+    QCOMPARE(control<QPlainTextEdit>(QStringLiteral("criterio"))->toPlainText(),
+             QStringLiteral("Criterio di cassa.\nSaldi al 31/12."));
+    QCOMPARE(contracts->item(0, 0)->text(), QStringLiteral("Manutenzione dell'ascensore"));
+}
+
 void TestContabilitaWindow::closingCarriesTheBalancesAndLocksTheYearUntilReopened()
 {
     // The sample's own register, where owner 9 opens owing 212,40.
@@ -191,7 +229,8 @@ void TestContabilitaWindow::closingCarriesTheBalancesAndLocksTheYearUntilReopene
     QVERIFY(AccountsFile::load(registerPath).accounts.closed);
     QCOMPARE(control<QLabel>(QStringLiteral("statoesercizio"))->text(), QStringLiteral("Esercizio chiuso il 09/12/2026"));
     ContabilitaForm &form = m_window->controls();
-    for (QWidget *locked : {static_cast<QWidget *>(form.registra), static_cast<QWidget *>(form.conti)}) {
+    for (QWidget *locked : {static_cast<QWidget *>(form.registra), static_cast<QWidget *>(form.conti),
+                            control<QWidget>(QStringLiteral("criterio"))}) {
         QVERIFY2(!locked->isEnabled(), qPrintable(locked->objectName()));
         QVERIFY(locked->toolTip().contains(QStringLiteral("riaprirlo")));
     }
