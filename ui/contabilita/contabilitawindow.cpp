@@ -15,6 +15,7 @@
 #include "reports/document/reportdocument.h"
 #include "ui/contabilita/contabilitaform.h"
 #include "ui/contabilita/editinglock.h"
+#include "ui/contabilita/fondipanel.h"
 #include "ui/contabilita/movementfields.h"
 #include "ui/contabilita/notapanel.h"
 #include "ui/contabilita/rendicontopanel.h"
@@ -116,8 +117,10 @@ void ContabilitaWindow::addYearEndTabs()
 {
     m_rendiconto = new RendicontoPanel(*m_yearEnd);
     m_nota = new NotaPanel(*m_yearEnd);
+    m_fondi = new FondiPanel(*m_yearEnd);
     m_form->schede->addTab(m_rendiconto, QStringLiteral("Rendi&conto"));
     m_form->schede->addTab(m_nota, QStringLiteral("No&ta"));
+    m_form->schede->addTab(m_fondi, QStringLiteral("Fon&di ed estratti"));
     connect(m_rendiconto, &RendicontoPanel::closeRequested, this, [this] {
         if (settleUnsavedChanges())
             m_yearEnd->closeYear();
@@ -208,8 +211,10 @@ void ContabilitaWindow::showRegister()
 void ContabilitaWindow::showYearEnd(bool withInputs)
 {
     const FinalAccount figures = m_yearEnd->isLoaded() ? m_yearEnd->figures() : FinalAccount();
-    if (withInputs)
+    if (withInputs) {
         m_nota->showNote();
+        m_fondi->showInputs(figures);
+    }
     m_rendiconto->showFigures(figures);
     m_nota->showProgramPart(figures);
 }
@@ -225,7 +230,7 @@ void ContabilitaWindow::lockEditing()
                         f.registra, f.elimina, f.estrattoconto, f.conti, f.aggiungiconto, f.saldi},
                        closed);
     const QString unreadable = m_yearEnd->isLoaded() ? QString() : QStringLiteral("aprire il registro dell'esercizio");
-    EditingLock::apply(m_nota->editingControls(), closed.isEmpty() ? unreadable : closed);
+    EditingLock::apply(m_nota->editingControls() + m_fondi->editingControls(), closed.isEmpty() ? unreadable : closed);
 }
 
 void ContabilitaWindow::showMovements()
@@ -462,7 +467,9 @@ void ContabilitaWindow::showInstructions()
                                "- ogni movimento si scrive con \"Registra\" ed entra subito nel registro;\n"
                                "- i versamenti delle quote segnati nella finestra Pagamenti compaiono da soli;\n"
                                "- \"Estratto conto banca...\" legge il CSV della banca e propone gli abbinamenti;\n"
-                               "- conti e saldi iniziali si cambiano nelle loro schede e si salvano con \"Salva\"."));
+                               "- conti e saldi iniziali si cambiano nelle loro schede e si salvano con \"Salva\";\n"
+                               "- Rendiconto, Nota e Fondi ed estratti preparano il rendiconto: nota, fondi e saldi "
+                               "delle banche si salvano a ogni modifica; \"Chiudi esercizio\" porta i saldi nell'anno dopo."));
 }
 
 // The statement is read on the account chosen in the movement's fields, or the first bank

@@ -13,6 +13,7 @@
 namespace veltra {
 
 class ContabilitaForm;
+class FondiPanel;
 class NotaPanel;
 class RendicontoPanel;
 class YearEndEditor;
@@ -24,8 +25,8 @@ class YearEndEditor;
 // window appear as receipts, and a share receipt entered here sets the payment day there.
 // The accounts and the owners' opening balances are edited in their tabs and saved with
 // "Salva"; a bank statement is read in with its incoming amounts matched to owners. The
-// rendiconto's tabs show the year's figures, hold the note (written at every change) and
-// close the year.
+// rendiconto's tabs show the year's figures, hold the note, the funds and the banks'
+// balances (written at every change) and close the year.
 class ContabilitaWindow : public WorkWindow
 {
     Q_OBJECT
@@ -74,7 +75,7 @@ private:
     void showBalances();
     void fillShare();
     void addYearEndTabs();
-    // The rendiconto's tabs: the figures, and the note as stored when withInputs.
+    // The rendiconto's tabs: the figures, and the note and the funds as stored when withInputs.
     void showYearEnd(bool withInputs);
     // Greys out what changes the register or the rendiconto while the year is closed.
     void lockEditing();
@@ -89,6 +90,7 @@ private:
     std::unique_ptr<YearEndEditor> m_yearEnd;
     RendicontoPanel *m_rendiconto;
     NotaPanel *m_nota;
+    FondiPanel *m_fondi;
     int m_shownNumber = 0;
     bool m_showing = false;
     BankStatementCsv::Result m_statement;

@@ -47,7 +47,7 @@ QList<RegisteredWindow> registeredWindows()
                         dialog->show();
                     }});
     // The accounts window's rendiconto tabs, each shown in turn, and the reason asked on reopening.
-    for (int tab = 3; tab <= 4; ++tab) {
+    for (int tab = 3; tab <= 5; ++tab) {
         windows.append({QStringLiteral("contabilita scheda %1").arg(tab + 1), [tab](Shell &shell) {
                             shell.showWorkWindow(12);
                             if (auto *tabs = shell.workWindow(12)->findChild<QTabWidget *>(QStringLiteral("schede")))

@@ -1,6 +1,7 @@
 #include "core/accounts/accountsfile.h"
 #include "core/accounts/finalaccountfile.h"
 #include "core/expenses/expensearchive.h"
+#include "core/numbers/money.h"
 #include "core/state/sharedstate.h"
 #include "support/scriptedplatform.h"
 #include "support/workwindowfixture.h"
@@ -44,8 +45,9 @@ private slots:
     void shareReceiptEnteredHereIsPaidInTheSeries();
     void accountsEditedAreUnsavedUntilSaved();
     void bankStatementPaysTheNamedOwnerOnceOnly();
-    void noteIsWrittenAtOnceAndBadInputRefused();
+    void rendicontoInputsAreWrittenAtOnceAndBadOnesRefused();
     void closingCarriesTheBalancesAndLocksTheYearUntilReopened();
+    void fundMovementsStayWithTheirFundWhenAnotherIsRemoved();
 
 private:
     QTemporaryDir m_folder;
@@ -171,9 +173,9 @@ void TestContabilitaWindow::bankStatementPaysTheNamedOwnerOnceOnly()
         QVERIFY(rows->item(row, StatementDialog::RecordColumn)->checkState() != Qt::Checked);
 }
 
-// The note reaches the file at each edit and comes back when the register is opened again;
-// a date or a text the file cannot take leaves the stored value.
-void TestContabilitaWindow::noteIsWrittenAtOnceAndBadInputRefused()
+// The note and the banks' balances reach the file at each edit and come back when the
+// register is opened again; a date or a text the file cannot take leaves the stored value.
+void TestContabilitaWindow::rendicontoInputsAreWrittenAtOnceAndBadOnesRefused()
 {
     const QString inputsPath = FinalAccountFile::pathBesideRegister(m_window->year().path());
     control<QPlainTextEdit>(QStringLiteral("criterio"))->setPlainText(QStringLiteral("Criterio di cassa.\n\nSaldi al 31/12."));
@@ -192,12 +194,23 @@ void TestContabilitaWindow::noteIsWrittenAtOnceAndBadInputRefused()
     QCOMPARE(m_platform->messages.size(), 2);
     QCOMPARE(facts->toPlainText(), QString());
 
+    // The bank's balance, 100,00 above the register's, shows at once among the figures and
+    // keeps the rendiconto from being printed until explained.
+    QTableWidget *statements = control<QTableWidget>(QStringLiteral("estratti"));
+    const QString closing = control<QTableWidget>(QStringLiteral("rendicontoconti"))->item(0, 4)->text();
+    const long long statementCents = Money::parse(closing)->cents() + 10000;
+    statements->item(0, 2)->setText(Money::fromCents(statementCents).format());
+    QCOMPARE(statements->item(0, 1)->text(), QStringLiteral("31/12/2026"));
+    QCOMPARE(control<QTableWidget>(QStringLiteral("rendicontoconti"))->item(0, 6)->text(), QStringLiteral("100,00"));
+    QVERIFY(control<QListWidget>(QStringLiteral("blocchi"))->item(0)->text().contains(QStringLiteral("differenza")));
+
     const FinalAccountFile::LoadResult file = FinalAccountFile::load(inputsPath);
     QVERIFY(file.isComplete());
     QCOMPARE(file.inputs.note.criterion, QStringList({QStringLiteral("Criterio di cassa."), QStringLiteral("Saldi al 31/12.")}));
     QCOMPARE(file.inputs.note.contracts.size(), 1);
     QCOMPARE(file.inputs.note.contracts.first().expiry, QDate(2027, 3, 1));
     QVERIFY(file.inputs.note.facts.isEmpty());
+    QCOMPARE(file.inputs.statementBalances.first().cents, statementCents);
 
     m_window->clearWindow();
     QCOMPARE(contracts->rowCount(), 0);
@@ -230,7 +243,7 @@ void TestContabilitaWindow::closingCarriesTheBalancesAndLocksTheYearUntilReopene
     QCOMPARE(control<QLabel>(QStringLiteral("statoesercizio"))->text(), QStringLiteral("Esercizio chiuso il 09/12/2026"));
     ContabilitaForm &form = m_window->controls();
     for (QWidget *locked : {static_cast<QWidget *>(form.registra), static_cast<QWidget *>(form.conti),
-                            control<QWidget>(QStringLiteral("criterio"))}) {
+                            control<QWidget>(QStringLiteral("criterio")), control<QWidget>(QStringLiteral("fondi"))}) {
         QVERIFY2(!locked->isEnabled(), qPrintable(locked->objectName()));
         QVERIFY(locked->toolTip().contains(QStringLiteral("riaprirlo")));
     }
@@ -256,6 +269,44 @@ void TestContabilitaWindow::closingCarriesTheBalancesAndLocksTheYearUntilReopene
     QCOMPARE(history.last().reason, QStringLiteral("fattura arrivata dopo la chiusura"));
     QVERIFY(form.registra->isEnabled());
     QCOMPARE(form.registra->toolTip(), QStringLiteral("scrive nel registro il movimento dei campi, nuovo o cambiato"));
+}
+
+// A movement of the cause "fondo" counts for the fund chosen for it; when an earlier fund is
+// removed it follows its fund to the new place, and the special fund cannot be removed.
+void TestContabilitaWindow::fundMovementsStayWithTheirFundWhenAnotherIsRemoved()
+{
+    ContabilitaForm &form = m_window->controls();
+    m_window->showMovement(0);
+    form.causale->setCurrentIndex(int(MovementCause::SpecialFund));
+    form.importo->setText(QStringLiteral("500,00"));
+    form.dataoperazione->setText(QStringLiteral("15/05/2026"));
+    form.dataregistrazione->setText(QStringLiteral("15/05/2026"));
+    form.descrizione->setText(QStringLiteral("versamento per la facciata"));
+    form.registra->click();
+    QCOMPARE(m_platform->messages.size(), 0);
+    const int number = m_window->shownMovement();
+    auto *add = control<QPushButton>(QStringLiteral("aggiungifondo"));
+    add->click();
+    add->click();
+    QTableWidget *movements = control<QTableWidget>(QStringLiteral("movimentifondo"));
+    QCOMPARE(movements->rowCount(), 1);
+    qobject_cast<QComboBox *>(movements->cellWidget(0, 4))->setCurrentIndex(2);
+    QTableWidget *figures = control<QTableWidget>(QStringLiteral("rendicontofondi"));
+    QCOMPARE(figures->item(0, 2)->text(), QStringLiteral("0,00"));
+    QCOMPARE(figures->item(2, 2)->text(), QStringLiteral("500,00"));
+
+    QTableWidget *funds = control<QTableWidget>(QStringLiteral("fondi"));
+    auto *remove = control<QPushButton>(QStringLiteral("toglifondo"));
+    funds->setCurrentCell(1, 0);
+    remove->click();
+    QCOMPARE(figures->rowCount(), 2);
+    QCOMPARE(figures->item(1, 2)->text(), QStringLiteral("500,00"));
+    const QString inputsPath = FinalAccountFile::pathBesideRegister(m_window->year().path());
+    QCOMPARE(FinalAccountFile::load(inputsPath).inputs.fundOf(number), 2);
+    funds->setCurrentCell(0, 0);
+    remove->click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(FinalAccountFile::load(inputsPath).inputs.funds.size(), 2);
 }
 
 QTEST_MAIN(TestContabilitaWindow)
