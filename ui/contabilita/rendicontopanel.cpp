@@ -111,11 +111,7 @@ void RendicontoPanel::showFigures(const FinalAccount &figures)
 void RendicontoPanel::showState(const FinalAccount &figures)
 {
     const bool loaded = m_editor.isLoaded();
-    const QDate closed = m_editor.closedOn();
-    m_state->setText(!loaded ? QString()
-                     : m_editor.isClosed() ? (closed.isValid() ? QStringLiteral("Esercizio chiuso il ") + closed.toString(DateFormat)
-                                                               : QStringLiteral("Esercizio chiuso"))
-                                           : QStringLiteral("Esercizio aperto"));
+    m_state->setText(loaded ? m_editor.stateText() : QString());
     m_close->setEnabled(loaded && !m_editor.isClosed());
     m_reopen->setEnabled(loaded && m_editor.isClosed());
     m_blocking->clear();

@@ -4,6 +4,8 @@
 #include "core/platform/platform.h"
 #include "core/state/sharedstate.h"
 
+#include <algorithm>
+
 namespace veltra {
 
 YearEndEditor::YearEndEditor(Platform &platform, const SharedState &state, AccountsYear &year)
@@ -97,23 +99,20 @@ bool YearEndEditor::reopenYear(const QString &reason)
     return true;
 }
 
-QDate YearEndEditor::closedOn() const
+QString YearEndEditor::stateText() const
 {
     if (!isClosed())
-        return {};
-    for (auto event = inputs().history.crbegin(); event != inputs().history.crend(); ++event) {
-        if (event->closed)
-            return event->day;
-    }
-    return {};
+        return QStringLiteral("Esercizio aperto");
+    const QList<ClosingEvent> &history = inputs().history;
+    const auto closing = std::find_if(history.crbegin(), history.crend(), [](const ClosingEvent &e) { return e.closed; });
+    return closing == history.crend()
+        ? QStringLiteral("Esercizio chiuso")
+        : QStringLiteral("Esercizio chiuso il %1").arg(closing->day.toString(QStringLiteral("dd/MM/yyyy")));
 }
 
 QString YearEndEditor::closedReason() const
 {
-    const QDate day = closedOn();
-    return (day.isValid() ? QStringLiteral("esercizio chiuso il %1").arg(day.toString(QStringLiteral("dd/MM/yyyy")))
-                          : QStringLiteral("esercizio chiuso"))
-        + QStringLiteral(": per cambiarlo, riaprirlo nella scheda Rendiconto");
+    return stateText() + QStringLiteral(": per cambiarlo, riaprirlo nella scheda Rendiconto");
 }
 
 } // namespace veltra

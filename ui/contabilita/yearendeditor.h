@@ -46,8 +46,8 @@ public:
     // Opens the closed year again for reason, recorded with today's date.
     bool reopenYear(const QString &reason);
 
-    // The day of the last closing, null while the year is open.
-    QDate closedOn() const;
+    // "Esercizio aperto", or "Esercizio chiuso il" and the day of the last closing.
+    QString stateText() const;
     // Why a control of a closed year is greyed out, shown in place of its tool-tip.
     QString closedReason() const;
 
