@@ -1,9 +1,10 @@
 #include "ui/contabilita/reopendialog.h"
 
+#include "ui/frame/formcontrols.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace veltra {
@@ -20,12 +21,7 @@ ReopenDialog::ReopenDialog(int year, QWidget *parent)
     caption->setWordWrap(true);
     m_reason->setObjectName(QStringLiteral("motivo"));
     m_reason->setToolTip(QStringLiteral("per esempio: fattura arrivata dopo la chiusura"));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Riapri esercizio"));
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("riapri"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = FormControls::goAheadOrCancel(this, "riapri", QStringLiteral("Riapri esercizio"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addWidget(m_reason);

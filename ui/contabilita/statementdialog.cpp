@@ -8,7 +8,6 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -47,12 +46,8 @@ StatementDialog::StatementDialog(const QList<StatementImport::Row> &rows, const 
         addRow(row, rows.at(row), state);
     m_table->horizontalHeader()->setSectionResizeMode(DescriptionColumn, QHeaderView::Interactive);
     m_table->setColumnWidth(DescriptionColumn, 260);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Registra le righe scelte"));
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("registrarighe"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons =
+        FormControls::goAheadOrCancel(this, "registrarighe", QStringLiteral("Registra le righe scelte"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addWidget(m_table);

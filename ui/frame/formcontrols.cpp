@@ -1,6 +1,8 @@
 #include "ui/frame/formcontrols.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -138,6 +140,17 @@ void addSection(QVBoxLayout *sections, const QString &caption, QWidget *control,
         row->addWidget(button);
     row->addStretch();
     sections->addLayout(row);
+}
+
+QDialogButtonBox *goAheadOrCancel(QDialog *dialog, const char *name, const QString &text)
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(text);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QString::fromLatin1(name));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
 }
 
 QWidget *page(QTableWidget *table, QHBoxLayout *buttons)

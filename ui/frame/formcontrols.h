@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
+class QDialogButtonBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -60,6 +62,9 @@ QWidget *page(QTableWidget *table, QHBoxLayout *buttons);
 QVBoxLayout *scrollingSections(QWidget *page);
 void addSection(QVBoxLayout *sections, const QString &caption, QWidget *control,
                 const QList<QPushButton *> &buttons = {});
+// The buttons of a dialog that asks before it acts: the one that goes ahead, named name and
+// captioned text, accepts dialog; "Annulla" rejects it.
+QDialogButtonBox *goAheadOrCancel(QDialog *dialog, const char *name, const QString &text);
 // A cell the user reads but does not type into.
 QTableWidgetItem *fixedItem(const QString &text);
 // Fills row of table from its first column with cells the user reads but does not type into.
