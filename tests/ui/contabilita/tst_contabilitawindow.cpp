@@ -177,22 +177,25 @@ void TestContabilitaWindow::bankStatementPaysTheNamedOwnerOnceOnly()
 // register is opened again; a date or a text the file cannot take leaves the stored value.
 void TestContabilitaWindow::rendicontoInputsAreWrittenAtOnceAndBadOnesRefused()
 {
+    // The sample's note holds three contracts, the first expiring on 31/12/2027.
     const QString inputsPath = FinalAccountFile::pathBesideRegister(m_window->year().path());
     control<QPlainTextEdit>(QStringLiteral("criterio"))->setPlainText(QStringLiteral("Criterio di cassa.\n\nSaldi al 31/12."));
-    control<QPushButton>(QStringLiteral("aggiungicontratto"))->click();
     QTableWidget *contracts = control<QTableWidget>(QStringLiteral("contratti"));
-    contracts->item(0, 0)->setText(QStringLiteral("Manutenzione dell'ascensore"));
-    contracts->item(0, 2)->setText(QStringLiteral("1/3/2027"));
-    QCOMPARE(contracts->item(0, 2)->text(), QStringLiteral("01/03/2027"));
+    QCOMPARE(contracts->rowCount(), 3);
+    control<QPushButton>(QStringLiteral("aggiungicontratto"))->click();
+    contracts->item(3, 0)->setText(QStringLiteral("pulizia delle scale"));
+    contracts->item(3, 2)->setText(QStringLiteral("1/3/2027"));
+    QCOMPARE(contracts->item(3, 2)->text(), QStringLiteral("01/03/2027"));
     QCOMPARE(m_platform->messages.size(), 0);
 
     contracts->item(0, 2)->setText(QStringLiteral("31/02/2027"));
     QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(contracts->item(0, 2)->text(), QStringLiteral("01/03/2027"));
+    QCOMPARE(contracts->item(0, 2)->text(), QStringLiteral("31/12/2027"));
     auto *facts = control<QPlainTextEdit>(QStringLiteral("fatti"));
+    const QString storedFacts = facts->toPlainText();
     facts->setPlainText(QStringLiteral("Lavori al \"lastrico\""));
     QCOMPARE(m_platform->messages.size(), 2);
-    QCOMPARE(facts->toPlainText(), QString());
+    QCOMPARE(facts->toPlainText(), storedFacts);
 
     // The bank's balance, 100,00 above the register's, shows at once among the figures and
     // keeps the rendiconto from being printed until explained.
@@ -207,9 +210,10 @@ void TestContabilitaWindow::rendicontoInputsAreWrittenAtOnceAndBadOnesRefused()
     const FinalAccountFile::LoadResult file = FinalAccountFile::load(inputsPath);
     QVERIFY(file.isComplete());
     QCOMPARE(file.inputs.note.criterion, QStringList({QStringLiteral("Criterio di cassa."), QStringLiteral("Saldi al 31/12.")}));
-    QCOMPARE(file.inputs.note.contracts.size(), 1);
-    QCOMPARE(file.inputs.note.contracts.first().expiry, QDate(2027, 3, 1));
-    QVERIFY(file.inputs.note.facts.isEmpty());
+    QCOMPARE(file.inputs.note.contracts.size(), 4);
+    QCOMPARE(file.inputs.note.contracts.first().expiry, QDate(2027, 12, 31));
+    QCOMPARE(file.inputs.note.contracts.last().expiry, QDate(2027, 3, 1));
+    QCOMPARE(file.inputs.note.facts.size(), 2);
     QCOMPARE(file.inputs.statementBalances.first().cents, statementCents);
 
     m_window->clearWindow();
@@ -217,7 +221,7 @@ void TestContabilitaWindow::rendicontoInputsAreWrittenAtOnceAndBadOnesRefused()
     m_window->openArchive();
     QCOMPARE(control<QPlainTextEdit>(QStringLiteral("criterio"))->toPlainText(),
              QStringLiteral("Criterio di cassa.\nSaldi al 31/12."));
-    QCOMPARE(contracts->item(0, 0)->text(), QStringLiteral("Manutenzione dell'ascensore"));
+    QCOMPARE(contracts->item(3, 0)->text(), QStringLiteral("pulizia delle scale"));
 }
 
 void TestContabilitaWindow::closingCarriesTheBalancesAndLocksTheYearUntilReopened()
