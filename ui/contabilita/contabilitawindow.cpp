@@ -529,6 +529,8 @@ void ContabilitaWindow::recordStatement()
     remembered.accounts[m_statementAccount - 1].statementColumns = m_statement.mapping.toText();
     if (!m_year.addMovements(movements, &problem) || !m_year.saveAccounts(remembered, &problem))
         return tellUser(MessageIcon::Critical, QStringLiteral("Nulla è stato registrato: %1.").arg(problem));
+    if (const auto closing = StatementImport::closingBalance(m_year.accounts(), m_statementAccount, m_statement))
+        m_yearEnd->keepStatement(*closing);
     showRegister();
     const QString difference = StatementImport::balanceDifference(m_year, m_statementAccount, m_statement);
     setStepHint(QStringLiteral("%1 movimenti registrati dall'estratto conto").arg(movements.size()));

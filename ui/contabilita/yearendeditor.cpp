@@ -53,6 +53,16 @@ bool YearEndEditor::save(const FinalAccountInputs &changed)
     return true;
 }
 
+void YearEndEditor::keepStatement(const StatementBalance &balance)
+{
+    if (!m_loaded || balance.day > m_year.accounts().lastDay())
+        return;
+    QString error;
+    if (!m_yearEnd.recordStatement(m_year, balance, &error))
+        return refuse(QStringLiteral("Il saldo dell'estratto conto non è stato annotato per il rendiconto: %1.").arg(error));
+    emit inputsSaved();
+}
+
 void YearEndEditor::refuse(const QString &text) const
 {
     m_platform.showMessage(MessageIcon::Exclamation, m_state.texts.checkTitle, text);

@@ -36,6 +36,9 @@ public:
 
     // Writes changed; false, with the user told why, when it is not written.
     bool save(const FinalAccountInputs &changed);
+    // Keeps the closing balance of a bank statement read into the register, unless it falls
+    // after the year or one of a later day is kept already; the user is told when it cannot.
+    void keepStatement(const StatementBalance &balance);
     // Tells the user why what he typed is not taken.
     void refuse(const QString &text) const;
 

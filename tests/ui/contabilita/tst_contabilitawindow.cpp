@@ -165,6 +165,8 @@ void TestContabilitaWindow::bankStatementPaysTheNamedOwnerOnceOnly()
     QCOMPARE(m_window->controls().movimenti->rowCount(), before + 1);
     const QString item3 = m_folder.filePath(QStringLiteral("Veltra-spese-") + SampleName + QStringLiteral("- 2026 3"));
     QCOMPARE(ExpenseArchive::load(item3, true).owners.at(2).paymentDate, QStringLiteral("02/04/2026"));
+    // The statement's own closing balance is kept for the rendiconto.
+    QCOMPARE(control<QTableWidget>(QStringLiteral("estratti"))->item(0, 2)->text(), QStringLiteral("14.732,76"));
     // Read again, the same statement has nothing left to record.
     m_platform->fileNames.enqueue(statement);
     m_window->readBankStatement();
