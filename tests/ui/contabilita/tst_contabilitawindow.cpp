@@ -237,9 +237,20 @@ void TestContabilitaWindow::closingCarriesTheBalancesAndLocksTheYearUntilReopene
     auto *blocking = control<QListWidget>(QStringLiteral("blocchi"));
     QCOMPARE(blocking->item(0)->text(), QStringLiteral("Il rendiconto è pronto per la stampa"));
 
+    // An account edited and not saved is settled first: kept (Annulla), the year stays open.
+    ContabilitaForm &form = m_window->controls();
+    form.conti->item(0, 1)->setText(QStringLiteral("IT60 X054 2811 1010 0000 0123 456"));
+    m_platform->choices.enqueue(2);
+    control<QPushButton>(QStringLiteral("chiudiesercizio"))->click();
+    QCOMPARE(m_platform->lastMessage().buttons,
+             QStringList({QStringLiteral("Salva"), QStringLiteral("Non salvare"), QStringLiteral("Annulla")}));
+    QVERIFY(!m_window->year().accounts().closed);
+
+    m_platform->choices.enqueue(0);
     m_platform->answers.enqueue(true);
     control<QPushButton>(QStringLiteral("chiudiesercizio"))->click();
     QVERIFY(m_platform->lastMessage().question);
+    QCOMPARE(AccountsFile::load(registerPath).accounts.accounts.first().iban, QStringLiteral("IT60X0542811101000000123456"));
     QVERIFY(m_platform->lastMessage().text.contains(QStringLiteral("registro dell'esercizio 2027")));
     // 212,40 + 140,80 + 737,31 + 347,44 + 782,97, none of it paid.
     const AccountsFile::LoadResult next = AccountsFile::load(AccountsFile::pathBeside(m_archive, 2027));
@@ -247,7 +258,6 @@ void TestContabilitaWindow::closingCarriesTheBalancesAndLocksTheYearUntilReopene
     QCOMPARE(next.accounts.ownerOpenings.value(9), 222092);
     QVERIFY(AccountsFile::load(registerPath).accounts.closed);
     QCOMPARE(control<QLabel>(QStringLiteral("statoesercizio"))->text(), QStringLiteral("Esercizio chiuso il 09/12/2026"));
-    ContabilitaForm &form = m_window->controls();
     for (QWidget *locked : {static_cast<QWidget *>(form.registra), static_cast<QWidget *>(form.conti),
                             control<QWidget>(QStringLiteral("criterio")), control<QWidget>(QStringLiteral("fondi"))}) {
         QVERIFY2(!locked->isEnabled(), qPrintable(locked->objectName()));
