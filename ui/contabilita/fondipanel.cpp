@@ -283,6 +283,11 @@ void FondiPanel::removeFund()
     if (row == 0)
         return m_editor.refuse(QStringLiteral("Il fondo speciale (art. 1135, n. 4, c.c.) è il primo e non si toglie."));
     FinalAccountInputs changed = m_editor.inputs();
+    // A balance carried in, or the item that fills it, would quietly pass to the result.
+    const FundAccount &fund = changed.funds.at(row);
+    if (fund.openingCents != 0 || fund.item != 0)
+        return m_editor.refuse(QStringLiteral("Il fondo \"%1\" ha un saldo iniziale o una voce che lo alimenta: "
+                                              "prima li si azzeri.").arg(fund.name));
     changed.funds.removeAt(row);
     changed.fundOfMovement = withoutFund(changed.fundOfMovement, row + 1);
     if (m_editor.save(changed)) {

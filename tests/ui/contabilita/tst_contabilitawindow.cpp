@@ -288,7 +288,8 @@ void TestContabilitaWindow::closingCarriesTheBalancesAndLocksTheYearUntilReopene
 }
 
 // A movement of the cause "fondo" counts for the fund chosen for it; when an earlier fund is
-// removed it follows its fund to the new place, and the special fund cannot be removed.
+// removed it follows its fund to the new place; the special fund, and a fund with a balance
+// carried in, cannot be removed.
 void TestContabilitaWindow::fundMovementsStayWithTheirFundWhenAnotherIsRemoved()
 {
     ContabilitaForm &form = m_window->controls();
@@ -313,7 +314,12 @@ void TestContabilitaWindow::fundMovementsStayWithTheirFundWhenAnotherIsRemoved()
 
     QTableWidget *funds = control<QTableWidget>(QStringLiteral("fondi"));
     auto *remove = control<QPushButton>(QStringLiteral("toglifondo"));
+    funds->item(1, 1)->setText(QStringLiteral("10,00"));
     funds->setCurrentCell(1, 0);
+    remove->click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(figures->rowCount(), 3);
+    funds->item(1, 1)->setText(QStringLiteral("0,00"));
     remove->click();
     QCOMPARE(figures->rowCount(), 2);
     QCOMPARE(figures->item(1, 2)->text(), QStringLiteral("500,00"));
@@ -321,7 +327,7 @@ void TestContabilitaWindow::fundMovementsStayWithTheirFundWhenAnotherIsRemoved()
     QCOMPARE(FinalAccountFile::load(inputsPath).inputs.fundOf(number), 2);
     funds->setCurrentCell(0, 0);
     remove->click();
-    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages.size(), 2);
     QCOMPARE(FinalAccountFile::load(inputsPath).inputs.funds.size(), 2);
 }
 
