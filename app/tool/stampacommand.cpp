@@ -3,6 +3,7 @@
 #include "accountsprintkinds.h"
 #include "convocazioneprintkind.h"
 #include "expenseitemloader.h"
+#include "finalaccountprintkinds.h"
 #include "guidaprintout.h"
 #include "libraryprintkinds.h"
 #include "meetingprintkinds.h"
@@ -161,6 +162,7 @@ StampaCommand::StampaCommand()
     RegisterPrintKinds::addTo(*this);
     MeetingPrintKinds::addTo(*this);
     AccountsPrintKinds::addTo(*this);
+    FinalAccountPrintKinds::addTo(*this);
 }
 
 QString StampaCommand::argumentsSynopsis() const

@@ -135,9 +135,14 @@ ReportDocument build(const AccountsRegister &accounts, const SharedState &state)
                                             "(art. 1130, n. 7, c.c.)").arg(accounts.firstDay.toString(DateFormat),
                                                                            accounts.lastDay().toString(DateFormat))
                                  + CR + CR, 9);
-    RegisterPages(document, accounts, state).append();
+    appendMovements(document, accounts, state);
     appendAccounts(document, accounts);
     return document;
+}
+
+void appendMovements(ReportDocument &document, const AccountsRegister &accounts, const SharedState &state)
+{
+    RegisterPages(document, accounts, state).append();
 }
 
 QString counterpart(const AccountMovement &movement, const SharedState &state)

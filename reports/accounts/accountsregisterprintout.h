@@ -19,6 +19,9 @@ namespace AccountsRegisterPrintout {
 constexpr int RowsPerPage = 32;
 
 ReportDocument build(const AccountsRegister &accounts, const SharedState &state);
+// Appends the movements' pages alone, the first on the page in course: the register as
+// the first part of the rendiconto.
+void appendMovements(ReportDocument &document, const AccountsRegister &accounts, const SharedState &state);
 
 // Who the movement's money came from or went to, as the register prints it.
 QString counterpart(const AccountMovement &movement, const SharedState &state);

@@ -19,12 +19,6 @@ QString money(long long cents)
     return Money::fromCents(cents).format();
 }
 
-void setRow(ReportDocument &document, int table, int row, const QStringList &cells)
-{
-    for (int c = 0; c < cells.size(); ++c)
-        document.setCell(table, row, c + 1, cells.at(c));
-}
-
 } // namespace
 
 ReportDocument build(const AccountsRegister &accounts, const YearSeries &series, const SharedState &state,
@@ -40,26 +34,26 @@ ReportDocument build(const AccountsRegister &accounts, const YearSeries &series,
                                  + CR + CR, 10);
     const int rows = 1 + 1 + int(ledger.shares.size()) + int(ledger.movements.size()) + 1;
     const int table = document.appendTable(rows, 4, 8);
-    setRow(document, table, 1, {QStringLiteral("Data"), QStringLiteral("Descrizione"), QStringLiteral("Dovuto"),
+    document.setRow(table, 1, {QStringLiteral("Data"), QStringLiteral("Descrizione"), QStringLiteral("Dovuto"),
                                 QStringLiteral("Versato")});
-    setRow(document, table, 2, {accounts.firstDay.toString(DateFormat),
+    document.setRow(table, 2, {accounts.firstDay.toString(DateFormat),
                                 ledger.openingCents >= 0 ? QStringLiteral("Saldo iniziale a debito")
                                                          : QStringLiteral("Saldo iniziale a credito"),
                                 ledger.openingCents >= 0 ? money(ledger.openingCents) : QString(),
                                 ledger.openingCents < 0 ? money(-ledger.openingCents) : QString()});
     int row = 3;
     for (const OwnerLedger::Share &share : ledger.shares)
-        setRow(document, table, row++, {series.item(share.item) ? series.item(share.item)->date : QString(),
+        document.setRow(table, row++, {series.item(share.item) ? series.item(share.item)->date : QString(),
                                         QStringLiteral("Quota voce %1 - %2").arg(share.item).arg(share.description),
                                         money(share.cents), QString()});
     for (const AccountMovement &movement : ledger.movements)
-        setRow(document, table, row++, {movement.operationDate.toString(DateFormat),
+        document.setRow(table, row++, {movement.operationDate.toString(DateFormat),
                                         movement.receipt ? movement.description
                                                          : QStringLiteral("Rimborso: ") + movement.description,
                                         movement.receipt ? QString() : money(movement.cents),
                                         movement.receipt ? money(movement.cents) : QString()});
     const long long balance = ledger.balanceCents();
-    setRow(document, table, row, {accounts.lastDay().toString(DateFormat),
+    document.setRow(table, row, {accounts.lastDay().toString(DateFormat),
                                   balance >= 0 ? QStringLiteral("Saldo da versare") : QStringLiteral("Saldo a credito"),
                                   balance >= 0 ? money(balance) : QString(), balance < 0 ? money(-balance) : QString()});
     document.alignColumnsRight(table, 3, 4);

@@ -75,6 +75,12 @@ bool ReportDocument::setCell(int table, int row, int column, const QString &text
     return m_tables[table - 1].setCell(row, column, text);
 }
 
+void ReportDocument::setRow(int table, int row, const QStringList &texts)
+{
+    for (int c = 0; c < texts.size(); ++c)
+        setCell(table, row, c + 1, texts.at(c));
+}
+
 void ReportDocument::beginOwnerLetter(int owner, const QString &ownerName)
 {
     m_letters.append({owner, ownerName, int(m_blocks.size()), tableCount()});

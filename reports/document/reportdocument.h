@@ -3,6 +3,7 @@
 #include "reports/document/reporttable.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <optional>
@@ -72,6 +73,8 @@ public:
     int appendTable(int rows, int columns, std::optional<int> fontSize = std::nullopt);
     // Sets the text of one cell of table number `table`; false when there is no such cell.
     bool setCell(int table, int row, int column, const QString &text);
+    // Sets the cells of one row from column 1 on, one text each.
+    void setRow(int table, int row, const QStringList &texts);
     // Marks that what is appended from now on, up to the next mark, is the letter to owner
     // number `owner`, so that each owner's letter can also be written as a file of its own.
     void beginOwnerLetter(int owner, const QString &ownerName);

@@ -26,6 +26,17 @@ QString signature(const QString &caption, const QString &separator,
     return name.isEmpty() ? caption : caption + separator + name;
 }
 
+void appendDatedSignature(ReportDocument &document, const QDate &day, const AdministratorDetails &details,
+                          int size)
+{
+    const QChar CR(13);
+    document.appendParagraph(CR + QStringLiteral("Data: ") + day.toString(QStringLiteral("dd/MM/yyyy")) + CR + CR,
+                             size);
+    document.appendParagraph(signature(QStringLiteral("L'amministratore"), CR, details) + CR + CR
+                                 + QStringLiteral("__________________________") + CR,
+                             size);
+}
+
 } // namespace AdministratorLetterhead
 
 } // namespace veltra

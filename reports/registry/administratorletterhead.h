@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 namespace veltra {
@@ -15,6 +16,9 @@ void append(ReportDocument &document, const AdministratorDetails &details);
 // caption, followed by separator and the administrator's name when it is set.
 QString signature(const QString &caption, const QString &separator,
                   const AdministratorDetails &details);
+// The date, then "L'amministratore" with his name and a line to sign on, at size points.
+void appendDatedSignature(ReportDocument &document, const QDate &day, const AdministratorDetails &details,
+                          int size);
 
 } // namespace AdministratorLetterhead
 
