@@ -4,13 +4,17 @@
 #include "core/accounts/accountsfile.h"
 #include "core/accounts/ownerledger.h"
 #include "core/accounts/sharelink.h"
+#include "core/accounts/yearend.h"
 #include "core/meeting/meetingcsv.h"
 #include "core/assembly/calendardate.h"
 #include "core/numbers/money.h"
 #include "core/registry/iban.h"
 #include "core/state/sharedstate.h"
 #include "reports/accounts/accountsregisterprintout.h"
+#include "reports/accounts/arrearsprintout.h"
+#include "reports/accounts/finalaccountprintout.h"
 #include "reports/accounts/ownerstatementprintout.h"
+#include "reports/accounts/paymentcertificateprintout.h"
 #include "reports/document/printstatus.h"
 #include "reports/document/reportdocument.h"
 #include "ui/contabilita/contabilitaform.h"
@@ -106,6 +110,9 @@ ContabilitaWindow::ContabilitaWindow(Shell &shell, QWidget *parent)
     const QList<std::pair<const char *, void (ContabilitaWindow::*)()>> entries = {
         {"Registro di contabilità", &ContabilitaWindow::printMain},
         {"Estratto conto del condomino", &ContabilitaWindow::printStatement},
+        {"Rendiconto dell'esercizio", &ContabilitaWindow::printFinalAccount},
+        {"Attestazione dei pagamenti", &ContabilitaWindow::printCertificate},
+        {"Elenco dei morosi", &ContabilitaWindow::printArrears},
     };
     for (const auto &[caption, command] : entries)
         connect(addPrintEntry(QString::fromUtf8(caption)), &QAction::triggered, this, command);
@@ -416,17 +423,88 @@ void ContabilitaWindow::printMain()
     handOverDocument(AccountsRegisterPrintout::build(m_year.accounts(), state()), PrintStatus::ShownData);
 }
 
-void ContabilitaWindow::printStatement()
+// The owner of the row chosen among the balances, or else of the movement's fields; 0 after
+// telling the user when the register is not open or no owner is chosen.
+int ContabilitaWindow::chosenOwner()
 {
     const QList<QTableWidgetItem *> selected = m_form->saldi->selectedItems();
     const int owner = m_form->schede->currentWidget() == m_form->saldi->parentWidget() && !selected.isEmpty()
         ? cellText(m_form->saldi, selected.first()->row(), BalanceNumber).toInt()
         : m_form->condomino->currentData().toInt();
-    if (!m_year.isOpen() || owner == 0)
-        return tellUser(MessageIcon::Information, QStringLiteral("Aprire il registro e scegliere il condomino "
-                                                                 "(nei campi del movimento o tra i saldi)."));
+    if (!m_year.isOpen() || owner == 0) {
+        tellUser(MessageIcon::Information, QStringLiteral("Aprire il registro e scegliere il condomino "
+                                                          "(nei campi del movimento o tra i saldi)."));
+        return 0;
+    }
+    return owner;
+}
+
+void ContabilitaWindow::printStatement()
+{
+    const int owner = chosenOwner();
+    if (owner == 0)
+        return;
     setStepHint(PrintStatus::Loading);
     handOverDocument(OwnerStatementPrintout::build(m_year.accounts(), m_year.series(), state(), owner),
+                     PrintStatus::ShownData);
+}
+
+// The open year's figures as the rendiconto prints them, computed afresh with end's inputs;
+// nothing, after telling the user every wrong figure, while one is there.
+std::optional<FinalAccount> ContabilitaWindow::printableFigures(YearEnd &end)
+{
+    if (!m_year.isOpen()) {
+        tellUser(MessageIcon::Information, QStringLiteral("Aprire prima il registro dell'esercizio."));
+        return std::nullopt;
+    }
+    QString problem;
+    if (!end.load(m_year, &problem)) {
+        tellUser(MessageIcon::Critical, problem);
+        return std::nullopt;
+    }
+    const FinalAccount figures = end.figures(m_year, state());
+    if (!figures.canPrint()) {
+        QString refusal = FinalAccountPrintout::refusal(figures, true);
+        refusal[0] = refusal.at(0).toUpper();
+        tellUser(MessageIcon::Exclamation, refusal);
+        return std::nullopt;
+    }
+    return figures;
+}
+
+void ContabilitaWindow::printFinalAccount()
+{
+    YearEnd end;
+    const std::optional<FinalAccount> figures = printableFigures(end);
+    if (!figures)
+        return;
+    setStepHint(PrintStatus::Loading);
+    handOverDocument(FinalAccountPrintout::build(*figures, m_year.accounts(), end.inputs().note, state()),
+                     PrintStatus::ShownData);
+}
+
+void ContabilitaWindow::printCertificate()
+{
+    const int owner = chosenOwner();
+    YearEnd end;
+    const std::optional<FinalAccount> figures = owner == 0 ? std::nullopt : printableFigures(end);
+    if (!figures)
+        return;
+    setStepHint(PrintStatus::Loading);
+    handOverDocument(PaymentCertificatePrintout::build(*figures, YearEnd::previousFigures(m_year, state()),
+                                                       end.inputs().note, state(), state().administrator, owner,
+                                                       platform().today()),
+                     PrintStatus::ShownData);
+}
+
+void ContabilitaWindow::printArrears()
+{
+    YearEnd end;
+    const std::optional<FinalAccount> figures = printableFigures(end);
+    if (!figures)
+        return;
+    setStepHint(PrintStatus::Loading);
+    handOverDocument(ArrearsPrintout::build(*figures, state(), state().administrator, platform().today()),
                      PrintStatus::ShownData);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/accounts/accountsyear.h"
 #include "core/accounts/bankstatementcsv.h"
+#include "core/accounts/finalaccount.h"
 #include "core/platform/platform.h"
 #include "ui/contabilita/statementdialog.h"
 #include "ui/frame/workwindow.h"
@@ -16,6 +17,7 @@ class ContabilitaForm;
 class FondiPanel;
 class NotaPanel;
 class RendicontoPanel;
+class YearEnd;
 class YearEndEditor;
 
 
@@ -53,6 +55,11 @@ public:
     void printStatement();
     YearEndEditor &yearEnd() const { return *m_yearEnd; }
     RendicontoPanel &rendiconto() const { return *m_rendiconto; }
+    // The rendiconto, the chosen owner's attestation of payments and the list of owners in
+    // arrears, each refused while a figure of the year is wrong.
+    void printFinalAccount();
+    void printCertificate();
+    void printArrears();
 
     void openArchive() override;
     void saveArchive() override;
@@ -82,6 +89,8 @@ private:
     // The accounts, the first day and the owners' openings as the tabs show them.
     AccountsRegister editedRegister(QString *problem) const;
     void tellUser(MessageIcon icon, const QString &text);
+    int chosenOwner();
+    std::optional<FinalAccount> printableFigures(YearEnd &end);
     int statementAccount() const;
     void recordStatement();
 

@@ -48,6 +48,7 @@ private slots:
     void rendicontoInputsAreWrittenAtOnceAndBadOnesRefused();
     void closingCarriesTheBalancesAndLocksTheYearUntilReopened();
     void fundMovementsStayWithTheirFundWhenAnotherIsRemoved();
+    void rendicontoPrintsAreRefusedWhileATransferHasOneLeg();
 
 private:
     QTemporaryDir m_folder;
@@ -329,6 +330,36 @@ void TestContabilitaWindow::fundMovementsStayWithTheirFundWhenAnotherIsRemoved()
     remove->click();
     QCOMPARE(m_platform->messages.size(), 2);
     QCOMPARE(FinalAccountFile::load(inputsPath).inputs.funds.size(), 2);
+}
+
+void TestContabilitaWindow::rendicontoPrintsAreRefusedWhileATransferHasOneLeg()
+{
+    ContabilitaForm &form = m_window->controls();
+    form.condomino->setCurrentIndex(form.condomino->findData(9));
+    m_window->printFinalAccount();
+    m_window->printCertificate();
+    m_window->printArrears();
+    QCOMPARE(m_platform->messages.size(), 0);
+    QCOMPARE(m_platform->documents.size(), 3);
+
+    m_window->showMovement(0);
+    form.causale->setCurrentIndex(int(MovementCause::Transfer));
+    form.tipo->setCurrentIndex(1);
+    form.importo->setText(QStringLiteral("100,00"));
+    form.dataoperazione->setText(QStringLiteral("15/04/2026"));
+    form.dataregistrazione->setText(QStringLiteral("15/04/2026"));
+    form.registra->click();
+    QCOMPARE(m_platform->messages.size(), 0);
+    form.condomino->setCurrentIndex(form.condomino->findData(9));
+    for (void (ContabilitaWindow::*print)() : {&ContabilitaWindow::printFinalAccount, &ContabilitaWindow::printCertificate,
+                                                &ContabilitaWindow::printArrears}) {
+        m_platform->messages.clear();
+        (m_window->*print)();
+        QCOMPARE(m_platform->messages.size(), 1);
+        QVERIFY2(m_platform->lastMessage().text.contains(QStringLiteral("giroconto senza il movimento opposto")),
+                 qPrintable(m_platform->lastMessage().text));
+    }
+    QCOMPARE(m_platform->documents.size(), 3);
 }
 
 QTEST_MAIN(TestContabilitaWindow)
