@@ -27,6 +27,7 @@ private slots:
     void badInputIsRefusedWithNothingWritten();
     void rendicontoCsvIsTheSampleComputedByHand();
     void closingByTheToolCarriesTheBalancesAndRefusesWrongFigures();
+    void rendicontoPrintsAreRefusedWhileATransferHasOneLeg();
 
 private:
     QStringList rendicontoArguments(const QString &command) const;
@@ -214,6 +215,46 @@ void TestAccountsTool::closingByTheToolCarriesTheBalancesAndRefusesWrongFigures(
     run = runTool(otherYear);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QStringLiteral("non è la prima voce delle spese dell'esercizio 2027")), qPrintable(run.err));
+}
+
+void TestAccountsTool::rendicontoPrintsAreRefusedWhileATransferHasOneLeg()
+{
+    const QStringList year = rendicontoArguments(QString()).mid(1);
+    const QString output = m_folder->filePath(QStringLiteral("stampa.odt"));
+    const QList<QStringList> kinds = {{QStringLiteral("rendiconto")},
+                                      {QStringLiteral("attestazione"), QStringLiteral("9")},
+                                      {QStringLiteral("morosi")}};
+    for (const QStringList &kind : kinds) {
+        QFile::remove(output);
+        const ToolRun run = runTool(QStringList{QStringLiteral("stampa")} + kind + year
+                                    + QStringList{QStringLiteral("-o"), output});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY(QFileInfo(output).size() > 0);
+    }
+    ToolRun stranger = runTool(QStringList{QStringLiteral("stampa"), QStringLiteral("attestazione"), QStringLiteral("11")}
+                               + year + QStringList{QStringLiteral("-o"), output});
+    QCOMPARE(stranger.exitCode, 1);
+    QVERIFY2(stranger.err.contains(QStringLiteral("il condomino n. 11 non è nell'archivio")), qPrintable(stranger.err));
+
+    // 100,00 leave the bank for the cash, which never receives them.
+    const QString csv = m_folder->filePath(QStringLiteral("giroconto.csv"));
+    QFile transfer(csv);
+    QVERIFY(transfer.open(QIODevice::WriteOnly));
+    transfer.write("numero;data_operazione;data_registrazione;conto;tipo;importo;condomino;fornitore;codice_fiscale;causale;voce;descrizione;documento\n"
+                   ";15/04/2026;15/04/2026;Conto corrente condominiale;uscita;100,00;;;;giroconto;;prelievo per la cassa;\n");
+    transfer.close();
+    const QString registerPath = file(QStringLiteral("Veltra-contabilita-"), QStringLiteral("- 2026"));
+    QCOMPARE(runTool({QStringLiteral("importa-movimenti"), csv, QStringLiteral("--contabilita"), registerPath}).exitCode, 0);
+    for (const QStringList &kind : kinds) {
+        QFile::remove(output);
+        const ToolRun run = runTool(QStringList{QStringLiteral("stampa")} + kind + year
+                                    + QStringList{QStringLiteral("-o"), output});
+        QCOMPARE(run.exitCode, 1);
+        const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("veltra-tool"));
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().contains(QStringLiteral("giroconto senza il movimento opposto")), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(output));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestAccountsTool)
