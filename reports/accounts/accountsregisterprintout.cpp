@@ -1,28 +1,25 @@
 #include "reports/accounts/accountsregisterprintout.h"
 
 #include "core/accounts/accountsregister.h"
-#include "core/numbers/money.h"
 #include "core/state/sharedstate.h"
+#include "reports/accounts/printedfigures.h"
 #include "reports/document/reportdocument.h"
 
 #include <QVector>
 
 namespace veltra::AccountsRegisterPrintout {
 
+using PrintedFigures::CR;
+using PrintedFigures::day;
+using PrintedFigures::money;
+
 namespace {
 
-const QString CR = QStringLiteral("\r");
-const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 const QStringList Heads = {QStringLiteral("N."), QStringLiteral("Data op."), QStringLiteral("Data reg."),
                            QStringLiteral("Conto"), QStringLiteral("Controparte"), QStringLiteral("Causale"),
                            QStringLiteral("Descrizione"), QStringLiteral("Entrate"), QStringLiteral("Uscite"),
                            QStringLiteral("Saldo conto")};
 enum Column { Number = 1, Operation, Registration, Account, Counterpart, Cause, Description, In, Out, Balance };
-
-QString money(long long cents)
-{
-    return Money::fromCents(cents).format();
-}
 
 class RegisterPages
 {
@@ -65,8 +62,8 @@ private:
         long long &balance = m_balances[movement.account - 1];
         balance += movement.signedCents();
         (movement.receipt ? m_in : m_out) += movement.cents;
-        const QStringList cells = {QString::number(movement.number), movement.operationDate.toString(DateFormat),
-                                   movement.registrationDate.toString(DateFormat),
+        const QStringList cells = {QString::number(movement.number), day(movement.operationDate),
+                                   day(movement.registrationDate),
                                    m_accounts.accounts.value(movement.account - 1).name,
                                    counterpart(movement, m_state), MovementCauses::label(movement.cause)
                                        + (movement.item > 0 ? QStringLiteral(" voce %1").arg(movement.item) : QString()),
@@ -132,8 +129,8 @@ ReportDocument build(const AccountsRegister &accounts, const SharedState &state)
     document.appendParagraph(QStringLiteral("REGISTRO DI CONTABILITÀ") + CR, 14, true);
     document.appendParagraph(accounts.condoName + CR, 12, true);
     document.appendParagraph(QStringLiteral("Esercizio dal %1 al %2 - movimenti in ordine cronologico "
-                                            "(art. 1130, n. 7, c.c.)").arg(accounts.firstDay.toString(DateFormat),
-                                                                           accounts.lastDay().toString(DateFormat))
+                                            "(art. 1130, n. 7, c.c.)").arg(day(accounts.firstDay),
+                                                                           day(accounts.lastDay()))
                                  + CR + CR, 9);
     appendMovements(document, accounts, state);
     appendAccounts(document, accounts);

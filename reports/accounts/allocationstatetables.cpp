@@ -1,7 +1,7 @@
 #include "reports/accounts/allocationstatetables.h"
 
 #include "core/accounts/finalaccount.h"
-#include "core/numbers/money.h"
+#include "reports/accounts/printedfigures.h"
 #include "reports/document/reportdocument.h"
 #include "reports/expenses/expenseitemheading.h"
 
@@ -9,16 +9,13 @@
 
 namespace veltra::AllocationStateTables {
 
+using PrintedFigures::CR;
+using PrintedFigures::money;
+
 namespace {
 
-const QString CR = QStringLiteral("\r");
 constexpr int TableSize = 7;
 constexpr int OwnerColumns = 2; // number and name
-
-QString money(long long cents)
-{
-    return Money::fromCents(cents).format();
-}
 
 void appendCaption(ReportDocument &document, const QString &text)
 {

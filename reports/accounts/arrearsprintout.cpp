@@ -1,29 +1,26 @@
 #include "reports/accounts/arrearsprintout.h"
 
 #include "core/accounts/finalaccount.h"
-#include "core/numbers/money.h"
 #include "core/state/sharedstate.h"
+#include "reports/accounts/printedfigures.h"
 #include "reports/document/reportdocument.h"
 #include "reports/registry/administratorletterhead.h"
 
 namespace veltra::ArrearsPrintout {
 
+using PrintedFigures::CR;
+using PrintedFigures::day;
+using PrintedFigures::money;
+
 namespace {
 
-const QString CR = QStringLiteral("\r");
-const QString DateFormat = QStringLiteral("dd/MM/yyyy");
-
-QString money(long long cents)
-{
-    return Money::fromCents(cents).format();
-}
 
 // What he owes goes back to the years before when even what he owed at the start is unpaid.
 QString since(const FinalAccount::Owner &owner, const FinalAccount &figures)
 {
     if (owner.arrearsFromBefore)
-        return QStringLiteral("esercizi precedenti al %1").arg(figures.firstDay.toString(DateFormat));
-    return owner.arrearsSince.isValid() ? owner.arrearsSince.toString(DateFormat) : QString();
+        return QStringLiteral("esercizi precedenti al %1").arg(day(figures.firstDay));
+    return owner.arrearsSince.isValid() ? day(owner.arrearsSince) : QString();
 }
 
 QString address(const SharedState &state, int number)
@@ -66,8 +63,8 @@ ReportDocument build(const FinalAccount &figures, const SharedState &state, cons
     document.appendParagraph(figures.condoName + CR, 12, true);
     document.appendParagraph(QStringLiteral("Esercizio dal %1 al %2: quote non versate secondo il registro di "
                                             "contabilità al %3.")
-                                     .arg(figures.firstDay.toString(DateFormat), figures.lastDay.toString(DateFormat),
-                                          today.toString(DateFormat))
+                                     .arg(day(figures.firstDay), day(figures.lastDay),
+                                          day(today))
                                  + CR,
                              10);
     document.appendParagraph(QStringLiteral("Dati comunicati ai creditori del condominio non ancora soddisfatti che ne "

@@ -2,27 +2,24 @@
 
 #include "core/accounts/explanatorynote.h"
 #include "core/accounts/finalaccount.h"
-#include "core/numbers/money.h"
 #include "reports/accounts/accountsregisterprintout.h"
 #include "reports/accounts/allocationstatetables.h"
 #include "reports/accounts/arrearsprintout.h"
+#include "reports/accounts/printedfigures.h"
 #include "reports/document/reportdocument.h"
 
 namespace veltra::FinalAccountPrintout {
 
+using PrintedFigures::CR;
+using PrintedFigures::day;
+using PrintedFigures::money;
+
 namespace {
 
-const QString CR = QStringLiteral("\r");
-const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 const QStringList PartNames = {QStringLiteral("Registro di contabilità"), QStringLiteral("Riepilogo finanziario"),
                                QStringLiteral("Nota sintetica esplicativa della gestione"),
                                QStringLiteral("Stato di ripartizione consuntivo")};
 constexpr int TextSize = 9;
-
-QString money(long long cents)
-{
-    return Money::fromCents(cents).format();
-}
 
 void appendSection(ReportDocument &document, const QString &title)
 {
@@ -50,7 +47,7 @@ void appendTitle(ReportDocument &document, const FinalAccount &figures)
     document.appendParagraph(figures.condoName + CR, 12, true);
     appendText(document, QStringLiteral("Esercizio dal %1 al %2 (art. 1130-bis c.c.). Il rendiconto si compone di "
                                         "quattro parti, ciascuna su pagine proprie: %3.")
-                             .arg(figures.firstDay.toString(DateFormat), figures.lastDay.toString(DateFormat),
+                             .arg(day(figures.firstDay), day(figures.lastDay),
                                   PartNames.join(QStringLiteral("; ")).toLower())
                          + CR);
 }
@@ -191,7 +188,7 @@ void appendContracts(ReportDocument &document, const ExplanatoryNote &note)
     int row = 2;
     for (const ExplanatoryNote::Contract &contract : note.contracts)
         document.setRow(table, row++, {contract.subject, contract.counterpart,
-                                       contract.expiry.isValid() ? contract.expiry.toString(DateFormat)
+                                       contract.expiry.isValid() ? day(contract.expiry)
                                                                  : QStringLiteral("a tempo indeterminato"),
                                        contract.note});
 }
@@ -238,7 +235,7 @@ void appendArrears(ReportDocument &document, const FinalAccount &figures, const 
                                         "chiusura dell'esercizio, cioè entro il %1 (art. 1129, comma 9, c.c.). Il decreto "
                                         "ingiuntivo si chiede in base allo stato di ripartizione approvato "
                                         "dall'assemblea (art. 63, comma 1, disp. att. c.c.).")
-                             .arg(figures.actionDeadline().toString(DateFormat)));
+                             .arg(day(figures.actionDeadline())));
 }
 
 void appendNote(ReportDocument &document, const FinalAccount &figures, const ExplanatoryNote &note,

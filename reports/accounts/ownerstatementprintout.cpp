@@ -3,21 +3,18 @@
 #include "core/accounts/accountsregister.h"
 #include "core/accounts/ownerledger.h"
 #include "core/accounts/yearseries.h"
-#include "core/numbers/money.h"
 #include "core/state/sharedstate.h"
+#include "reports/accounts/printedfigures.h"
 #include "reports/document/reportdocument.h"
 
 namespace veltra::OwnerStatementPrintout {
 
+using PrintedFigures::CR;
+using PrintedFigures::day;
+using PrintedFigures::money;
+
 namespace {
 
-const QString CR = QStringLiteral("\r");
-const QString DateFormat = QStringLiteral("dd/MM/yyyy");
-
-QString money(long long cents)
-{
-    return Money::fromCents(cents).format();
-}
 
 } // namespace
 
@@ -29,14 +26,14 @@ ReportDocument build(const AccountsRegister &accounts, const YearSeries &series,
     document.appendParagraph(QStringLiteral("ESTRATTO CONTO DEL CONDOMINO") + CR, 14, true);
     document.appendParagraph(accounts.condoName + CR, 12, true);
     document.appendParagraph(QStringLiteral("Condomino n. %1: %2").arg(owner).arg(state.owner(owner).ownerName) + CR
-                                 + QStringLiteral("Esercizio dal %1 al %2").arg(accounts.firstDay.toString(DateFormat),
-                                                                               accounts.lastDay().toString(DateFormat))
+                                 + QStringLiteral("Esercizio dal %1 al %2").arg(day(accounts.firstDay),
+                                                                               day(accounts.lastDay()))
                                  + CR + CR, 10);
     const int rows = 1 + 1 + int(ledger.shares.size()) + int(ledger.movements.size()) + 1;
     const int table = document.appendTable(rows, 4, 8);
     document.setRow(table, 1, {QStringLiteral("Data"), QStringLiteral("Descrizione"), QStringLiteral("Dovuto"),
                                 QStringLiteral("Versato")});
-    document.setRow(table, 2, {accounts.firstDay.toString(DateFormat),
+    document.setRow(table, 2, {day(accounts.firstDay),
                                 ledger.openingCents >= 0 ? QStringLiteral("Saldo iniziale a debito")
                                                          : QStringLiteral("Saldo iniziale a credito"),
                                 ledger.openingCents >= 0 ? money(ledger.openingCents) : QString(),
@@ -47,13 +44,13 @@ ReportDocument build(const AccountsRegister &accounts, const YearSeries &series,
                                         QStringLiteral("Quota voce %1 - %2").arg(share.item).arg(share.description),
                                         money(share.cents), QString()});
     for (const AccountMovement &movement : ledger.movements)
-        document.setRow(table, row++, {movement.operationDate.toString(DateFormat),
+        document.setRow(table, row++, {day(movement.operationDate),
                                         movement.receipt ? movement.description
                                                          : QStringLiteral("Rimborso: ") + movement.description,
                                         movement.receipt ? QString() : money(movement.cents),
                                         movement.receipt ? money(movement.cents) : QString()});
     const long long balance = ledger.balanceCents();
-    document.setRow(table, row, {accounts.lastDay().toString(DateFormat),
+    document.setRow(table, row, {day(accounts.lastDay()),
                                   balance >= 0 ? QStringLiteral("Saldo da versare") : QStringLiteral("Saldo a credito"),
                                   balance >= 0 ? money(balance) : QString(), balance < 0 ? money(-balance) : QString()});
     document.alignColumnsRight(table, 3, 4);

@@ -2,23 +2,20 @@
 
 #include "core/accounts/explanatorynote.h"
 #include "core/accounts/finalaccount.h"
-#include "core/numbers/money.h"
 #include "core/state/sharedstate.h"
+#include "reports/accounts/printedfigures.h"
 #include "reports/document/reportdocument.h"
 #include "reports/registry/administratorletterhead.h"
 
 namespace veltra::PaymentCertificatePrintout {
 
+using PrintedFigures::CR;
+using PrintedFigures::day;
+using PrintedFigures::money;
+
 namespace {
 
-const QString CR = QStringLiteral("\r");
-const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 constexpr int TextSize = 10;
-
-QString money(long long cents)
-{
-    return Money::fromCents(cents).format();
-}
 
 void appendYearRow(ReportDocument &document, int table, int row, const FinalAccount &figures, int number)
 {
@@ -26,8 +23,8 @@ void appendYearRow(ReportDocument &document, int table, int row, const FinalAcco
     const FinalAccount::Owner none;
     const FinalAccount::Owner &shown = owner ? *owner : none;
     document.setRow(table, row, {QString::number(figures.year),
-                                 figures.firstDay.toString(DateFormat) + QStringLiteral(" - ")
-                                     + figures.lastDay.toString(DateFormat),
+                                 day(figures.firstDay) + QStringLiteral(" - ")
+                                     + day(figures.lastDay),
                                  money(shown.openingCents), money(shown.sharesCents), money(shown.paidCents),
                                  money(shown.closingCents)});
 }
@@ -59,7 +56,7 @@ QString standing(const FinalAccount &current, int number)
                                         "a suo credito.").arg(money(-owner->closingCents));
     const QString since = owner->arrearsFromBefore
         ? QStringLiteral("con un debito che risale agli esercizi precedenti")
-        : QStringLiteral("dal %1").arg(owner->arrearsSince.toString(DateFormat));
+        : QStringLiteral("dal %1").arg(day(owner->arrearsSince));
     return opening + QStringLiteral("è moroso: deve ancora versare %1 euro, %2.").arg(money(owner->closingCents), since);
 }
 
