@@ -449,63 +449,49 @@ void ContabilitaWindow::printStatement()
                      PrintStatus::ShownData);
 }
 
-// The open year's figures as the rendiconto prints them, computed afresh with end's inputs;
-// nothing, after telling the user every wrong figure, while one is there.
-std::optional<FinalAccount> ContabilitaWindow::printableFigures(YearEnd &end)
+// Hands over what build makes of the open year's figures, computed afresh with the inputs
+// beside the register; refused, with every wrong figure named, while one is there.
+void ContabilitaWindow::printFromFigures(const std::function<ReportDocument(const FinalAccount &, const YearEnd &)> &build)
 {
-    if (!m_year.isOpen()) {
-        tellUser(MessageIcon::Information, QStringLiteral("Aprire prima il registro dell'esercizio."));
-        return std::nullopt;
-    }
+    if (!m_year.isOpen())
+        return tellUser(MessageIcon::Information, QStringLiteral("Aprire prima il registro dell'esercizio."));
+    YearEnd end;
     QString problem;
-    if (!end.load(m_year, &problem)) {
-        tellUser(MessageIcon::Critical, problem);
-        return std::nullopt;
-    }
+    if (!end.load(m_year, &problem))
+        return tellUser(MessageIcon::Critical, problem);
     const FinalAccount figures = end.figures(m_year, state());
     if (!figures.canPrint()) {
         QString refusal = FinalAccountPrintout::refusal(figures, true);
         refusal[0] = refusal.at(0).toUpper();
-        tellUser(MessageIcon::Exclamation, refusal);
-        return std::nullopt;
+        return tellUser(MessageIcon::Exclamation, refusal);
     }
-    return figures;
+    setStepHint(PrintStatus::Loading);
+    handOverDocument(build(figures, end), PrintStatus::ShownData);
 }
 
 void ContabilitaWindow::printFinalAccount()
 {
-    YearEnd end;
-    const std::optional<FinalAccount> figures = printableFigures(end);
-    if (!figures)
-        return;
-    setStepHint(PrintStatus::Loading);
-    handOverDocument(FinalAccountPrintout::build(*figures, m_year.accounts(), end.inputs().note, state()),
-                     PrintStatus::ShownData);
+    printFromFigures([this](const FinalAccount &figures, const YearEnd &end) {
+        return FinalAccountPrintout::build(figures, m_year.accounts(), end.inputs().note, state());
+    });
 }
 
 void ContabilitaWindow::printCertificate()
 {
     const int owner = chosenOwner();
-    YearEnd end;
-    const std::optional<FinalAccount> figures = owner == 0 ? std::nullopt : printableFigures(end);
-    if (!figures)
+    if (owner == 0)
         return;
-    setStepHint(PrintStatus::Loading);
-    handOverDocument(PaymentCertificatePrintout::build(*figures, YearEnd::previousFigures(m_year, state()),
-                                                       end.inputs().note, state(), state().administrator, owner,
-                                                       platform().today()),
-                     PrintStatus::ShownData);
+    printFromFigures([this, owner](const FinalAccount &figures, const YearEnd &end) {
+        return PaymentCertificatePrintout::build(figures, YearEnd::previousFigures(m_year, state()), end.inputs().note,
+                                                 state(), state().administrator, owner, platform().today());
+    });
 }
 
 void ContabilitaWindow::printArrears()
 {
-    YearEnd end;
-    const std::optional<FinalAccount> figures = printableFigures(end);
-    if (!figures)
-        return;
-    setStepHint(PrintStatus::Loading);
-    handOverDocument(ArrearsPrintout::build(*figures, state(), state().administrator, platform().today()),
-                     PrintStatus::ShownData);
+    printFromFigures([this](const FinalAccount &figures, const YearEnd &) {
+        return ArrearsPrintout::build(figures, state(), state().administrator, platform().today());
+    });
 }
 
 void ContabilitaWindow::checkData()

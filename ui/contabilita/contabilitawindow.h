@@ -2,21 +2,24 @@
 
 #include "core/accounts/accountsyear.h"
 #include "core/accounts/bankstatementcsv.h"
-#include "core/accounts/finalaccount.h"
 #include "core/platform/platform.h"
 #include "ui/contabilita/statementdialog.h"
 #include "ui/frame/workwindow.h"
 
 #include <QPointer>
 
+#include <functional>
+
 #include <memory>
 
 namespace veltra {
 
 class ContabilitaForm;
+class FinalAccount;
 class FondiPanel;
 class NotaPanel;
 class RendicontoPanel;
+class ReportDocument;
 class YearEnd;
 class YearEndEditor;
 
@@ -90,7 +93,7 @@ private:
     AccountsRegister editedRegister(QString *problem) const;
     void tellUser(MessageIcon icon, const QString &text);
     int chosenOwner();
-    std::optional<FinalAccount> printableFigures(YearEnd &end);
+    void printFromFigures(const std::function<ReportDocument(const FinalAccount &, const YearEnd &)> &build);
     int statementAccount() const;
     void recordStatement();
 
