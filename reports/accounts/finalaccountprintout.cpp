@@ -270,6 +270,7 @@ ReportDocument build(const FinalAccount &figures, const AccountsRegister &accoun
     appendNote(document, figures, note, state);
     appendPart(document, figures, 4);
     AllocationStateTables::append(document, figures);
+    document.showPageCount();
     return document;
 }
 

@@ -467,6 +467,31 @@ zip_int64_t ContentSource::stat(void *data) const
     return sizeof(zip_stat_t);
 }
 
+// The centred paragraph of the page numbers, where the document shows them.
+QString footerStyle(const ReportDocument &document)
+{
+    if (!document.pageCountShown())
+        return QString();
+    return QStringLiteral("<style:style style:name=\"Footer\" style:family=\"paragraph\""
+                          " style:parent-style-name=\"Standard\" style:class=\"extra\">"
+                          "<style:paragraph-properties fo:text-align=\"center\"/>"
+                          "<style:text-properties fo:font-size=\"%1pt\" style:font-size-asian=\"%1pt\""
+                          " style:font-size-complex=\"%1pt\"/></style:style>")
+        .arg(PageFooter::FontSize);
+}
+
+// The end of the master page: "Pagina N di M" at the foot of every page, the word processor
+// counting both, where the document asks for them.
+QString footer(const ReportDocument &document)
+{
+    if (!document.pageCountShown())
+        return QStringLiteral("/>");
+    return QStringLiteral("><style:footer><text:p text:style-name=\"Footer\">%1<text:page-number"
+                          " text:select-page=\"current\">1</text:page-number>%2<text:page-count>1"
+                          "</text:page-count></text:p></style:footer></style:master-page>")
+        .arg(QLatin1String(PageFooter::Page), QLatin1String(PageFooter::Of));
+}
+
 QByteArray stylesXml(const ReportDocument &document)
 {
     const QString font = escapedAttribute(document.fontName());
@@ -485,17 +510,22 @@ QByteArray stylesXml(const ReportDocument &document)
         + text + QLatin1String("</style:default-style>")
         + QLatin1String("<style:style style:name=\"Standard\" style:family=\"paragraph\""
                         " style:class=\"text\">")
-        + text + QLatin1String("</style:style></office:styles>\n");
+        + text + QLatin1String("</style:style>") + footerStyle(document)
+        + QLatin1String("</office:styles>\n");
     xml += QStringLiteral("<office:automatic-styles><style:page-layout style:name=\"pm1\">"
                           "<style:page-layout-properties fo:page-width=\"%1\" fo:page-height=\"%2\""
                           " style:print-orientation=\"portrait\" fo:margin-top=\"%3\""
-                          " fo:margin-bottom=\"%3\" fo:margin-left=\"%3\" fo:margin-right=\"%3\"/>"
+                          " fo:margin-bottom=\"%3\" fo:margin-left=\"%3\" fo:margin-right=\"%3\"/>%4"
                           "</style:page-layout></office:automatic-styles>\n")
                .arg(points(PageGeometry::Width), points(PageGeometry::Height),
-                    points(PageGeometry::Margin));
+                    points(PageGeometry::Margin),
+                    document.pageCountShown()
+                        ? QStringLiteral("<style:footer-style><style:header-footer-properties"
+                                         " fo:min-height=\"0pt\" fo:margin-top=\"6pt\"/></style:footer-style>")
+                        : QString());
     xml += QLatin1String("<office:master-styles><style:master-page style:name=\"Standard\""
-                         " style:page-layout-name=\"pm1\"/></office:master-styles>\n"
-                         "</office:document-styles>\n");
+                         " style:page-layout-name=\"pm1\"") + footer(document)
+        + QLatin1String("</office:master-styles>\n</office:document-styles>\n");
     return xml.toUtf8();
 }
 

@@ -17,6 +17,7 @@
 #include <QTextLayout>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace veltra {
@@ -27,7 +28,6 @@ namespace {
 // and turned into these dots at the last moment.
 constexpr int Resolution = 1200;
 constexpr double TabStop = 35.4;       // points, 1.25 cm as in the word processor
-constexpr double PageNumberSize = 9;   // points
 constexpr double PageNumberFoot = 28.35; // points from the foot of the page, 1 cm
 
 const QChar VerticalTab(11);
@@ -84,12 +84,16 @@ struct LaidOutRow
     bool heading = false;
 };
 
-// Paints the flow of a document page after page, top to bottom.
+// Paints the flow of a document page after page, top to bottom. Without a page count it
+// lays the pages out only, drawing nothing, to count them: the pages' feet can then say how
+// many there are.
 class PagePainter
 {
 public:
-    PagePainter(QPdfWriter &writer, const ReportDocument &document)
+    PagePainter(QPdfWriter &writer, const ReportDocument &document, std::optional<int> pageCount)
         : m_writer(writer)
+        , m_pageCount(pageCount)
+        , m_drawing(pageCount.has_value() || !document.pageCountShown())
         , m_document(document)
         , m_flow(document)
         , m_left(dots(PageGeometry::Margin))
@@ -100,6 +104,7 @@ public:
     }
 
     bool paint();
+    int pages() const { return m_page; }
 
 private:
     QFont font(std::optional<int> size, bool bold);
@@ -117,6 +122,8 @@ private:
     void paintPageNumber();
 
     QPdfWriter &m_writer;
+    const std::optional<int> m_pageCount;
+    const bool m_drawing;
     const ReportDocument &m_document;
     ReportFlow m_flow;
     QPainter m_painter;
@@ -194,22 +201,27 @@ LaidOutText PagePainter::cellText(const QString &text, const QFont &font, int ke
 void PagePainter::newPage()
 {
     paintPageNumber();
-    m_writer.newPage();
+    if (m_drawing)
+        m_writer.newPage();
     ++m_page;
     m_y = 0;
 }
 
 void PagePainter::paintPageNumber()
 {
+    if (!m_drawing)
+        return;
     QFont numberFont(m_document.fontName());
-    numberFont.setPointSizeF(PageNumberSize);
+    numberFont.setPointSizeF(PageFooter::FontSize);
     m_painter.setFont(numberFont);
     m_painter.setPen(Qt::black);
     const double foot = dots(PageGeometry::Height - PageNumberFoot);
-    const double lineHeight = dots(PageNumberSize * 2);
+    const double lineHeight = dots(PageFooter::FontSize * 2);
+    QString number = QLatin1String(PageFooter::Page) + QString::number(m_page);
+    if (m_pageCount)
+        number += QLatin1String(PageFooter::Of) + QString::number(*m_pageCount);
     m_painter.drawText(QRectF(m_left, foot - lineHeight, m_textWidth, lineHeight),
-                       Qt::AlignHCenter | Qt::AlignBottom,
-                       QStringLiteral("Pagina %1").arg(m_page));
+                       Qt::AlignHCenter | Qt::AlignBottom, number);
 }
 
 // A paragraph longer than what is left of the page goes on over the next one, line by line.
@@ -217,12 +229,14 @@ void PagePainter::paintParagraph(const ReportFlow::Item &item)
 {
     const LaidOutText text = laidOut(item.text, font(item.fontSize, item.bold), m_textWidth,
                                      qtAlignment(m_flow.paragraphAlignment()));
-    m_painter.setPen(Qt::black);
+    if (m_drawing)
+        m_painter.setPen(Qt::black);
     for (int i = 0; i < text.layout->lineCount(); ++i) {
         const QTextLine line = text.layout->lineAt(i);
         if (!fits(line.height()) && m_y > 0)
             newPage();
-        line.draw(&m_painter, QPointF(m_left, m_top + m_y - line.y()));
+        if (m_drawing)
+            line.draw(&m_painter, QPointF(m_left, m_top + m_y - line.y()));
         m_y += line.height();
     }
 }
@@ -255,6 +269,10 @@ LaidOutRow PagePainter::laidOutRow(const ReportTable &table, int row,
 // the grid: a printout of thousands of rows keeps its file small and quick to write.
 void PagePainter::paintRow(const LaidOutRow &row, const QVector<double> &widths)
 {
+    if (!m_drawing) {
+        m_y += row.height;
+        return;
+    }
     const double padding = dots(TableLook::CellPadding);
     const double top = m_top + m_y;
     double width = 0;
@@ -316,7 +334,7 @@ void PagePainter::paintTable(const ReportFlow::Item &item)
 
 bool PagePainter::paint()
 {
-    if (!m_painter.begin(&m_writer))
+    if (m_drawing && !m_painter.begin(&m_writer))
         return false;
     for (const ReportFlow::Item &item : m_flow.items()) {
         if (item.newPage && m_started)
@@ -328,7 +346,7 @@ bool PagePainter::paint()
             paintParagraph(item);
     }
     paintPageNumber();
-    return m_painter.end();
+    return !m_drawing || m_painter.end();
 }
 
 } // namespace
@@ -348,7 +366,13 @@ QByteArray PdfRenderer::render(const ReportDocument &document)
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setCreator(QStringLiteral("Veltra"));
-        if (!PagePainter(writer, document).paint())
+        std::optional<int> pageCount;
+        if (document.pageCountShown()) {
+            PagePainter counter(writer, document, std::nullopt);
+            counter.paint();
+            pageCount = counter.pages();
+        }
+        if (!PagePainter(writer, document, pageCount).paint())
             return QByteArray();
     }
     return bytes;

@@ -83,6 +83,11 @@ public:
     // blocks and tables, the finishing steps as they act on them, and no page break that
     // only separated it from the letters before or after.
     ReportDocument ownerLetter(int index) const;
+    // Finishing choice: the foot of every page reads "Pagina N di M", in the word
+    // processor's files too (which otherwise carry no page number); for a document sent as
+    // one piece, where a missing page must show.
+    void showPageCount() { m_pageCount = true; }
+    bool pageCountShown() const { return m_pageCount; }
     // Finishing step: every paragraph, table cells included, becomes justified.
     void justifyAll();
     // Finishing step: the cells of columns firstColumn to lastColumn of the table become
@@ -119,6 +124,7 @@ private:
     QVector<FinishingStep> m_steps;
     QVector<OwnerLetterMark> m_letters;
     QString m_savePath;
+    bool m_pageCount = false;
 };
 
 } // namespace veltra

@@ -146,6 +146,10 @@ QByteArray RtfWriter::rtf()
     for (const char *side : { "\\margl", "\\margr", "\\margt", "\\margb" })
         m_out += side + QByteArray::number(twips(PageGeometry::Margin));
     m_out += "\n";
+    if (m_document.pageCountShown())
+        m_out += QByteArray("{\\footer\\pard\\plain\\qc\\f0") + fontSize(PageFooter::FontSize) + ' '
+            + PageFooter::Page + "{\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}" + PageFooter::Of
+            + "{\\field{\\*\\fldinst NUMPAGES}{\\fldrslt 1}}\\par}\n";
     for (const ReportFlow::Item &item : m_flow.items()) {
         if (item.kind == ReportFlow::Item::Kind::Table)
             writeTable(item);

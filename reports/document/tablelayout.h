@@ -16,6 +16,14 @@ constexpr double TextWidth = Width - 2 * Margin;
 constexpr int DefaultFontSize = 12;
 } // namespace PageGeometry
 
+// The page number at the foot of a page: "Pagina 3", or "Pagina 3 di 12" where the document
+// asks for the count of its pages.
+namespace PageFooter {
+inline constexpr char Page[] = "Pagina ";
+inline constexpr char Of[] = " di ";
+constexpr int FontSize = 9; // points
+} // namespace PageFooter
+
 // The look of every table: the heading row is set off by a darker shade and bold letters,
 // the other rows lightly shaded, all in a thin black grid.
 namespace TableLook {

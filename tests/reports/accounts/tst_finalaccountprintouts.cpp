@@ -8,6 +8,7 @@
 #include "reports/accounts/finalaccountprintout.h"
 #include "reports/accounts/paymentcertificateprintout.h"
 #include "reports/document/reportdocument.h"
+#include "support/officereader.h"
 #include "support/pdfreader.h"
 #include "support/reportcontents.h"
 
@@ -208,33 +209,55 @@ void TestFinalAccountPrintouts::arrearsAndAttestationFollowTheClosingBalances()
     QVERIFY(settledText.contains(QStringLiteral("non è registrata alcuna lite")));
 }
 
-// Rendered as PDF, every page carries its own number in order and each part begins a page.
+// Each page's lines, as a reader of the PDF sees them: ligatures ("fi") read back as their
+// letters, blanks around and empty lines left out.
+QList<QStringList> pageLines(const QString &pdf)
+{
+    QList<QStringList> pages;
+    for (const QString &page : PdfReader::pageTexts(pdf)) {
+        QStringList lines;
+        for (const QString &line : page.normalized(QString::NormalizationForm_KC).split(QLatin1Char('\n')))
+            lines << line.trimmed();
+        lines.removeAll(QString());
+        pages << lines;
+    }
+    return pages;
+}
+
+// Every page reads "Pagina N di M" once, in order, and each part begins a page of its own,
+// in our PDF and in the word processor's files as Writer lays them out.
 void TestFinalAccountPrintouts::partsStartOnPagesNumberedInOrder()
 {
     if (!PdfReader::available())
         QSKIP("poppler-utils (pdftotext, pdffonts) is not installed");
     ReportDocument document = FinalAccountPrintout::build(m_end.figures(m_year, *m_state), m_year.accounts(),
                                                           m_end.inputs().note, *m_state);
-    const QString path = m_folder.filePath(QStringLiteral("rendiconto.pdf"));
-    QVERIFY(document.saveAs(path));
-    const QStringList pages = PdfReader::pageTexts(path);
-    QList<int> starts;
-    for (int p = 0; p < pages.size(); ++p) {
-        QCOMPARE(pages.at(p).count(QStringLiteral("Pagina ")), 1);
-        QVERIFY2(pages.at(p).contains(QStringLiteral("Pagina %1").arg(p + 1)), qPrintable(pages.at(p)));
-        // Compatibility form: the font's ligatures ("fi") read back as their letters.
-        const QString text = pages.at(p).normalized(QString::NormalizationForm_KC);
-        const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        for (int part = 1; part <= 4; ++part) {
-            const int line = int(lines.indexOf(FinalAccountPrintout::partHeading(part)));
-            if (line >= 0) {
-                // Only the first page has something above its part: the title of the rendiconto.
-                QVERIFY2(line == 0 || p == 0, qPrintable(lines.value(line)));
-                starts << part;
+    OfficeReader office; // keeps its conversions until the end
+    QStringList pdfs = {m_folder.filePath(QStringLiteral("rendiconto.pdf"))};
+    QVERIFY(document.saveAs(pdfs.first()));
+    if (OfficeReader::available()) {
+        const QStringList written = {m_folder.filePath(QStringLiteral("rendiconto-odt.odt")),
+                                     m_folder.filePath(QStringLiteral("rendiconto-rtf.rtf"))};
+        for (const QString &path : written)
+            QVERIFY(document.saveAs(path));
+        pdfs << office.convert(written, QStringLiteral("pdf"));
+    }
+    for (const QString &pdf : pdfs) {
+        const QList<QStringList> pages = pageLines(pdf);
+        QVERIFY2(pages.size() >= 4, qPrintable(pdf));
+        QList<int> starts;
+        for (int p = 0; p < pages.size(); ++p) {
+            const QString number = QStringLiteral("Pagina %1 di %2").arg(p + 1).arg(pages.size());
+            QCOMPARE(pages.at(p).filter(QStringLiteral("Pagina ")), QStringList({number}));
+            for (int part = 1; part <= 4; ++part) {
+                const int line = int(pages.at(p).indexOf(FinalAccountPrintout::partHeading(part)));
+                // Only the first page has something above its part: the rendiconto's title.
+                if (line >= 0 && (line == 0 || p == 0))
+                    starts << part;
             }
         }
+        QCOMPARE(starts, QList<int>({1, 2, 3, 4}));
     }
-    QCOMPARE(starts, QList<int>({1, 2, 3, 4}));
 }
 
 QTEST_MAIN(TestFinalAccountPrintouts)
