@@ -29,9 +29,12 @@ void appendYearRow(ReportDocument &document, int table, int row, const FinalAcco
                                  money(shown.closingCents)});
 }
 
-void appendYears(ReportDocument &document, const FinalAccount &current, const std::optional<FinalAccount> &previous,
+// The year before is shown only when its figures hold: an attestation must not rest on a
+// figure known to be wrong.
+void appendYears(ReportDocument &document, const FinalAccount &current, const std::optional<FinalAccount> &before,
                  int owner)
 {
+    const std::optional<FinalAccount> previous = before && before->canPrint() ? before : std::nullopt;
     const int table = document.appendTable(previous ? 3 : 2, 6, 9);
     document.setRow(table, 1, {QStringLiteral("Esercizio"), QStringLiteral("Periodo"), QStringLiteral("Saldo iniziale"),
                                QStringLiteral("Quote"), QStringLiteral("Versato"), QStringLiteral("Saldo")});
@@ -42,6 +45,11 @@ void appendYears(ReportDocument &document, const FinalAccount &current, const st
     document.alignColumnsRight(table, 3, 6);
     document.appendParagraph(QStringLiteral("Saldo positivo: quanto resta da versare; negativo: quanto è stato versato "
                                             "in più.") + CR + CR, 8);
+    if (before && !previous)
+        document.appendParagraph(QStringLiteral("I conti dell'esercizio %1 hanno ancora dati da correggere: la "
+                                                "posizione di quell'esercizio non è attestata.").arg(before->year)
+                                     + CR + CR,
+                                 TextSize);
 }
 
 QString standing(const FinalAccount &current, int number)

@@ -201,12 +201,16 @@ void TestFinalAccountPrintouts::arrearsAndAttestationFollowTheClosingBalances()
                                              "stato: consulenza tecnica in corso.")));
     QVERIFY(lateText.contains(QStringLiteral("Data: 09/12/2026")));
 
-    const ReportDocument settled = PaymentCertificatePrintout::build(figures, std::nullopt, ExplanatoryNote(), *m_state,
+    // A year before whose figures do not hold is left out, and the attestation says so.
+    previous.blocking << QStringLiteral("giroconto senza il movimento opposto");
+    const ReportDocument settled = PaymentCertificatePrintout::build(figures, previous, ExplanatoryNote(), *m_state,
                                                                      administrator, 1, today);
     QCOMPARE(settled.table(1).rows(), 2);
+    QCOMPARE(settled.table(1).cell(2, 1), QStringLiteral("2026"));
     const QString settledText = allText(settled);
     QVERIFY(settledText.contains(QStringLiteral("è in regola con i pagamenti")));
     QVERIFY(settledText.contains(QStringLiteral("non è registrata alcuna lite")));
+    QVERIFY(settledText.contains(QStringLiteral("I conti dell'esercizio 2025 hanno ancora dati da correggere")));
 }
 
 // Each page's lines, as a reader of the PDF sees them: ligatures ("fi") read back as their
