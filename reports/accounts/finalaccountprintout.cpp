@@ -189,7 +189,7 @@ void appendContracts(ReportDocument &document, const ExplanatoryNote &note)
     for (const ExplanatoryNote::Contract &contract : note.contracts)
         document.setRow(table, row++, {contract.subject, contract.counterpart,
                                        contract.expiry.isValid() ? day(contract.expiry)
-                                                                 : QStringLiteral("a tempo indeterminato"),
+                                                                 : QStringLiteral("senza scadenza"),
                                        contract.note});
 }
 
