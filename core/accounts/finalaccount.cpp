@@ -112,8 +112,9 @@ private:
             return;
         account.statementCents = statement->cents;
         account.explanation = statement->explanation;
-        const long long registerCents = m_accounts.balance(a, statement->day);
-        if (statement->cents != registerCents && statement->explanation.trimmed().isEmpty())
+        account.registerAtStatementCents = m_accounts.balance(a, statement->day);
+        const long long registerCents = account.registerAtStatementCents;
+        if (account.differenceCents() != 0 && statement->explanation.trimmed().isEmpty())
             block(QStringLiteral("conto \"%1\": l'estratto conto al %2 dice %3 euro, il registro %4 euro; la differenza "
                                  "di %5 euro va spiegata")
                       .arg(account.name, statement->day.toString(DateFormat), euro(statement->cents), euro(registerCents),

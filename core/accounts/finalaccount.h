@@ -35,9 +35,10 @@ public:
         long long receiptsCents = 0;
         long long paymentsCents = 0;
         long long closingCents = 0;
-        std::optional<long long> statementCents; // the bank's balance at the close, when typed
+        std::optional<long long> statementCents; // the bank's balance on the statement's day, when kept
+        long long registerAtStatementCents = 0;  // the register's balance on that same day
         QString explanation;                     // why the bank's balance differs
-        long long differenceCents() const { return statementCents ? *statementCents - closingCents : 0; }
+        long long differenceCents() const { return statementCents ? *statementCents - registerAtStatementCents : 0; }
     };
 
     struct Owner
